@@ -1,0 +1,27 @@
+#pragma once
+// The one reader of text files behind every import: a BOM decides (UTF-8,
+// UTF-16LE/BE); else many zero bytes at odd offsets mean BOM-less UTF-16LE;
+// else UTF-8 when the bytes are valid UTF-8; else GB18030 (files saved on
+// Chinese Windows).
+
+#include <QByteArray>
+#include <QString>
+
+namespace numsift {
+
+inline constexpr qint64 kMaxTextFileBytes = 64ll * 1024 * 1024;
+
+struct TextFileResult {
+    bool ok = false;
+    QString text;
+    QString error;  // Chinese reason when !ok, e.g. "无法打开文件"
+};
+
+// Decodes bytes by the rules above.
+QString decodeText(const QByteArray& bytes);
+
+// Reads a whole file; a file that cannot be opened or read, or is larger
+// than 64 MiB, gives ok = false with the reason.
+TextFileResult readTextFile(const QString& path);
+
+}  // namespace numsift
