@@ -1,0 +1,53 @@
+#include "settools/import_flow.h"
+
+#include "settools/messages.h"
+
+namespace numsift::settools {
+
+FileDialogRequest importDialogRequest() {
+    FileDialogRequest request;
+    request.filter = kTextFileFilter;
+    return request;
+}
+
+Message unreadableFileMessage(const std::string& path, const std::string& reason) {
+    std::string text = kImportUnreadablePrefix;
+    text += path;
+    text += "\r\n";
+    text += reason.empty() ? std::string("读取文件出错") : reason;
+    text += "\r\n\r\n";
+    text += kImportUnchangedNote;
+    return Message{kImportTitle, text, MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+Message noNumbersMessage() {
+    return Message{kImportTitle, kImportFormatText, MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
+ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs, const FileReader& read,
+                            MessageSink& messages) {
+    ImportOutcome outcome;
+    const FileDialogResult chosen = dialogs.run(importDialogRequest());
+    if (chosen.cancel || chosen.fileName.empty()) {
+        outcome.status = ImportOutcome::Status::Cancelled;
+        return outcome;
+    }
+    const FileText file = read(chosen.fileName);
+    if (!file.ok) {
+        outcome.status = ImportOutcome::Status::Unreadable;
+        messages.show(unreadableFileMessage(chosen.fileName, file.error));
+        return outcome;
+    }
+    // reparseBox makes A or B the current side before its set is replaced.
+    outcome.boxText = reparseBox(store, box, file.text);
+    outcome.count = boxHasSet(box) ? storedCount(store, box) : countLaidOut(outcome.boxText);
+    if (outcome.boxText.empty()) {
+        outcome.status = ImportOutcome::Status::NoNumbers;
+        messages.show(noNumbersMessage());
+    } else {
+        outcome.status = ImportOutcome::Status::Loaded;
+    }
+    return outcome;
+}
+
+}  // namespace numsift::settools

@@ -1,0 +1,49 @@
+#pragma once
+// Import of a text file into a number box: the open dialog, reading the whole
+// file, the re-parse into the box's set and the messages for a file that
+// cannot be read or holds no number.
+
+#include <cstddef>
+#include <functional>
+#include <string>
+
+#include "engine/number_set_store.h"
+#include "results/platform.h"
+#include "settools/number_boxes.h"
+
+namespace numsift::settools {
+
+// A whole file turned into UTF-8 text, or the reason it could not be read.
+struct FileText {
+    bool ok = false;
+    std::string text;
+    std::string error;
+};
+
+using FileReader = std::function<FileText(const std::string& path)>;
+
+struct ImportOutcome {
+    enum class Status { Cancelled, Unreadable, NoNumbers, Loaded };
+    Status status = Status::Cancelled;
+    std::string boxText;    // NoNumbers: empty; Loaded: the laid-out numbers
+    std::size_t count = 0;  // the box's count after the import
+    // Whether the box, its set and its count were replaced (NoNumbers and
+    // Loaded); after a cancelled dialog or an unreadable file all stay.
+    bool changesBox() const { return status == Status::NoNumbers || status == Status::Loaded; }
+};
+
+// The request the import buttons put to the open dialog.
+FileDialogRequest importDialogRequest();
+
+// One press of an import button for box (Base, JoinA, JoinB or KillList).
+ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs, const FileReader& read,
+                            MessageSink& messages);
+
+// The message for a file that could not be read: names the file and the
+// reason, and says that nothing was changed.
+Message unreadableFileMessage(const std::string& path, const std::string& reason);
+
+// The message for a file that yields no number.
+Message noNumbersMessage();
+
+}  // namespace numsift::settools
