@@ -1,0 +1,246 @@
+#include "controls/entry_box.h"
+
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QPalette>
+#include <QPointer>
+
+#include "conditions/entry_syntax.h"
+
+namespace numsift {
+
+namespace {
+
+const QColor kGreyText(128, 128, 128);
+
+QColor windowBackground() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
+QColor windowText() { return QApplication::palette().color(QPalette::Active, QPalette::Text); }
+
+std::string toUtf8CrLf(const QString& text) { return withCrLf(text.toStdString()); }
+
+QString fromUtf8Lf(const std::string& text) {
+    QString s = QString::fromStdString(text);
+    s.remove(QLatin1Char('\r'));
+    return s;
+}
+
+// The widget that a mouse press on `w` would give the focus to, as Qt does it:
+// the first enabled ancestor (or w itself) that takes the focus on a click.
+QWidget* clickFocusTarget(QWidget* w) {
+    while (w) {
+        if (w->isEnabled() && (w->focusPolicy() & Qt::ClickFocus)) return w;
+        if (w->isWindow()) return nullptr;
+        w = w->parentWidget();
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+// Runs the focused box's validator before a mouse press would move the focus
+// elsewhere, and swallows the press when the box keeps the focus. So a click
+// on a button is never delivered while the box refuses to be left, and the
+// button's action cannot run on an unchecked entry.
+class EntryValidationGate : public QObject {
+public:
+    static void ensureInstalled() {
+        static QPointer<EntryValidationGate> gate;
+        if (!gate && qApp) {
+            gate = new EntryValidationGate(qApp);
+            qApp->installEventFilter(gate);
+        }
+    }
+
+protected:
+    using QObject::QObject;
+
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
+            return false;
+        auto* box = qobject_cast<EntryBox*>(QApplication::focusWidget());
+        if (!box || !box->validator_ || box->validating_ || !watched->isWidgetType()) return false;
+        QWidget* target = clickFocusTarget(static_cast<QWidget*>(watched));
+        if (!target || target == box || box->isAncestorOf(target)) return false;
+        if (target->window() != box->window()) return false;
+        return !box->validate();
+    }
+};
+
+EntryBox::EntryBox(QWidget* parent) : QPlainTextEdit(parent) {
+    EntryValidationGate::ensureInstalled();
+    setTabChangesFocus(true);
+    connect(this, &QPlainTextEdit::textChanged, this, [this] { validatedSinceEdit_ = false; });
+}
+
+EntryBox::~EntryBox() = default;
+
+void EntryBox::setHint(const QString& hint) {
+    hint_ = hint;
+    hint_.remove(QLatin1Char('\r'));
+    if (!hasFocus()) applyLostFocusDisplay();
+}
+
+void EntryBox::setFocusBackground(std::optional<QColor> colour) {
+    focusBackground_ = colour;
+    if (hasFocus() && focusBackground_) setBackground(*focusBackground_);
+}
+
+void EntryBox::setSingleLine(bool single) {
+    singleLine_ = single;
+    setLineWrapMode(single ? QPlainTextEdit::NoWrap : QPlainTextEdit::WidgetWidth);
+    setVerticalScrollBarPolicy(single ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+    setHorizontalScrollBarPolicy(single ? Qt::ScrollBarAlwaysOff : Qt::ScrollBarAsNeeded);
+}
+
+bool EntryBox::validate() {
+    if (!validator_ || validating_ || validatedSinceEdit_) return true;
+    validating_ = true;
+    const bool ok = validator_(*this);
+    validating_ = false;
+    if (ok) validatedSinceEdit_ = true;
+    return ok;
+}
+
+QString EntryBox::entryText() const {
+    QString t = toPlainText();
+    if (!hint_.isEmpty() && t == hint_) return {};
+    return t;
+}
+
+bool EntryBox::showingHint() const { return !hint_.isEmpty() && toPlainText() == hint_; }
+
+void EntryBox::clearEntry() { setEntryText(QString()); }
+
+void EntryBox::setEntryText(const QString& text) {
+    QString t = text;
+    t.remove(QLatin1Char('\r'));
+    if (t != toPlainText()) setPlainText(t);
+    if (hasFocus())
+        setGrey(false);
+    else
+        applyLostFocusDisplay();
+}
+
+void EntryBox::applyLostFocusDisplay() {
+    if (hint_.isEmpty()) {
+        setGrey(false);
+    } else {
+        const QString text = toPlainText();
+        // A long number list never equals a short hint; skip the conversion.
+        bool grey;
+        if (text.size() > hint_.size() * 4 + 64) {
+            grey = false;
+        } else {
+            LostFocusDisplay d = lostFocusDisplay(toUtf8CrLf(text), toUtf8CrLf(hint_));
+            grey = d.grey;
+            const QString shown = fromUtf8Lf(d.text);
+            if (shown != text) {
+                const bool keep = validatedSinceEdit_;
+                setPlainText(shown);
+                validatedSinceEdit_ = keep;
+            }
+        }
+        setGrey(grey);
+    }
+    setBackground(windowBackground());
+}
+
+void EntryBox::setGrey(bool grey) {
+    grey_ = grey;
+    QPalette p = palette();
+    const QColor c = grey ? kGreyText : windowText();
+    if (p.color(QPalette::Active, QPalette::Text) == c && p.color(QPalette::Inactive, QPalette::Text) == c)
+        return;
+    p.setColor(QPalette::Active, QPalette::Text, c);
+    p.setColor(QPalette::Inactive, QPalette::Text, c);
+    setPalette(p);
+}
+
+void EntryBox::setBackground(const QColor& colour) {
+    QPalette p = palette();
+    if (p.color(QPalette::Active, QPalette::Base) == colour && p.color(QPalette::Inactive, QPalette::Base) == colour)
+        return;
+    p.setColor(QPalette::Active, QPalette::Base, colour);
+    p.setColor(QPalette::Inactive, QPalette::Base, colour);
+    setPalette(p);
+}
+
+void EntryBox::refocusLater() {
+    QPointer<EntryBox> self(this);
+    QMetaObject::invokeMethod(
+        this,
+        [self] {
+            if (self && self->isEnabled() && self->isVisible()) self->setFocus(Qt::OtherFocusReason);
+        },
+        Qt::QueuedConnection);
+}
+
+void EntryBox::focusInEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusInEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+    if (toPlainText() == hint_) {
+        if (!hint_.isEmpty()) {
+            const bool keep = validatedSinceEdit_;
+            clear();
+            validatedSinceEdit_ = keep;
+        }
+    }
+    setGrey(false);
+    if (focusBackground_) setBackground(*focusBackground_);
+    emit entered();
+}
+
+void EntryBox::focusOutEvent(QFocusEvent* event) {
+    QPlainTextEdit::focusOutEvent(event);
+    if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
+    if (!validate()) {
+        refocusLater();
+        return;
+    }
+    applyLostFocusDisplay();
+    emit left();
+}
+
+void EntryBox::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+    clear();
+    setGrey(false);
+    emit doubleClicked();
+}
+
+void EntryBox::keyPressEvent(QKeyEvent* event) {
+    if (singleLine_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
+        event->accept();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+bool EntryBox::focusNextPrevChild(bool next) {
+    if (!validate()) return true;
+    return QPlainTextEdit::focusNextPrevChild(next);
+}
+
+bool EntryBox::canInsertFromMimeData(const QMimeData* source) const {
+    if (pasteHandler_) return true;
+    return QPlainTextEdit::canInsertFromMimeData(source);
+}
+
+void EntryBox::insertFromMimeData(const QMimeData* source) {
+    if (!source) return;
+    if (pasteHandler_ && pasteHandler_(*this, *source)) return;
+    if (singleLine_) {
+        QString t = source->text();
+        t.replace(QLatin1String("\r\n"), QLatin1String(" "));
+        t.replace(QLatin1Char('\n'), QLatin1Char(' '));
+        t.replace(QLatin1Char('\r'), QLatin1Char(' '));
+        insertPlainText(t);
+        return;
+    }
+    QPlainTextEdit::insertFromMimeData(source);
+}
+
+}  // namespace numsift

@@ -1,0 +1,95 @@
+#pragma once
+// A text box with a grey hint text: the hint is shown while the box is empty,
+// removed when the box is entered and shown again when it is left empty. A
+// validator runs when the focus is about to leave and may keep the focus in
+// the box (the user answered "No, let me correct it"). Used by the compound
+// boxes, the sum-value box and the number boxes.
+
+#include <QColor>
+#include <QPlainTextEdit>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QMimeData;
+
+namespace numsift {
+
+class EntryBox : public QPlainTextEdit {
+    Q_OBJECT
+public:
+    explicit EntryBox(QWidget* parent = nullptr);
+    ~EntryBox() override;
+
+    // The hint text (LF line breaks). Setting it applies the lost-focus
+    // display, so an empty box shows the hint in grey at once.
+    void setHint(const QString& hint);
+    const QString& hint() const { return hint_; }
+
+    // Background while the box has the focus; none keeps the window colour.
+    void setFocusBackground(std::optional<QColor> colour);
+
+    // One line only: Enter is swallowed and pasted line breaks become blanks.
+    void setSingleLine(bool single);
+    bool isSingleLine() const { return singleLine_; }
+
+    // Runs when the focus is about to leave the box (a click elsewhere, Tab,
+    // or an action that reads the box first). Returns false to keep the focus.
+    using Validator = std::function<bool(EntryBox&)>;
+    void setValidator(Validator validator) { validator_ = std::move(validator); }
+
+    // Replaces the box's own paste; returns true when it handled the paste.
+    using PasteHandler = std::function<bool(EntryBox&, const QMimeData&)>;
+    void setPasteHandler(PasteHandler handler) { pasteHandler_ = std::move(handler); }
+
+    // Runs the validator now; true when the focus may go. Without a validator
+    // always true.
+    bool validate();
+
+    // The text as the conditions see it: empty while it equals the hint.
+    QString entryText() const;
+    bool showingHint() const;
+    bool isGrey() const { return grey_; }
+
+    // Empties the box and, unless it has the focus, shows the hint again.
+    void clearEntry();
+    // Sets the text (LF breaks) and applies the lost-focus display unless the
+    // box has the focus.
+    void setEntryText(const QString& text);
+
+    // The hint rule applied when the box is left: the hint comes back in grey
+    // when the text is empty or differs from it only in blanks and line breaks.
+    void applyLostFocusDisplay();
+
+signals:
+    void entered();
+    void left();
+    void doubleClicked();
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void insertFromMimeData(const QMimeData* source) override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+
+private:
+    friend class EntryValidationGate;
+    void setGrey(bool grey);
+    void setBackground(const QColor& colour);
+    void refocusLater();
+
+    QString hint_;
+    std::optional<QColor> focusBackground_;
+    Validator validator_;
+    PasteHandler pasteHandler_;
+    bool singleLine_ = false;
+    bool grey_ = false;
+    bool validating_ = false;
+    bool validatedSinceEdit_ = false;
+};
+
+}  // namespace numsift

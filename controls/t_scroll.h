@@ -1,0 +1,124 @@
+#pragma once
+// TScroll: a vertical scroll bar drawn from plain parts (track, up arrow,
+// down arrow, thumb) with an integer range, a small and a large step and a
+// repeat timer for held arrows and track presses. Its one signal, Scroll,
+// tells the owner that the value may have changed.
+
+#include <QColor>
+#include <QTimer>
+#include <QWidget>
+
+namespace numsift {
+
+class TScroll : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(int Value READ value WRITE setValue)
+    Q_PROPERTY(int Min READ min WRITE setMin)
+    Q_PROPERTY(int Max READ max WRITE setMax)
+    Q_PROPERTY(int SmallChange READ smallChange WRITE setSmallChange)
+    Q_PROPERTY(int LargeChange READ largeChange WRITE setLargeChange)
+    Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
+    Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(int backStyle READ backStyle WRITE setBackStyle)
+    Q_PROPERTY(int borderStyle READ borderStyle WRITE setBorderStyle)
+
+public:
+    static constexpr int kWidth = 15;          // forced width in pixels
+    static constexpr int kArrowHeight = 15;    // both arrows are square
+    static constexpr int kMinThumbHeight = 16;
+    static constexpr int kFirstRepeatMs = 500;
+    static constexpr int kRepeatMs = 50;
+
+    // The parts a mouse press can hit.
+    enum class Part { None, Track, UpArrow, DownArrow, Thumb };
+
+    explicit TScroll(QWidget* parent = nullptr);
+
+    int value() const { return value_; }
+    int min() const { return min_; }
+    int max() const { return max_; }
+    int smallChange() const { return smallChange_; }
+    int largeChange() const { return largeChange_; }
+    QColor backColor() const { return backColor_; }
+    QColor foreColor() const { return foreColor_; }
+    int backStyle() const { return backStyle_; }      // 1 opaque, 0 transparent
+    int borderStyle() const { return borderStyle_; }  // 0 none, 1 single line
+
+    // Clamps into [Min, Max] (raised to Min first, then lowered to Max);
+    // places the thumb and emits Scroll only when the stored value changed.
+    void setValue(int v);
+    // Store the bound without touching Value and lay the parts out again.
+    // Owners that lower Max clamp Value themselves.
+    void setMin(int v);
+    void setMax(int v);
+    void setSmallChange(int v) { smallChange_ = v; }
+    void setLargeChange(int v) { largeChange_ = v; }
+    void setBackColor(const QColor& c);
+    void setForeColor(const QColor& c);
+    void setBackStyle(int s);
+    void setBorderStyle(int s);
+
+    // Geometry of the parts in widget pixels, as currently laid out.
+    QRect upArrowRect() const;
+    QRect downArrowRect() const;
+    QRect thumbRect() const;  // empty while the thumb is hidden
+    bool thumbVisible() const { return thumbVisible_; }
+    int thumbHeight() const { return thumbHeight_; }
+    int thumbTop() const { return thumbTop_; }
+    Part partAt(const QPoint& p) const;
+    Part pressedPart() const { return pressed_; }
+    // Colour a part is painted in: white while pressed, else the fore colour.
+    QColor partColor(Part part) const;
+
+    // The repeat timer: whether it runs, its current interval, and one tick
+    // performed at once (what the timer does when it fires).
+    bool repeating() const { return timer_.isActive(); }
+    int repeatInterval() const { return timer_.interval(); }
+    void repeatTick();
+
+    QSize sizeHint() const override { return {kWidth, 100}; }
+
+signals:
+    void Scroll();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
+
+private:
+    void layoutParts();
+    void sizeThumb();
+    void placeThumb();
+    int downArrowTop() const { return height() - kArrowHeight; }
+    int thumbBottomLimit() const { return downArrowTop() - thumbHeight_ + 1; }
+    int clamp(long long v) const;
+    void startRepeat(int step);
+    void stopRepeat();
+
+    int value_ = 0;
+    int min_ = 0;
+    int max_ = 100;
+    int smallChange_ = 1;
+    int largeChange_ = 10;
+    QColor backColor_{224, 224, 224};
+    QColor foreColor_{192, 192, 255};
+    int backStyle_ = 1;
+    int borderStyle_ = 0;
+
+    bool thumbVisible_ = false;
+    int thumbHeight_ = 1;
+    int thumbTop_ = 0;
+    double scale_ = 0;   // pixels of thumb travel per unit of value
+    double offset_ = 0;  // thumb top at Min
+
+    Part pressed_ = Part::None;
+    int grabY_ = 0;
+    int repeatStep_ = 0;
+    QTimer timer_;
+};
+
+}  // namespace numsift
