@@ -1,0 +1,120 @@
+#include "analysis/analysis_text.h"
+
+#include <cstdio>
+
+namespace numsift {
+
+namespace {
+
+std::string toleranceText(Tolerance t) { return std::to_string(t.lower) + "-" + std::to_string(t.upper); }
+
+std::string fixed(double v, int decimals) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*f", decimals, v);
+    return buf;
+}
+
+}  // namespace
+
+std::string percentText(double percent) { return fixed(percent, 2) + "%"; }
+
+std::string drawVerdictText(const DrawOutcome& draw) {
+    if (!draw.inBase) return "不在大底";
+    return draw.survives ? "保留" : "淘汰";
+}
+
+std::string failedCaptionsText(const BacktestReport& report, const DrawOutcome& draw) {
+    std::string s;
+    for (std::size_t c : draw.failedColumns) {
+        if (!s.empty()) s += "、";
+        s += report.columns[c].caption;
+    }
+    return s;
+}
+
+std::string backtestDrawTable(const BacktestReport& report, std::string_view eol) {
+    std::string s = "期号\t号码\t错误数\t结果\t未通过的条件";
+    s += eol;
+    s.reserve(report.draws.size() * 48);
+    for (const DrawOutcome& d : report.draws) {
+        s += d.label;
+        s += '\t';
+        s += numberText(d.value);
+        s += '\t';
+        s += std::to_string(d.failCount);
+        s += '\t';
+        s += drawVerdictText(d);
+        s += '\t';
+        s += failedCaptionsText(report, d);
+        s += eol;
+    }
+    return s;
+}
+
+std::string backtestSummaryText(const BacktestReport& report, std::string_view eol) {
+    const BacktestSummary& m = report.summary;
+    std::string s;
+    auto line = [&](std::string_view name, const std::string& value) {
+        s += name;
+        s += '\t';
+        s += value;
+        s += eol;
+    };
+    line("验证期数", std::to_string(m.drawCount));
+    line("保留", std::to_string(m.survived) + "（" + percentText(m.survivedPercent) + "）");
+    line("最长连续未中", std::to_string(m.longestMissRun));
+    line("结果注数", std::to_string(m.resultSize) + "（" + percentText(100.0 * m.resultShare) + "）");
+    line("容错", toleranceText(m.tolerance));
+    if (m.outsideBase > 0) line("不在大底", std::to_string(m.outsideBase));
+    return s;
+}
+
+std::string backtestColumnTable(const BacktestReport& report, std::string_view eol) {
+    std::string s = "步骤\t条件\t标记候选\t候选占比\t标记开奖\t开奖占比\t期望\t误杀偏多";
+    s += eol;
+    for (const ColumnOutcome& c : report.columns) {
+        s += std::to_string(c.step) + '\t' + c.caption + '\t' + std::to_string(c.candidatesMarked) + '\t' +
+             percentText(100.0 * c.candidateShare) + '\t' + std::to_string(c.drawsMarked) + '\t' +
+             percentText(100.0 * c.drawShare) + '\t' + fixed(c.expectedDraws, 1) + '\t' + (c.overKills ? "是" : "");
+        s += eol;
+    }
+    return s;
+}
+
+std::string backtestSummaryLine(const BacktestReport& report) {
+    const BacktestSummary& m = report.summary;
+    std::string s = "保留 " + std::to_string(m.survived) + "/" + std::to_string(m.drawCount) + " 期（" +
+                    percentText(m.survivedPercent) + "），最长连续未中 " + std::to_string(m.longestMissRun) +
+                    " 期，结果 " + std::to_string(m.resultSize) + " 注（" + percentText(100.0 * m.resultShare) + "）";
+    if (m.outsideBase > 0) s += "，" + std::to_string(m.outsideBase) + " 期不在大底";
+    return s;
+}
+
+std::string explainText(const Explanation& e, std::string_view eol) {
+    std::string s = "号码\t" + numberText(e.value);
+    s += eol;
+    if (e.checks.empty()) {
+        s += "条件\t没有生效的条件";
+        s += eol;
+    } else {
+        s += "步骤\t条件\t结果";
+        s += eol;
+        for (const CheckVerdict& c : e.checks) {
+            s += std::to_string(c.step) + '\t' + c.caption + '\t' + (c.failed ? "未通过" : "通过");
+            s += eol;
+        }
+    }
+    s += "错误数\t" + std::to_string(e.failCount) + "（共 " + std::to_string(e.checks.size()) + " 项条件）";
+    s += eol;
+    s += "容错\t" + toleranceText(e.tolerance) + '\t' + (e.withinTolerance ? "在容错内" : "超出容错");
+    s += eol;
+    s += "大底\t";
+    s += !e.baseUsed ? "未载入" : (e.inBase ? "在大底中" : "不在大底中");
+    s += eol;
+    s += "结论\t";
+    s += e.survives ? "保留" : "淘汰";
+    s += eol;
+    return s;
+}
+
+}  // namespace numsift

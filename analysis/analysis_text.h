@@ -1,0 +1,40 @@
+#pragma once
+// Tab-separated texts of a backtest and of a diagnosis, shared by
+// numsift-cli and the window's copy buttons. eol is the line break to use
+// ("\n" for the terminal, "\r\n" for the clipboard).
+
+#include <string>
+#include <string_view>
+
+#include "analysis/backtest.h"
+#include "analysis/explain.h"
+
+namespace numsift {
+
+// "12.35%": two decimals.
+std::string percentText(double percent);
+
+// What the draw's row shows in the result column: "保留", "淘汰" or
+// "不在大底".
+std::string drawVerdictText(const DrawOutcome& draw);
+
+// The captions of the draw's failed checks joined by "、".
+std::string failedCaptionsText(const BacktestReport& report, const DrawOutcome& draw);
+
+// Header line, then one line per draw: 期号, 号码, 错误数, 结果, 未通过的条件.
+std::string backtestDrawTable(const BacktestReport& report, std::string_view eol);
+
+// Lines "名称<TAB>值": 验证期数, 保留, 最长连续未中, 结果注数, 容错, 不在大底.
+std::string backtestSummaryText(const BacktestReport& report, std::string_view eol);
+
+// Header line, then one line per column of the run.
+std::string backtestColumnTable(const BacktestReport& report, std::string_view eol);
+
+// One-line summary for a status label, e.g. "保留 3/5 期（60.00%），最长连续未中 2 期，结果 1234 注（1.23%）".
+std::string backtestSummaryLine(const BacktestReport& report);
+
+// The diagnosis: the number, every active check with its verdict, the fail
+// count, tolerance, base set and the conclusion.
+std::string explainText(const Explanation& e, std::string_view eol);
+
+}  // namespace numsift

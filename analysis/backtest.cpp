@@ -1,0 +1,143 @@
+#include "analysis/backtest.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "conditions/run_order.h"
+
+namespace numsift {
+
+namespace {
+
+bool sameColumns(const ConditionMatrix& a, const ConditionMatrix& b) {
+    if (a.columnCount() != b.columnCount()) return false;
+    for (std::size_t c = 0; c < a.columnCount(); ++c)
+        if (a.column(c).step != b.column(c).step || a.column(c).caption != b.column(c).caption) return false;
+    return true;
+}
+
+// Row of value in an ascending table, or -1.
+long rowOf(const CandidateTable& table, std::uint32_t value) {
+    const auto it = std::lower_bound(table.values.begin(), table.values.end(), value);
+    if (it == table.values.end() || *it != value) return -1;
+    return static_cast<long>(it - table.values.begin());
+}
+
+}  // namespace
+
+double binomialUpperTail(std::size_t n, std::size_t k, double p) {
+    if (k == 0) return 1.0;
+    if (k > n) return 0.0;
+    if (!(p > 0.0)) return 0.0;
+    if (!(p < 1.0)) return 1.0;
+    const double dn = static_cast<double>(n);
+    const double dk = static_cast<double>(k);
+    // log of the first term C(n, k) p^k (1-p)^(n-k), then the ratio of
+    // consecutive terms; summing in log steps keeps tiny terms exact enough.
+    double logTerm = std::lgamma(dn + 1) - std::lgamma(dk + 1) - std::lgamma(dn - dk + 1) + dk * std::log(p) +
+                     (dn - dk) * std::log1p(-p);
+    const double logOdds = std::log(p) - std::log1p(-p);
+    double sum = 0.0;
+    for (std::size_t i = k; i <= n; ++i) {
+        const double term = std::exp(logTerm);
+        sum += term;
+        if (i > dn * p && term < sum * 1e-17) break;  // past the mode the terms only shrink
+        if (i < n) logTerm += std::log(static_cast<double>(n - i) / static_cast<double>(i + 1)) + logOdds;
+    }
+    return std::clamp(sum, 0.0, 1.0);
+}
+
+BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps, const FilterInput& input,
+                           std::span<const Draw> draws) {
+    BacktestReport report;
+    const ConditionMatrix& matrix = run.matrix;
+    const std::size_t columns = matrix.columnCount();
+
+    // Draws the run had no row for (outside the base set): evaluate the same
+    // checks over a table of just these numbers.
+    NumberSet outside;
+    for (const Draw& d : draws)
+        if (rowOf(run.table, d.value) < 0) outside.values.push_back(d.value);
+    std::sort(outside.values.begin(), outside.values.end());
+    outside.values.erase(std::unique(outside.values.begin(), outside.values.end()), outside.values.end());
+    RunResult outsideRun;
+    bool outsideKnown = false;
+    if (!outside.empty()) {
+        outsideRun = runChecks(steps, input, outside, run.tolerance);
+        outsideKnown = sameColumns(matrix, outsideRun.matrix);
+    }
+
+    report.columns.resize(columns);
+    for (std::size_t c = 0; c < columns; ++c) {
+        ColumnOutcome& co = report.columns[c];
+        co.step = matrix.column(c).step;
+        co.caption = matrix.column(c).caption;
+        co.candidatesMarked = matrix.column(c).markedCount();
+        co.candidateShare =
+            run.table.size() ? static_cast<double>(co.candidatesMarked) / static_cast<double>(run.table.size()) : 0.0;
+    }
+
+    report.draws.reserve(draws.size());
+    std::size_t missRun = 0;
+    BacktestSummary& s = report.summary;
+    for (const Draw& d : draws) {
+        DrawOutcome o;
+        o.label = d.label;
+        o.value = d.value;
+        const long row = rowOf(run.table, d.value);
+        const ConditionMatrix* m = &matrix;
+        long r = row;
+        if (row < 0) {
+            o.inBase = false;
+            ++s.outsideBase;
+            m = outsideKnown ? &outsideRun.matrix : nullptr;
+            r = m ? rowOf(outsideRun.table, d.value) : -1;
+        }
+        if (m && r >= 0) {
+            for (std::size_t c = 0; c < columns; ++c) {
+                if (m->column(c).marks[static_cast<std::size_t>(r)]) {
+                    o.failedColumns.push_back(c);
+                    ++report.columns[c].drawsMarked;
+                }
+            }
+        }
+        o.failCount = static_cast<int>(o.failedColumns.size());
+        o.survives = o.inBase && o.failCount >= run.tolerance.lower && o.failCount <= run.tolerance.upper;
+        if (o.survives) {
+            ++s.survived;
+            missRun = 0;
+        } else {
+            s.longestMissRun = std::max(s.longestMissRun, ++missRun);
+        }
+        report.draws.push_back(std::move(o));
+    }
+
+    s.drawCount = draws.size();
+    s.survivedPercent = s.drawCount ? 100.0 * static_cast<double>(s.survived) / static_cast<double>(s.drawCount) : 0.0;
+    s.resultSize = run.result.size();
+    s.resultShare = static_cast<double>(s.resultSize) / static_cast<double>(kNumberSpace);
+    s.candidateCount = run.table.size();
+    s.tolerance = run.tolerance;
+
+    for (ColumnOutcome& co : report.columns) {
+        const std::size_t n = s.drawCount;
+        co.drawShare = n ? static_cast<double>(co.drawsMarked) / static_cast<double>(n) : 0.0;
+        co.expectedDraws = static_cast<double>(n) * co.candidateShare;
+        co.tailProbability = binomialUpperTail(n, co.drawsMarked, co.candidateShare);
+        co.overKills = static_cast<double>(co.drawsMarked) > co.expectedDraws && co.tailProbability <= kOverKillLevel;
+    }
+    return report;
+}
+
+BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
+                        Tolerance tolerance, std::span<const Draw> draws) {
+    const RunResult run = runChecks(steps, input, base, tolerance);
+    return backtestRun(run, steps, input, draws);
+}
+
+BacktestReport backtest(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
+                        std::span<const Draw> draws) {
+    return backtest(runOrder(), input, base, tolerance, draws);
+}
+
+}  // namespace numsift

@@ -1,0 +1,85 @@
+#pragma once
+// The backtest ("历史验证") of the current conditions over past draws: would
+// the scheme have kept each draw, which conditions failed it, at what cost
+// (the result size K), and which condition does more harm than good.
+//
+// The conditions do not depend on the draw, so one filter run serves every
+// draw: each draw is looked up in the candidate table and its row of the
+// condition matrix read. Draws outside the base set are not candidates; the
+// checks are evaluated for them on a small table of their own so the player
+// still sees which conditions they fail, but they never count as kept.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "analysis/draw_history.h"
+#include "engine/filter_run.h"
+
+namespace numsift {
+
+struct DrawOutcome {
+    std::string label;
+    std::uint32_t value = 0;
+    bool inBase = true;           // false: a base set was used and lacks the draw
+    int failCount = 0;            // checks the draw fails
+    std::vector<std::size_t> failedColumns;  // indexes into BacktestReport::columns
+    bool survives = false;        // inBase and lower <= failCount <= upper
+};
+
+struct ColumnOutcome {
+    int step = 0;
+    std::string caption;
+    std::size_t candidatesMarked = 0;  // rows of the run the column marks
+    double candidateShare = 0;         // candidatesMarked / candidate count
+    std::size_t drawsMarked = 0;       // draws the column marks
+    double drawShare = 0;              // drawsMarked / draw count
+    double expectedDraws = 0;          // draw count * candidateShare
+    // The column kills past draws more often than its share of candidates
+    // explains: if draws fell on the candidates at random, a column marking a
+    // share p of them would mark X ~ Binomial(n, p) of n draws; the flag is set
+    // when drawsMarked exceeds n * p and P(X >= drawsMarked) <= 5 %. Such a
+    // belief costs more hits than the candidates it removes are worth. Few
+    // draws rarely reach that level, so the flag is never raised on noise.
+    bool overKills = false;
+    double tailProbability = 1;        // P(X >= drawsMarked)
+};
+
+struct BacktestSummary {
+    std::size_t drawCount = 0;
+    std::size_t survived = 0;
+    double survivedPercent = 0;    // 0 when there are no draws
+    std::size_t longestMissRun = 0;  // most consecutive draws (text order) not kept
+    std::size_t resultSize = 0;    // K of the run
+    double resultShare = 0;        // K / 100,000
+    std::size_t candidateCount = 0;  // N of the run (100,000 or the base set)
+    std::size_t outsideBase = 0;   // draws not in the base set
+    Tolerance tolerance;
+};
+
+struct BacktestReport {
+    std::vector<DrawOutcome> draws;     // in the order given
+    std::vector<ColumnOutcome> columns; // in run order
+    BacktestSummary summary;
+};
+
+inline constexpr double kOverKillLevel = 0.05;
+
+// Backtest over an existing run (its steps must be the ones given, so that the
+// draws outside the base set are checked the same way).
+BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
+                           const FilterInput& input, std::span<const Draw> draws);
+
+// Runs the given steps once and backtests the draws against that run.
+BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input,
+                        const NumberSet& base, Tolerance tolerance, std::span<const Draw> draws);
+
+// The same with the program's full run order.
+BacktestReport backtest(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
+                        std::span<const Draw> draws);
+
+// P(X >= k) for X ~ Binomial(n, p).
+double binomialUpperTail(std::size_t n, std::size_t k, double p);
+
+}  // namespace numsift

@@ -1,0 +1,181 @@
+#include "analysis/backtest.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "analysis/analysis_text.h"
+#include "conditions/run_order.h"
+#include "test_checks.h"
+
+namespace numsift {
+namespace {
+
+using testing::kThreeChecks;
+
+std::vector<Draw> fiveDraws() {
+    return parseDraws(
+               "2026001 12345\n"      // 尾奇 only: 1 fail
+               "2026002 00246\n"      // 首位0, 同首二: 2
+               "2026003 0 7 7 7 1\n"  // 首位0, 尾奇: 2
+               "2026004,98764\n"      // none: 0
+               "55555\n")             // 尾奇, 同首二: 2
+        .draws;
+}
+
+// Worked by hand: a number fails two or more of the three checks with
+// P(A∧C) + P(A∧B) + P(B∧C) − 2·P(A∧B∧C) = 0.01 + 0.05 + 0.05 − 0.01 = 10 %,
+// so 90,000 numbers survive tolerance 0-1.
+TEST(Backtest, HandWorkedCaseOfThreeChecksAndFiveDraws) {
+    const std::vector<Draw> draws = fiveDraws();
+    const BacktestReport r = backtest(kThreeChecks, FilterInput{}, NumberSet{}, Tolerance{0, 1}, draws);
+
+    ASSERT_EQ(r.draws.size(), 5u);
+    const std::vector<int> fails = {1, 2, 2, 0, 2};
+    const std::vector<bool> kept = {true, false, false, true, false};
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_EQ(r.draws[i].failCount, fails[i]) << i;
+        EXPECT_EQ(r.draws[i].survives, kept[i]) << i;
+        EXPECT_TRUE(r.draws[i].inBase);
+    }
+    EXPECT_EQ(r.draws[1].failedColumns, (std::vector<std::size_t>{0, 2}));
+    EXPECT_EQ(r.draws[2].failedColumns, (std::vector<std::size_t>{0, 1}));
+    EXPECT_EQ(r.draws[1].label, "2026002");
+
+    const BacktestSummary& s = r.summary;
+    EXPECT_EQ(s.drawCount, 5u);
+    EXPECT_EQ(s.survived, 2u);
+    EXPECT_DOUBLE_EQ(s.survivedPercent, 40.0);
+    EXPECT_EQ(s.longestMissRun, 2u);
+    EXPECT_EQ(s.resultSize, 90000u);
+    EXPECT_DOUBLE_EQ(s.resultShare, 0.9);
+    EXPECT_EQ(s.candidateCount, 100000u);
+    EXPECT_EQ(s.outsideBase, 0u);
+
+    ASSERT_EQ(r.columns.size(), 3u);
+    EXPECT_EQ(r.columns[0].caption, "首位0");
+    EXPECT_EQ(r.columns[0].step, 2);
+    EXPECT_EQ(r.columns[0].candidatesMarked, 10000u);
+    EXPECT_EQ(r.columns[1].candidatesMarked, 50000u);
+    EXPECT_EQ(r.columns[2].candidatesMarked, 10000u);
+    EXPECT_EQ(r.columns[0].drawsMarked, 2u);
+    EXPECT_EQ(r.columns[1].drawsMarked, 3u);
+    EXPECT_EQ(r.columns[2].drawsMarked, 2u);
+    EXPECT_DOUBLE_EQ(r.columns[0].drawShare, 0.4);
+    EXPECT_DOUBLE_EQ(r.columns[0].expectedDraws, 0.5);
+    // P(X >= 2 | n = 5, p = 0.1) = 1 − 0.9^5 − 5·0.1·0.9^4 = 0.08146: not
+    // enough to blame the condition on five draws.
+    EXPECT_NEAR(r.columns[0].tailProbability, 0.08146, 1e-9);
+    EXPECT_FALSE(r.columns[0].overKills);
+    EXPECT_FALSE(r.columns[1].overKills);
+
+    EXPECT_EQ(backtestDrawTable(r, "\n"),
+              "期号\t号码\t错误数\t结果\t未通过的条件\n"
+              "2026001\t12345\t1\t保留\t尾奇\n"
+              "2026002\t00246\t2\t淘汰\t首位0、同首二\n"
+              "2026003\t07771\t2\t淘汰\t首位0、尾奇\n"
+              "2026004\t98764\t0\t保留\t\n"
+              "\t55555\t2\t淘汰\t尾奇、同首二\n");
+    EXPECT_EQ(backtestSummaryText(r, "\r\n"),
+              "验证期数\t5\r\n保留\t2（40.00%）\r\n最长连续未中\t2\r\n结果注数\t90000（90.00%）\r\n容错\t0-1\r\n");
+}
+
+TEST(Backtest, ToleranceLowerBoundAlsoDropsDrawsThatFailTooFew) {
+    const BacktestReport r = backtest(kThreeChecks, FilterInput{}, NumberSet{}, Tolerance{2, 3}, fiveDraws());
+    std::vector<bool> kept;
+    for (const DrawOutcome& d : r.draws) kept.push_back(d.survives);
+    EXPECT_EQ(kept, (std::vector<bool>{false, true, true, false, true}));
+    EXPECT_EQ(r.summary.longestMissRun, 1u);
+    EXPECT_EQ(r.summary.resultSize, 10000u);
+}
+
+TEST(Backtest, DrawOutsideTheBaseSetIsNotKeptButStillDiagnosed) {
+    NumberSet base;
+    base.values = {11111, 12345, 98764};
+    const std::vector<Draw> draws = parseDraws("a 12345\nb 55555\nc 55555\nd 98764\n").draws;
+    const BacktestReport r = backtest(kThreeChecks, FilterInput{}, base, Tolerance{0, 2}, draws);
+    ASSERT_EQ(r.draws.size(), 4u);
+    EXPECT_TRUE(r.draws[0].survives);
+    EXPECT_FALSE(r.draws[1].inBase);
+    EXPECT_FALSE(r.draws[1].survives);  // fails only two checks, within 0-2, yet not a candidate
+    EXPECT_EQ(r.draws[1].failedColumns, (std::vector<std::size_t>{1, 2}));
+    EXPECT_EQ(drawVerdictText(r.draws[1]), "不在大底");
+    EXPECT_TRUE(r.draws[3].survives);
+    EXPECT_EQ(r.summary.outsideBase, 2u);
+    EXPECT_EQ(r.summary.longestMissRun, 2u);
+    EXPECT_EQ(r.summary.candidateCount, 3u);
+    EXPECT_EQ(r.summary.resultSize, 3u);  // 11111 fails 尾奇 and 同首二: 2, kept
+    // Candidate shares are over the base set: 尾奇 marks 11111 and 12345.
+    EXPECT_EQ(r.columns[1].candidatesMarked, 2u);
+    EXPECT_EQ(r.columns[1].drawsMarked, 3u);
+    EXPECT_NE(backtestSummaryText(r, "\n").find("不在大底\t2\n"), std::string::npos);
+}
+
+TEST(Backtest, FlagsAConditionThatKillsDrawsFarBeyondItsShareOfCandidates) {
+    const std::array<RunStep, 2> steps = {{{3, "尾奇", testing::lastOdd}, {9, "三同首", testing::firstThreeSame}}};
+    // 三同首 marks 1 % of the numbers but three of six draws.
+    const std::vector<Draw> draws = parseDraws("11112\n22203\n33314\n12345\n54320\n67890\n").draws;
+    const BacktestReport r = backtest(steps, FilterInput{}, NumberSet{}, Tolerance{0, 0}, draws);
+    ASSERT_EQ(r.columns.size(), 2u);
+    EXPECT_EQ(r.columns[1].drawsMarked, 3u);
+    EXPECT_TRUE(r.columns[1].overKills);
+    EXPECT_LT(r.columns[1].tailProbability, 1e-4);
+    // 尾奇 marks half of everything and two of six draws: no blame.
+    EXPECT_EQ(r.columns[0].drawsMarked, 2u);
+    EXPECT_FALSE(r.columns[0].overKills);
+    EXPECT_NE(backtestColumnTable(r, "\n").find("9\t三同首\t1000\t1.00%\t3\t50.00%\t0.1\t是\n"), std::string::npos);
+}
+
+TEST(Backtest, NoDrawsAndNoConditions) {
+    const BacktestReport empty = backtest(kThreeChecks, FilterInput{}, NumberSet{}, Tolerance{0, 0}, {});
+    EXPECT_EQ(empty.summary.drawCount, 0u);
+    EXPECT_DOUBLE_EQ(empty.summary.survivedPercent, 0.0);
+    EXPECT_EQ(empty.summary.longestMissRun, 0u);
+    EXPECT_FALSE(empty.columns[0].overKills);
+
+    const BacktestReport none = backtest({}, FilterInput{}, NumberSet{}, Tolerance{0, 0}, fiveDraws());
+    EXPECT_EQ(none.summary.survived, 5u);
+    EXPECT_EQ(none.summary.resultSize, 100000u);
+    EXPECT_TRUE(none.columns.empty());
+}
+
+TEST(Backtest, BinomialTailMatchesKnownValues) {
+    EXPECT_DOUBLE_EQ(binomialUpperTail(10, 0, 0.3), 1.0);
+    EXPECT_DOUBLE_EQ(binomialUpperTail(10, 11, 0.3), 0.0);
+    EXPECT_DOUBLE_EQ(binomialUpperTail(10, 1, 0.0), 0.0);
+    EXPECT_DOUBLE_EQ(binomialUpperTail(10, 10, 1.0), 1.0);
+    EXPECT_NEAR(binomialUpperTail(10, 10, 0.5), 1.0 / 1024, 1e-15);
+    EXPECT_NEAR(binomialUpperTail(4, 2, 0.5), 11.0 / 16, 1e-12);
+    // Far tails of many draws neither overflow nor lose the order of magnitude.
+    const double t = binomialUpperTail(100000, 2000, 0.01);
+    EXPECT_GT(t, 0.0);
+    EXPECT_LT(t, 1e-100);
+    EXPECT_NEAR(binomialUpperTail(100000, 1000, 0.01), 0.5, 0.02);
+}
+
+// The backtest looks draws up in one run; what it calls kept must be exactly
+// what the full run keeps, for the program's own conditions.
+TEST(Backtest, AgreesWithTheFullRunOfTheProgramsConditions) {
+    FilterInput in;
+    in.sumTailKill[0] = in.sumTailKill[7] = true;
+    in.spanKill[9] = true;
+    in.digitKill[4] = true;
+    in.positionalKill[0][3] = in.positionalKill[4][8] = true;
+    in.ratioButtons[2] = in.ratioButtons[3] = true;
+    in.ratioButtons[18 + 4] = true;
+    std::vector<Draw> draws;
+    for (std::uint32_t v = 7; v < kNumberSpace; v += 997) draws.push_back(Draw{"", v, 0});
+    const Tolerance tol{0, 1};
+    const RunResult run = runFilter(in, NumberSet{}, tol);
+    const BacktestReport r = backtestRun(run, runOrder(), in, draws);
+    EXPECT_EQ(r.summary.resultSize, run.result.size());
+    EXPECT_EQ(r.columns.size(), run.matrix.columnCount());
+    for (const DrawOutcome& d : r.draws) {
+        const bool inResult = std::binary_search(run.result.begin(), run.result.end(), d.value);
+        EXPECT_EQ(d.survives, inResult) << d.value;
+        EXPECT_EQ(d.failCount, run.failCounts[d.value]) << d.value;
+    }
+}
+
+}  // namespace
+}  // namespace numsift
