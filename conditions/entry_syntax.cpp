@@ -152,8 +152,10 @@ std::string normaliseEntry(std::string_view text, const NormaliserParams& params
         ++kept;
     }
     if (kept == 0) return {};
-    if (out.find("  ") != std::string::npos) replaceAll(out, "  ", " ");
-    if (out.find("  ") != std::string::npos) replaceAll(out, "  ", " ");
+    // Blank runs left by dropped items fold to one blank. Two passes fold runs
+    // of up to four; longer runs (many dropped items in a row) fold fully as
+    // well, so that the text the box shows after a Yes validates silently.
+    while (out.find("  ") != std::string::npos) replaceAll(out, "  ", " ");
     // The result begins with the first kept item, not with the blanks that
     // dropped leading items leave behind.
     const std::size_t first = out.find_first_not_of(" \r\n");

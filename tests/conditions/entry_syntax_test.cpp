@@ -133,3 +133,14 @@ TEST(EntryHints, LostFocusDisplayAndEmptiness) {
     EXPECT_FALSE(countsAsEmpty({"12***", h}));
     EXPECT_FALSE(countsAsEmpty({"12", ""}));
 }
+
+TEST(EntryNormaliser, ManyDroppedItemsLeaveOneBlank) {
+    // Thirty invalid items between two valid ones: the result validates again
+    // without a question.
+    std::string text = "12";
+    for (int i = 0; i < 30; ++i) text += " x";
+    text += " 34";
+    const std::string n = normaliseEntry(text, box(1));
+    EXPECT_EQ(n, "12 34");
+    EXPECT_TRUE(validateEntry(n, box(1), "").accepted);
+}
