@@ -1,0 +1,37 @@
+#pragma once
+// Small helpers shared by the checks: filling a column from a per-number
+// property through a flag table, and reading a box's items.
+
+#include <cstdint>
+#include <string_view>
+#include <vector>
+
+#include "conditions/filter_input.h"
+#include "engine/candidate_table.h"
+
+namespace numsift {
+
+// column[i] = flags[property[value of row i]]; flags holds 0 or 1 for every
+// value the property takes.
+template <typename P>
+void fillFromProperty(const CandidateTable& t, std::uint8_t* column, const std::vector<P>& property,
+                      const std::uint8_t* flags) {
+    const std::uint32_t* v = t.values.data();
+    const P* prop = property.data();
+    const std::size_t n = t.size();
+    for (std::size_t i = 0; i < n; ++i) column[i] = flags[prop[v[i]]];
+}
+
+// column[i] = flags[value of row i] over a table of all 100,000 numbers.
+inline void fillFromValueFlags(const CandidateTable& t, std::uint8_t* column, const std::uint8_t* flags) {
+    const std::uint32_t* v = t.values.data();
+    const std::size_t n = t.size();
+    for (std::size_t i = 0; i < n; ++i) column[i] = flags[v[i]];
+}
+
+// The items of a box as the conditions read them: nothing when the box counts
+// as empty (empty, or its hint text); otherwise the runs of characters
+// between blanks and line breaks, empty runs skipped.
+std::vector<std::string_view> boxItems(const HintedText& box);
+
+}  // namespace numsift

@@ -1,0 +1,26 @@
+// 定位杀: a candidate fails when the digit at any position is ticked for
+// that position.
+#include "conditions/captions.h"
+#include "conditions/checks.h"
+
+namespace numsift {
+
+void checkPositionalKill(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
+    std::uint8_t kill[5][10] = {};
+    bool any = false;
+    for (int r = 0; r < 5; ++r)
+        for (int d = 0; d < 10; ++d)
+            if (in.positionalKill[static_cast<std::size_t>(r)][static_cast<std::size_t>(d)]) {
+                kill[r][d] = 1;
+                any = true;
+            }
+    if (!any) return;
+    std::uint8_t* column = m.appendColumn(steps::kPositionalKill, captions::kPositionalKill);
+    const std::size_t n = t.size();
+    for (std::size_t i = 0; i < n; ++i) {
+        const Digits& p = t.digits(i);
+        column[i] = kill[0][p[0]] | kill[1][p[1]] | kill[2][p[2]] | kill[3][p[3]] | kill[4][p[4]];
+    }
+}
+
+}  // namespace numsift

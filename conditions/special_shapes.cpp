@@ -1,0 +1,24 @@
+// 特别排除: every ticked shape box is a check of its own, with a column
+// captioned like the box; columns follow the boxes' evaluation order.
+#include "conditions/captions.h"
+#include "conditions/checks.h"
+#include "conditions/number_traits.h"
+
+namespace numsift {
+
+void checkSpecialShapes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
+    bool ticked[kShapeCount] = {};
+    for (const std::string& caption : in.shapeKill)
+        if (const auto box = shapeBoxOfCaption(caption)) ticked[*box] = true;
+    if (t.size() == 0) return;
+    const std::uint16_t* shapes = numberTraits().shapes.data();
+    const std::uint32_t* v = t.values.data();
+    const std::size_t n = t.size();
+    for (int box : kShapeRunOrder) {
+        if (!ticked[box]) continue;
+        std::uint8_t* column = m.appendColumn(steps::kShapes, shapeCaption(box));
+        for (std::size_t i = 0; i < n; ++i) column[i] = (shapes[v[i]] >> box) & 1;
+    }
+}
+
+}  // namespace numsift
