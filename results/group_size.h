@@ -11,8 +11,7 @@ namespace numsift {
 
 inline constexpr int kMinGroupSize = 1000;
 inline constexpr int kMaxGroupSize = 100000;
-inline constexpr int kStartGroupSize = 3000;         // the box text at start
-inline constexpr int kStartAppliedGroupSize = 1000;  // the size taken as applied at start
+inline constexpr int kStartGroupSize = 3000;  // the box text at start
 inline constexpr int kGroupSizeMaxLength = 6;        // characters the box accepts
 
 inline constexpr const char* kGroupSizeBelowMessage =
@@ -23,10 +22,11 @@ inline constexpr const char* kGroupSizeAboveMessage =
 struct GroupSizeDecision {
     int value = kMinGroupSize;           // the size to use
     std::string boxText;                 // written back into the box
-    bool rebuild = false;                // value differs from the applied size
+    bool rebuild = false;                // value differs from the size the buttons show
     std::optional<std::string> message;  // shown (exclamation) after the rebuild
 };
 
+// appliedGroupSize: the size the current page buttons were built with.
 GroupSizeDecision decideGroupSize(std::string_view boxText, int appliedGroupSize);
 
 }  // namespace numsift

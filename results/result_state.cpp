@@ -22,7 +22,7 @@ ResultState::ResultState(ResultDisplay& display, Clipboard& clipboard, MessageSi
       clipboard_(clipboard),
       messages_(messages),
       groupSize_(kStartGroupSize),
-      appliedGroupSize_(kStartAppliedGroupSize) {}
+      appliedGroupSize_(kStartGroupSize) {}
 
 void ResultState::showRunResult(std::vector<std::uint32_t> values) {
     values_ = std::move(values);
@@ -38,6 +38,9 @@ void ResultState::refresh(int page, bool rebuild) {
     display_.hideNote();
     if (rebuild) {
         layout_ = layoutPages(k, groupSize_);
+        // The rule compares later box values with what the buttons show, so
+        // a typed size is never mistaken for one already applied.
+        appliedGroupSize_ = groupSize_;
         marks_.reset(layout_.pages);
         display_.layoutPages(layout_);
     }
@@ -79,10 +82,7 @@ void ResultState::applyGroupSize(std::string_view boxText) {
     const GroupSizeDecision d = decideGroupSize(boxText, appliedGroupSize_);
     display_.setGroupSizeText(d.boxText);
     groupSize_ = d.value;
-    if (d.rebuild) {
-        appliedGroupSize_ = d.value;
-        refresh(0, true);
-    }
+    if (d.rebuild) refresh(0, true);
     if (d.message) messages_.show(warning(*d.message));
 }
 

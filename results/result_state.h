@@ -91,7 +91,7 @@ private:
     std::vector<std::uint32_t> values_;
     ResultData data_{values_};
     int groupSize_ = 3000;
-    int appliedGroupSize_ = 1000;
+    int appliedGroupSize_ = 3000;  // the size of the buttons shown now
     PageLayout layout_;
     PageMarks marks_;
     bool firstUpdateDone_ = false;
