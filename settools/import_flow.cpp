@@ -25,7 +25,7 @@ Message noNumbersMessage() {
 }
 
 ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs, const FileReader& read,
-                            MessageSink& messages) {
+                            MessageSink& messages, const ApplyImport& apply) {
     ImportOutcome outcome;
     const FileDialogResult chosen = dialogs.run(importDialogRequest());
     if (chosen.cancel || chosen.fileName.empty()) {
@@ -41,12 +41,9 @@ ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& d
     // reparseBox makes A or B the current side before its set is replaced.
     outcome.boxText = reparseBox(store, box, file.text);
     outcome.count = boxHasSet(box) ? storedCount(store, box) : countLaidOut(outcome.boxText);
-    if (outcome.boxText.empty()) {
-        outcome.status = ImportOutcome::Status::NoNumbers;
-        messages.show(noNumbersMessage());
-    } else {
-        outcome.status = ImportOutcome::Status::Loaded;
-    }
+    outcome.status = outcome.boxText.empty() ? ImportOutcome::Status::NoNumbers : ImportOutcome::Status::Loaded;
+    if (apply) apply(outcome);
+    if (outcome.status == ImportOutcome::Status::NoNumbers) messages.show(noNumbersMessage());
     return outcome;
 }
 

@@ -35,9 +35,13 @@ struct ImportOutcome {
 // The request the import buttons put to the open dialog.
 FileDialogRequest importDialogRequest();
 
+// Puts an outcome that changes the box into the box; runs before the
+// outcome's message, so the user sees the emptied box behind the message.
+using ApplyImport = std::function<void(const ImportOutcome&)>;
+
 // One press of an import button for box (Base, JoinA, JoinB or KillList).
 ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs, const FileReader& read,
-                            MessageSink& messages);
+                            MessageSink& messages, const ApplyImport& apply = {});
 
 // The message for a file that could not be read: names the file and the
 // reason, and says that nothing was changed.

@@ -54,7 +54,8 @@ void show(MessageSink& messages, const std::string& text, MessageIcon icon, cons
 }  // namespace
 
 SetOperationOutcome runSetOperation(const NumberSetStore& store, SetOperation op, std::string_view textA,
-                                    std::string_view textB, MessageSink& messages, int width) {
+                                    std::string_view textB, MessageSink& messages, int width,
+                                    const ApplySetOperation& apply) {
     SetOperationOutcome r;
     using S = SetOperationOutcome::Status;
     if (store.intersectionCount(0) == 0) {
@@ -72,12 +73,14 @@ SetOperationOutcome runSetOperation(const NumberSetStore& store, SetOperation op
     const std::vector<std::uint32_t> values = combine(textA, textB, op);
     if (values.empty()) {
         r.status = S::EmptyResult;
+        if (apply) apply(r);
         show(messages, kEmptyResult, MessageIcon::Exclamation);
         return r;
     }
     r.status = S::Done;
     r.count = values.size();
     r.resultText = formatNumbers(values, width);
+    if (apply) apply(r);
     show(messages, kOperationDone + std::to_string(r.count), MessageIcon::Information);
     return r;
 }

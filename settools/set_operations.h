@@ -4,6 +4,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -37,8 +38,12 @@ struct SetOperationOutcome {
 // (each with its message); otherwise the combination of the two box texts,
 // its message, and the result text laid out width numbers a line (width < 1:
 // all on one line).
+// apply puts a result (or the emptied result) into the result box before
+// the message is shown.
+using ApplySetOperation = std::function<void(const SetOperationOutcome&)>;
 SetOperationOutcome runSetOperation(const NumberSetStore& store, SetOperation op, std::string_view textA,
-                                    std::string_view textB, MessageSink& messages, int width);
+                                    std::string_view textB, MessageSink& messages, int width,
+                                    const ApplySetOperation& apply = {});
 
 // The copy of the result box: its text to the clipboard with "号码已复制。",
 // or the note that there is nothing to copy. A failed clipboard write shows

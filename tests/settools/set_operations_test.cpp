@@ -135,3 +135,22 @@ TEST(JoinCopy, FailedClipboardWriteIsNotReportedAsCopied) {
     EXPECT_EQ(messages.shown[0].title, "错误提示");
     EXPECT_EQ(messages.shown[0].text, "本次复制出现错误，请再复制一次");
 }
+
+TEST(SetOperations, ResultIsAppliedBeforeItsMessage) {
+    Page page("00001", "00002");
+    std::vector<std::string> order;
+    struct Sink : MessageSink {
+        std::vector<std::string>* order;
+        MessageAnswer show(const Message& m) override {
+            order->push_back("message:" + m.text);
+            return MessageAnswer::Ok;
+        }
+    } sink;
+    sink.order = &order;
+    runSetOperation(page.store, SetOperation::Union, page.a, page.b, sink, 5,
+                    [&](const SetOperationOutcome& r) { order.push_back("apply:" + r.resultText); });
+    runSetOperation(page.store, SetOperation::Intersection, page.a, page.b, sink, 5,
+                    [&](const SetOperationOutcome& r) { order.push_back("apply:" + r.resultText); });
+    EXPECT_EQ(order, (std::vector<std::string>{"apply:00001 00002", "message:交集运算完成！最后结果注数 2", "apply:",
+                                               "message:很遗憾！交集运算后结果为0注。 "}));
+}
