@@ -1,0 +1,390 @@
+#include "conditions/scheme.h"
+
+#include <algorithm>
+#include <array>
+
+#include "conditions/captions.h"
+#include "conditions/entry_syntax.h"
+#include "conditions/hint_texts.h"
+#include "conditions/json.h"
+#include "engine/number_list.h"
+
+namespace numsift {
+
+namespace {
+
+using json::Value;
+
+constexpr std::array<const char*, 8> kCompoundKeys = {"junk", "kill2", "kill3", "kill4",
+                                                      "must2", "must3", "must4", "positional"};
+
+struct Failure {
+    std::string message;
+};
+
+std::string quoted(std::string_view item) { return json::quote(item); }
+
+[[noreturn]] void failWith(std::string key, std::string what) { throw Failure{std::move(key) + ": " + std::move(what)}; }
+
+[[noreturn]] void wrongType(const std::string& key, const char* expected, const Value& v) {
+    failWith(key, std::string("应为") + expected + "，实际是" + json::typeName(v.type));
+}
+
+const std::string& needString(const std::string& key, const Value& v) {
+    if (v.type != Value::Type::String) wrongType(key, "字符串", v);
+    return v.string;
+}
+
+const std::vector<Value>& needArray(const std::string& key, const Value& v) {
+    if (v.type != Value::Type::Array) wrongType(key, "数组", v);
+    return v.array;
+}
+
+std::int64_t needInteger(const std::string& key, const Value& v, int lo, int hi) {
+    if (v.type != Value::Type::Number) wrongType(key, "整数", v);
+    if (!v.isInteger || v.integer < lo || v.integer > hi)
+        failWith(key, "应为 " + std::to_string(lo) + "–" + std::to_string(hi) + " 的整数");
+    return v.integer;
+}
+
+// The UTF-8 characters of text from byte i on,
+// up to max characters (for messages: never cuts a character in two).
+std::string characterAt(std::string_view text, std::size_t i, std::size_t max = 1) {
+    std::size_t end = i;
+    for (std::size_t n = 0; n < max && end < text.size(); ++n) {
+        ++end;
+        while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    }
+    return std::string(text.substr(i, end - i));
+}
+
+// A digit string ("05"): digits 0..hi, repeats and any order allowed.
+template <std::size_t N>
+void digitSet(const std::string& key, const Value& v, char hi, std::array<bool, N>& out) {
+    const std::string& text = needString(key, v);
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (c < '0' || c > hi) failWith(key, quoted(characterAt(text, i)) + " 不是 0–" + std::string(1, hi) + " 的数字");
+        out[static_cast<std::size_t>(c - '0')] = true;
+    }
+}
+
+// The blank-separated items a normaliser row would judge.
+std::vector<std::string> entryItems(std::string_view text) {
+    const std::string canonical = canonicaliseSeparators(text);
+    std::vector<std::string> items;
+    std::size_t i = 0;
+    while (i < canonical.size()) {
+        const std::size_t blank = canonical.find(' ', i);
+        const std::size_t end = blank == std::string::npos ? canonical.size() : blank;
+        if (end > i) items.push_back(canonical.substr(i, end - i));
+        i = end + 1;
+    }
+    return items;
+}
+
+// A box text under a normaliser row: equal to the hint -> empty; an item the
+// row drops -> error; else the normalised text.
+HintedText entryText(const std::string& key, const Value& v, const NormaliserParams& params, const std::string& hint) {
+    HintedText box{needString(key, v), hint};
+    if (countsAsEmpty(box)) return {"", hint};
+    for (const std::string& item : entryItems(box.text))
+        if (normaliseEntry(item, params).empty()) failWith(key, quoted(characterAt(item, 0, 40)) + " 不符合格式要求");
+    return {normaliseEntry(box.text, params), hint};
+}
+
+HintedText straightKillText(const std::string& key, const Value& v) {
+    HintedText box{needString(key, v), hints::kStraightKill};
+    if (countsAsEmpty(box)) return {"", hints::kStraightKill};
+    const std::string_view text = box.text;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        if (const std::size_t sep = separatorLength(text, i)) {
+            i += sep;
+            continue;
+        }
+        std::size_t end = i;
+        while (end < text.size() && separatorLength(text, end) == 0) ++end;
+        const std::string_view token = text.substr(i, end - i);
+        const bool fiveDigits =
+            token.size() == 5 && std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
+        if (!fiveDigits) failWith(key, quoted(characterAt(token, 0, 40)) + " 不是五位数字");
+        i = end;
+    }
+    return {formatNumbers(parseNumbers(text).values, kListLineWidth), hints::kStraightKill};
+}
+
+// Captions of ticked boxes, kept in box order without repeats.
+std::vector<std::string> captionList(const std::string& key, const Value& v, int count,
+                                     std::string (*captionOf)(int), std::optional<int> (*indexOf)(std::string_view)) {
+    std::vector<bool> ticked(static_cast<std::size_t>(count), false);
+    for (const Value& item : needArray(key, v)) {
+        const std::string& caption = needString(key, item);
+        const auto index = indexOf(caption);
+        if (!index) failWith(key, quoted(caption) + " 不是有效的选项");
+        ticked[static_cast<std::size_t>(*index)] = true;
+    }
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i)
+        if (ticked[static_cast<std::size_t>(i)]) out.push_back(captionOf(i));
+    return out;
+}
+
+// Class-pattern captions map to box indexes by the caption rule.
+template <ClassKind K>
+std::optional<int> classBoxOf(std::string_view caption) {
+    for (int i = 0; i < kClassPatternCount; ++i)
+        if (caption == classPatternCaption(K, i)) return i;
+    return std::nullopt;
+}
+template <ClassKind K>
+std::string classBoxCaption(int i) {
+    return classPatternCaption(K, i);
+}
+
+void ratios(const std::string& key, const Value& v, int row, std::array<bool, 27>& buttons) {
+    for (const Value& item : needArray(key, v)) {
+        const std::string& caption = needString(key, item);
+        const auto k = ratioOfCaption(caption);
+        if (!k) failWith(key, quoted(caption) + " 不是有效的选项");
+        buttons[static_cast<std::size_t>(6 * row + *k)] = true;
+    }
+}
+
+void banker(const Value& v, FilterInput& in) {
+    if (v.type != Value::Type::Object) wrongType("banker", "对象", v);
+    for (const auto& [k, member] : v.object) {
+        if (k == "countRepeats") {
+            if (member.type != Value::Type::Bool) wrongType("banker.countRepeats", "true 或 false", member);
+            in.countRepeats = member.boolean;
+        } else if (k == "groups") {
+            const std::vector<Value>& groups = needArray("banker.groups", member);
+            if (groups.size() > in.banker.size()) failWith("banker.groups", "最多 10 组，实际有 " + std::to_string(groups.size()) + " 组");
+            for (std::size_t g = 0; g < groups.size(); ++g) {
+                const std::string where = "banker.groups[" + std::to_string(g) + "]";
+                if (groups[g].type != Value::Type::Object) wrongType(where, "对象", groups[g]);
+                for (const auto& [gk, gv] : groups[g].object) {
+                    if (gk == "digits") digitSet(where + ".digits", gv, '9', in.banker[g].digits);
+                    else if (gk == "counts") digitSet(where + ".counts", gv, '5', in.banker[g].counts);
+                    else failWith(where, quoted(gk) + " 是未知的键");
+                }
+            }
+        } else {
+            failWith("banker", quoted(k) + " 是未知的键");
+        }
+    }
+}
+
+void compound(const Value& v, FilterInput& in) {
+    if (v.type != Value::Type::Object) wrongType("compound", "对象", v);
+    for (const auto& [k, member] : v.object) {
+        const auto at = std::find_if(kCompoundKeys.begin(), kCompoundKeys.end(), [&](const char* c) { return k == c; });
+        if (at == kCompoundKeys.end()) failWith("compound", quoted(k) + " 是未知的键");
+        const auto i = static_cast<std::size_t>(at - kCompoundKeys.begin());
+        in.compound[i] = entryText("compound." + k, member, kComposeParams[i], hints::kCompose[i]);
+    }
+}
+
+Scheme parseScheme(const Value& root) {
+    if (root.type != Value::Type::Object) failWith("方案", std::string("应为 JSON 对象，实际是") + json::typeName(root.type));
+    Scheme s = emptyScheme();
+    FilterInput& in = s.input;
+    const Value* version = root.find("numsift");
+    if (!version) failWith("numsift", "缺少格式标记，应为 1");
+    if (version->type != Value::Type::Number || !version->isInteger || version->integer != 1)
+        failWith("numsift", "不支持的格式版本，应为 1");
+
+    for (const auto& [key, v] : root.object) {
+        if (key == "numsift") {
+        } else if (key == "tolerance") {
+            const std::vector<Value>& pair = needArray(key, v);
+            if (pair.size() != 2) failWith(key, "应为 [下限, 上限] 两个整数");
+            const auto lower = static_cast<std::uint8_t>(needInteger(key, pair[0], 0, 99));
+            const auto upper = static_cast<std::uint8_t>(needInteger(key, pair[1], 0, 99));
+            s.tolerance = {std::min(lower, upper), upper};
+        } else if (key == "straightKill") {
+            in.straightKill = straightKillText(key, v);
+        } else if (key == "positionalKill") {
+            const std::vector<Value>& rows = needArray(key, v);
+            if (rows.size() != 5) failWith(key, "应为 5 个字符串（万位、千位、百位、十位、个位）");
+            for (std::size_t r = 0; r < 5; ++r) digitSet(key + "[" + std::to_string(r) + "]", rows[r], '9', in.positionalKill[r]);
+        } else if (key == "sumTailKill") {
+            digitSet(key, v, '9', in.sumTailKill);
+        } else if (key == "sumValueKill") {
+            in.sumValueKill = entryText(key, v, kSumValueParams, hints::kSumValue);
+        } else if (key == "spanKill") {
+            digitSet(key, v, '9', in.spanKill);
+        } else if (key == "digitKill") {
+            digitSet(key, v, '9', in.digitKill);
+        } else if (key == "banker") {
+            banker(v, in);
+        } else if (key == "bigSmallKill") {
+            in.bigSmallKill = captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::BigSmall>,
+                                          classBoxOf<ClassKind::BigSmall>);
+        } else if (key == "oddEvenKill") {
+            in.oddEvenKill = captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::OddEven>,
+                                         classBoxOf<ClassKind::OddEven>);
+        } else if (key == "primeCompositeKill") {
+            in.primeCompositeKill = captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::PrimeComposite>,
+                                                classBoxOf<ClassKind::PrimeComposite>);
+        } else if (key == "roadKill") {
+            in.roadKill = captionList(key, v, kRoadPatternCount, roadCaption, roadPatternOfCaption);
+        } else if (key == "shapeKill") {
+            in.shapeKill = captionList(key, v, kShapeCount, shapeCaption, shapeBoxOfCaption);
+        } else if (key == "bigSmallRatio") {
+            ratios(key, v, 0, in.ratioButtons);
+        } else if (key == "oddEvenRatio") {
+            ratios(key, v, 1, in.ratioButtons);
+        } else if (key == "primeCompositeRatio") {
+            ratios(key, v, 2, in.ratioButtons);
+        } else if (key == "acKill") {
+            for (const Value& item : needArray(key, v))
+                in.ratioButtons[static_cast<std::size_t>(17 + needInteger(key, item, 1, 9))] = true;
+        } else if (key == "compound") {
+            compound(v, in);
+        } else {
+            failWith(key, "未知的键");
+        }
+    }
+    return s;
+}
+
+// ---- writing ----
+
+std::string digitString(const bool* flags, int count) {
+    std::string s;
+    for (int d = 0; d < count; ++d)
+        if (flags[d]) s += static_cast<char>('0' + d);
+    return s;
+}
+
+std::string textValue(const HintedText& box) {
+    if (countsAsEmpty(box)) return json::quote("");
+    std::string lf;
+    lf.reserve(box.text.size());
+    for (std::size_t i = 0; i < box.text.size(); ++i)
+        if (!(box.text[i] == '\r' && i + 1 < box.text.size() && box.text[i + 1] == '\n')) lf += box.text[i];
+    return json::quote(lf);
+}
+
+std::string stringArray(const std::vector<std::string>& items) {
+    std::string s = "[";
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i) s += ", ";
+        s += json::quote(items[i]);
+    }
+    return s + "]";
+}
+
+// Captions in box order, each once, of the ticked boxes named in ticked.
+template <typename IndexOf, typename CaptionOf>
+std::vector<std::string> orderedCaptions(const std::vector<std::string>& ticked, int count, IndexOf indexOf,
+                                         CaptionOf captionOf) {
+    std::vector<bool> on(static_cast<std::size_t>(count), false);
+    for (const std::string& c : ticked)
+        if (const auto i = indexOf(c)) on[static_cast<std::size_t>(*i)] = true;
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i)
+        if (on[static_cast<std::size_t>(i)]) out.push_back(captionOf(i));
+    return out;
+}
+
+std::vector<std::string> ratioList(const std::array<bool, 27>& buttons, int row) {
+    std::vector<std::string> out;
+    for (int k = 0; k <= 5; ++k)
+        if (buttons[static_cast<std::size_t>(6 * row + k)]) out.push_back(ratioCaption(k));
+    return out;
+}
+
+}  // namespace
+
+Scheme emptyScheme() {
+    Scheme s;
+    s.input.straightKill.hint = hints::kStraightKill;
+    s.input.sumValueKill.hint = hints::kSumValue;
+    for (std::size_t i = 0; i < 8; ++i) s.input.compound[i].hint = hints::kCompose[i];
+    return s;
+}
+
+SchemeLoad loadScheme(std::string_view text) {
+    SchemeLoad load;
+    load.scheme = emptyScheme();
+    json::ParseResult parsed = json::parse(text);
+    if (!parsed.ok) {
+        load.error = parsed.error;
+        return load;
+    }
+    try {
+        load.scheme = parseScheme(parsed.value);
+        load.ok = true;
+    } catch (const Failure& f) {
+        load.error = f.message;
+    }
+    return load;
+}
+
+std::string saveScheme(const Scheme& scheme) {
+    const FilterInput& in = scheme.input;
+    std::string s = "{\n";
+    auto line = [&s](const char* key, const std::string& value, bool last = false) {
+        s += "  ";
+        s += json::quote(key);
+        s += ": ";
+        s += value;
+        s += last ? "\n" : ",\n";
+    };
+    const Tolerance t = scheme.tolerance;
+    const int upper = std::min<int>(t.upper, 99);
+    const int lower = std::min<int>(t.lower, upper);
+    line("numsift", "1");
+    line("tolerance", "[" + std::to_string(lower) + ", " + std::to_string(upper) + "]");
+    line("straightKill", textValue(in.straightKill));
+    std::vector<std::string> rows;
+    for (const auto& row : in.positionalKill) rows.push_back(digitString(row.data(), 10));
+    line("positionalKill", stringArray(rows));
+    line("sumTailKill", json::quote(digitString(in.sumTailKill.data(), 10)));
+    line("sumValueKill", textValue(in.sumValueKill));
+    line("spanKill", json::quote(digitString(in.spanKill.data(), 10)));
+    line("digitKill", json::quote(digitString(in.digitKill.data(), 10)));
+
+    std::size_t groups = in.banker.size();
+    auto blank = [](const BankerGroupInput& g) {
+        return std::none_of(g.digits.begin(), g.digits.end(), [](bool b) { return b; }) &&
+               std::none_of(g.counts.begin(), g.counts.end(), [](bool b) { return b; });
+    };
+    while (groups > 0 && blank(in.banker[groups - 1])) --groups;
+    std::string banker = std::string("{\"countRepeats\": ") + (in.countRepeats ? "true" : "false") + ", \"groups\": [";
+    for (std::size_t g = 0; g < groups; ++g) {
+        if (g) banker += ", ";
+        banker += "{\"digits\": " + json::quote(digitString(in.banker[g].digits.data(), 10)) +
+                  ", \"counts\": " + json::quote(digitString(in.banker[g].counts.data(), 6)) + "}";
+    }
+    line("banker", banker + "]}");
+
+    line("bigSmallKill", stringArray(orderedCaptions(in.bigSmallKill, kClassPatternCount, classBoxOf<ClassKind::BigSmall>,
+                                                     classBoxCaption<ClassKind::BigSmall>)));
+    line("oddEvenKill", stringArray(orderedCaptions(in.oddEvenKill, kClassPatternCount, classBoxOf<ClassKind::OddEven>,
+                                                    classBoxCaption<ClassKind::OddEven>)));
+    line("primeCompositeKill",
+         stringArray(orderedCaptions(in.primeCompositeKill, kClassPatternCount, classBoxOf<ClassKind::PrimeComposite>,
+                                     classBoxCaption<ClassKind::PrimeComposite>)));
+    line("roadKill", stringArray(orderedCaptions(in.roadKill, kRoadPatternCount, roadPatternOfCaption, roadCaption)));
+    line("shapeKill", stringArray(orderedCaptions(in.shapeKill, kShapeCount, shapeBoxOfCaption, shapeCaption)));
+    line("bigSmallRatio", stringArray(ratioList(in.ratioButtons, 0)));
+    line("oddEvenRatio", stringArray(ratioList(in.ratioButtons, 1)));
+    line("primeCompositeRatio", stringArray(ratioList(in.ratioButtons, 2)));
+    std::string ac = "[";
+    for (int v = 1; v <= 9; ++v)
+        if (in.ratioButtons[static_cast<std::size_t>(17 + v)]) ac += (ac.size() > 1 ? ", " : "") + std::to_string(v);
+    line("acKill", ac + "]");
+    std::string comp = "{";
+    for (std::size_t i = 0; i < 8; ++i) {
+        if (i) comp += ", ";
+        comp += json::quote(kCompoundKeys[i]) + ": " + textValue(in.compound[i]);
+    }
+    line("compound", comp + "}", true);
+    s += "}\n";
+    return s;
+}
+
+}  // namespace numsift
