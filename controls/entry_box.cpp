@@ -38,6 +38,52 @@ QWidget* clickFocusTarget(QWidget* w) {
     return nullptr;
 }
 
+// Keeps the focus in a plain widget while its check refuses.
+class FocusGuard : public QObject {
+public:
+    FocusGuard(QWidget* w, std::function<bool()> mayLeave) : QObject(w), widget_(w), mayLeave_(std::move(mayLeave)) {
+        w->installEventFilter(this);
+    }
+
+    bool check() {
+        if (checking_) return true;
+        checking_ = true;
+        const bool ok = mayLeave_();
+        checking_ = false;
+        return ok;
+    }
+    bool checking() const { return checking_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched != widget_) return false;
+        if (event->type() == QEvent::KeyPress) {
+            auto* k = static_cast<QKeyEvent*>(event);
+            if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && !check()) return true;
+        } else if (event->type() == QEvent::FocusOut) {
+            auto* f = static_cast<QFocusEvent*>(event);
+            if (f->reason() != Qt::ActiveWindowFocusReason && f->reason() != Qt::PopupFocusReason && !checking_ &&
+                !check()) {
+                QPointer<QWidget> w(widget_);
+                QMetaObject::invokeMethod(
+                    widget_, [w] { if (w && w->isEnabled() && w->isVisible()) w->setFocus(Qt::OtherFocusReason); },
+                    Qt::QueuedConnection);
+            }
+        }
+        return false;
+    }
+
+private:
+    QWidget* widget_;
+    std::function<bool()> mayLeave_;
+    bool checking_ = false;
+};
+
+FocusGuard* guardOf(QWidget* w) {
+    if (!w) return nullptr;
+    return w->findChild<FocusGuard*>(QString(), Qt::FindDirectChildrenOnly);
+}
+
 }  // namespace
 
 // Runs the focused box's validator before a mouse press would move the focus
@@ -60,12 +106,15 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
             return false;
-        auto* box = qobject_cast<EntryBox*>(QApplication::focusWidget());
-        if (!box || !box->validator_ || box->validating_ || !watched->isWidgetType()) return false;
+        if (!watched->isWidgetType()) return false;
+        QWidget* focused = QApplication::focusWidget();
+        auto* box = qobject_cast<EntryBox*>(focused);
+        FocusGuard* guard = box ? nullptr : guardOf(focused);
+        if (box ? (!box->validator_ || box->validating_) : (!guard || guard->checking())) return false;
         QWidget* target = clickFocusTarget(static_cast<QWidget*>(watched));
-        if (!target || target == box || box->isAncestorOf(target)) return false;
-        if (target->window() != box->window()) return false;
-        return !box->validate();
+        if (!target || target == focused || focused->isAncestorOf(target)) return false;
+        if (target->window() != focused->window()) return false;
+        return box ? !box->validate() : !guard->check();
     }
 };
 
@@ -168,6 +217,8 @@ void EntryBox::setBackground(const QColor& colour) {
     setPalette(p);
 }
 
+QColor EntryBox::backgroundColour() const { return palette().color(QPalette::Active, QPalette::Base); }
+
 void EntryBox::refocusLater() {
     QPointer<EntryBox> self(this);
     QMetaObject::invokeMethod(
@@ -202,6 +253,11 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
     }
     applyLostFocusDisplay();
     emit left();
+}
+
+void guardFocus(QWidget* w, std::function<bool()> mayLeave) {
+    EntryValidationGate::ensureInstalled();
+    new FocusGuard(w, std::move(mayLeave));
 }
 
 void EntryBox::mouseDoubleClickEvent(QMouseEvent* event) {

@@ -62,6 +62,10 @@ public:
     // when the text is empty or differs from it only in blanks and line breaks.
     void applyLostFocusDisplay();
 
+    // The background (window colour, or the focus colour while focused).
+    void setBackgroundColour(const QColor& colour) { setBackground(colour); }
+    QColor backgroundColour() const;
+
 signals:
     void entered();
     void left();
@@ -91,5 +95,10 @@ private:
     bool validating_ = false;
     bool validatedSinceEdit_ = false;
 };
+
+// The same refusal for any other widget (a line edit): mayLeave runs when the
+// focus is about to leave w by a click elsewhere, Tab or Shift+Tab; false keeps
+// the focus in w. The guard lives as long as w.
+void guardFocus(QWidget* w, std::function<bool()> mayLeave);
 
 }  // namespace numsift

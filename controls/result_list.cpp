@@ -36,6 +36,8 @@ ResultList::ResultList(QWidget* parent) : QWidget(parent), scroll_(new TScroll(t
     scroll_->setObjectName(QStringLiteral("rlScroll"));
     scroll_->hide();
     connect(scroll_, &TScroll::Scroll, this, &ResultList::onScroll);
+    // The wheel turned over the bar scrolls the list just as over the rows.
+    scroll_->installEventFilter(this);
     layoutRows();
 }
 
@@ -175,7 +177,17 @@ void ResultList::changeEvent(QEvent* event) {
     QWidget::changeEvent(event);
 }
 
-void ResultList::wheelEvent(QWheelEvent* event) {
+bool ResultList::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == scroll_ && event->type() == QEvent::Wheel) {
+        turnWheel(static_cast<QWheelEvent*>(event));
+        return event->isAccepted();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void ResultList::wheelEvent(QWheelEvent* event) { turnWheel(event); }
+
+void ResultList::turnWheel(QWheelEvent* event) {
     if (!scrollBarShown()) {
         event->ignore();
         return;

@@ -72,10 +72,12 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void layoutRows();
     void onScroll();
+    void turnWheel(QWheelEvent* event);
 
     std::vector<std::uint32_t> data_;
     bool hasData_ = false;
