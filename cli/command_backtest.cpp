@@ -1,0 +1,39 @@
+// numsift-cli backtest SCHEME DRAWS [--base FILE]: the scheme's result checked
+// against past draws. Prints the per-draw table, the summary and the
+// per-condition table, tab-separated, sections divided by an empty line.
+#include <cstdio>
+
+#include "analysis/analysis_text.h"
+#include "analysis/backtest.h"
+#include "cli/analysis_args.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+
+namespace numsift::cli {
+
+int commandBacktest(int argc, char** argv) {
+    const char* usage = "backtest SCHEME.json DRAWS.txt [--base FILE]";
+    const std::optional<AnalysisArgs> args = readAnalysisArgs("backtest", usage, argc, argv);
+    if (!args) return 2;
+    const std::optional<std::string> text = readInput(args->second);
+    if (!text) return 2;
+    const DrawHistory history = parseDraws(*text);
+    if (history.draws.empty()) {
+        std::string problem = "没有开奖号码（每行一期，例如 2026120 35789）";
+        if (history.badLineCount > 0) problem += "；" + badLinesNote(history);
+        return fail(args->second, problem);
+    }
+    if (history.badLineCount > 0) std::fprintf(stderr, "numsift-cli: %s: %s\n", args->second.c_str(),
+                                               badLinesNote(history).c_str());
+    const BacktestReport report =
+        backtest(args->scheme.input, args->base, args->scheme.tolerance, history.draws);
+    std::string out = backtestDrawTable(report, "\n");
+    out += '\n';
+    out += backtestSummaryText(report, "\n");
+    out += '\n';
+    out += backtestColumnTable(report, "\n");
+    writeOut(out);
+    return 0;
+}
+
+}  // namespace numsift::cli

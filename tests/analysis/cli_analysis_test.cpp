@@ -1,0 +1,133 @@
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "engine/number.h"
+#include "tests/cli/cli_runner.h"
+
+namespace {
+
+std::string writeTemp(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
+    const QString path = dir.filePath(QString::fromLatin1(name));
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
+    return path.toStdString();
+}
+
+// Kill sum tails 0 and 5, span 9 and every number holding a 4; tolerance 0-1.
+const QByteArray kScheme =
+    R"({"numsift": 1, "tolerance": [0, 1], "sumTailKill": "05", "spanKill": "9", "digitKill": "4"})";
+
+int failsOf(std::uint32_t v) {
+    const numsift::Digits& d = numsift::digitsOf(v);
+    int sum = 0, lo = 9, hi = 0;
+    bool four = false;
+    for (int x : d) {
+        sum += x;
+        lo = std::min(lo, x);
+        hi = std::max(hi, x);
+        four |= x == 4;
+    }
+    return (sum % 5 == 0) + (hi - lo == 9) + four;
+}
+
+TEST(CliBacktest, TableSummaryAndConditionsOfASmallScheme) {
+    QTemporaryDir dir;
+    const std::string scheme = writeTemp(dir, "s.json", kScheme);
+    const std::string draws =
+        writeTemp(dir, "d.txt", "期号 号码\r\n2026120 3 5 7 8 9\r\n2026121,12345\r\n\r\n2026122 99999\r\n00000\r\n");
+    const CliRun r = runCli({"backtest", scheme, draws});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    // Counted by brute force: numbers failing at most one of the three checks.
+    int kept = 0;
+    for (std::uint32_t v = 0; v < numsift::kNumberSpace; ++v) kept += failsOf(v) <= 1;
+    char share[32];
+    std::snprintf(share, sizeof share, "%.2f%%", kept / 1000.0);
+    EXPECT_EQ(r.out.substr(0, r.out.find("\n\n") + 2),
+              "期号\t号码\t错误数\t结果\t未通过的条件\n"
+              "2026120\t35789\t0\t保留\t\n"
+              "2026121\t12345\t2\t淘汰\t杀和尾、通杀码\n"
+              "2026122\t99999\t1\t保留\t杀和尾\n"
+              "\t00000\t1\t保留\t杀和尾\n\n");
+    EXPECT_NE(r.out.find("验证期数\t4\n保留\t3（75.00%）\n最长连续未中\t1\n结果注数\t" + std::to_string(kept) + "（" +
+                         share + "）\n容错\t0-1\n"),
+              std::string::npos)
+        << r.out;
+    // 杀和尾 marks 20 % of the numbers but three of four draws.
+    EXPECT_NE(r.out.find("3\t杀和尾\t20000\t20.00%\t3\t75.00%\t0.8\t是\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("3\t杀跨度\t14670\t14.67%\t0\t0.00%\t0.6\t\n"), std::string::npos) << r.out;
+    // The header line holds no draw: reported, not fatal.
+    EXPECT_EQ(r.err, "numsift-cli: " + draws + ": 有 1 行不是开奖号码，已跳过：第 1 行\n");
+}
+
+TEST(CliBacktest, BaseSetLeavesOutsideDrawsUnkept) {
+    QTemporaryDir dir;
+    const std::string scheme = writeTemp(dir, "s.json", kScheme);
+    const std::string draws = writeTemp(dir, "d.txt", "a 35789\nb 12345\nc 35789\n");
+    const std::string base = writeTemp(dir, "base.txt", "35789 12345 00000");
+    const CliRun r = runCli({"backtest", scheme, "--base", base, draws});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("b\t12345\t2\t淘汰\t杀和尾、通杀码\n"), std::string::npos);
+    EXPECT_NE(r.out.find("结果注数\t2（0.00%）\n"), std::string::npos) << r.out;  // 35789 and 00000
+
+    const std::string small = writeTemp(dir, "small.txt", "12345");
+    const CliRun o = runCli({"backtest", scheme, draws, "--base", small});
+    ASSERT_EQ(o.exitCode, 0) << o.err;
+    EXPECT_NE(o.out.find("a\t35789\t0\t不在大底\t\n"), std::string::npos) << o.out;
+    EXPECT_NE(o.out.find("不在大底\t2\n"), std::string::npos) << o.out;
+}
+
+TEST(CliExplain, VerdictOfEveryActiveCheck) {
+    QTemporaryDir dir;
+    const std::string scheme = writeTemp(dir, "s.json", kScheme);
+    CliRun r = runCli({"explain", scheme, "12345"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.out,
+              "号码\t12345\n步骤\t条件\t结果\n3\t杀和尾\t未通过\n3\t杀跨度\t通过\n3\t通杀码\t未通过\n"
+              "错误数\t2（共 3 项条件）\n容错\t0-1\t超出容错\n大底\t未载入\n结论\t淘汰\n");
+    const std::string base = writeTemp(dir, "base.txt", "35789");
+    r = runCli({"explain", scheme, "35789", "--base", base});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_NE(r.out.find("错误数\t0（共 3 项条件）\n容错\t0-1\t在容错内\n大底\t在大底中\n结论\t保留\n"),
+              std::string::npos)
+        << r.out;
+}
+
+TEST(CliAnalysis, InputErrorsExitTwoWithOneLineAndNoOutput) {
+    QTemporaryDir dir;
+    const std::string scheme = writeTemp(dir, "s.json", kScheme);
+    const std::string bad = writeTemp(dir, "bad.json", R"({"numsift": 1, "roadKill": ["01203"]})");
+    const std::string noDraws = writeTemp(dir, "none.txt", "期号 号码\n2026120 1234\n");
+    const std::string draws = writeTemp(dir, "d.txt", "35789\n");
+    const std::string emptyBase = writeTemp(dir, "empty.txt", "abc");
+    const std::string missing = dir.filePath(QStringLiteral("missing.txt")).toStdString();
+    const std::vector<std::vector<std::string>> cases = {
+        {"backtest"},
+        {"backtest", scheme},
+        {"backtest", scheme, draws, "extra"},
+        {"backtest", scheme, draws, "--base"},
+        {"backtest", scheme, draws, "--width", "3"},
+        {"backtest", bad, draws},
+        {"backtest", scheme, missing},
+        {"backtest", scheme, noDraws},
+        {"backtest", scheme, draws, "--base", emptyBase},
+        {"explain", scheme, "1234"},
+        {"explain", scheme, "123456"},
+        {"explain", missing, "12345"},
+        {"explain", scheme},
+    };
+    for (const auto& args : cases) {
+        const CliRun r = runCli(args);
+        std::string joined;
+        for (const auto& a : args) joined += a + " ";
+        EXPECT_EQ(r.exitCode, 2) << joined;
+        EXPECT_EQ(r.out, "") << joined;
+        EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << joined << r.err;
+        EXPECT_EQ(r.err.rfind("numsift-cli: ", 0), 0u) << joined << r.err;
+    }
+    EXPECT_NE(runCli({"backtest", bad, draws}).err.find("roadKill"), std::string::npos);
+    EXPECT_NE(runCli({"backtest", scheme, noDraws}).err.find("第 1、2 行"), std::string::npos);
+}
+
+}  // namespace
