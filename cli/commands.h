@@ -6,6 +6,7 @@
 namespace numsift::cli {
 
 int commandRun(int argc, char** argv);
+int commandReport(int argc, char** argv);
 int commandParse(int argc, char** argv);
 int commandBacktest(int argc, char** argv);
 int commandExplain(int argc, char** argv);

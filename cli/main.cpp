@@ -15,6 +15,7 @@ struct Command {
 
 const Command kCommands[] = {
     {"run", numsift::cli::commandRun, "run SCHEME.json [--base FILE] [--width N]"},
+    {"report", numsift::cli::commandReport, "report SCHEME.json [--base FILE]"},
     {"backtest", numsift::cli::commandBacktest, "backtest SCHEME.json DRAWS.txt [--base FILE]"},
     {"explain", numsift::cli::commandExplain, "explain SCHEME.json NUMBER [--base FILE]"},
     {"parse", numsift::cli::commandParse, "parse [--base | --intersection | --format-only] [FILE]"},
@@ -25,6 +26,7 @@ void printHelp(std::FILE* out) {
     for (const Command& c : kCommands) std::fprintf(out, "  numsift-cli %s\n", c.usage);
     std::fprintf(out,
                  "\n  run     按方案文件缩水，输出结果号码，每行一注（--width N 每行 N 注）\n"
+                 "  report  按方案文件缩水，逐列列出各条件标记的号码数和保留注数\n"
                  "  backtest 历史验证：方案在每期开奖上是否保留、未通过哪些条件，及汇总\n"
                  "  explain 号码诊断：一个号码未通过哪些条件、错误数、是否在大底中\n"
                  "  parse   把号码文本整理为排序、去重后的标准格式\n"
