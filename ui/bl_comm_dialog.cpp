@@ -11,8 +11,9 @@ QString qtFilterFromPairs(const QString& pairs) {
     QStringList entries;
     for (qsizetype i = 0; i < parts.size(); i += 2) {
         const QString description = parts[i].trimmed();
-        QString pattern = i + 1 < parts.size() ? parts[i + 1].trimmed() : QStringLiteral("*");
-        if (description.isEmpty() && pattern.isEmpty()) continue;
+        const bool hasPattern = i + 1 < parts.size();
+        if (description.isEmpty() && (!hasPattern || parts[i + 1].trimmed().isEmpty())) continue;
+        QString pattern = hasPattern ? parts[i + 1].trimmed() : QStringLiteral("*");
         pattern.replace(QLatin1Char(';'), QLatin1Char(' '));
         pattern = pattern.simplified();
         if (pattern.isEmpty()) pattern = QStringLiteral("*");

@@ -1,6 +1,7 @@
 #include "ui/number_box_binding.h"
 
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QMimeData>
 #include <QTextCursor>
@@ -16,11 +17,8 @@ NumberBoxBinding::NumberBoxBinding(EntryBox* box, settools::NumberBox kind, Numb
         reparse();
         return true;  // leaving a number box is never refused
     });
-    connect(box, &EntryBox::entered, this, [this] {
-        installPasteInterception();
-        emit entered();
-    });
-    connect(box, &EntryBox::left, this, &NumberBoxBinding::releasePasteInterception);
+    box->installEventFilter(this);
+    if (box->hasFocus()) installPasteInterception();
 }
 
 std::size_t NumberBoxBinding::countAfter(const std::string& engineText) const {
@@ -59,7 +57,7 @@ void NumberBoxBinding::installPasteInterception() {
     if (!box_ || intercepting_ || kind_ == settools::NumberBox::JoinResult) return;
     intercepting_ = true;
     box_->setPasteHandler([this](EntryBox& box, const QMimeData& data) {
-        if (!intercepting_ || !box.hasFocus()) return false;
+        if (!intercepting_) return false;
         paste(data.text());
         return true;
     });
@@ -78,7 +76,20 @@ void NumberBoxBinding::releasePasteInterception() {
 }
 
 bool NumberBoxBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == watchedWindow_ && event->type() == QEvent::Close) releasePasteInterception();
+    if (watched == watchedWindow_ && event->type() == QEvent::Close) {
+        releasePasteInterception();
+    } else if (watched == box_ && event->type() == QEvent::FocusIn) {
+        // Coming back from a context menu is not entering the box anew.
+        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason || !intercepting_) {
+            installPasteInterception();
+            emit entered();
+        }
+    } else if (watched == box_ && event->type() == QEvent::FocusOut) {
+        // A context menu (its paste must still be intercepted) or another
+        // application taking the focus for a while does not leave the box.
+        const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) releasePasteInterception();
+    }
     return QObject::eventFilter(watched, event);
 }
 
