@@ -3,6 +3,7 @@
 // property through a flag table, and reading a box's items.
 
 #include <cstdint>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -11,21 +12,33 @@
 
 namespace numsift {
 
+// Whether the table holds every number, so that row i is the number i (a
+// sorted, duplicate-free table of 100,000 numbers can hold nothing else).
+inline bool isWholeSpace(const CandidateTable& t) { return t.size() == kNumberSpace; }
+
 // column[i] = flags[property[value of row i]]; flags holds 0 or 1 for every
 // value the property takes.
 template <typename P>
 void fillFromProperty(const CandidateTable& t, std::uint8_t* column, const std::vector<P>& property,
                       const std::uint8_t* flags) {
-    const std::uint32_t* v = t.values.data();
     const P* prop = property.data();
     const std::size_t n = t.size();
+    if (isWholeSpace(t)) {
+        for (std::size_t i = 0; i < n; ++i) column[i] = flags[prop[i]];
+        return;
+    }
+    const std::uint32_t* v = t.values.data();
     for (std::size_t i = 0; i < n; ++i) column[i] = flags[prop[v[i]]];
 }
 
-// column[i] = flags[value of row i] over a table of all 100,000 numbers.
+// column[i] = flags[value of row i]; flags covers all 100,000 numbers.
 inline void fillFromValueFlags(const CandidateTable& t, std::uint8_t* column, const std::uint8_t* flags) {
-    const std::uint32_t* v = t.values.data();
     const std::size_t n = t.size();
+    if (isWholeSpace(t)) {
+        std::memcpy(column, flags, n);
+        return;
+    }
+    const std::uint32_t* v = t.values.data();
     for (std::size_t i = 0; i < n; ++i) column[i] = flags[v[i]];
 }
 

@@ -3,6 +3,7 @@
 // position, and a candidate whose every digit is allowed by some line fails.
 // A position with an empty set allows nothing, so such a line kills nothing.
 #include <array>
+#include <cstring>
 #include <set>
 #include <vector>
 
@@ -57,18 +58,27 @@ void checkPositionSets(int box, Slots (*slotsOf)(std::string_view), const Filter
     for (std::string_view line : items) {
         const Slots s = slotsOf(line);
         if (!s[0] || !s[1] || !s[2] || !s[3] || !s[4] || !done.insert(s).second) continue;
+        // The last two positions as a 100-byte pattern, laid over every
+        // block of 100 numbers whose first three digits the line allows.
+        std::uint64_t tail[13] = {};
+        auto* tailBytes = reinterpret_cast<std::uint8_t*>(tail);
+        for (unsigned d = 0; d < 10; ++d)
+            for (unsigned e = 0; e < 10; ++e)
+                if ((s[3] >> d & 1) && (s[4] >> e & 1)) tailBytes[d * 10 + e] = 1;
         for (unsigned a = 0; a < 10; ++a) {
             if (!(s[0] >> a & 1)) continue;
             for (unsigned b = 0; b < 10; ++b) {
                 if (!(s[1] >> b & 1)) continue;
                 for (unsigned c = 0; c < 10; ++c) {
                     if (!(s[2] >> c & 1)) continue;
-                    std::uint8_t* row = killed.data() + a * 10000 + b * 1000 + c * 100;
-                    for (unsigned d = 0; d < 10; ++d) {
-                        if (!(s[3] >> d & 1)) continue;
-                        for (unsigned e = 0; e < 10; ++e)
-                            if (s[4] >> e & 1) row[d * 10 + e] = 1;
+                    std::uint8_t* block = killed.data() + a * 10000 + b * 1000 + c * 100;
+                    for (int w = 0; w < 12; ++w) {
+                        std::uint64_t x;
+                        std::memcpy(&x, block + 8 * w, 8);
+                        x |= tail[w];
+                        std::memcpy(block + 8 * w, &x, 8);
                     }
+                    for (int k = 96; k < 100; ++k) block[k] |= tailBytes[k];
                 }
             }
         }

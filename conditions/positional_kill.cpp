@@ -2,6 +2,7 @@
 // that position.
 #include "conditions/captions.h"
 #include "conditions/checks.h"
+#include "conditions/column_fill.h"
 
 namespace numsift {
 
@@ -16,6 +17,22 @@ void checkPositionalKill(const FilterInput& in, const CandidateTable& t, Conditi
             }
     if (!any) return;
     std::uint8_t* column = m.appendColumn(steps::kPositionalKill, captions::kPositionalKill);
+    if (isWholeSpace(t)) {
+        // Row i is the number i: walk the digits as nested counters.
+        std::uint8_t* out = column;
+        for (int a = 0; a < 10; ++a)
+            for (int b = 0; b < 10; ++b) {
+                const std::uint8_t ab = kill[0][a] | kill[1][b];
+                for (int c = 0; c < 10; ++c) {
+                    const std::uint8_t abc = ab | kill[2][c];
+                    for (int d = 0; d < 10; ++d) {
+                        const std::uint8_t abcd = abc | kill[3][d];
+                        for (int e = 0; e < 10; ++e) *out++ = abcd | kill[4][e];
+                    }
+                }
+            }
+        return;
+    }
     const std::size_t n = t.size();
     for (std::size_t i = 0; i < n; ++i) {
         const Digits& p = t.digits(i);

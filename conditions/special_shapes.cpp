@@ -2,6 +2,7 @@
 // captioned like the box; columns follow the boxes' evaluation order.
 #include "conditions/captions.h"
 #include "conditions/checks.h"
+#include "conditions/column_fill.h"
 #include "conditions/number_traits.h"
 
 namespace numsift {
@@ -17,7 +18,10 @@ void checkSpecialShapes(const FilterInput& in, const CandidateTable& t, Conditio
     for (int box : kShapeRunOrder) {
         if (!ticked[box]) continue;
         std::uint8_t* column = m.appendColumn(steps::kShapes, shapeCaption(box));
-        for (std::size_t i = 0; i < n; ++i) column[i] = (shapes[v[i]] >> box) & 1;
+        if (isWholeSpace(t))
+            for (std::size_t i = 0; i < n; ++i) column[i] = static_cast<std::uint8_t>((shapes[i] >> box) & 1);
+        else
+            for (std::size_t i = 0; i < n; ++i) column[i] = static_cast<std::uint8_t>((shapes[v[i]] >> box) & 1);
     }
 }
 

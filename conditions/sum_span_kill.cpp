@@ -59,7 +59,10 @@ void checkSumSpanKill(const FilterInput& in, const CandidateTable& t, ConditionM
         const std::uint16_t* mask = traits.digitMask.data();
         const std::uint32_t* v = t.values.data();
         const std::size_t n = t.size();
-        for (std::size_t i = 0; i < n; ++i) column[i] = (mask[v[i]] & killedDigits) != 0;
+        if (isWholeSpace(t))
+            for (std::size_t i = 0; i < n; ++i) column[i] = (mask[i] & killedDigits) != 0;
+        else
+            for (std::size_t i = 0; i < n; ++i) column[i] = (mask[v[i]] & killedDigits) != 0;
     }
 }
 

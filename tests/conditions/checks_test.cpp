@@ -374,6 +374,40 @@ TEST(RunOrder, EveryConditionAddsThirtySevenColumns) {
     EXPECT_EQ(empty.r.result.size(), 100000u);
 }
 
+// The checks take a shortcut when the table holds every number; over a base
+// set every column must mark exactly what the whole-space run marks there.
+TEST(RunOrder, BaseSetMarksMatchTheWholeSpace) {
+    FilterInput in;
+    in.straightKill.text = "00007 12345，54321、99999";
+    in.positionalKill[1][3] = in.positionalKill[4][8] = true;
+    in.sumTailKill[4] = true;
+    in.sumValueKill.text = "20 21";
+    in.spanKill[6] = true;
+    in.digitKill[2] = true;
+    in.banker[1].digits[3] = in.banker[1].digits[4] = true;
+    in.banker[1].counts[1] = true;
+    in.bigSmallKill = {"大小大小大"};
+    in.oddEvenKill = {"奇偶奇偶奇"};
+    in.primeCompositeKill = {"合合质质合"};
+    in.roadKill = {"01201", "22100"};
+    for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
+    in.ratioButtons[3] = in.ratioButtons[8] = in.ratioButtons[14] = in.ratioButtons[22] = true;
+    in.compound = {HintedText{"17*235*12*789*01", ""}, {"12 34", ""}, {"567", ""}, {"24061387", ""},
+                   {"90", ""},                         {"135", ""}, {"2468", ""},   {"1***7 *9*9*", ""}};
+    Checked whole(in);
+    ASSERT_EQ(whole.columns(), 37u);
+    NumberSet base;
+    for (std::uint32_t v = 7; v < kNumberSpace; v += 7) base.values.push_back(v);
+    Checked part(in, base);
+    ASSERT_EQ(part.columns(), 37u);
+    for (std::size_t c = 0; c < 37; ++c) {
+        EXPECT_EQ(part.column(c).caption, whole.column(c).caption);
+        for (std::size_t row = 0; row < base.size(); ++row)
+            ASSERT_EQ(part.column(c).marks[row], whole.column(c).marks[base.values[row]])
+                << part.column(c).caption << " " << base.values[row];
+    }
+}
+
 TEST(RunOrder, BaseSetAndTolerance) {
     FilterInput in;
     in.straightKill.text = "12345";

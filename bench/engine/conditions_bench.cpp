@@ -1,0 +1,109 @@
+// The filter run over all 100,000 numbers with every condition active (37
+// columns, ten banker groups, hundreds of codes in every compound box, a
+// 20,000-number kill list), beside the run without any condition, and the
+// load of such a scheme.
+#include <benchmark/benchmark.h>
+
+#include <random>
+
+#include "conditions/captions.h"
+#include "conditions/run_order.h"
+#include "conditions/scheme.h"
+
+namespace {
+
+using namespace numsift;
+
+std::string codes(std::mt19937& rng, int length, int count) {
+    std::string s;
+    for (int i = 0; i < count; ++i) {
+        if (i) s += (i % 10 == 0) ? "\r\n" : " ";
+        for (int k = 0; k < length; ++k) s += static_cast<char>('0' + rng() % 10);
+    }
+    return s;
+}
+
+std::string group(std::mt19937& rng) {
+    std::string g;
+    const int n = 1 + static_cast<int>(rng() % 3);
+    for (int i = 0; i < n; ++i) g += static_cast<char>('0' + rng() % 10);
+    return g;
+}
+
+Scheme everything() {
+    std::mt19937 rng(20240601);
+    Scheme s = emptyScheme();
+    FilterInput& in = s.input;
+    std::vector<std::uint32_t> kill(kNumberSpace);
+    for (std::uint32_t v = 0; v < kNumberSpace; ++v) kill[v] = v;
+    std::shuffle(kill.begin(), kill.end(), rng);
+    kill.resize(20000);
+    std::sort(kill.begin(), kill.end());
+    in.straightKill.text = formatNumbers(kill, kListLineWidth);
+    for (int r = 0; r < 5; ++r) in.positionalKill[static_cast<std::size_t>(r)][static_cast<std::size_t>(r)] = true;
+    in.sumTailKill[0] = in.sumTailKill[5] = true;
+    in.sumValueKill.text = "00 01 02 43 44 45";
+    in.spanKill[0] = in.spanKill[1] = in.spanKill[9] = true;
+    in.digitKill[7] = true;
+    for (BankerGroupInput& g : in.banker) {
+        for (int k = 0; k < 5; ++k) g.digits[rng() % 10] = true;
+        g.counts[1] = g.counts[2] = g.counts[3] = true;
+    }
+    in.bigSmallKill = {"大大大大大", "小小小小小", "大小大小大"};
+    in.oddEvenKill = {"奇奇奇奇奇", "偶偶偶偶偶"};
+    in.primeCompositeKill = {"质质质质质", "合合合合合"};
+    in.roadKill = {"00000", "11111", "22222", "01201", "12012"};
+    for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
+    for (int k : {1, 2, 3, 4}) in.ratioButtons[static_cast<std::size_t>(k)] = in.ratioButtons[static_cast<std::size_t>(6 + k)] =
+                                    in.ratioButtons[static_cast<std::size_t>(12 + k)] = true;
+    in.ratioButtons[18] = in.ratioButtons[19] = in.ratioButtons[20] = true;
+    std::string junk, positional;
+    for (int i = 0; i < 300; ++i) {
+        if (i) junk += "\r\n", positional += "\r\n";
+        junk += group(rng) + "*" + group(rng) + "*" + group(rng) + "*" + group(rng) + "*" + group(rng);
+        std::string line;
+        for (int k = 0; k < 5; ++k) line += rng() % 2 ? static_cast<char>('0' + rng() % 10) : '*';
+        positional += line == "*****" ? "1****" : line;
+    }
+    in.compound[0].text = junk;
+    in.compound[1].text = codes(rng, 2, 300);
+    in.compound[2].text = codes(rng, 3, 300);
+    in.compound[3].text = codes(rng, 4, 200) + "\r\n" + codes(rng, 6, 100);
+    in.compound[4].text = codes(rng, 2, 300);
+    in.compound[5].text = codes(rng, 3, 300);
+    in.compound[6].text = codes(rng, 4, 200) + "\r\n" + codes(rng, 7, 100);
+    in.compound[7].text = positional;
+    s.tolerance = {4, 9};
+    return s;
+}
+
+void BM_RunEveryCondition(benchmark::State& state) {
+    const Scheme s = everything();
+    for (auto _ : state) {
+        RunResult r = runFilter(s.input, {}, s.tolerance);
+        if (r.matrix.columnCount() != 37) state.SkipWithError("expected 37 columns");
+        benchmark::DoNotOptimize(r.result.data());
+    }
+}
+BENCHMARK(BM_RunEveryCondition)->Unit(benchmark::kMillisecond);
+
+void BM_RunNoCondition(benchmark::State& state) {
+    const Scheme s = emptyScheme();
+    for (auto _ : state) {
+        RunResult r = runFilter(s.input, {}, s.tolerance);
+        benchmark::DoNotOptimize(r.result.data());
+    }
+}
+BENCHMARK(BM_RunNoCondition)->Unit(benchmark::kMillisecond);
+
+void BM_LoadEveryConditionScheme(benchmark::State& state) {
+    const std::string text = saveScheme(everything());
+    for (auto _ : state) {
+        SchemeLoad load = loadScheme(text);
+        if (!load.ok) state.SkipWithError(load.error.c_str());
+        benchmark::DoNotOptimize(load.scheme.input.compound[0].text.data());
+    }
+}
+BENCHMARK(BM_LoadEveryConditionScheme)->Unit(benchmark::kMillisecond);
+
+}  // namespace
