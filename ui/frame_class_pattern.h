@@ -1,0 +1,39 @@
+#pragma once
+// fraFilter(5/6/7): "杀大小排列", "杀奇偶排列", "杀质合排列". Thirty-two pattern
+// boxes four to a row (chkDX / chkJO / chkZH) and "全" / "清" (cmdDX ...).
+
+#include <QGroupBox>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "conditions/captions.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace numsift {
+
+class FrameClassPattern : public QGroupBox {
+    Q_OBJECT
+public:
+    FrameClassPattern(ClassKind kind, QWidget* parent = nullptr);
+
+    ClassKind kind() const { return kind_; }
+    QCheckBox* box(int index) const { return boxes_[index]; }
+    QPushButton* allButton() const { return buttons_[0]; }
+    QPushButton* clearButton() const { return buttons_[1]; }
+
+    // Captions of the ticked boxes, in index order.
+    std::vector<std::string> tickedCaptions() const;
+    // Ticks exactly the boxes whose captions are listed.
+    void setTicked(const std::vector<std::string>& captions);
+
+private:
+    ClassKind kind_;
+    std::array<QCheckBox*, kClassPatternCount> boxes_{};
+    std::array<QPushButton*, 2> buttons_{};
+};
+
+}  // namespace numsift

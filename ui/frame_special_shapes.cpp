@@ -1,0 +1,56 @@
+#include "ui/frame_special_shapes.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "controls/select_button.h"
+#include "results/platform.h"
+#include "ui/widget_kit.h"
+#include "ui/window_texts.h"
+
+namespace numsift {
+
+FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
+    : QGroupBox(ui::qs(captions::kShapes), parent), messages_(messages) {
+    setObjectName(QStringLiteral("fraFilterSpecial"));
+    for (int i = 0; i < kShapeCount; ++i) boxes_[i] = nullptr;
+    int x = 8;
+    const QFontMetrics fm(font());
+    for (int index : kShapeLeftToRight) {
+        const QString caption = ui::qs(shapeCaption(index));
+        const int w = fm.horizontalAdvance(caption) + 26;
+        boxes_[index] = ui::placeCheck(this, caption, QRect(x, 22, w, 20), ui::memberName("chkEx", index));
+        x += w + 4;
+    }
+    buttons_[0] = ui::placeButton(this, ui::qs("说明"), QRect(80, 0, 44, 19), ui::memberName("cmdEx", 0));
+    setButtonFace(buttons_[0], ui::kHelpIdle);
+    buttons_[0]->setMouseTracking(true);
+    connect(buttons_[0], &QPushButton::clicked, this, &FrameSpecialShapes::showHelp);
+    buttons_[1] = ui::placeButton(this, ui::qs("清"), QRect(128, 0, 32, 19), ui::memberName("cmdEx", 1));
+    connect(buttons_[1], &QPushButton::clicked, this, [this] {
+        for (QCheckBox* c : boxes_) c->setChecked(false);
+    });
+}
+
+void FrameSpecialShapes::showHelp() {
+    if (messages_) messages_->show(Message{kProductName, ui::texts::kShapesHelp, MessageIcon::Information, MessageButtons::Ok});
+}
+
+std::vector<std::string> FrameSpecialShapes::tickedCaptions() const {
+    std::vector<std::string> out;
+    for (QCheckBox* c : boxes_)
+        if (c->isChecked()) out.push_back(c->text().toStdString());
+    return out;
+}
+
+void FrameSpecialShapes::setTicked(const std::vector<std::string>& captions) {
+    for (QCheckBox* c : boxes_) {
+        const std::string caption = c->text().toStdString();
+        c->setChecked(std::find(captions.begin(), captions.end(), caption) != captions.end());
+    }
+}
+
+}  // namespace numsift

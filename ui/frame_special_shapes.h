@@ -1,0 +1,39 @@
+#pragma once
+// fraFilterSpecial "特别排除": the fourteen shape boxes chkEx in their row
+// order, "说明" (cmdEx(0), help text) and "清" (cmdEx(1)) in the title line.
+
+#include <QGroupBox>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "conditions/captions.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace numsift {
+
+class MessageSink;
+
+class FrameSpecialShapes : public QGroupBox {
+    Q_OBJECT
+public:
+    FrameSpecialShapes(MessageSink* messages, QWidget* parent = nullptr);
+
+    QCheckBox* box(int index) const { return boxes_[index]; }
+    QPushButton* helpButton() const { return buttons_[0]; }
+    QPushButton* clearButton() const { return buttons_[1]; }
+    void showHelp();
+
+    std::vector<std::string> tickedCaptions() const;  // in box index order
+    void setTicked(const std::vector<std::string>& captions);
+
+private:
+    MessageSink* messages_;
+    std::array<QCheckBox*, kShapeCount> boxes_{};
+    std::array<QPushButton*, 2> buttons_{};
+};
+
+}  // namespace numsift

@@ -1,0 +1,37 @@
+#pragma once
+// fraFilter(1) "和、跨、胆": sum tails (chkHKD 0-9), the sum-value box txtHKD,
+// spans (chkHKD 10-19) and digits killed anywhere (chkHKD 20-29, "通杀码"),
+// each row with its "清" button cmdHKD.
+
+#include <QGroupBox>
+
+#include <array>
+
+class QCheckBox;
+class QPushButton;
+
+namespace numsift {
+
+struct FilterInput;
+class EntryBox;
+class MessageSink;
+
+class FrameSumSpan : public QGroupBox {
+    Q_OBJECT
+public:
+    FrameSumSpan(MessageSink* messages, QWidget* parent = nullptr);
+
+    QCheckBox* box(int index) const { return chkHKD_[index]; }  // chkHKD(0..29)
+    EntryBox* sumValueBox() const { return txtHKD_; }
+    QPushButton* clearButton(int index) const { return cmdHKD_[index]; }  // cmdHKD(0..3)
+
+    void readInto(FilterInput& input) const;
+    void applyFrom(const FilterInput& input);
+
+private:
+    std::array<QCheckBox*, 30> chkHKD_{};
+    std::array<QPushButton*, 4> cmdHKD_{};
+    EntryBox* txtHKD_ = nullptr;
+};
+
+}  // namespace numsift

@@ -1,0 +1,35 @@
+#pragma once
+// fraTab(2) "杀012排列": the 243 road-pattern boxes chk012 in 27 rows of 9,
+// captioned with their base-3 patterns, and "全" / "清" (cmd012) in the title.
+
+#include <QGroupBox>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "conditions/captions.h"
+
+class QCheckBox;
+class QPushButton;
+
+namespace numsift {
+
+class PageRoad : public QGroupBox {
+    Q_OBJECT
+public:
+    explicit PageRoad(QWidget* parent = nullptr);
+
+    QCheckBox* box(int index) const { return boxes_[index]; }
+    QPushButton* allButton() const { return buttons_[0]; }
+    QPushButton* clearButton() const { return buttons_[1]; }
+
+    std::vector<std::string> tickedCaptions() const;
+    void setTicked(const std::vector<std::string>& captions);
+
+private:
+    std::array<QCheckBox*, kRoadPatternCount> boxes_{};
+    std::array<QPushButton*, 2> buttons_{};
+};
+
+}  // namespace numsift

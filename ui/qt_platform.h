@@ -1,0 +1,54 @@
+#pragma once
+// The desktop side of the platform interfaces: message boxes with Chinese
+// buttons, the system clipboard, and opening exported numbers in a text
+// editor (or, where none can be started, in a read-only window).
+
+#include <QString>
+
+#include "results/platform.h"
+#include "results/result_copy.h"
+
+class QWidget;
+
+namespace numsift {
+
+class QtMessageSink : public MessageSink {
+public:
+    explicit QtMessageSink(QWidget* parent = nullptr) : parent_(parent) {}
+    void setParent(QWidget* parent) { parent_ = parent; }
+    MessageAnswer show(const Message& message) override;
+
+private:
+    QWidget* parent_;
+};
+
+class QtClipboard : public Clipboard {
+public:
+    bool setText(const std::string& text) override;
+    std::string text() override;
+};
+
+// Writes the text to a .txt file in the temporary folder and starts a text
+// editor on it; when no editor can be started, shows the numbers in a
+// read-only window of the program that names the file.
+class DesktopTextEditor : public TextEditorOpener {
+public:
+    using Starter = std::function<bool(const QString& path)>;
+    // starter: empty = look for an installed editor.
+    DesktopTextEditor(QWidget* parent, Starter starter = {});
+    void open(const std::string& text) override;
+
+    QString lastPath() const { return lastPath_; }
+    QWidget* lastViewer() const { return lastViewer_; }
+
+    // Starts an installed text editor on path; false when none was found.
+    static bool startInstalledEditor(const QString& path);
+
+private:
+    QWidget* parent_;
+    Starter starter_;
+    QString lastPath_;
+    QWidget* lastViewer_ = nullptr;
+};
+
+}  // namespace numsift

@@ -1,0 +1,96 @@
+#pragma once
+// fraResult: the count, the result list, the page buttons with their scroll
+// bar and legend, the group-size box, the prize check, the tolerance boxes,
+// the status label and the five cmdFilter buttons. It renders what the
+// result state decides and forwards the buttons' clicks.
+
+#include <QFrame>
+
+#include <array>
+#include <memory>
+#include <vector>
+
+#include "results/result_state.h"
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+
+namespace numsift {
+
+class ResultList;
+class TScroll;
+
+class ResultArea : public QFrame, public ResultDisplay {
+    Q_OBJECT
+public:
+    ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* parent = nullptr);
+    ~ResultArea() override;
+
+    ResultState& state() { return state_; }
+    const ResultState& state() const { return state_; }
+
+    ResultList* list() const { return lstResult_; }
+    QLabel* countLabel() const { return lblCount_; }
+    QLabel* statusLabel() const { return lblStatus_; }
+    QLineEdit* toleranceBox(int index) const { return txtWrong_[index]; }
+    QLineEdit* groupSizeBox() const { return txtPage_; }
+    QLineEdit* drawnNumberBox() const { return txtLottoNumber_; }
+    QPushButton* prizeButton() const { return cmdBonus_; }
+    QPushButton* filterButton(int index) const { return cmdFilter_[index]; }
+    QPlainTextEdit* note() const { return T_nonb_; }
+    TScroll* pageScroll() const { return scrPage_; }
+    QWidget* pageArea() const { return picPage_; }
+    QWidget* pageContainer() const { return picPageContainer_; }
+    QWidget* resultPanel() const { return picResult_; }
+    int pageButtonCount() const { return static_cast<int>(cmdPage_.size()); }
+    QPushButton* pageButton(int index) const { return cmdPage_[index]; }
+
+    // Enter in the group-size box or leaving it.
+    void applyGroupSize();
+    // "兑奖匹配" and the drawn-number box's check on leaving.
+    void checkPrize();
+    bool validateDrawnNumber();
+
+    // ResultDisplay
+    void hideNote() override;
+    void showNote(const std::string& text) override;
+    void layoutPages(const PageLayout& layout) override;
+    void setCount(int count) override;
+    void clearList() override;
+    void fillList(std::span<const std::uint32_t> values) override;
+    void paintPage(int page, PageColour colour) override;
+    void scrollListTo(int row) override;
+    void setGroupSizeText(const std::string& text) override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void stackPanels();
+    QPushButton* makePageButton(int index);
+
+    MessageSink& messages_;
+    ResultState state_;
+
+    QLabel* lblCount_ = nullptr;
+    ResultList* lstResult_ = nullptr;
+    QPlainTextEdit* T_nonb_ = nullptr;
+    QWidget* picResult_ = nullptr;
+    QLineEdit* txtPage_ = nullptr;
+    QLabel* lblCopyTip_ = nullptr;
+    QWidget* picPageContainer_ = nullptr;
+    QWidget* picPage_ = nullptr;
+    TScroll* scrPage_ = nullptr;
+    QWidget* picGroup_ = nullptr;
+    QWidget* picFilter_ = nullptr;
+    QLineEdit* txtLottoNumber_ = nullptr;
+    QPushButton* cmdBonus_ = nullptr;
+    std::array<QLineEdit*, 2> txtWrong_{};
+    QLabel* lblStatus_ = nullptr;
+    std::array<QPushButton*, 5> cmdFilter_{};
+    std::vector<QPushButton*> cmdPage_;
+};
+
+}  // namespace numsift
