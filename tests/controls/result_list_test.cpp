@@ -77,6 +77,7 @@ private slots:
         QCOMPARE(list.borderStyle(), 1);
         QVERIFY(!list.hasData());
         QCOMPARE(list.scrollBar()->objectName(), QStringLiteral("rlScroll"));
+        QCOMPARE(list.scrollBar()->foreColor(), QColor(224, 224, 255));
         QVERIFY(!list.scrollBarShown());
         const QString family = numsift::cjkFamily();
         QVERIFY(!family.isEmpty());
