@@ -209,10 +209,17 @@ private slots:
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(7, -40));
     }
 
-    void hidingStopsTheRepeat() {
+    void releaseOrHideStopsTheRepeat() {
         TScroll bar;
         bar.resize(15, 150);
         bar.show();
+        // A release away from the arrow still ends the repeat.
+        QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
+        QVERIFY(bar.repeating());
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(7, -100));
+        QVERIFY(!bar.repeating());
+        QCOMPARE(bar.partColor(TScroll::Part::DownArrow), bar.foreColor());
+
         QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
         QVERIFY(bar.repeating());
         bar.hide();
