@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "conditions/hint_texts.h"
 #include "conditions/run_order.h"
 
@@ -152,6 +154,41 @@ TEST(Scheme, BankerGroupsKeepTheirPlaces) {
     const SchemeLoad back = loadScheme(saved);
     ASSERT_TRUE(back.ok) << back.error;
     EXPECT_EQ(back.scheme, s);
+}
+
+// Damaged scheme files: every variant either loads (and then saves stably)
+// or is refused with a message and leaves the empty scheme.
+TEST(Scheme, DamagedFilesNeverHalfLoad) {
+    const std::string good = saveScheme(loadScheme(kExample).scheme);
+    std::mt19937 rng(11);
+    const std::string bytes = "{}[]\":,0159*\\ \n-.a\xE5\xA4\xA7\xFF";
+    int loaded = 0;
+    for (int round = 0; round < 3000; ++round) {
+        std::string text = good;
+        const int edits = 1 + static_cast<int>(rng() % 3);
+        for (int e = 0; e < edits; ++e) {
+            const std::size_t at = rng() % text.size();
+            switch (rng() % 3) {
+                case 0: text[at] = bytes[rng() % bytes.size()]; break;
+                case 1: text.erase(at, 1 + rng() % 4); break;
+                default: text.insert(at, 1, bytes[rng() % bytes.size()]); break;
+            }
+            if (text.empty()) text = "{";
+        }
+        const SchemeLoad load = loadScheme(text);
+        if (!load.ok) {
+            EXPECT_FALSE(load.error.empty());
+            EXPECT_EQ(load.scheme, emptyScheme());
+            continue;
+        }
+        ++loaded;
+        const std::string saved = saveScheme(load.scheme);
+        const SchemeLoad again = loadScheme(saved);
+        ASSERT_TRUE(again.ok) << again.error << "\n" << text;
+        EXPECT_EQ(again.scheme, load.scheme) << text;
+        EXPECT_EQ(saveScheme(again.scheme), saved);
+    }
+    EXPECT_GT(loaded, 0);
 }
 
 }  // namespace
