@@ -129,7 +129,7 @@ private:
             skipSpace();
             Value v;
             if (!value(v, depth)) return false;
-            out.object.emplace_back(std::move(key), std::move(v));
+            out.object.push_back(Member{std::move(key), std::move(v)});
             skipSpace();
             if (peek() == ',') {
                 ++pos_;

@@ -14,6 +14,8 @@
 
 namespace numsift::json {
 
+struct Member;
+
 struct Value {
     enum class Type { Null, Bool, Number, String, Array, Object };
 
@@ -24,10 +26,17 @@ struct Value {
     std::int64_t integer = 0; // the value when isInteger
     std::string string;       // UTF-8
     std::vector<Value> array;
-    std::vector<std::pair<std::string, Value>> object;  // in file order
+    std::vector<Member> object;  // in file order
 
     // The member named key of an object, nullptr when absent.
     const Value* find(std::string_view key) const;
+};
+
+// One member of an object: its key and value (a struct rather than a pair so
+// that the recursive type stays complete for every standard library).
+struct Member {
+    std::string key;
+    Value value;
 };
 
 struct ParseResult {

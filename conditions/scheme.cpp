@@ -178,7 +178,8 @@ void banker(const Value& v, FilterInput& in) {
 void compound(const Value& v, FilterInput& in) {
     if (v.type != Value::Type::Object) wrongType("compound", "对象", v);
     for (const auto& [k, member] : v.object) {
-        const auto at = std::find_if(kCompoundKeys.begin(), kCompoundKeys.end(), [&](const char* c) { return k == c; });
+        const std::string& key = k;  // a named reference: lambdas cannot capture bindings everywhere
+        const auto at = std::find_if(kCompoundKeys.begin(), kCompoundKeys.end(), [&](const char* c) { return key == c; });
         if (at == kCompoundKeys.end()) failWith("compound", quoted(k) + " 是未知的键");
         const auto i = static_cast<std::size_t>(at - kCompoundKeys.begin());
         in.compound[i] = entryText("compound." + k, member, kComposeParams[i], hints::kCompose[i]);
