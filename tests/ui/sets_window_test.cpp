@@ -1,0 +1,115 @@
+// The number-set pages inside the main window: installed as pages 0 and 3,
+// the base set feeding the run, the kill list and "清空所有条件".
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLabel>
+#include <QPushButton>
+#include <QTest>
+
+#include "controls/entry_box.h"
+#include "results/platform.h"
+#include "ui/kill_list_binding.h"
+#include "ui/main_window.h"
+#include "ui/number_box.h"
+#include "ui/number_box_binding.h"
+#include "ui/page_base.h"
+#include "ui/page_join.h"
+#include "ui/set_pages.h"
+
+using namespace numsift;
+
+class SetsWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void pagesAreInstalled();
+    void baseSetFeedsTheRunAndClearAllEmptiesIt();
+    void killListPasteAndClearAll();
+    void closingTheWindowRemovesPasteInterception();
+
+private:
+    RecordingMessages messages_;
+    MemoryClipboard clipboard_;
+    ScriptedFileDialogs dialogs_;
+    WindowServices services() { return WindowServices{&messages_, &clipboard_, &dialogs_, {}}; }
+};
+
+void SetsWindowTest::pagesAreInstalled() {
+    MainWindow window(services());
+    auto* pages = window.findChild<SetPages*>("setPages");
+    QVERIFY(pages);
+    QCOMPARE(window.page(0), static_cast<QWidget*>(pages->base()));
+    QCOMPARE(window.page(3), static_cast<QWidget*>(pages->join()));
+    QCOMPARE(window.findChildren<QWidget*>("fraTab_0").size(), 1);
+    QVERIFY(window.findChild<NumberBox*>("txtBase"));
+    QCOMPARE(window.findChild<QLabel*>("lblBase")->text(), QString("0"));
+    for (int i = 0; i < 3; ++i) {
+        QVERIFY(window.findChild<NumberBox*>(QString("txtJoin_%1").arg(i)));
+        QCOMPARE(window.findChild<QLabel*>(QString("lblJoin_%1").arg(i))->text(), QString());
+    }
+    QCOMPARE(window.findChild<QPushButton*>("cmdJoin_4")->text(), QString("AB并集"));
+    QCOMPARE(window.findChild<QPushButton*>("cmdBase_1")->text(), QString("导入"));
+}
+
+void SetsWindowTest::baseSetFeedsTheRunAndClearAllEmptiesIt() {
+    MainWindow window(services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.selectTab(0);
+    auto* pages = window.findChild<SetPages*>("setPages");
+    PageBase* base = pages->base();
+    base->txtBase()->setFocus(Qt::TabFocusReason);
+    QGuiApplication::clipboard()->setText("12345 54321,00007");
+    QTest::keyClick(base->txtBase(), Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(base->lblBase()->text(), QString("3"));
+
+    window.setToleranceTexts("0", "0");
+    window.startRun();
+    QCOMPARE(window.results(), (std::vector<std::uint32_t>{7, 12345, 54321}));
+
+    window.clearAllConditions();
+    QCOMPARE(base->txtBase()->toPlainText(), QString());
+    QCOMPARE(base->lblBase()->text(), QString("0"));
+    window.startRun();
+    QCOMPARE(window.results().size(), size_t(100000));
+}
+
+void SetsWindowTest::killListPasteAndClearAll() {
+    MainWindow window(services());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.selectTab(1);
+    EntryBox* txtDan5 = window.straightKillBox();
+    QVERIFY(txtDan5->showingHint());
+    txtDan5->setFocus(Qt::TabFocusReason);
+    QGuiApplication::clipboard()->setText("12345,54321");
+    QTest::keyClick(txtDan5, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(txtDan5->toPlainText(), QString("12345 54321"));
+    QCOMPARE(window.numberSets().baseCount(), 0u);
+
+    window.setToleranceTexts("0", "0");
+    window.startRun();
+    QCOMPARE(window.results().size(), size_t(99998));
+
+    window.clearAllConditions();
+    QVERIFY(txtDan5->toPlainText().isEmpty() || txtDan5->showingHint());
+    window.startRun();
+    QCOMPARE(window.results().size(), size_t(100000));
+}
+
+void SetsWindowTest::closingTheWindowRemovesPasteInterception() {
+    auto* window = new MainWindow(services());
+    window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(window));
+    window->selectTab(3);
+    auto* pages = window->findChild<SetPages*>("setPages");
+    NumberBox* a = pages->join()->txtJoin(0);
+    a->setFocus(Qt::TabFocusReason);
+    QVERIFY(pages->join()->binding(0)->pasteIntercepted());
+    window->close();
+    QVERIFY(!pages->join()->binding(0)->pasteIntercepted());
+    delete window;
+}
+
+QTEST_MAIN(SetsWindowTest)
+#include "sets_window_test.moc"
