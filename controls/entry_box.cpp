@@ -38,6 +38,17 @@ QWidget* clickFocusTarget(QWidget* w) {
     return nullptr;
 }
 
+// A click whose focus change was refused: Qt moves the focus before the
+// press is delivered, so the press (and its release) that follow are
+// swallowed instead, and the clicked control does not act.
+struct RefusedClick {
+    static inline bool pressPending = false;
+    static inline bool releasePending = false;
+    static void refused(Qt::FocusReason reason) {
+        if (reason == Qt::MouseFocusReason) pressPending = true;
+    }
+};
+
 // Keeps the focus in a plain widget while its check refuses.
 class FocusGuard : public QObject {
 public:
@@ -64,6 +75,7 @@ protected:
             auto* f = static_cast<QFocusEvent*>(event);
             if (f->reason() != Qt::ActiveWindowFocusReason && f->reason() != Qt::PopupFocusReason && !checking_ &&
                 !check()) {
+                RefusedClick::refused(f->reason());
                 QPointer<QWidget> w(widget_);
                 QMetaObject::invokeMethod(
                     widget_, [w] { if (w && w->isEnabled() && w->isVisible()) w->setFocus(Qt::OtherFocusReason); },
@@ -104,8 +116,17 @@ protected:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonRelease && RefusedClick::releasePending && watched->isWidgetType()) {
+            RefusedClick::releasePending = false;
+            return true;
+        }
         if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
             return false;
+        if (RefusedClick::pressPending && watched->isWidgetType()) {
+            RefusedClick::pressPending = false;
+            RefusedClick::releasePending = true;
+            return true;
+        }
         if (!watched->isWidgetType()) return false;
         QWidget* focused = QApplication::focusWidget();
         auto* box = qobject_cast<EntryBox*>(focused);
@@ -248,6 +269,7 @@ void EntryBox::focusOutEvent(QFocusEvent* event) {
     QPlainTextEdit::focusOutEvent(event);
     if (event->reason() == Qt::ActiveWindowFocusReason || event->reason() == Qt::PopupFocusReason) return;
     if (!validate()) {
+        RefusedClick::refused(event->reason());
         refocusLater();
         return;
     }

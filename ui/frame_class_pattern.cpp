@@ -1,6 +1,7 @@
 #include "ui/frame_class_pattern.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QPushButton>
 
 #include <algorithm>
@@ -25,13 +26,15 @@ KindNames namesOf(ClassKind kind) {
     return {7, "chkZH", "cmdZH"};
 }
 
-constexpr int kTop = 18, kRowHeight = 17, kLeft = 6, kColumnWidth = 76;
+constexpr int kTop = 18, kRowHeight = 17, kLeft = 6;
 }  // namespace
 
 FrameClassPattern::FrameClassPattern(ClassKind kind, QWidget* parent)
     : QGroupBox(ui::qs(classPatternConditionCaption(kind)), parent), kind_(kind) {
     const KindNames names = namesOf(kind);
     setObjectName(ui::memberName("fraFilter", names.frameIndex));
+    // Wide enough for five class symbols beside the tick box.
+    const int kColumnWidth = QFontMetrics(font()).horizontalAdvance(ui::qs(classPatternCaption(kind, 0))) + 22;
     for (int i = 0; i < kClassPatternCount; ++i) {
         boxes_[i] = ui::placeCheck(this, ui::qs(classPatternCaption(kind, i)),
                                    QRect(kLeft + (i % 4) * kColumnWidth, kTop + (i / 4) * kRowHeight, kColumnWidth, kRowHeight),
@@ -39,7 +42,7 @@ FrameClassPattern::FrameClassPattern(ClassKind kind, QWidget* parent)
     }
     const char* captions[2] = {"全", "清"};
     for (int b = 0; b < 2; ++b) {
-        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]), QRect(kLeft + 4 * kColumnWidth + 8, kTop + b * 26, 36, 22),
+        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]), QRect(kLeft + 4 * kColumnWidth + 4, kTop + b * 26, 30, 22),
                                               ui::memberName(names.buttons, b));
         const bool value = b == 0;
         connect(button, &QPushButton::clicked, this, [this, value] {

@@ -17,13 +17,21 @@ FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
     : QGroupBox(ui::qs(captions::kShapes), parent), messages_(messages) {
     setObjectName(QStringLiteral("fraFilterSpecial"));
     for (int i = 0; i < kShapeCount; ++i) boxes_[i] = nullptr;
-    int x = 8;
+    // One row, left to right; the space left over is shared out as gaps.
     const QFontMetrics fm(font());
-    for (int index : kShapeLeftToRight) {
-        const QString caption = ui::qs(shapeCaption(index));
-        const int w = fm.horizontalAdvance(caption) + 26;
-        boxes_[index] = ui::placeCheck(this, caption, QRect(x, 22, w, 20), ui::memberName("chkEx", index));
-        x += w + 4;
+    std::array<int, kShapeCount> widths{};
+    int total = 0;
+    for (int i = 0; i < kShapeCount; ++i) {
+        widths[i] = fm.horizontalAdvance(ui::qs(shapeCaption(kShapeLeftToRight[i]))) + 22;
+        total += widths[i];
+    }
+    const int available = ui::px(11775) - 16;
+    const int gap = std::max(0, (available - total) / (kShapeCount - 1));
+    int x = 8;
+    for (int i = 0; i < kShapeCount; ++i) {
+        const int index = kShapeLeftToRight[i];
+        boxes_[index] = ui::placeCheck(this, ui::qs(shapeCaption(index)), QRect(x, 22, widths[i], 20), ui::memberName("chkEx", index));
+        x += widths[i] + gap;
     }
     buttons_[0] = ui::placeButton(this, ui::qs("说明"), QRect(80, 0, 44, 19), ui::memberName("cmdEx", 0));
     setButtonFace(buttons_[0], ui::kHelpIdle);
