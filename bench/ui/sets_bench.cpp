@@ -9,9 +9,12 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextDocument>
 
 #include "engine/number_list.h"
 #include "results/platform.h"
+#include "controls/entry_box.h"
+#include "ui/kill_list_binding.h"
 #include "ui/number_box.h"
 #include "ui/number_box_binding.h"
 #include "ui/page_base.h"
@@ -62,6 +65,27 @@ void BM_PasteAllIntoBase(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PasteAllIntoBase)->Unit(benchmark::kMillisecond);
+
+void BM_PasteAllIntoKillList(benchmark::State& state) {
+    Fixture f;
+    EntryBox box;
+    KillListBinding binding(&box, nullptr, &f.store, f.services());
+    box.setHint(QStringLiteral("在此输入、粘贴或导入要杀的直选号码"));
+    box.resize(386, 80);
+    box.show();
+    QApplication::setActiveWindow(&box);
+    QApplication::processEvents();
+    box.setFocus(Qt::TabFocusReason);
+    if (!box.hasFocus()) return state.SkipWithError("box has no focus");
+    QGuiApplication::clipboard()->setText(allNumbersText());
+    for (auto _ : state) {
+        box.selectAll();
+        box.paste();
+        settle(&box);
+        if (box.document()->blockCount() != 20000) state.SkipWithError("not laid out five a line");
+    }
+}
+BENCHMARK(BM_PasteAllIntoKillList)->Unit(benchmark::kMillisecond);
 
 void BM_ImportAllIntoBase(benchmark::State& state) {
     QTemporaryDir dir;
