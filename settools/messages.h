@@ -19,8 +19,6 @@ inline constexpr const char* kOperationDone = "交集运算完成！最后结果
 
 inline constexpr const char* kCopied = "号码已复制。";
 inline constexpr const char* kNothingToCopy = "最终注数为 0，请先进行交集合并！";
-inline constexpr const char* kCopyErrorTitle = "错误提示";
-inline constexpr const char* kCopyError = "本次复制出现错误，请再复制一次";
 
 inline constexpr const char* kTextFileFilter = "文本文件|*.txt";
 

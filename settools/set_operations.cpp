@@ -2,6 +2,7 @@
 
 #include "engine/number.h"
 #include "engine/number_list.h"
+#include "results/result_copy.h"
 #include "settools/messages.h"
 
 namespace numsift::settools {
@@ -47,8 +48,8 @@ std::vector<std::uint32_t> combine(std::string_view textA, std::string_view text
 
 namespace {
 
-void show(MessageSink& messages, const std::string& text, MessageIcon icon, const char* title = kProductName) {
-    messages.show(Message{title, text, icon, MessageButtons::Ok});
+void show(MessageSink& messages, const std::string& text, MessageIcon icon) {
+    messages.show(Message{kProductName, text, icon, MessageButtons::Ok});
 }
 
 }  // namespace
@@ -90,10 +91,8 @@ bool copyJoinResult(std::string_view resultText, Clipboard& clipboard, MessageSi
         show(messages, kNothingToCopy, MessageIcon::Information);
         return false;
     }
-    if (!clipboard.setText(std::string(resultText))) {
-        show(messages, kCopyError, MessageIcon::Exclamation, kCopyErrorTitle);
-        return false;
-    }
+    // The write shows its own error; "号码已复制。" only follows a real copy.
+    if (!copyToClipboard(clipboard, messages, std::string(resultText))) return false;
     show(messages, kCopied, MessageIcon::Information);
     return true;
 }
