@@ -1,0 +1,439 @@
+// Schemes, export and the backtest page driven through the window.
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QFile>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+#include <memory>
+#include <sys/resource.h>
+
+#include "analysis/backtest.h"
+#include "conditions/entry_syntax.h"
+#include "conditions/run_order.h"
+#include "controls/entry_box.h"
+#include "controls/select_button.h"
+#include "results/platform.h"
+#include "results/result_copy.h"
+#include "ui/app_setup.h"
+#include "ui/copy_table_view.h"
+#include "ui/main_window.h"
+#include "ui/page_backtest.h"
+#include "ui/scheme_files.h"
+#include "ui/window_extras.h"
+
+using namespace numsift;
+
+namespace {
+
+QString u(const char* s) { return QString::fromUtf8(s); }
+
+QByteArray readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+void writeFile(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+}  // namespace
+
+class AnalysisWindowTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<RecordingMessages> messages;
+    std::unique_ptr<MemoryClipboard> clipboard;
+    std::unique_ptr<ScriptedFileDialogs> files;
+    std::unique_ptr<MainWindow> w;
+    WindowExtras* extras = nullptr;
+    std::unique_ptr<QTemporaryDir> dir;
+
+    template <class T = QWidget>
+    T* find(const QString& name) {
+        T* child = w->findChild<T*>(name);
+        if (!child) qFatal("no control %s", qPrintable(name));
+        return child;
+    }
+    template <class T = QWidget>
+    T* member(const char* array, int i) {
+        return find<T>(QString::fromLatin1(array) + QLatin1Char('_') + QString::number(i));
+    }
+    void click(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    void choose(const QString& path) {
+        FileDialogResult r;
+        r.cancel = false;
+        r.fileName = path.toStdString();
+        files->results.push_back(r);
+    }
+    QString path(const char* name) const { return dir->filePath(QString::fromUtf8(name)); }
+
+    // A dozen conditions set through the controls, tolerance 0-1.
+    void setSomeConditions() {
+        member<QCheckBox>("chkDW", 3)->setChecked(true);
+        member<QCheckBox>("chkDW", 47)->setChecked(true);
+        member<QCheckBox>("chkHKD", 0)->setChecked(true);
+        member<QCheckBox>("chkHKD", 19)->setChecked(true);
+        member<QCheckBox>("chkHKD", 24)->setChecked(true);
+        member<QCheckBox>("chkDX", 0)->setChecked(true);
+        member<QCheckBox>("chk012", 0)->setChecked(true);
+        member<QCheckBox>("chkEx", 2)->setChecked(true);
+        click(member("cmdBi", 2));
+        click(member("cmdBi", 20));
+        FilterInput in = w->filterInput();
+        in.compound[1].text = "12 34";
+        in.compound[7].text = "9***9";
+        in.straightKill.text = "12345 54321";
+        w->setFilterInput(in);
+        w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+    }
+
+private slots:
+    void initTestCase() { setUpApplication(*qApp); }
+
+    void init() {
+        messages = std::make_unique<RecordingMessages>();
+        clipboard = std::make_unique<MemoryClipboard>();
+        files = std::make_unique<ScriptedFileDialogs>();
+        w = std::make_unique<MainWindow>(WindowServices{messages.get(), clipboard.get(), files.get(), {}});
+        extras = installWindowExtras(*w);
+        w->show();
+        QApplication::setActiveWindow(w.get());
+        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        dir = std::make_unique<QTemporaryDir>();
+    }
+    void cleanup() {
+        w.reset();
+        dir.reset();
+    }
+
+    void extrasKeepTheWindowsPlaces() {
+        // The menu bar is added above the client area, which keeps its size.
+        QCOMPARE(w->centralWidget()->height(), 724);
+        QCOMPARE(find("fraTab_1")->geometry(), QRect(2, 37, 797, 621));
+        QCOMPARE(member("cmdTab", 0)->geometry().x(), 818);
+        QCOMPARE(member("cmdTab", 12)->geometry(), QRect(880, 0, 63, 25));
+        QVERIFY(member("cmdTab", 12)->geometry().right() < find("fraButton")->width());
+    }
+
+    void schemeRoundTripGivesTheSameRun() {
+        setSomeConditions();
+        const FilterInput before = w->filterInput();
+        w->startRun();
+        const std::vector<std::uint32_t> first = w->results();
+        QVERIFY(!first.empty());
+        QVERIFY(first.size() < 100000);
+
+        choose(path("mine"));  // the suffix is added
+        QVERIFY(extras->schemeFiles().saveScheme());
+        QCOMPARE(files->requests.back().filter, std::string("方案文件|*.json"));
+        QVERIFY(files->requests.back().save);
+        QVERIFY(QFile::exists(path("mine.json")));
+        QCOMPARE(messages->shown.back().icon, MessageIcon::Information);
+
+        w->clearAllConditions();
+        w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("0"));
+        w->startRun();
+        QCOMPARE(w->results().size(), std::size_t(100000));
+
+        choose(path("mine.json"));
+        QVERIFY(extras->schemeFiles().loadScheme());
+        QVERIFY(w->filterInput() == before);
+        QCOMPARE(w->toleranceText(0), QStringLiteral("0"));
+        QCOMPARE(w->toleranceText(1), QStringLiteral("1"));
+        QVERIFY(member<QCheckBox>("chkDW", 47)->isChecked());
+        QVERIFY(member<SelectButton>("cmdBi", 20)->isSelected());
+        w->startRun();
+        QVERIFY(w->results() == first);
+
+        // Saving the loaded state again writes the same file.
+        QVERIFY(extras->schemeFiles().saveSchemeTo(path("again.json")));
+        QCOMPARE(readAll(path("again.json")), readAll(path("mine.json")));
+    }
+
+    void loadingClearsWhatTheSchemeLeavesOut() {
+        setSomeConditions();
+        writeFile(path("small.json"), R"({"numsift": 1, "sumTailKill": "5", "compound": {"kill2": "45,67"}})");
+        QVERIFY(extras->schemeFiles().loadSchemeFrom(path("small.json")));
+        const FilterInput in = w->filterInput();
+        QVERIFY(in.sumTailKill[5] && !in.sumTailKill[0]);
+        QVERIFY(!member<QCheckBox>("chkDW", 3)->isChecked());
+        QVERIFY(!member<SelectButton>("cmdBi", 2)->isSelected());
+        QVERIFY(in.shapeKill.empty() && in.roadKill.empty());
+        QCOMPARE(member<EntryBox>("txtCompose", 1)->toPlainText(), QStringLiteral("45 67"));
+        QVERIFY(countsAsEmpty(in.compound[7]));
+        QVERIFY(countsAsEmpty(in.straightKill));
+        QCOMPARE(w->toleranceText(0), QStringLiteral("0"));
+        QCOMPARE(w->toleranceText(1), QStringLiteral("0"));
+    }
+
+    void schemeWithAnErrorChangesNothing() {
+        setSomeConditions();
+        w->setToleranceTexts(QStringLiteral("1"), QStringLiteral("2"));
+        const FilterInput before = w->filterInput();
+        writeFile(path("bad.json"),
+                  R"({"numsift": 1, "tolerance": [0, 3], "sumTailKill": "9", "roadKill": ["00000", "01203"]})");
+        choose(path("bad.json"));
+        QVERIFY(!extras->schemeFiles().loadScheme());
+        QCOMPARE(messages->shown.size(), std::size_t(1));
+        const Message& m = messages->shown.back();
+        QCOMPARE(m.title, std::string("导入提示"));
+        QCOMPARE(m.icon, MessageIcon::Exclamation);
+        QVERIFY(m.text.find("roadKill") != std::string::npos);
+        QVERIFY(m.text.find("01203") != std::string::npos);
+        QVERIFY(w->filterInput() == before);
+        QCOMPARE(w->toleranceText(0), QStringLiteral("1"));
+        QCOMPARE(w->toleranceText(1), QStringLiteral("2"));
+
+        // Not JSON at all, and a file that is not there.
+        writeFile(path("junk.json"), QByteArray("\xFF\xFE{{{", 5));
+        QVERIFY(!extras->schemeFiles().loadSchemeFrom(path("junk.json")));
+        QVERIFY(!extras->schemeFiles().loadSchemeFrom(path("none.json")));
+        QCOMPARE(messages->shown.size(), std::size_t(3));
+        QVERIFY(w->filterInput() == before);
+
+        // A cancelled dialog does nothing and says nothing.
+        QVERIFY(!extras->schemeFiles().loadScheme());
+        QCOMPARE(messages->shown.size(), std::size_t(3));
+    }
+
+    void exportWritesTheCopyAllText() {
+        QVERIFY(!extras->schemeFiles().exportResults());  // nothing run yet
+        QCOMPARE(messages->shown.back().text, std::string(kNoResultMessage));
+        QVERIFY(files->requests.empty());
+
+        member<QCheckBox>("chkHKD", 20)->setChecked(true);  // every number holding a 0
+        w->startRun();
+        QCOMPARE(w->results().size(), std::size_t(59049));
+        choose(path("out"));
+        QVERIFY(extras->schemeFiles().exportResults());
+        QCOMPARE(files->requests.back().filter, std::string("文本文件|*.txt"));
+        const ResultData data(w->results());
+        QCOMPARE(readAll(path("out.txt")),
+                 QByteArray::fromStdString(BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth)));
+        QVERIFY(readAll(path("out.txt")).startsWith("11111 11112 "));
+    }
+
+    void exportFailureLeavesNoFile() {
+        w->startRun();  // all 100,000 numbers
+        // A folder that does not exist.
+        const QString lost = path("no/such/folder/out.txt");
+        QVERIFY(!extras->schemeFiles().exportResultsTo(lost));
+        QCOMPARE(messages->shown.back().icon, MessageIcon::Exclamation);
+        QVERIFY(messages->shown.back().text.find("导出失败") != std::string::npos);
+        QVERIFY(!QFile::exists(lost));
+
+        // The disk fills up in the middle of the write: the file size limit
+        // makes the writes fail after 64 KiB of the 600 KB text.
+        writeFile(path("old.txt"), "older numbers");
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit saved{};
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
+        rlimit small = saved;
+        small.rlim_cur = 64 * 1024;
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const bool ok = extras->schemeFiles().exportResultsTo(path("old.txt"));
+        const bool fresh = extras->schemeFiles().exportResultsTo(path("fresh.txt"));
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
+        QVERIFY(!ok);
+        QVERIFY(!fresh);
+        QCOMPARE(readAll(path("old.txt")), QByteArray("older numbers"));
+        QVERIFY(!QFile::exists(path("fresh.txt")));
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+    }
+
+    void backtestTabShowsThePageAndStepsBack() {
+        auto* tab = member<SelectButton>("cmdTab", 12);
+        auto* page = find<PageBacktest>("fraBacktest");
+        QVERIFY(!page->isVisible());
+        click(tab);
+        QVERIFY(page->isVisible());
+        QVERIFY(tab->isSelected());
+        QVERIFY(!member<SelectButton>("cmdTab", 1)->isSelected());
+        QVERIFY(!find("fraTab_1")->isVisible());
+        QVERIFY(find("fraResult")->isVisible());
+        click(member("cmdTab", 3));  // the join page hides the result area
+        QVERIFY(!page->isVisible());
+        QVERIFY(!tab->isSelected());
+        click(tab);
+        QVERIFY(find("fraResult")->isVisible());
+        QVERIFY(!find("fraTab_3")->isVisible());
+        w->selectTab(2);  // also without a click
+        QVERIFY(!page->isVisible());
+        QVERIFY(!tab->isSelected());
+        QVERIFY(member<SelectButton>("cmdTab", 2)->isSelected());
+    }
+
+    void backtestAgreesWithTheWindowsRun() {
+        setSomeConditions();
+        w->startRun();
+        const std::vector<std::uint32_t> kept = w->results();
+        click(member("cmdTab", 12));
+        auto* page = find<PageBacktest>("fraBacktest");
+        // Two bad lines, a mixed set of formats, and survivors and victims.
+        QString text = u("期号 开奖号码\n");
+        std::vector<std::uint32_t> values;
+        for (std::uint32_t v = 123; v < 100000; v += 4999) values.push_back(v);
+        values.push_back(kept[0]);
+        values.push_back(kept[kept.size() / 2]);
+        int n = 0;
+        for (std::uint32_t v : values) {
+            const QString digits = QString::fromStdString(numberText(v));
+            text += n % 2 ? QStringLiteral("20260%1,%2\n").arg(n).arg(digits)
+                          : QStringLiteral("20260%1 %2 %3 %4 %5 %6\n")
+                                .arg(n)
+                                .arg(digits[0])
+                                .arg(digits[1])
+                                .arg(digits[2])
+                                .arg(digits[3])
+                                .arg(digits[4]);
+            ++n;
+        }
+        text += u("2026999 1234\n");
+        page->drawsBox()->setPlainText(text);
+        click(member("cmdDraws", 2));
+        QVERIFY(messages->shown.empty());
+        const BacktestReport* r = page->report();
+        QVERIFY(r);
+        QCOMPARE(r->draws.size(), values.size());
+        std::size_t survived = 0;
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            const bool inKept = std::binary_search(kept.begin(), kept.end(), values[i]);
+            QCOMPARE(r->draws[i].survives, inKept);
+            survived += inKept;
+        }
+        QVERIFY(survived >= 2);
+        QVERIFY(survived < values.size());
+        QCOMPARE(r->summary.resultSize, kept.size());
+        QCOMPARE(r->columns.size(), w->lastRun()->matrix.columnCount());
+        QVERIFY(page->drawsNote()->text().contains(u("共 %1 期").arg(values.size())));
+        QVERIFY(page->drawsNote()->text().contains(u("第 1、%1 行").arg(values.size() + 2)));
+        QVERIFY(page->summaryLabel()->text().contains(u("保留 %1/%2 期").arg(survived).arg(values.size())));
+
+        // Sorted by fail count, the table shows the kept draws first.
+        CopyTableView* table = page->drawTable();
+        QCOMPARE(table->model()->rowCount(), int(values.size()));
+        table->sortByColumn(2, Qt::AscendingOrder);
+        int last = -1;
+        for (int row = 0; row < table->model()->rowCount(); ++row) {
+            const int fails = table->model()->index(row, 2).data().toInt();
+            QVERIFY(fails >= last);
+            last = fails;
+        }
+        // Ctrl+C copies the selected rows as shown.
+        table->selectRow(0);
+        QTest::keyClick(table, Qt::Key_C, Qt::ControlModifier);
+        QVERIFY(clipboard->content.find('\t') != std::string::npos);
+        QVERIFY(clipboard->content.ends_with("\r\n"));
+        QCOMPARE(std::count(clipboard->content.begin(), clipboard->content.end(), '\n'), 1);
+        // The copy buttons take the whole tables.
+        click(member("cmdCopyBacktest", 0));
+        QVERIFY(clipboard->content.starts_with("期号\t号码\t错误数\t结果\t未通过的条件\r\n"));
+        QVERIFY(clipboard->content.find("验证期数\t" + std::to_string(values.size())) != std::string::npos);
+        click(member("cmdCopyBacktest", 1));
+        QVERIFY(clipboard->content.starts_with("步骤\t条件\t标记候选"));
+        QCOMPARE(std::count(clipboard->content.begin(), clipboard->content.end(), '\n'), int(r->columns.size()) + 1);
+    }
+
+    void backtestNeedsDraws() {
+        click(member("cmdTab", 12));
+        auto* page = find<PageBacktest>("fraBacktest");
+        page->drawsBox()->setPlainText(u("期号 号码\n1234\n"));
+        QVERIFY(!page->runBacktest());
+        QCOMPARE(messages->shown.size(), std::size_t(1));
+        QCOMPARE(messages->shown[0].icon, MessageIcon::Exclamation);
+        QVERIFY(messages->shown[0].text.find("第 1、2 行") != std::string::npos);
+        QVERIFY(!page->report());
+        QVERIFY(!page->copyDrawTable());  // nothing to copy yet: told so
+        QCOMPARE(messages->shown.size(), std::size_t(2));
+        QCOMPARE(clipboard->writes, 0);
+    }
+
+    void importReadsChineseWindowsFiles() {
+        click(member("cmdTab", 12));
+        auto* page = find<PageBacktest>("fraBacktest");
+        // GB18030 text: "第2026120期 35789", a header line "开奖".
+        writeFile(path("draws.txt"), QByteArray("\xBF\xAA\xBD\xB1\r\n\xB5\xDA" "2026120\xC6\xDA 35789\r\n54321\r\n"));
+        choose(path("draws.txt"));
+        click(member("cmdDraws", 1));
+        QCOMPARE(files->requests.back().filter, std::string("文本文件|*.txt"));
+        QVERIFY(!files->requests.back().save);
+        QVERIFY(page->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
+        QCOMPARE(page->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
+        QVERIFY(page->runBacktest());
+        QCOMPARE(page->report()->draws[0].label, std::string("第2026120期"));
+
+        QVERIFY(!page->importDraws());  // cancelled: the box keeps its text
+        QVERIFY(page->drawsBox()->toPlainText().contains(u("54321")));
+        choose(path("missing.txt"));
+        QVERIFY(!page->importDraws());
+        QCOMPARE(messages->shown.back().title, std::string("导入提示"));
+        QVERIFY(page->drawsBox()->toPlainText().contains(u("54321")));
+        click(member("cmdDraws", 0));
+        QVERIFY(page->drawsBox()->toPlainText().isEmpty());
+        QCOMPARE(page->drawsNote()->text(), u("共 0 期"));
+    }
+
+    void diagnosisOfTypedAndDoubleClickedNumbers() {
+        member<QCheckBox>("chkHKD", 20)->setChecked(true);  // 通杀码 0
+        member<QCheckBox>("chkHKD", 0)->setChecked(true);   // 杀和尾 0
+        w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+        click(member("cmdTab", 12));
+        auto* page = find<PageBacktest>("fraBacktest");
+        auto* box = find<QLineEdit>("txtExplain");
+
+        box->setText(QStringLiteral("10009"));  // holds 0, sum 10: both fail
+        click(find("cmdExplain"));
+        QVERIFY(page->explanation());
+        QCOMPARE(page->explanation()->failCount, 2);
+        QVERIFY(!page->explanation()->survives);
+        QCOMPARE(page->explainTable()->rowCount(), 2);
+        QVERIFY(page->explainLabel()->text().startsWith(u("10009：淘汰")));
+
+        box->setText(QStringLiteral(" 12345 "));  // fails none
+        QTest::keyClick(box, Qt::Key_Return);
+        QCOMPARE(page->explanation()->failCount, 0);
+        QVERIFY(page->explanation()->survives);
+        QCOMPARE(box->text(), QStringLiteral("12345"));
+        click(find("cmdCopyExplain"));
+        QVERIFY(clipboard->content.starts_with("号码\t12345\r\n"));
+
+        box->setText(QStringLiteral("1234"));
+        click(find("cmdExplain"));
+        QCOMPARE(messages->shown.back().icon, MessageIcon::Exclamation);
+        QCOMPARE(page->explanation()->value, 12345u);  // the last diagnosis stays
+
+        // A base set without the number: within tolerance, still not kept.
+        w->numberSets().parse("11111 22222", ParseTarget::Base, false);
+        box->setText(QStringLiteral("12345"));
+        click(find("cmdExplain"));
+        QVERIFY(!page->explanation()->inBase);
+        QVERIFY(!page->explanation()->survives);
+        QVERIFY(page->explainLabel()->text().contains(u("不在大底中")));
+
+        // Double-clicking a draw diagnoses it.
+        page->drawsBox()->setPlainText(QStringLiteral("a 22222\nb 11111\n"));
+        QVERIFY(page->runBacktest());
+        CopyTableView* table = page->drawTable();
+        const QRect cell = table->visualRect(table->model()->index(1, 1));
+        // The view acts on a double click only at the index the press chose.
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+        QCOMPARE(page->explanation()->value, 11111u);
+        QVERIFY(page->explanation()->inBase);
+    }
+};
+
+QTEST_MAIN(AnalysisWindowTest)
+#include "analysis_window_test.moc"

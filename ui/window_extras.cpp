@@ -1,0 +1,114 @@
+#include "ui/window_extras.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QKeySequence>
+#include <QMenuBar>
+
+#include "controls/select_button.h"
+#include "engine/tolerance.h"
+#include "ui/bl_comm_dialog.h"
+#include "ui/main_window.h"
+#include "ui/page_backtest.h"
+#include "ui/result_area.h"
+#include "ui/scheme_files.h"
+#include "ui/tab_strip.h"
+#include "ui/widget_kit.h"
+
+namespace numsift {
+
+namespace {
+
+// The tab after "大底号码" (which ends at 13215 twips in the strip).
+constexpr int kTabLeft = 13200, kTabWidth = 945, kTabHeight = 375;
+constexpr int kTabIndex = TabStrip::kTabCount;  // cmdTab_12
+
+QAction* addAction(QMenuBar* bar, const char* caption, const char* name) {
+    QAction* a = bar->addAction(ui::qs(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
+}
+
+}  // namespace
+
+WindowExtras::WindowExtras(MainWindow& window) : QObject(&window), window_(window) {
+    setObjectName(QStringLiteral("windowExtras"));
+    const WindowServices& services = window.services();
+    dialogs_ = services.files;
+    if (!dialogs_) {
+        ownDialogs_ = std::make_unique<BLCommDialog>(&window);
+        dialogs_ = ownDialogs_.get();
+    }
+    files_ = std::make_unique<SchemeFiles>(window, *services.messages, *dialogs_);
+
+    PanelAccess access;
+    access.commitFocus = [&window] { return window.commitFocusedEntry(); };
+    access.filterInput = [&window] { return window.filterInput(); };
+    access.base = [&window] { return window.numberSets().base(); };
+    access.tolerance = [&window] {
+        return normaliseTolerance(window.toleranceText(0).toStdString(), window.toleranceText(1).toStdString())
+            .tolerance;
+    };
+    QWidget* pageParent = window.page(1)->parentWidget();
+    page_ = new PageBacktest(std::move(access), PageServices{services.messages, services.clipboard, dialogs_},
+                             pageParent);
+    page_->setGeometry(window.page(1)->geometry());
+    page_->setAutoFillBackground(true);
+    page_->hide();
+
+    tab_ = new SelectButton(ui::qs("历史验证"), window.tabStrip());
+    tab_->setObjectName(ui::memberName("cmdTab", kTabIndex));
+    tab_->setGeometry(ui::pxRect(kTabLeft, 0, kTabWidth, kTabHeight));
+    tab_->show();
+    connect(tab_, &QPushButton::clicked, this, &WindowExtras::showBacktestPage);
+    // The window's own tabs switch first, then this page steps back.
+    connect(window.tabStrip(), &TabStrip::tabClicked, this, &WindowExtras::leaveBacktestPage);
+    for (int i = 0; i < MainWindow::kPageCount; ++i) window.page(i)->installEventFilter(this);
+
+    // The menu bar sits above the client area; the window grows by its
+    // height so every control keeps its place.
+    const int clientHeight = window.height();
+    menuBar_ = window.menuBar();
+    menuBar_->setObjectName(QStringLiteral("mnuExtras"));
+    actSave_ = addAction(menuBar_, "保存方案", "actSaveScheme");
+    actLoad_ = addAction(menuBar_, "载入方案", "actLoadScheme");
+    actExport_ = addAction(menuBar_, "导出到文件", "actExportFile");
+    QAction* actBacktest = addAction(menuBar_, "历史验证", "actBacktest");
+    actSave_->setShortcut(QKeySequence::Save);
+    actLoad_->setShortcut(QKeySequence::Open);
+    connect(actSave_, &QAction::triggered, this, [this] { files_->saveScheme(); });
+    connect(actLoad_, &QAction::triggered, this, [this] { files_->loadScheme(); });
+    connect(actExport_, &QAction::triggered, this, [this] { files_->exportResults(); });
+    connect(actBacktest, &QAction::triggered, this, &WindowExtras::showBacktestPage);
+    window.setFixedSize(window.width(), clientHeight + menuBar_->sizeHint().height());
+}
+
+WindowExtras::~WindowExtras() = default;
+
+void WindowExtras::showBacktestPage() {
+    window_.tabStrip()->select(-1);
+    tab_->setSelected(true);
+    for (int i = 0; i < MainWindow::kPageCount; ++i) window_.page(i)->hide();
+    window_.resultArea()->show();
+    page_->show();
+    page_->raise();
+    window_.tabStrip()->raise();
+}
+
+bool WindowExtras::backtestPageShown() const { return page_->isVisibleTo(page_->parentWidget()); }
+
+void WindowExtras::leaveBacktestPage() {
+    tab_->resetSelection();
+    page_->hide();
+}
+
+bool WindowExtras::eventFilter(QObject* watched, QEvent* event) {
+    // A page of the window coming to the front (also by a call of selectTab
+    // without a click) ends the backtest page's turn.
+    if (event->type() == QEvent::Show && watched != page_ && backtestPageShown()) leaveBacktestPage();
+    return QObject::eventFilter(watched, event);
+}
+
+WindowExtras* installWindowExtras(MainWindow& window) { return new WindowExtras(window); }
+
+}  // namespace numsift
