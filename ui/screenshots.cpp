@@ -10,6 +10,12 @@
 #include "ui/main_window.h"
 #include "ui/page_compound.h"
 #include "ui/result_area.h"
+#include "engine/number.h"
+#include "ui/number_box.h"
+#include "ui/number_box_binding.h"
+#include "ui/page_base.h"
+#include "ui/page_join.h"
+#include "ui/set_pages.h"
 
 namespace numsift {
 
@@ -31,7 +37,26 @@ int takeScreenshots(const QString& folder) {
     w.selectTab(5);
     for (int i = 0; i < 6; ++i) w.compoundPage()->flashTick();
     save("window-page4-compound.png");
+    // Page 0 with a base set, page 3 with two sets and their union.
+    if (auto* sets = w.findChild<SetPages*>(QStringLiteral("setPages"))) {
+        std::string base, a, b;
+        for (int v = 0; v < 1200; ++v) base += numberText(static_cast<std::uint32_t>(v * 83 % 100000)) + " ";
+        for (int v = 0; v < 300; ++v) a += numberText(static_cast<std::uint32_t>(v * 37)) + " ";
+        for (int v = 0; v < 300; ++v) b += numberText(static_cast<std::uint32_t>(v * 74)) + " ";
+        w.selectTab(0);
+        sets->base()->setBaseText(base);
+        save("window-page0-base.png");
+        w.selectTab(3);
+        PageJoin* join = sets->join();
+        for (int side = 0; side < 2; ++side) {
+            join->txtJoin(side)->setPlainText(QString::fromStdString(side ? b : a));
+            join->binding(side)->reparse();
+        }
+        join->runOperation(settools::SetOperation::Union);
+        save("window-page3-join.png");
+    }
     w.selectTab(1);
+    w.clearAllConditions();  // also empties the base set shown above
     // A result with page buttons: two code kills and tolerance 0 - 0.
     FilterInput in;
     in.compound[1].text = "23";
