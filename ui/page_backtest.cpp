@@ -81,19 +81,20 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     txtExplain_->setPlaceholderText(ui::qs("五位数号码"));
     auto* cmdExplain = ui::placeButton(this, ui::qs("诊断"), QRect(122, 402, 60, 24), QStringLiteral("cmdExplain"));
     auto* cmdCopyExplain = ui::placeButton(this, ui::qs("复制"), QRect(186, 402, 62, 24), QStringLiteral("cmdCopyExplain"));
-    lblExplain_ = ui::placeLabel(this, QString(), QRect(8, 430, 240, 36), QStringLiteral("lblExplain"));
+    lblExplain_ = ui::placeLabel(this, QString(), QRect(8, 430, 240, 52), QStringLiteral("lblExplain"));
     lblExplain_->setWordWrap(true);
     lblExplain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     tblExplain_ = new QTableWidget(0, 3, this);
     tblExplain_->setObjectName(QStringLiteral("tblExplain"));
-    tblExplain_->setGeometry(8, 468, 240, 150);
+    tblExplain_->setGeometry(8, 484, 240, 134);
     tblExplain_->setHorizontalHeaderLabels({ui::qs("步骤"), ui::qs("条件"), ui::qs("结果")});
     tblExplain_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tblExplain_->setSelectionBehavior(QAbstractItemView::SelectRows);
     tblExplain_->verticalHeader()->hide();
     tblExplain_->verticalHeader()->setDefaultSectionSize(20);
-    tblExplain_->setColumnWidth(0, 40);
-    tblExplain_->setColumnWidth(1, 120);
+    tblExplain_->setColumnWidth(0, 36);
+    tblExplain_->setColumnWidth(1, 104);
+    tblExplain_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     tblExplain_->horizontalHeader()->setStretchLastSection(true);
 
     // Right column: summary, the draw table and the condition table.
