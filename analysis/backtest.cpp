@@ -31,20 +31,36 @@ double binomialUpperTail(std::size_t n, std::size_t k, double p) {
     if (!(p > 0.0)) return 0.0;
     if (!(p < 1.0)) return 1.0;
     const double dn = static_cast<double>(n);
-    const double dk = static_cast<double>(k);
-    // log of the first term C(n, k) p^k (1-p)^(n-k), then the ratio of
-    // consecutive terms; summing in log steps keeps tiny terms exact enough.
-    double logTerm = std::lgamma(dn + 1) - std::lgamma(dk + 1) - std::lgamma(dn - dk + 1) + dk * std::log(p) +
-                     (dn - dk) * std::log1p(-p);
+    const double mean = dn * p;
     const double logOdds = std::log(p) - std::log1p(-p);
-    double sum = 0.0;
-    for (std::size_t i = k; i <= n; ++i) {
-        const double term = std::exp(logTerm);
-        sum += term;
-        if (i > dn * p && term < sum * 1e-17) break;  // past the mode the terms only shrink
-        if (i < n) logTerm += std::log(static_cast<double>(n - i) / static_cast<double>(i + 1)) + logOdds;
+    auto logPmf = [&](double i) {
+        return std::lgamma(dn + 1) - std::lgamma(i + 1) - std::lgamma(dn - i + 1) + i * std::log(p) +
+               (dn - i) * std::log1p(-p);
+    };
+    // Sum the side of the distribution that starts at k and runs away from
+    // the mode, so the loop stops once the terms no longer matter; in log
+    // steps, so tiny terms stay exact enough.
+    if (static_cast<double>(k) > mean) {
+        double logTerm = logPmf(static_cast<double>(k));
+        double sum = 0.0;
+        for (std::size_t i = k; i <= n; ++i) {
+            const double term = std::exp(logTerm);
+            sum += term;
+            if (term <= sum * 1e-17) break;
+            if (i < n) logTerm += std::log(static_cast<double>(n - i) / static_cast<double>(i + 1)) + logOdds;
+        }
+        return std::clamp(sum, 0.0, 1.0);
     }
-    return std::clamp(sum, 0.0, 1.0);
+    // P(X >= k) = 1 - P(X <= k - 1), the lower side summed downwards.
+    double logTerm = logPmf(static_cast<double>(k - 1));
+    double lower = 0.0;
+    for (std::size_t i = k - 1;; --i) {
+        const double term = std::exp(logTerm);
+        lower += term;
+        if (i == 0 || term <= lower * 1e-17) break;
+        logTerm += std::log(static_cast<double>(i) / static_cast<double>(n - i + 1)) - logOdds;
+    }
+    return std::clamp(1.0 - lower, 0.0, 1.0);
 }
 
 BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps, const FilterInput& input,

@@ -166,9 +166,10 @@ bool PageBacktest::copyText(const std::string& text) {
     return copyToClipboard(*services_.clipboard, *services_.messages, text);
 }
 
-void PageBacktest::updateDrawCount() {
+void PageBacktest::updateDrawCount() { showDrawCount(parseDraws(boxUtf8(txtDraws_))); }
+
+void PageBacktest::showDrawCount(const DrawHistory& h) {
     countTimer_->stop();
-    const DrawHistory h = parseDraws(boxUtf8(txtDraws_));
     std::string note = "共 " + std::to_string(h.draws.size()) + " 期";
     if (h.badLineCount > 0) note += "；" + badLinesNote(h);
     lblDrawsNote_->setText(ui::qs(note));
@@ -200,7 +201,7 @@ bool PageBacktest::importDraws() {
 bool PageBacktest::runBacktest() {
     if (access_.commitFocus && !access_.commitFocus()) return false;
     const DrawHistory h = parseDraws(boxUtf8(txtDraws_));
-    updateDrawCount();
+    showDrawCount(h);
     if (h.draws.empty()) {
         std::string text = kNoDraws;
         if (h.badLineCount > 0) text += "\r\n" + badLinesNote(h);

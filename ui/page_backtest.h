@@ -11,6 +11,7 @@
 #include <memory>
 
 #include "analysis/backtest.h"
+#include "analysis/draw_history.h"
 #include "analysis/explain.h"
 #include "conditions/filter_input.h"
 #include "engine/number_list.h"
@@ -81,6 +82,7 @@ private:
     void showMessage(const std::string& text, MessageIcon icon, const char* title = nullptr);
     bool copyText(const std::string& text);
     void updateDrawCount();
+    void showDrawCount(const DrawHistory& history);
     void drawRowActivated(const QModelIndex& proxyIndex);
 
     PanelAccess access_;

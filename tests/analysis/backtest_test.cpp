@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/analysis_text.h"
 #include "conditions/run_order.h"
@@ -146,6 +147,15 @@ TEST(Backtest, BinomialTailMatchesKnownValues) {
     EXPECT_DOUBLE_EQ(binomialUpperTail(10, 10, 1.0), 1.0);
     EXPECT_NEAR(binomialUpperTail(10, 10, 0.5), 1.0 / 1024, 1e-15);
     EXPECT_NEAR(binomialUpperTail(4, 2, 0.5), 11.0 / 16, 1e-12);
+    // Both sides of the mean against the plain sum of the probabilities.
+    for (std::size_t k = 0; k <= 21; ++k) {
+        double direct = 0, choose = 1;  // C(20, i)
+        for (std::size_t i = 0; i <= 20; ++i) {
+            if (i >= k) direct += choose * std::pow(0.3, double(i)) * std::pow(0.7, double(20 - i));
+            choose = choose * double(20 - i) / double(i + 1);
+        }
+        EXPECT_NEAR(binomialUpperTail(20, k, 0.3), direct, 1e-12) << k;
+    }
     // Far tails of many draws neither overflow nor lose the order of magnitude.
     const double t = binomialUpperTail(100000, 2000, 0.01);
     EXPECT_GT(t, 0.0);
