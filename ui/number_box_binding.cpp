@@ -12,7 +12,7 @@
 namespace numsift {
 
 NumberBoxBinding::NumberBoxBinding(EntryBox* box, settools::NumberBox kind, NumberSetStore* store, QObject* parent)
-    : QObject(parent ? parent : box), box_(box), kind_(kind), store_(store) {
+    : QObject(parent ? parent : box), box_(box), boxObject_(box), kind_(kind), store_(store) {
     box->setValidator([this](EntryBox&) {
         reparse();
         return true;  // leaving a number box is never refused
@@ -56,13 +56,13 @@ void NumberBoxBinding::installPasteInterception() {
     // The result box of the combination page pastes as any text box does.
     if (!box_ || intercepting_ || kind_ == settools::NumberBox::JoinResult) return;
     intercepting_ = true;
-    box_->setPasteHandler([this](EntryBox& box, const QMimeData& data) {
+    box_->setPasteHandler([this](EntryBox&, const QMimeData& data) {
         if (!intercepting_) return false;
         paste(data.text());
         return true;
     });
-    QWidget* window = box_->window();
-    if (window != watchedWindow_) {
+    QObject* window = box_->window();
+    if (window != watchedWindow_.data()) {
         if (watchedWindow_) watchedWindow_->removeEventFilter(this);
         watchedWindow_ = window;
         window->installEventFilter(this);
@@ -76,15 +76,17 @@ void NumberBoxBinding::releasePasteInterception() {
 }
 
 bool NumberBoxBinding::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == watchedWindow_ && event->type() == QEvent::Close) {
+    // A box that is being destroyed is no longer an entry box; leave it be.
+    if (watched == boxObject_ && !qobject_cast<EntryBox*>(watched)) return false;
+    if (watched == watchedWindow_.data() && event->type() == QEvent::Close) {
         releasePasteInterception();
-    } else if (watched == box_ && event->type() == QEvent::FocusIn) {
+    } else if (watched == boxObject_ && event->type() == QEvent::FocusIn) {
         // Coming back from a context menu is not entering the box anew.
         if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason || !intercepting_) {
             installPasteInterception();
             emit entered();
         }
-    } else if (watched == box_ && event->type() == QEvent::FocusOut) {
+    } else if (watched == boxObject_ && event->type() == QEvent::FocusOut) {
         // A context menu (its paste must still be intercepted) or another
         // application taking the focus for a while does not leave the box.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();

@@ -58,10 +58,11 @@ private:
     std::size_t countAfter(const std::string& engineText) const;
 
     QPointer<EntryBox> box_;
+    QObject* boxObject_;  // for comparisons, also while the box is being destroyed
     settools::NumberBox kind_;
     NumberSetStore* store_;
     QPointer<QLabel> countLabel_;
-    QPointer<QWidget> watchedWindow_;
+    QPointer<QObject> watchedWindow_;
     bool intercepting_ = false;
 };
 
