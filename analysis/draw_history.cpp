@@ -6,10 +6,13 @@ namespace numsift {
 
 namespace {
 
+// A run of consecutive digits in a line. Only the last five runs of a line
+// matter, and of each only whether it has one or five digits, so a run keeps
+// at most five of its digits.
 struct DigitRun {
-    std::size_t begin = 0;  // byte offsets in the line
-    std::size_t end = 0;
-    std::string digits;     // ASCII digits
+    std::size_t begin = 0;   // byte offset in the line
+    std::size_t length = 0;  // digits in the run
+    char digits[5] = {};     // its first digits (ASCII)
 };
 
 // Length in bytes of a digit at line[i] (ASCII or full-width U+FF10..U+FF19),
@@ -62,7 +65,8 @@ std::string_view trimLabel(std::string_view s) {
 }
 
 bool parseLine(std::string_view line, Draw& out) {
-    std::vector<DigitRun> runs;
+    std::array<DigitRun, 5> last{};  // ring of the last five runs
+    std::size_t runs = 0;
     for (std::size_t i = 0; i < line.size();) {
         char d = 0;
         std::size_t len = digitAt(line, i, &d);
@@ -70,29 +74,31 @@ bool parseLine(std::string_view line, Draw& out) {
             ++i;
             continue;
         }
-        DigitRun run;
+        DigitRun& run = last[runs % last.size()];
+        run = DigitRun{};
         run.begin = i;
         while (len != 0) {
-            run.digits.push_back(d);
+            if (run.length < 5) run.digits[run.length] = d;
+            ++run.length;
             i += len;
             len = i < line.size() ? digitAt(line, i, &d) : 0;
         }
-        run.end = i;
-        runs.push_back(std::move(run));
+        ++runs;
     }
-    if (runs.empty()) return false;
+    if (runs == 0) return false;
+    auto runFromEnd = [&](std::size_t k) -> const DigitRun& { return last[(runs - 1 - k) % last.size()]; };
 
     std::string digits;
     std::size_t drawBegin = 0;
-    if (runs.back().digits.size() == 5) {
-        digits = runs.back().digits;
-        drawBegin = runs.back().begin;
-    } else if (runs.size() >= 5) {
-        for (std::size_t k = runs.size() - 5; k < runs.size(); ++k) {
-            if (runs[k].digits.size() != 1) return false;
-            digits += runs[k].digits;
+    if (runFromEnd(0).length == 5) {
+        digits.assign(runFromEnd(0).digits, 5);
+        drawBegin = runFromEnd(0).begin;
+    } else if (runs >= 5) {
+        for (std::size_t k = 5; k-- > 0;) {
+            if (runFromEnd(k).length != 1) return false;
+            digits += runFromEnd(k).digits[0];
         }
-        drawBegin = runs[runs.size() - 5].begin;
+        drawBegin = runFromEnd(4).begin;
     } else {
         return false;
     }

@@ -60,6 +60,14 @@ TEST(DrawHistory, EmptyAndOddBytesGiveNoDrawAndNoCrash) {
     ASSERT_EQ(h.draws.size(), 1u);
     EXPECT_EQ(h.draws[0].value, 12345u);
     EXPECT_EQ(h.badLineCount, 1u);
+
+    // One enormous line of single digits: the draw is its last five.
+    std::string huge;
+    for (int i = 0; i < 1000000; ++i) huge += static_cast<char>('0' + i % 10), huge += ' ';
+    const DrawHistory big = parseDraws(huge);
+    ASSERT_EQ(big.draws.size(), 1u);
+    EXPECT_EQ(big.draws[0].value, 56789u);
+    EXPECT_EQ(big.draws[0].label.size(), 2u * 999995 - 1);
 }
 
 }  // namespace
