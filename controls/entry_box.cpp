@@ -8,6 +8,8 @@
 #include <QPalette>
 #include <QPointer>
 
+#include <unordered_map>
+
 #include "conditions/entry_syntax.h"
 
 namespace numsift {
@@ -54,6 +56,18 @@ class FocusGuard : public QObject {
 public:
     FocusGuard(QWidget* w, std::function<bool()> mayLeave) : QObject(w), widget_(w), mayLeave_(std::move(mayLeave)) {
         w->installEventFilter(this);
+        guards()[w] = this;
+    }
+    ~FocusGuard() override {
+        auto it = guards().find(widget_);
+        if (it != guards().end() && it->second == this) guards().erase(it);
+    }
+
+    // The guard of each guarded widget (the guard is a plain QObject child,
+    // so it cannot be found by type among the widget's children).
+    static std::unordered_map<const QWidget*, FocusGuard*>& guards() {
+        static std::unordered_map<const QWidget*, FocusGuard*> map;
+        return map;
     }
 
     bool check() {
@@ -93,7 +107,8 @@ private:
 
 FocusGuard* guardOf(QWidget* w) {
     if (!w) return nullptr;
-    return w->findChild<FocusGuard*>(QString(), Qt::FindDirectChildrenOnly);
+    auto it = FocusGuard::guards().find(w);
+    return it == FocusGuard::guards().end() ? nullptr : it->second;
 }
 
 }  // namespace
