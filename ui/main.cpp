@@ -4,9 +4,11 @@
 #include <QApplication>
 #include <QStringList>
 
+#include "ui/analysis_screenshots.h"
 #include "ui/app_setup.h"
 #include "ui/main_window.h"
 #include "ui/screenshots.h"
+#include "ui/window_extras.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -14,8 +16,13 @@ int main(int argc, char* argv[]) {
     const QStringList args = app.arguments();
     const int shot = args.indexOf(QStringLiteral("--screenshot"));
     if (shot >= 0) return numsift::takeScreenshots(shot + 1 < args.size() ? args[shot + 1] : QStringLiteral("."));
+    const int analysisShot = args.indexOf(QStringLiteral("--screenshot-analysis"));
+    if (analysisShot >= 0)
+        return numsift::takeAnalysisScreenshots(analysisShot + 1 < args.size() ? args[analysisShot + 1]
+                                                                             : QStringLiteral("."));
 
     numsift::MainWindow window(numsift::WindowServices{});
+    numsift::installWindowExtras(window);
     window.centreOnScreen();
     window.show();
     return app.exec();
