@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QScrollBar>
 #include <QTemporaryDir>
+#include <QTextCursor>
 #include <QTextDocument>
 
 #include "engine/number_list.h"
@@ -145,5 +146,24 @@ void BM_ResultTextLayout(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_ResultTextLayout)->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);
+
+// One key typed at the end of such a box: a single line is laid out anew.
+void BM_ResultTextTyping(benchmark::State& state) {
+    std::vector<std::uint32_t> values(100000);
+    for (std::uint32_t v = 0; v < values.size(); ++v) values[v] = v;
+    QString text = QString::fromStdString(formatNumbers(values, static_cast<int>(state.range(0))));
+    text.remove('\r');
+    NumberBox box;
+    box.resize(330, 520);
+    box.show();
+    box.setPlainText(text);
+    box.moveCursor(QTextCursor::End);
+    settle(&box);
+    for (auto _ : state) {
+        box.insertPlainText(QStringLiteral(" "));
+        settle(&box);
+    }
+}
+BENCHMARK(BM_ResultTextTyping)->Arg(0)->Arg(5)->Unit(benchmark::kMillisecond);
 
 }  // namespace
