@@ -7,7 +7,9 @@
 #include "ui/analysis_screenshots.h"
 #include "ui/app_setup.h"
 #include "ui/main_window.h"
+#include "ui/qt_platform.h"
 #include "ui/screenshots.h"
+#include "ui/startup_window.h"
 #include "ui/window_extras.h"
 
 int main(int argc, char* argv[]) {
@@ -21,9 +23,19 @@ int main(int argc, char* argv[]) {
         return numsift::takeAnalysisScreenshots(analysisShot + 1 < args.size() ? args[analysisShot + 1]
                                                                              : QStringLiteral("."));
 
-    numsift::MainWindow window(numsift::WindowServices{});
-    numsift::installWindowExtras(window);
-    window.centreOnScreen();
-    window.show();
+    // The check window opens the main window, centred, on its second tick
+    // and closes; the program ends when the main window closes.
+    numsift::QtMessageSink startupMessages;
+    numsift::StartupWindow flogin(
+        [] {
+            auto* window = new numsift::MainWindow(numsift::WindowServices{});
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            numsift::installWindowExtras(*window);
+            return window;
+        },
+        &startupMessages);
+    QObject::connect(&flogin, &numsift::StartupWindow::startupFailed, &app, [] { QCoreApplication::exit(1); });
+    flogin.show();
+    numsift::centreOnScreen(&flogin);
     return app.exec();
 }
