@@ -21,14 +21,12 @@ std::size_t separatorLength(std::string_view text, std::size_t i) {
     return 0;
 }
 
-NumberSet parseNumbers(std::string_view text) {
-    std::vector<std::uint8_t> seen(kNumberSpace, 0);
+std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
     std::size_t count = 0;
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n) {
-        std::size_t sep = separatorLength(text, i);
-        if (sep) {
+        if (const std::size_t sep = separatorLength(text, i)) {
             i += sep;
             continue;
         }
@@ -47,6 +45,12 @@ NumberSet parseNumbers(std::string_view text) {
             ++count;
         }
     }
+    return count;
+}
+
+NumberSet parseNumbers(std::string_view text) {
+    std::vector<std::uint8_t> seen(kNumberSpace, 0);
+    const std::size_t count = markNumbers(text, seen.data());
     NumberSet set;
     set.values.reserve(count);
     if (count)

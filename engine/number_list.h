@@ -23,6 +23,10 @@ struct NumberSet {
 inline constexpr int kBaseLineWidth = 10;
 inline constexpr int kListLineWidth = 5;
 
+// Sets seen[v] for every valid token v of text (seen holds 100,000 flags) and
+// returns how many tokens were new; linear in the text length.
+std::size_t markNumbers(std::string_view text, std::uint8_t* seen);
+
 // Parses text (UTF-8) into a number set; linear in the text length plus one
 // pass over the 100,000 seen-flags.
 NumberSet parseNumbers(std::string_view text);

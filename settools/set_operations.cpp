@@ -7,27 +7,6 @@
 
 namespace numsift::settools {
 
-void markNumbers(std::string_view text, std::uint8_t* flags) {
-    const std::size_t n = text.size();
-    std::size_t i = 0;
-    while (i < n) {
-        if (const std::size_t sep = separatorLength(text, i)) {
-            i += sep;
-            continue;
-        }
-        const std::size_t start = i;
-        std::uint32_t value = 0;
-        bool digits = true;
-        while (i < n && separatorLength(text, i) == 0) {
-            const char c = text[i];
-            if (c < '0' || c > '9') digits = false;
-            else if (i - start < 5) value = value * 10 + static_cast<std::uint32_t>(c - '0');
-            ++i;
-        }
-        if (digits && i - start == 5) flags[value] = 1;
-    }
-}
-
 std::vector<std::uint32_t> combine(std::string_view textA, std::string_view textB, SetOperation op) {
     std::vector<std::uint8_t> a(kNumberSpace, 0), b(kNumberSpace, 0);
     markNumbers(textA, a.data());

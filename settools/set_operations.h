@@ -17,9 +17,8 @@ namespace numsift::settools {
 // Codes as the four operation buttons pass them (button index minus 3).
 enum class SetOperation { Intersection = 0, Union = 1, AWithoutB = 2, BWithoutA = 3 };
 
-// Sets flags[v] for every five-digit number v in text; other tokens are
-// skipped. flags must hold 100,000 entries.
-void markNumbers(std::string_view text, std::uint8_t* flags);
+// Membership flags come from numsift::markNumbers (engine/number_list.h).
+using numsift::markNumbers;
 
 // The numbers of the combination of A and B, ascending, from the two box
 // texts: one pass over each text and one over the 100,000 numbers.
