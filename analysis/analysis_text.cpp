@@ -75,7 +75,8 @@ std::string backtestColumnTable(const BacktestReport& report, std::string_view e
     for (const ColumnOutcome& c : report.columns) {
         s += std::to_string(c.step) + '\t' + c.caption + '\t' + std::to_string(c.candidatesMarked) + '\t' +
              percentText(100.0 * c.candidateShare) + '\t' + std::to_string(c.drawsMarked) + '\t' +
-             percentText(100.0 * c.drawShare) + '\t' + fixed(c.expectedDraws, 1) + '\t' + (c.overKills ? "是" : "");
+             percentText(100.0 * c.drawShare) + '\t' + fixed(c.expectedDraws, 1) + '\t' +
+             (c.overKills ? "是" : "");
         s += eol;
     }
     return s;
@@ -85,7 +86,8 @@ std::string backtestSummaryLine(const BacktestReport& report) {
     const BacktestSummary& m = report.summary;
     std::string s = "保留 " + std::to_string(m.survived) + "/" + std::to_string(m.drawCount) + " 期（" +
                     percentText(m.survivedPercent) + "），最长连续未中 " + std::to_string(m.longestMissRun) +
-                    " 期，结果 " + std::to_string(m.resultSize) + " 注（" + percentText(100.0 * m.resultShare) + "）";
+                    " 期，结果 " + std::to_string(m.resultSize) + " 注（" +
+                    percentText(100.0 * m.resultShare) + "）";
     if (m.outsideBase > 0) s += "，" + std::to_string(m.outsideBase) + " 期不在大底";
     return s;
 }

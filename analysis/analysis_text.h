@@ -30,7 +30,8 @@ std::string backtestSummaryText(const BacktestReport& report, std::string_view e
 // Header line, then one line per column of the run.
 std::string backtestColumnTable(const BacktestReport& report, std::string_view eol);
 
-// One-line summary for a status label, e.g. "保留 3/5 期（60.00%），最长连续未中 2 期，结果 1234 注（1.23%）".
+// One-line summary for a status label, e.g. "保留 3/5 期（60.00%），最长连续未中 2 期，结果 1234
+// 注（1.23%）".
 std::string backtestSummaryLine(const BacktestReport& report);
 
 // The diagnosis: the number, every active check with its verdict, the fail

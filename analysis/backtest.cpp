@@ -89,8 +89,9 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
         co.step = matrix.column(c).step;
         co.caption = matrix.column(c).caption;
         co.candidatesMarked = matrix.column(c).markedCount();
-        co.candidateShare =
-            run.table.size() ? static_cast<double>(co.candidatesMarked) / static_cast<double>(run.table.size()) : 0.0;
+        co.candidateShare = run.table.size() ? static_cast<double>(co.candidatesMarked) /
+                                                   static_cast<double>(run.table.size())
+                                             : 0.0;
     }
 
     report.draws.reserve(draws.size());
@@ -129,7 +130,8 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
     }
 
     s.drawCount = draws.size();
-    s.survivedPercent = s.drawCount ? 100.0 * static_cast<double>(s.survived) / static_cast<double>(s.drawCount) : 0.0;
+    s.survivedPercent =
+        s.drawCount ? 100.0 * static_cast<double>(s.survived) / static_cast<double>(s.drawCount) : 0.0;
     s.resultSize = run.result.size();
     s.resultShare = static_cast<double>(s.resultSize) / static_cast<double>(kNumberSpace);
     s.candidateCount = run.table.size();
@@ -140,7 +142,8 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
         co.drawShare = n ? static_cast<double>(co.drawsMarked) / static_cast<double>(n) : 0.0;
         co.expectedDraws = static_cast<double>(n) * co.candidateShare;
         co.tailProbability = binomialUpperTail(n, co.drawsMarked, co.candidateShare);
-        co.overKills = static_cast<double>(co.drawsMarked) > co.expectedDraws && co.tailProbability <= kOverKillLevel;
+        co.overKills =
+            static_cast<double>(co.drawsMarked) > co.expectedDraws && co.tailProbability <= kOverKillLevel;
     }
     return report;
 }

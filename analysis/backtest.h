@@ -22,10 +22,10 @@ namespace numsift {
 struct DrawOutcome {
     std::string label;
     std::uint32_t value = 0;
-    bool inBase = true;           // false: a base set was used and lacks the draw
-    int failCount = 0;            // checks the draw fails
+    bool inBase = true;                      // false: a base set was used and lacks the draw
+    int failCount = 0;                       // checks the draw fails
     std::vector<std::size_t> failedColumns;  // indexes into BacktestReport::columns
-    bool survives = false;        // inBase and lower <= failCount <= upper
+    bool survives = false;                   // inBase and lower <= failCount <= upper
 };
 
 struct ColumnOutcome {
@@ -43,24 +43,24 @@ struct ColumnOutcome {
     // belief costs more hits than the candidates it removes are worth. Few
     // draws rarely reach that level, so the flag is never raised on noise.
     bool overKills = false;
-    double tailProbability = 1;        // P(X >= drawsMarked)
+    double tailProbability = 1;  // P(X >= drawsMarked)
 };
 
 struct BacktestSummary {
     std::size_t drawCount = 0;
     std::size_t survived = 0;
-    double survivedPercent = 0;    // 0 when there are no draws
+    double survivedPercent = 0;      // 0 when there are no draws
     std::size_t longestMissRun = 0;  // most consecutive draws (text order) not kept
-    std::size_t resultSize = 0;    // K of the run
-    double resultShare = 0;        // K / 100,000
+    std::size_t resultSize = 0;      // K of the run
+    double resultShare = 0;          // K / 100,000
     std::size_t candidateCount = 0;  // N of the run (100,000 or the base set)
-    std::size_t outsideBase = 0;   // draws not in the base set
+    std::size_t outsideBase = 0;     // draws not in the base set
     Tolerance tolerance;
 };
 
 struct BacktestReport {
-    std::vector<DrawOutcome> draws;     // in the order given
-    std::vector<ColumnOutcome> columns; // in run order
+    std::vector<DrawOutcome> draws;      // in the order given
+    std::vector<ColumnOutcome> columns;  // in run order
     BacktestSummary summary;
 };
 
@@ -68,12 +68,12 @@ inline constexpr double kOverKillLevel = 0.05;
 
 // Backtest over an existing run (its steps must be the ones given, so that the
 // draws outside the base set are checked the same way).
-BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
-                           const FilterInput& input, std::span<const Draw> draws);
+BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps, const FilterInput& input,
+                           std::span<const Draw> draws);
 
 // Runs the given steps once and backtests the draws against that run.
-BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input,
-                        const NumberSet& base, Tolerance tolerance, std::span<const Draw> draws);
+BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
+                        Tolerance tolerance, std::span<const Draw> draws);
 
 // The same with the program's full run order.
 BacktestReport backtest(const FilterInput& input, const NumberSet& base, Tolerance tolerance,

@@ -41,10 +41,20 @@ bool isBlankLine(std::string_view line) {
 
 // Separators that may stand between a label and its draw; they are not part
 // of the label.
-constexpr std::array<std::string_view, 14> kLabelTrim = {
-    " ", "\t", ",", ";", ":", "|", "=", "\xE3\x80\x80" /* 　 */, "\xEF\xBC\x8C" /* ， */,
-    "\xEF\xBC\x9A" /* ： */, "\xEF\xBC\x9B" /* ； */, "\xE3\x80\x81" /* 、 */, "\xEF\xBD\x9C" /* ｜ */,
-    "\xEF\xBC\x9D" /* ＝ */};
+constexpr std::array<std::string_view, 14> kLabelTrim = {" ",
+                                                         "\t",
+                                                         ",",
+                                                         ";",
+                                                         ":",
+                                                         "|",
+                                                         "=",
+                                                         "\xE3\x80\x80" /* 　 */,
+                                                         "\xEF\xBC\x8C" /* ， */,
+                                                         "\xEF\xBC\x9A" /* ： */,
+                                                         "\xEF\xBC\x9B" /* ； */,
+                                                         "\xE3\x80\x81" /* 、 */,
+                                                         "\xEF\xBD\x9C" /* ｜ */,
+                                                         "\xEF\xBC\x9D" /* ＝ */};
 
 std::string_view trimLabel(std::string_view s) {
     bool changed = true;

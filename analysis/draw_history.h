@@ -22,9 +22,9 @@ struct Draw {
 };
 
 struct DrawHistory {
-    std::vector<Draw> draws;        // in the order of the text
-    std::size_t badLineCount = 0;   // non-empty lines without a draw
-    std::vector<int> firstBadLines; // their line numbers, at most kReportedBadLines
+    std::vector<Draw> draws;         // in the order of the text
+    std::size_t badLineCount = 0;    // non-empty lines without a draw
+    std::vector<int> firstBadLines;  // their line numbers, at most kReportedBadLines
 };
 
 inline constexpr std::size_t kReportedBadLines = 5;

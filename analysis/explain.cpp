@@ -34,7 +34,8 @@ Explanation explain(std::span<const RunStep> steps, const FilterInput& input, co
     return e;
 }
 
-Explanation explain(const FilterInput& input, const NumberSet& base, Tolerance tolerance, std::uint32_t value) {
+Explanation explain(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
+                    std::uint32_t value) {
     return explain(runOrder(), input, base, tolerance, value);
 }
 
@@ -49,7 +50,8 @@ std::optional<std::uint32_t> parseSingleNumber(std::string_view text) {
         if (c >= '0' && c <= '9') {
             d = c - '0';
         } else if (c == 0xEF && i + 2 < text.size() && static_cast<unsigned char>(text[i + 1]) == 0xBC &&
-                   static_cast<unsigned char>(text[i + 2]) >= 0x90 && static_cast<unsigned char>(text[i + 2]) <= 0x99) {
+                   static_cast<unsigned char>(text[i + 2]) >= 0x90 &&
+                   static_cast<unsigned char>(text[i + 2]) <= 0x99) {
             d = static_cast<unsigned char>(text[i + 2]) - 0x90;
             len = 3;
         } else if (c == ' ' || c == '\t' || c == '\r' || c == '\n') {

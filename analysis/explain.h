@@ -27,17 +27,18 @@ struct Explanation {
     std::vector<CheckVerdict> checks;  // every active check, in run order
     int failCount = 0;
     Tolerance tolerance;
-    bool withinTolerance = false;      // lower <= failCount <= upper
-    bool baseUsed = false;             // a base set was loaded
-    bool inBase = true;                // true without a base set
-    bool survives = false;             // inBase and withinTolerance
+    bool withinTolerance = false;  // lower <= failCount <= upper
+    bool baseUsed = false;         // a base set was loaded
+    bool inBase = true;            // true without a base set
+    bool survives = false;         // inBase and withinTolerance
 
     std::vector<CheckVerdict> failedChecks() const;
 };
 
 Explanation explain(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
                     Tolerance tolerance, std::uint32_t value);
-Explanation explain(const FilterInput& input, const NumberSet& base, Tolerance tolerance, std::uint32_t value);
+Explanation explain(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
+                    std::uint32_t value);
 
 // A number typed for diagnosis: five digits (full-width digits allowed),
 // blanks around it ignored; nothing else.

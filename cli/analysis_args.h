@@ -12,8 +12,8 @@ namespace numsift::cli {
 
 struct AnalysisArgs {
     Scheme scheme;
-    NumberSet base;       // empty: all 100,000 numbers
-    std::string second;   // DRAWS file or NUMBER
+    NumberSet base;      // empty: all 100,000 numbers
+    std::string second;  // DRAWS file or NUMBER
 };
 
 // Reads "SCHEME SECOND [--base FILE]" (options anywhere); on any problem

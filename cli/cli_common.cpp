@@ -47,8 +47,6 @@ std::optional<long> parseInteger(std::string_view text, long min, long max) {
     return v;
 }
 
-void writeOut(std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), stdout);
-}
+void writeOut(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
 
 }  // namespace numsift::cli

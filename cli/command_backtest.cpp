@@ -23,8 +23,8 @@ int commandBacktest(int argc, char** argv) {
         if (history.badLineCount > 0) problem += "；" + badLinesNote(history);
         return fail(args->second, problem);
     }
-    if (history.badLineCount > 0) std::fprintf(stderr, "numsift-cli: %s: %s\n", args->second.c_str(),
-                                               badLinesNote(history).c_str());
+    if (history.badLineCount > 0)
+        std::fprintf(stderr, "numsift-cli: %s: %s\n", args->second.c_str(), badLinesNote(history).c_str());
     const BacktestReport report =
         backtest(args->scheme.input, args->base, args->scheme.tolerance, history.draws);
     std::string out = backtestDrawTable(report, "\n");

@@ -15,8 +15,8 @@ const DigitClasses kOddEven{"偶", "02468", "奇", "13579", "奇", "偶", classM
 const DigitClasses kPrimeComposite{"质", "12357", "合", "04689", "质", "合", classMap("04689"), 0};
 
 const char* const kShapeCaptions[kShapeCount] = {
-    "上山", "下山", "AAAAA", "不连", "2连", "3连", "4连",
-    "5连", "AABCD", "AABBC", "AAABC", "AAAAB", "ABCDE", "AAABB",
+    "上山", "下山",  "AAAAA", "不连",  "2连",   "3连",   "4连",
+    "5连",  "AABCD", "AABBC", "AAABC", "AAAAB", "ABCDE", "AAABB",
 };
 
 // Splits a caption into its UTF-8 characters' byte ranges; false when the
@@ -71,7 +71,8 @@ std::optional<int> classPatternOfCaption(ClassKind kind, std::string_view captio
 std::string roadCaption(int index) {
     if (index < 0 || index >= kRoadPatternCount) return {};
     std::string s(5, '0');
-    for (int k = 4; k >= 0; --k, index /= 3) s[static_cast<std::size_t>(k)] = static_cast<char>('0' + index % 3);
+    for (int k = 4; k >= 0; --k, index /= 3)
+        s[static_cast<std::size_t>(k)] = static_cast<char>('0' + index % 3);
     return s;
 }
 

@@ -19,14 +19,14 @@ inline constexpr std::array<ClassKind, 3> kClassKinds = {ClassKind::BigSmall, Cl
                                                          ClassKind::PrimeComposite};
 
 struct DigitClasses {
-    const char* symbol0;        // class 0 symbol, e.g. "小"
-    const char* digits0;        // class 0 digits, e.g. "01234"
-    const char* symbol1;        // class 1 symbol, e.g. "大"
-    const char* digits1;        // class 1 digits, e.g. "56789"
-    const char* captionFirst;   // symbol a box caption shows where its index bit is clear
-    const char* captionSecond;  // symbol shown where the bit is set
+    const char* symbol0;                   // class 0 symbol, e.g. "小"
+    const char* digits0;                   // class 0 digits, e.g. "01234"
+    const char* symbol1;                   // class 1 symbol, e.g. "大"
+    const char* digits1;                   // class 1 digits, e.g. "56789"
+    const char* captionFirst;              // symbol a box caption shows where its index bit is clear
+    const char* captionSecond;             // symbol shown where the bit is set
     std::array<std::uint8_t, 10> classOf;  // digit -> 0 or 1
-    int ratioClass;  // the class a ratio button counts: big, odd, prime
+    int ratioClass;                        // the class a ratio button counts: big, odd, prime
 };
 
 // 小/大, 偶/奇, 质/合 (1 counts as prime, 0 and 9 as composite).
@@ -58,14 +58,14 @@ std::optional<int> roadPatternOfCaption(std::string_view caption);
 // The fourteen special shapes, by box index of chkEx.
 inline constexpr int kShapeCount = 14;
 enum ShapeBox : int {
-    kShapeUphill = 0,     // 上山
-    kShapeDownhill = 1,   // 下山
+    kShapeUphill = 0,    // 上山
+    kShapeDownhill = 1,  // 下山
     kShapeAAAAA = 2,
-    kShapeNoRun = 3,      // 不连
-    kShapeRun2 = 4,       // 2连
-    kShapeRun3 = 5,       // 3连
-    kShapeRun4 = 6,       // 4连
-    kShapeRun5 = 7,       // 5连
+    kShapeNoRun = 3,  // 不连
+    kShapeRun2 = 4,   // 2连
+    kShapeRun3 = 5,   // 3连
+    kShapeRun4 = 6,   // 4连
+    kShapeRun5 = 7,   // 5连
     kShapeAABCD = 8,
     kShapeAABBC = 9,
     kShapeAAABC = 10,
@@ -81,12 +81,11 @@ std::string shapeCaption(int boxIndex);
 std::optional<int> shapeBoxOfCaption(std::string_view caption);
 
 // Box indexes as the boxes stand left to right in their frame.
-inline constexpr std::array<int, kShapeCount> kShapeLeftToRight = {0, 1, 3, 4, 5, 6, 7,
+inline constexpr std::array<int, kShapeCount> kShapeLeftToRight = {0, 1, 3, 4,  5,  6,  7,
                                                                    2, 8, 9, 13, 10, 11, 12};
 
 // Box indexes in the order the run evaluates them (and appends columns).
-inline constexpr std::array<int, kShapeCount> kShapeRunOrder = {0, 1, 2, 3, 4, 5, 6,
-                                                                7, 8, 9, 10, 13, 11, 12};
+inline constexpr std::array<int, kShapeCount> kShapeRunOrder = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 13, 11, 12};
 
 // Ratio button caption "k:5-k" for k = 0..5 ("0:5" .. "5:0"); empty otherwise.
 std::string ratioCaption(int k);
@@ -118,8 +117,8 @@ inline constexpr const char* kOddEvenRatio = "奇偶比";
 inline constexpr const char* kPrimeCompositeRatio = "质合比";
 inline constexpr const char* kAcKill = "杀AC值";
 // txtCompose(0..7)
-inline constexpr std::array<const char*, 8> kCompound = {
-    "杀垃圾复式", "杀两码", "杀三码", "杀四码", "必出两码", "必出三码", "必出四码", "组合定位杀"};
+inline constexpr std::array<const char*, 8> kCompound = {"杀垃圾复式", "杀两码",   "杀三码",   "杀四码",
+                                                         "必出两码",   "必出三码", "必出四码", "组合定位杀"};
 }  // namespace captions
 
 // Frame caption of a class-pattern kind: 杀大小排列, 杀奇偶排列, 杀质合排列.

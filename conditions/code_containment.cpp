@@ -20,7 +20,8 @@ using Counts = std::array<std::uint8_t, 10>;
 
 // Marks every ascending N-digit combination drawn from counts (each digit at
 // most as often as counts allows); index = the combination read as a decimal.
-void markCombinations(const Counts& counts, int digit, int remaining, int index, std::vector<std::uint8_t>& marked) {
+void markCombinations(const Counts& counts, int digit, int remaining, int index,
+                      std::vector<std::uint8_t>& marked) {
     if (remaining == 0) {
         marked[static_cast<std::size_t>(index)] = 1;
         return;
@@ -89,17 +90,30 @@ void checkCodes(int n, bool kill, const FilterInput& in, const CandidateTable& t
     std::vector<std::uint8_t> failed(traits.multisets.size());
     for (std::size_t id = 0; id < traits.multisets.size(); ++id)
         failed[id] = containsCode(traits.multisets[id].sorted, n, marked) == kill;
-    fillFromProperty(t, m.appendColumn(steps::kCompoundFirst + box, captions::kCompound[static_cast<std::size_t>(box)]),
-                     traits.multiset, failed.data());
+    fillFromProperty(
+        t, m.appendColumn(steps::kCompoundFirst + box, captions::kCompound[static_cast<std::size_t>(box)]),
+        traits.multiset, failed.data());
 }
 
 }  // namespace
 
-void checkKillTwoCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) { checkCodes(2, true, in, t, m); }
-void checkKillThreeCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) { checkCodes(3, true, in, t, m); }
-void checkKillFourCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) { checkCodes(4, true, in, t, m); }
-void checkMustTwoCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) { checkCodes(2, false, in, t, m); }
-void checkMustThreeCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) { checkCodes(3, false, in, t, m); }
-void checkMustFourCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) { checkCodes(4, false, in, t, m); }
+void checkKillTwoCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
+    checkCodes(2, true, in, t, m);
+}
+void checkKillThreeCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
+    checkCodes(3, true, in, t, m);
+}
+void checkKillFourCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
+    checkCodes(4, true, in, t, m);
+}
+void checkMustTwoCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
+    checkCodes(2, false, in, t, m);
+}
+void checkMustThreeCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
+    checkCodes(3, false, in, t, m);
+}
+void checkMustFourCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
+    checkCodes(4, false, in, t, m);
+}
 
 }  // namespace numsift

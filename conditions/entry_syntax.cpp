@@ -81,8 +81,10 @@ bool itemPasses(std::string_view item, const NormaliserParams& p) {
     std::string rest;
     int markers = 0;
     for (char c : item) {
-        if (c == p.marker) ++markers;
-        else rest.push_back(c);
+        if (c == p.marker)
+            ++markers;
+        else
+            rest.push_back(c);
     }
     if (p.markerCount >= 1 && markers != p.markerCount) return false;
     if (!allDigits(rest)) return false;

@@ -17,8 +17,8 @@ struct NormaliserParams {
     int maxValue = 0;      // without a marker: items above it are dropped; 0 = no limit
     int minLength = 0;     // bounds on the item length, markers included
     int maxLength = 0;
-    char marker = 0;       // 0 or '*'
-    int markerCount = 0;   // exact number of markers required; 0 = any
+    char marker = 0;      // 0 or '*'
+    int markerCount = 0;  // exact number of markers required; 0 = any
 };
 
 // Parameter rows: txtCompose(0..7) and txtHKD.
@@ -42,9 +42,9 @@ std::string validationQuestionText(std::string_view hint);
 inline constexpr const char* kValidationTitle = "条件提示";
 
 struct ValidationDecision {
-    bool accepted = true;     // true: replace the text by normalised and let focus go
-    std::string normalised;   // the normalised text (also the Yes outcome)
-    std::string question;     // message text when !accepted (ask Yes/No)
+    bool accepted = true;    // true: replace the text by normalised and let focus go
+    std::string normalised;  // the normalised text (also the Yes outcome)
+    std::string question;    // message text when !accepted (ask Yes/No)
 };
 
 // What leaving a box decides. On a refused entry the caller asks the question
@@ -54,8 +54,8 @@ ValidationDecision validateEntry(std::string_view text, const NormaliserParams& 
                                  std::string_view hint);
 
 struct LostFocusDisplay {
-    bool grey = false;   // show in the grey-text colour (the hint is shown)
-    std::string text;    // the box's text afterwards (the hint when grey)
+    bool grey = false;  // show in the grey-text colour (the hint is shown)
+    std::string text;   // the box's text afterwards (the hint when grey)
 };
 
 // Lost-focus display: the hint comes back when the text is empty or differs

@@ -42,7 +42,7 @@ struct FilterInput {
     // cmdBi(0..26): 0-5 big/small, 6-11 odd/even, 12-17 prime/composite
     // ratios "k:5-k" to keep; 18-26 AC values 1..9 to kill.
     std::array<bool, 27> ratioButtons{};
-    std::array<HintedText, 8> compound;                    // txtCompose(0..7)
+    std::array<HintedText, 8> compound;  // txtCompose(0..7)
 
     bool operator==(const FilterInput&) const = default;
 };

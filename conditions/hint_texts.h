@@ -6,8 +6,8 @@
 
 namespace numsift::hints {
 
-extern const std::string kCompose[8];  // txtCompose(0..7); 1, 2, 4, 5 empty
-extern const std::string kSumValue;    // txtHKD
+extern const std::string kCompose[8];    // txtCompose(0..7); 1, 2, 4, 5 empty
+extern const std::string kSumValue;      // txtHKD
 extern const std::string kStraightKill;  // txtDan5
 
 }  // namespace numsift::hints

@@ -82,7 +82,8 @@ private:
     char peek() const { return atEnd() ? '\0' : s_[pos_]; }
 
     void skipSpace() {
-        while (!atEnd() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r')) ++pos_;
+        while (!atEnd() && (s_[pos_] == ' ' || s_[pos_] == '\t' || s_[pos_] == '\n' || s_[pos_] == '\r'))
+            ++pos_;
     }
 
     bool literal(std::string_view word) {
@@ -97,8 +98,14 @@ private:
             case '{': return object(out, depth + 1);
             case '[': return array(out, depth + 1);
             case '"': out.type = Value::Type::String; return string(out.string);
-            case 't': out.type = Value::Type::Bool; out.boolean = true; return literal("true");
-            case 'f': out.type = Value::Type::Bool; out.boolean = false; return literal("false");
+            case 't':
+                out.type = Value::Type::Bool;
+                out.boolean = true;
+                return literal("true");
+            case 'f':
+                out.type = Value::Type::Bool;
+                out.boolean = false;
+                return literal("false");
             case 'n': out.type = Value::Type::Null; return literal("null");
             default: return number(out);
         }
@@ -194,10 +201,14 @@ private:
         for (int i = 0; i < 4; ++i) {
             const char c = s_[pos_++];
             out <<= 4;
-            if (c >= '0' && c <= '9') out |= static_cast<std::uint32_t>(c - '0');
-            else if (c >= 'a' && c <= 'f') out |= static_cast<std::uint32_t>(c - 'a' + 10);
-            else if (c >= 'A' && c <= 'F') out |= static_cast<std::uint32_t>(c - 'A' + 10);
-            else return fail("无效的 \\u 转义");
+            if (c >= '0' && c <= '9')
+                out |= static_cast<std::uint32_t>(c - '0');
+            else if (c >= 'a' && c <= 'f')
+                out |= static_cast<std::uint32_t>(c - 'a' + 10);
+            else if (c >= 'A' && c <= 'F')
+                out |= static_cast<std::uint32_t>(c - 'A' + 10);
+            else
+                return fail("无效的 \\u 转义");
         }
         return true;
     }
@@ -207,17 +218,22 @@ private:
         const unsigned char c = static_cast<unsigned char>(s_[pos_]);
         int len = 0;
         std::uint32_t cp = 0;
-        if (c >= 0xC2 && c <= 0xDF) len = 2, cp = c & 0x1F;
-        else if (c >= 0xE0 && c <= 0xEF) len = 3, cp = c & 0x0F;
-        else if (c >= 0xF0 && c <= 0xF4) len = 4, cp = c & 0x07;
-        else return fail("无效的 UTF-8 字节");
+        if (c >= 0xC2 && c <= 0xDF)
+            len = 2, cp = c & 0x1F;
+        else if (c >= 0xE0 && c <= 0xEF)
+            len = 3, cp = c & 0x0F;
+        else if (c >= 0xF0 && c <= 0xF4)
+            len = 4, cp = c & 0x07;
+        else
+            return fail("无效的 UTF-8 字节");
         if (pos_ + static_cast<std::size_t>(len) > s_.size()) return fail("无效的 UTF-8 字节");
         for (int i = 1; i < len; ++i) {
             const unsigned char d = static_cast<unsigned char>(s_[pos_ + static_cast<std::size_t>(i)]);
             if ((d & 0xC0) != 0x80) return fail("无效的 UTF-8 字节");
             cp = (cp << 6) | (d & 0x3F);
         }
-        if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) || (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
+        if ((len == 3 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) ||
+            (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)))
             return fail("无效的 UTF-8 字节");
         out.append(s_.substr(pos_, static_cast<std::size_t>(len)));
         pos_ += static_cast<std::size_t>(len);

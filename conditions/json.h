@@ -22,9 +22,9 @@ struct Value {
     Type type = Type::Null;
     bool boolean = false;
     double number = 0;
-    bool isInteger = false;   // written without fraction or exponent and fits 64 bits
-    std::int64_t integer = 0; // the value when isInteger
-    std::string string;       // UTF-8
+    bool isInteger = false;    // written without fraction or exponent and fits 64 bits
+    std::int64_t integer = 0;  // the value when isInteger
+    std::string string;        // UTF-8
     std::vector<Value> array;
     std::vector<Member> object;  // in file order
 
@@ -42,7 +42,7 @@ struct Member {
 struct ParseResult {
     bool ok = false;
     Value value;
-    std::string error;   // Chinese, with line and column, when !ok
+    std::string error;  // Chinese, with line and column, when !ok
 };
 
 inline constexpr int kMaxDepth = 64;

@@ -56,9 +56,9 @@ struct ShapeTables {
         for (int x = 0; x < 10; ++x)
             for (int y = x + 1; y < 10; ++y)
                 for (int z = y + 1; z < 10; ++z) {
-                    k[x * 11000 + y * 110 + z] = 1;         // x x y y z
-                    k[x * 11000 + y * 100 + z * 11] = 1;    // x x y z z
-                    k[x * 10000 + y * 1100 + z * 11] = 1;   // x y y z z
+                    k[x * 11000 + y * 110 + z] = 1;        // x x y y z
+                    k[x * 11000 + y * 100 + z * 11] = 1;   // x x y z z
+                    k[x * 10000 + y * 1100 + z * 11] = 1;  // x y y z z
                 }
     }
 };
@@ -105,14 +105,14 @@ std::uint16_t shapeBitsOf(const Digits& p) {
         if (on) bits = static_cast<std::uint16_t>(bits | (1u << box));
     };
     set(kShapeUphill, t.rise[p[0]][p[1]] + t.rise[p[1]][p[2]] + t.rise[p[2]][p[3]] + t.rise[p[3]][p[4]] > 0);
-    set(kShapeDownhill, t.fall[p[0]][p[1]] + t.fall[p[1]][p[2]] + t.fall[p[2]][p[3]] + t.fall[p[3]][p[4]] > 0);
+    set(kShapeDownhill,
+        t.fall[p[0]][p[1]] + t.fall[p[1]][p[2]] + t.fall[p[2]][p[3]] + t.fall[p[3]][p[4]] > 0);
 
     const int pairs = t.p2[i2(u[0], u[1])] + t.p2[i2(u[1], u[2])] + t.p2[i2(u[2], u[3])] +
                       t.p2[i2(u[3], u[4])] + t.p2[i2(u[0], u[2])] + t.p2[i2(u[0], u[3])] +
                       t.p2[i2(u[0], u[4])];
-    const int triples = t.p3[i3(u[0], u[1], u[2])] + t.p3[i3(u[1], u[2], u[3])] +
-                        t.p3[i3(u[2], u[3], u[4])] + t.p3[i3(u[0], u[3], u[4])] +
-                        t.p3[i3(u[0], u[1], u[3])] + t.p3[i3(u[0], u[1], u[4])] +
+    const int triples = t.p3[i3(u[0], u[1], u[2])] + t.p3[i3(u[1], u[2], u[3])] + t.p3[i3(u[2], u[3], u[4])] +
+                        t.p3[i3(u[0], u[3], u[4])] + t.p3[i3(u[0], u[1], u[3])] + t.p3[i3(u[0], u[1], u[4])] +
                         t.p3[i3(u[0], u[2], u[3])];
     const int quads = t.p4[i4(u[0], u[1], u[2], u[3])] + t.p4[i4(u[1], u[2], u[3], u[4])] +
                       t.p4[i4(u[0], u[2], u[3], u[4])] + t.p4[i4(u[0], u[1], u[3], u[4])] +
@@ -150,7 +150,8 @@ const NumberTraits& numberTraits() {
             t.classPattern[k].resize(n);
             t.ratioCount[k].resize(n);
         }
-        const DigitClasses* classes[3] = {&digitClasses(ClassKind::BigSmall), &digitClasses(ClassKind::OddEven),
+        const DigitClasses* classes[3] = {&digitClasses(ClassKind::BigSmall),
+                                          &digitClasses(ClassKind::OddEven),
                                           &digitClasses(ClassKind::PrimeComposite)};
         // Multiset ids in order of first appearance of the sorted digits.
         std::vector<int> idOfSorted(kNumberSpace, -1);

@@ -23,17 +23,17 @@ struct DigitMultiset {
 
 struct NumberTraits {
     // Indexed by the number's value.
-    std::vector<std::uint8_t> sum;          // 0..45
-    std::vector<std::uint8_t> span;         // largest minus smallest digit, 0..9
-    std::vector<std::uint8_t> ac;           // AC value 1..9
+    std::vector<std::uint8_t> sum;              // 0..45
+    std::vector<std::uint8_t> span;             // largest minus smallest digit, 0..9
+    std::vector<std::uint8_t> ac;               // AC value 1..9
     std::vector<std::uint8_t> classPattern[3];  // by ClassKind: bit 5-k = class of position k
-    std::vector<std::uint8_t> road;         // base-3 road pattern 0..242, position 1 first
+    std::vector<std::uint8_t> road;             // base-3 road pattern 0..242, position 1 first
     std::vector<std::uint8_t> ratioCount[3];    // by ClassKind: digits of the ratio's counted class
-    std::vector<std::uint16_t> digitMask;   // bit d set when digit d occurs
-    std::vector<std::uint16_t> multiset;    // 0..kMultisetCount-1
-    std::vector<std::uint16_t> shapes;      // bit b set when the number has shape box b
+    std::vector<std::uint16_t> digitMask;       // bit d set when digit d occurs
+    std::vector<std::uint16_t> multiset;        // 0..kMultisetCount-1
+    std::vector<std::uint16_t> shapes;          // bit b set when the number has shape box b
 
-    std::vector<DigitMultiset> multisets;   // by multiset id
+    std::vector<DigitMultiset> multisets;  // by multiset id
 };
 
 const NumberTraits& numberTraits();

@@ -46,11 +46,12 @@ Slots wildcardSlots(std::string_view line) {
     return slots;
 }
 
-void checkPositionSets(int box, Slots (*slotsOf)(std::string_view), const FilterInput& in, const CandidateTable& t,
-                       ConditionMatrix& m) {
+void checkPositionSets(int box, Slots (*slotsOf)(std::string_view), const FilterInput& in,
+                       const CandidateTable& t, ConditionMatrix& m) {
     const std::vector<std::string_view> items = boxItems(in.compound[static_cast<std::size_t>(box)]);
     if (items.empty()) return;
-    std::uint8_t* column = m.appendColumn(steps::kCompoundFirst + box, captions::kCompound[static_cast<std::size_t>(box)]);
+    std::uint8_t* column =
+        m.appendColumn(steps::kCompoundFirst + box, captions::kCompound[static_cast<std::size_t>(box)]);
     // The union of the lines' number sets, folded once into a table over all
     // numbers; repeated lines are folded once.
     std::vector<std::uint8_t> killed(kNumberSpace, 0);

@@ -15,7 +15,7 @@ namespace {
 
 using json::Value;
 
-constexpr std::array<const char*, 8> kCompoundKeys = {"junk", "kill2", "kill3", "kill4",
+constexpr std::array<const char*, 8> kCompoundKeys = {"junk",  "kill2", "kill3", "kill4",
                                                       "must2", "must3", "must4", "positional"};
 
 struct Failure {
@@ -24,7 +24,9 @@ struct Failure {
 
 std::string quoted(std::string_view item) { return json::quote(item); }
 
-[[noreturn]] void failWith(std::string key, std::string what) { throw Failure{std::move(key) + ": " + std::move(what)}; }
+[[noreturn]] void failWith(std::string key, std::string what) {
+    throw Failure{std::move(key) + ": " + std::move(what)};
+}
 
 [[noreturn]] void wrongType(const std::string& key, const char* expected, const Value& v) {
     failWith(key, std::string("应为") + expected + "，实际是" + json::typeName(v.type));
@@ -64,7 +66,8 @@ void digitSet(const std::string& key, const Value& v, char hi, std::array<bool, 
     const std::string& text = needString(key, v);
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (c < '0' || c > hi) failWith(key, quoted(characterAt(text, i)) + " 不是 0–" + std::string(1, hi) + " 的数字");
+        if (c < '0' || c > hi)
+            failWith(key, quoted(characterAt(text, i)) + " 不是 0–" + std::string(1, hi) + " 的数字");
         out[static_cast<std::size_t>(c - '0')] = true;
     }
 }
@@ -85,11 +88,13 @@ std::vector<std::string> entryItems(std::string_view text) {
 
 // A box text under a normaliser row: equal to the hint -> empty; an item the
 // row drops -> error; else the normalised text.
-HintedText entryText(const std::string& key, const Value& v, const NormaliserParams& params, const std::string& hint) {
+HintedText entryText(const std::string& key, const Value& v, const NormaliserParams& params,
+                     const std::string& hint) {
     HintedText box{needString(key, v), hint};
     if (countsAsEmpty(box)) return {"", hint};
     for (const std::string& item : entryItems(box.text))
-        if (normaliseEntry(item, params).empty()) failWith(key, quoted(characterAt(item, 0, 40)) + " 不符合格式要求");
+        if (normaliseEntry(item, params).empty())
+            failWith(key, quoted(characterAt(item, 0, 40)) + " 不符合格式要求");
     return {normaliseEntry(box.text, params), hint};
 }
 
@@ -106,8 +111,8 @@ HintedText straightKillText(const std::string& key, const Value& v) {
         std::size_t end = i;
         while (end < text.size() && separatorLength(text, end) == 0) ++end;
         const std::string_view token = text.substr(i, end - i);
-        const bool fiveDigits =
-            token.size() == 5 && std::all_of(token.begin(), token.end(), [](char c) { return c >= '0' && c <= '9'; });
+        const bool fiveDigits = token.size() == 5 && std::all_of(token.begin(), token.end(),
+                                                                 [](char c) { return c >= '0' && c <= '9'; });
         if (!fiveDigits) failWith(key, quoted(characterAt(token, 0, 40)) + " 不是五位数字");
         i = end;
     }
@@ -116,7 +121,8 @@ HintedText straightKillText(const std::string& key, const Value& v) {
 
 // Captions of ticked boxes, kept in box order without repeats.
 std::vector<std::string> captionList(const std::string& key, const Value& v, int count,
-                                     std::string (*captionOf)(int), std::optional<int> (*indexOf)(std::string_view)) {
+                                     std::string (*captionOf)(int),
+                                     std::optional<int> (*indexOf)(std::string_view)) {
     std::vector<bool> ticked(static_cast<std::size_t>(count), false);
     for (const Value& item : needArray(key, v)) {
         const std::string& caption = needString(key, item);
@@ -159,14 +165,18 @@ void banker(const Value& v, FilterInput& in) {
             in.countRepeats = member.boolean;
         } else if (k == "groups") {
             const std::vector<Value>& groups = needArray("banker.groups", member);
-            if (groups.size() > in.banker.size()) failWith("banker.groups", "最多 10 组，实际有 " + std::to_string(groups.size()) + " 组");
+            if (groups.size() > in.banker.size())
+                failWith("banker.groups", "最多 10 组，实际有 " + std::to_string(groups.size()) + " 组");
             for (std::size_t g = 0; g < groups.size(); ++g) {
                 const std::string where = "banker.groups[" + std::to_string(g) + "]";
                 if (groups[g].type != Value::Type::Object) wrongType(where, "对象", groups[g]);
                 for (const auto& [gk, gv] : groups[g].object) {
-                    if (gk == "digits") digitSet(where + ".digits", gv, '9', in.banker[g].digits);
-                    else if (gk == "counts") digitSet(where + ".counts", gv, '5', in.banker[g].counts);
-                    else failWith(where, quoted(gk) + " 是未知的键");
+                    if (gk == "digits")
+                        digitSet(where + ".digits", gv, '9', in.banker[g].digits);
+                    else if (gk == "counts")
+                        digitSet(where + ".counts", gv, '5', in.banker[g].counts);
+                    else
+                        failWith(where, quoted(gk) + " 是未知的键");
                 }
             }
         } else {
@@ -179,7 +189,8 @@ void compound(const Value& v, FilterInput& in) {
     if (v.type != Value::Type::Object) wrongType("compound", "对象", v);
     for (const auto& [k, member] : v.object) {
         const std::string& key = k;  // a named reference: lambdas cannot capture bindings everywhere
-        const auto at = std::find_if(kCompoundKeys.begin(), kCompoundKeys.end(), [&](const char* c) { return key == c; });
+        const auto at =
+            std::find_if(kCompoundKeys.begin(), kCompoundKeys.end(), [&](const char* c) { return key == c; });
         if (at == kCompoundKeys.end()) failWith("compound", quoted(k) + " 是未知的键");
         const auto i = static_cast<std::size_t>(at - kCompoundKeys.begin());
         in.compound[i] = entryText("compound." + k, member, kComposeParams[i], hints::kCompose[i]);
@@ -187,7 +198,8 @@ void compound(const Value& v, FilterInput& in) {
 }
 
 Scheme parseScheme(const Value& root) {
-    if (root.type != Value::Type::Object) failWith("方案", std::string("应为 JSON 对象，实际是") + json::typeName(root.type));
+    if (root.type != Value::Type::Object)
+        failWith("方案", std::string("应为 JSON 对象，实际是") + json::typeName(root.type));
     Scheme s = emptyScheme();
     FilterInput& in = s.input;
     const Value* version = root.find("numsift");
@@ -208,7 +220,8 @@ Scheme parseScheme(const Value& root) {
         } else if (key == "positionalKill") {
             const std::vector<Value>& rows = needArray(key, v);
             if (rows.size() != 5) failWith(key, "应为 5 个字符串（万位、千位、百位、十位、个位）");
-            for (std::size_t r = 0; r < 5; ++r) digitSet(key + "[" + std::to_string(r) + "]", rows[r], '9', in.positionalKill[r]);
+            for (std::size_t r = 0; r < 5; ++r)
+                digitSet(key + "[" + std::to_string(r) + "]", rows[r], '9', in.positionalKill[r]);
         } else if (key == "sumTailKill") {
             digitSet(key, v, '9', in.sumTailKill);
         } else if (key == "sumValueKill") {
@@ -226,8 +239,9 @@ Scheme parseScheme(const Value& root) {
             in.oddEvenKill = captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::OddEven>,
                                          classBoxOf<ClassKind::OddEven>);
         } else if (key == "primeCompositeKill") {
-            in.primeCompositeKill = captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::PrimeComposite>,
-                                                classBoxOf<ClassKind::PrimeComposite>);
+            in.primeCompositeKill =
+                captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::PrimeComposite>,
+                            classBoxOf<ClassKind::PrimeComposite>);
         } else if (key == "roadKill") {
             in.roadKill = captionList(key, v, kRoadPatternCount, roadCaption, roadPatternOfCaption);
         } else if (key == "shapeKill") {
@@ -354,7 +368,8 @@ std::string saveScheme(const Scheme& scheme) {
                std::none_of(g.counts.begin(), g.counts.end(), [](bool b) { return b; });
     };
     while (groups > 0 && blank(in.banker[groups - 1])) --groups;
-    std::string banker = std::string("{\"countRepeats\": ") + (in.countRepeats ? "true" : "false") + ", \"groups\": [";
+    std::string banker =
+        std::string("{\"countRepeats\": ") + (in.countRepeats ? "true" : "false") + ", \"groups\": [";
     for (std::size_t g = 0; g < groups; ++g) {
         if (g) banker += ", ";
         banker += "{\"digits\": " + json::quote(digitString(in.banker[g].digits.data(), 10)) +
@@ -362,21 +377,26 @@ std::string saveScheme(const Scheme& scheme) {
     }
     line("banker", banker + "]}");
 
-    line("bigSmallKill", stringArray(orderedCaptions(in.bigSmallKill, kClassPatternCount, classBoxOf<ClassKind::BigSmall>,
-                                                     classBoxCaption<ClassKind::BigSmall>)));
-    line("oddEvenKill", stringArray(orderedCaptions(in.oddEvenKill, kClassPatternCount, classBoxOf<ClassKind::OddEven>,
-                                                    classBoxCaption<ClassKind::OddEven>)));
-    line("primeCompositeKill",
-         stringArray(orderedCaptions(in.primeCompositeKill, kClassPatternCount, classBoxOf<ClassKind::PrimeComposite>,
-                                     classBoxCaption<ClassKind::PrimeComposite>)));
-    line("roadKill", stringArray(orderedCaptions(in.roadKill, kRoadPatternCount, roadPatternOfCaption, roadCaption)));
-    line("shapeKill", stringArray(orderedCaptions(in.shapeKill, kShapeCount, shapeBoxOfCaption, shapeCaption)));
+    line("bigSmallKill",
+         stringArray(orderedCaptions(in.bigSmallKill, kClassPatternCount, classBoxOf<ClassKind::BigSmall>,
+                                     classBoxCaption<ClassKind::BigSmall>)));
+    line("oddEvenKill",
+         stringArray(orderedCaptions(in.oddEvenKill, kClassPatternCount, classBoxOf<ClassKind::OddEven>,
+                                     classBoxCaption<ClassKind::OddEven>)));
+    line("primeCompositeKill", stringArray(orderedCaptions(in.primeCompositeKill, kClassPatternCount,
+                                                           classBoxOf<ClassKind::PrimeComposite>,
+                                                           classBoxCaption<ClassKind::PrimeComposite>)));
+    line("roadKill",
+         stringArray(orderedCaptions(in.roadKill, kRoadPatternCount, roadPatternOfCaption, roadCaption)));
+    line("shapeKill",
+         stringArray(orderedCaptions(in.shapeKill, kShapeCount, shapeBoxOfCaption, shapeCaption)));
     line("bigSmallRatio", stringArray(ratioList(in.ratioButtons, 0)));
     line("oddEvenRatio", stringArray(ratioList(in.ratioButtons, 1)));
     line("primeCompositeRatio", stringArray(ratioList(in.ratioButtons, 2)));
     std::string ac = "[";
     for (int v = 1; v <= 9; ++v)
-        if (in.ratioButtons[static_cast<std::size_t>(17 + v)]) ac += (ac.size() > 1 ? ", " : "") + std::to_string(v);
+        if (in.ratioButtons[static_cast<std::size_t>(17 + v)])
+            ac += (ac.size() > 1 ? ", " : "") + std::to_string(v);
     line("acKill", ac + "]");
     std::string comp = "{";
     for (std::size_t i = 0; i < 8; ++i) {

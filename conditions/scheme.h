@@ -12,8 +12,8 @@
 namespace numsift {
 
 struct Scheme {
-    FilterInput input;   // box texts in the form the boxes show after being left
-    Tolerance tolerance; // lower <= upper
+    FilterInput input;    // box texts in the form the boxes show after being left
+    Tolerance tolerance;  // lower <= upper
     bool operator==(const Scheme&) const = default;
 };
 
@@ -22,8 +22,8 @@ Scheme emptyScheme();
 
 struct SchemeLoad {
     bool ok = false;
-    Scheme scheme;       // the loaded scheme when ok, emptyScheme() otherwise
-    std::string error;   // names the key and the offending item when !ok
+    Scheme scheme;      // the loaded scheme when ok, emptyScheme() otherwise
+    std::string error;  // names the key and the offending item when !ok
 };
 
 SchemeLoad loadScheme(std::string_view json);

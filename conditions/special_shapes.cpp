@@ -21,7 +21,8 @@ void checkSpecialShapes(const FilterInput& in, const CandidateTable& t, Conditio
         if (isWholeSpace(t))
             for (std::size_t i = 0; i < n; ++i) column[i] = static_cast<std::uint8_t>((shapes[i] >> box) & 1);
         else
-            for (std::size_t i = 0; i < n; ++i) column[i] = static_cast<std::uint8_t>((shapes[v[i]] >> box) & 1);
+            for (std::size_t i = 0; i < n; ++i)
+                column[i] = static_cast<std::uint8_t>((shapes[v[i]] >> box) & 1);
     }
 }
 

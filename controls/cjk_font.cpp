@@ -8,8 +8,14 @@ namespace numsift {
 QString cjkFamily() {
     const QStringList installed = QFontDatabase::families();
     static const char* const preferred[] = {
-        "宋体", "SimSun", "WenQuanYi Micro Hei", "WenQuanYi Zen Hei", "Noto Sans CJK SC",
-        "Noto Serif CJK SC", "Source Han Sans SC", "Droid Sans Fallback",
+        "宋体",
+        "SimSun",
+        "WenQuanYi Micro Hei",
+        "WenQuanYi Zen Hei",
+        "Noto Sans CJK SC",
+        "Noto Serif CJK SC",
+        "Source Han Sans SC",
+        "Droid Sans Fallback",
     };
     for (const char* name : preferred) {
         const QString family = QString::fromUtf8(name);

@@ -54,7 +54,8 @@ struct RefusedClick {
 // Keeps the focus in a plain widget while its check refuses.
 class FocusGuard : public QObject {
 public:
-    FocusGuard(QWidget* w, std::function<bool()> mayLeave) : QObject(w), widget_(w), mayLeave_(std::move(mayLeave)) {
+    FocusGuard(QWidget* w, std::function<bool()> mayLeave)
+        : QObject(w), widget_(w), mayLeave_(std::move(mayLeave)) {
         w->installEventFilter(this);
         guards()[w] = this;
     }
@@ -87,12 +88,15 @@ protected:
             if ((k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) && !check()) return true;
         } else if (event->type() == QEvent::FocusOut) {
             auto* f = static_cast<QFocusEvent*>(event);
-            if (f->reason() != Qt::ActiveWindowFocusReason && f->reason() != Qt::PopupFocusReason && !checking_ &&
-                !check()) {
+            if (f->reason() != Qt::ActiveWindowFocusReason && f->reason() != Qt::PopupFocusReason &&
+                !checking_ && !check()) {
                 RefusedClick::refused(f->reason());
                 QPointer<QWidget> w(widget_);
                 QMetaObject::invokeMethod(
-                    widget_, [w] { if (w && w->isEnabled() && w->isVisible()) w->setFocus(Qt::OtherFocusReason); },
+                    widget_,
+                    [w] {
+                        if (w && w->isEnabled() && w->isVisible()) w->setFocus(Qt::OtherFocusReason);
+                    },
                     Qt::QueuedConnection);
             }
         }
@@ -131,7 +135,8 @@ protected:
     using QObject::QObject;
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::MouseButtonRelease && RefusedClick::releasePending && watched->isWidgetType()) {
+        if (event->type() == QEvent::MouseButtonRelease && RefusedClick::releasePending &&
+            watched->isWidgetType()) {
             RefusedClick::releasePending = false;
             return true;
         }
@@ -246,7 +251,8 @@ void EntryBox::setGrey(bool grey) {
 
 void EntryBox::setBackground(const QColor& colour) {
     QPalette p = palette();
-    if (p.color(QPalette::Active, QPalette::Base) == colour && p.color(QPalette::Inactive, QPalette::Base) == colour)
+    if (p.color(QPalette::Active, QPalette::Base) == colour &&
+        p.color(QPalette::Inactive, QPalette::Base) == colour)
         return;
     p.setColor(QPalette::Active, QPalette::Base, colour);
     p.setColor(QPalette::Inactive, QPalette::Base, colour);

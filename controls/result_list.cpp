@@ -155,8 +155,7 @@ void ResultList::paintEvent(QPaintEvent*) {
         const int ascent = QFontMetrics(font()).ascent();
         p.setPen(foreColor_);
         p.setFont(font());
-        for (int r = 0; r < lines.size(); ++r)
-            p.drawText(QPointF(4, r * rowHeight_ + 4 + ascent), lines[r]);
+        for (int r = 0; r < lines.size(); ++r) p.drawText(QPointF(4, r * rowHeight_ + 4 + ascent), lines[r]);
         p.setPen(QPen(borderColor_, 1, Qt::SolidLine));
         p.setBrush(Qt::NoBrush);
         p.drawRect(rect().adjusted(0, 0, -1, -1));

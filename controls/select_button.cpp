@@ -10,7 +10,8 @@ QColor systemButtonFace() { return QApplication::palette().color(QPalette::Activ
 void setButtonFace(QPushButton* button, const QColor& colour) {
     const QColor c = colour.isValid() ? colour : systemButtonFace();
     QPalette p = button->palette();
-    if (p.color(QPalette::Active, QPalette::Button) == c && p.color(QPalette::Inactive, QPalette::Button) == c)
+    if (p.color(QPalette::Active, QPalette::Button) == c &&
+        p.color(QPalette::Inactive, QPalette::Button) == c)
         return;
     p.setColor(QPalette::Active, QPalette::Button, c);
     p.setColor(QPalette::Inactive, QPalette::Button, c);
@@ -18,7 +19,9 @@ void setButtonFace(QPushButton* button, const QColor& colour) {
     button->setPalette(p);
 }
 
-QColor buttonFace(const QPushButton* button) { return button->palette().color(QPalette::Active, QPalette::Button); }
+QColor buttonFace(const QPushButton* button) {
+    return button->palette().color(QPalette::Active, QPalette::Button);
+}
 
 SelectButton::SelectButton(const QString& caption, QWidget* parent) : QPushButton(caption, parent) {}
 

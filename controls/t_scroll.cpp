@@ -109,8 +109,7 @@ TScroll::Part TScroll::partAt(const QPoint& p) const {
 }
 
 QColor TScroll::partColor(Part part) const {
-    return part == pressed_ && part != Part::Track && part != Part::None ? QColor(255, 255, 255)
-                                                                         : foreColor_;
+    return part == pressed_ && part != Part::Track && part != Part::None ? QColor(255, 255, 255) : foreColor_;
 }
 
 void TScroll::layoutParts() {
@@ -217,8 +216,7 @@ void TScroll::mousePressEvent(QMouseEvent* event) {
             }
             break;
         }
-        case Part::None:
-            break;
+        case Part::None: break;
     }
     update();
     event->accept();
@@ -234,8 +232,7 @@ void TScroll::mouseMoveEvent(QMouseEvent* event) {
     int newTop = event->position().toPoint().y() - grabY_;
     if (newTop < low) newTop = low;
     if (newTop > high) newTop = high;
-    if (scale_ > 0)
-        value_ = clamp(static_cast<long long>(roundHalfEven((newTop - offset_) / scale_ + min_)));
+    if (scale_ > 0) value_ = clamp(static_cast<long long>(roundHalfEven((newTop - offset_) / scale_ + min_)));
     placeThumb();
     update();
     emit Scroll();

@@ -23,8 +23,8 @@ class TScroll : public QWidget {
     Q_PROPERTY(int borderStyle READ borderStyle WRITE setBorderStyle)
 
 public:
-    static constexpr int kWidth = 15;          // forced width in pixels
-    static constexpr int kArrowHeight = 15;    // both arrows are square
+    static constexpr int kWidth = 15;        // forced width in pixels
+    static constexpr int kArrowHeight = 15;  // both arrows are square
     static constexpr int kMinThumbHeight = 16;
     static constexpr int kFirstRepeatMs = 500;
     static constexpr int kRepeatMs = 50;

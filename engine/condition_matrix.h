@@ -10,8 +10,8 @@
 namespace numsift {
 
 struct CheckColumn {
-    int step = 0;             // step of the run order, 1..21
-    std::string caption;      // e.g. "杀和尾", or a shape box caption "上山"
+    int step = 0;         // step of the run order, 1..21
+    std::string caption;  // e.g. "杀和尾", or a shape box caption "上山"
     std::vector<std::uint8_t> marks;
 
     std::size_t markedCount() const;

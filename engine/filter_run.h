@@ -22,8 +22,8 @@ struct FilterInput;  // the state of the condition panel (conditions/filter_inpu
 using CheckFn = void (*)(const FilterInput&, const CandidateTable&, ConditionMatrix&);
 
 struct RunStep {
-    int step;                 // 1..21
-    std::string_view caption; // the condition's caption, e.g. "杀直选"
+    int step;                  // 1..21
+    std::string_view caption;  // the condition's caption, e.g. "杀直选"
     CheckFn check;
 };
 

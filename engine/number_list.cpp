@@ -7,15 +7,20 @@ namespace numsift {
 std::size_t separatorLength(std::string_view text, std::size_t i) {
     const auto c = static_cast<unsigned char>(text[i]);
     switch (c) {
-        case ' ': case '\r': case '\n': case ',': case ';': case '|': case '\t': case '.':
-            return 1;
-        default:
-            break;
+        case ' ':
+        case '\r':
+        case '\n':
+        case ',':
+        case ';':
+        case '|':
+        case '\t':
+        case '.': return 1;
+        default: break;
     }
     if (i + 2 < text.size()) {
         const auto c1 = static_cast<unsigned char>(text[i + 1]);
         const auto c2 = static_cast<unsigned char>(text[i + 2]);
-        if (c == 0xE3 && c1 == 0x80 && c2 == 0x81) return 3;   // 、
+        if (c == 0xE3 && c1 == 0x80 && c2 == 0x81) return 3;                  // 、
         if (c == 0xEF && c1 == 0xBC && (c2 == 0x8C || c2 == 0x9B)) return 3;  // ， ；
     }
     return 0;
@@ -36,8 +41,10 @@ std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
         bool digits = true;
         while (i < n && separatorLength(text, i) == 0) {
             const char ch = text[i];
-            if (ch < '0' || ch > '9') digits = false;
-            else if (i - start < 5) value = value * 10 + static_cast<std::uint32_t>(ch - '0');
+            if (ch < '0' || ch > '9')
+                digits = false;
+            else if (i - start < 5)
+                value = value * 10 + static_cast<std::uint32_t>(ch - '0');
             ++i;
         }
         if (digits && i - start == 5 && !seen[value]) {

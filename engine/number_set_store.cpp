@@ -7,8 +7,10 @@ std::string NumberSetStore::parse(std::string_view text, ParseTarget target, boo
     const int width = (target == ParseTarget::Base && !formatOnly) ? kBaseLineWidth : kListLineWidth;
     std::string out = formatNumbers(set.values, width);
     if (!formatOnly) {
-        if (target == ParseTarget::Base) base_ = std::move(set);
-        else sets_[side_] = std::move(set);
+        if (target == ParseTarget::Base)
+            base_ = std::move(set);
+        else
+            sets_[side_] = std::move(set);
     }
     return out;
 }

@@ -15,8 +15,10 @@ double leadingNumber(std::string_view text) {
     // Cap the digits read so a megabyte of digits cannot overflow to inf.
     int digits = 0;
     while (i < text.size() && text[i] >= '0' && text[i] <= '9') {
-        if (digits < 18) value = value * 10 + (text[i] - '0');
-        else value *= 10;
+        if (digits < 18)
+            value = value * 10 + (text[i] - '0');
+        else
+            value *= 10;
         if (value > 1e18) value = 1e18;
         ++digits;
         any = true;

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const numsift::ValidationDecision d = numsift::validateEntry(text, p, "");
         const numsift::ValidationDecision again = numsift::validateEntry(d.normalised, p, "");
         if (!again.accepted) std::abort();
-        if (numsift::canonicaliseSeparators(again.normalised) != numsift::canonicaliseSeparators(d.normalised))
+        if (numsift::canonicaliseSeparators(again.normalised) !=
+            numsift::canonicaliseSeparators(d.normalised))
             std::abort();
         (void)numsift::lostFocusDisplay(text, "12 34");
     };

@@ -11,8 +11,8 @@ namespace numsift {
 
 inline constexpr int kMinGroupSize = 1000;
 inline constexpr int kMaxGroupSize = 100000;
-inline constexpr int kStartGroupSize = 3000;  // the box text at start
-inline constexpr int kGroupSizeMaxLength = 6;        // characters the box accepts
+inline constexpr int kStartGroupSize = 3000;   // the box text at start
+inline constexpr int kGroupSizeMaxLength = 6;  // characters the box accepts
 
 inline constexpr const char* kGroupSizeBelowMessage =
     "分组注数输入范围 1000-100000 ！\r\n\r\n当前输入低于下限，已自动设置为1000！";

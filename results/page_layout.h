@@ -51,16 +51,16 @@ struct PageScrollBar {
 };
 
 struct PageLayout {
-    int count = 0;       // K
-    int groupSize = 0;   // N
-    int pages = 0;       // P
-    int rows = 0;        // R
+    int count = 0;           // K
+    int groupSize = 0;       // N
+    int pages = 0;           // P
+    int rows = 0;            // R
     bool showPages = false;  // false for no result: the panel ends above the copy tip
     int buttonWidth = kPageButtonWidth;
     int buttonHeight = kPageButtonHeight;
     std::vector<PageButtonPlace> buttons;  // one per page, inside the page area
-    int pageAreaHeight = 0;   // R button heights
-    int containerHeight = 0;  // visible part: R rows, or five with the bar
+    int pageAreaHeight = 0;                // R button heights
+    int containerHeight = 0;               // visible part: R rows, or five with the bar
     PageScrollBar scrollBar;
 };
 

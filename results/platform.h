@@ -40,16 +40,16 @@ public:
 };
 
 struct FileDialogRequest {
-    std::string filter;        // pairs "描述|模式", e.g. "文本文件|*.txt"
-    std::string fileName;      // initial name
+    std::string filter;    // pairs "描述|模式", e.g. "文本文件|*.txt"
+    std::string fileName;  // initial name
     std::string dialogTitle;
-    bool save = false;         // open (false) or save (true)
+    bool save = false;  // open (false) or save (true)
 };
 
 struct FileDialogResult {
-    bool cancel = true;        // true after a cancelled or failed dialog
-    std::string fileName;      // chosen path
-    std::string fileTitle;     // chosen name without folder
+    bool cancel = true;     // true after a cancelled or failed dialog
+    std::string fileName;   // chosen path
+    std::string fileTitle;  // chosen name without folder
 };
 
 class FileDialogs {

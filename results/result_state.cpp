@@ -53,8 +53,8 @@ void ResultState::refresh(int page, bool rebuild) {
             marks_.makeCurrent(page);
             display_.paintPage(page, PageColour::Current);
             const auto& button = layout_.buttons[static_cast<std::size_t>(page)];
-            GroupRange range = parseGroupToolTip(button.toolTip)
-                                   .value_or(groupRange(page, k, layout_.groupSize));
+            GroupRange range =
+                parseGroupToolTip(button.toolTip).value_or(groupRange(page, k, layout_.groupSize));
             if (range.last > k - 1) range.last = k - 1;
             const std::string text = BuildCopyResult(data_, range.first, range.last, kGroupCopyWidth);
             display_.scrollListTo(groupTopRow(range));

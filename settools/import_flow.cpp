@@ -24,8 +24,8 @@ Message noNumbersMessage() {
     return Message{kImportTitle, kImportFormatText, MessageIcon::Exclamation, MessageButtons::Ok};
 }
 
-ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs, const FileReader& read,
-                            MessageSink& messages, const ApplyImport& apply) {
+ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs,
+                            const FileReader& read, MessageSink& messages, const ApplyImport& apply) {
     ImportOutcome outcome;
     const FileDialogResult chosen = dialogs.run(importDialogRequest());
     if (chosen.cancel || chosen.fileName.empty()) {
@@ -41,7 +41,8 @@ ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& d
     // reparseBox makes A or B the current side before its set is replaced.
     outcome.boxText = reparseBox(store, box, file.text);
     outcome.count = boxHasSet(box) ? storedCount(store, box) : countLaidOut(outcome.boxText);
-    outcome.status = outcome.boxText.empty() ? ImportOutcome::Status::NoNumbers : ImportOutcome::Status::Loaded;
+    outcome.status =
+        outcome.boxText.empty() ? ImportOutcome::Status::NoNumbers : ImportOutcome::Status::Loaded;
     if (apply) apply(outcome);
     if (outcome.status == ImportOutcome::Status::NoNumbers) messages.show(noNumbersMessage());
     return outcome;

@@ -40,8 +40,8 @@ FileDialogRequest importDialogRequest();
 using ApplyImport = std::function<void(const ImportOutcome&)>;
 
 // One press of an import button for box (Base, JoinA, JoinB or KillList).
-ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs, const FileReader& read,
-                            MessageSink& messages, const ApplyImport& apply = {});
+ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs,
+                            const FileReader& read, MessageSink& messages, const ApplyImport& apply = {});
 
 // The message for a file that could not be read: names the file and the
 // reason, and says that nothing was changed.

@@ -8,30 +8,23 @@ bool boxHasSet(NumberBox box) {
 
 std::string reparseBox(NumberSetStore& store, NumberBox box, std::string_view text) {
     switch (box) {
-        case NumberBox::Base:
-            return store.parse(text, ParseTarget::Base, false);
+        case NumberBox::Base: return store.parse(text, ParseTarget::Base, false);
         case NumberBox::JoinA:
         case NumberBox::JoinB:
             store.setCurrentSide(box == NumberBox::JoinA ? 0 : 1);
             return store.parse(text, ParseTarget::Intersection, false);
-        case NumberBox::JoinResult:
-            return store.parse(text, ParseTarget::Intersection, true);
-        case NumberBox::KillList:
-            return store.parse(text, ParseTarget::Base, true);
+        case NumberBox::JoinResult: return store.parse(text, ParseTarget::Intersection, true);
+        case NumberBox::KillList: return store.parse(text, ParseTarget::Base, true);
     }
     return {};
 }
 
 std::size_t storedCount(const NumberSetStore& store, NumberBox box) {
     switch (box) {
-        case NumberBox::Base:
-            return store.baseCount();
-        case NumberBox::JoinA:
-            return store.intersectionCount(0);
-        case NumberBox::JoinB:
-            return store.intersectionCount(1);
-        default:
-            return 0;
+        case NumberBox::Base: return store.baseCount();
+        case NumberBox::JoinA: return store.intersectionCount(0);
+        case NumberBox::JoinB: return store.intersectionCount(1);
+        default: return 0;
     }
 }
 

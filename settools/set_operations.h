@@ -27,9 +27,9 @@ std::vector<std::uint32_t> combine(std::string_view textA, std::string_view text
 struct SetOperationOutcome {
     enum class Status { MissingA, MissingB, EmptyResult, Done };
     Status status = Status::MissingA;
-    std::string resultText;   // the result box's new text (Done: the numbers; EmptyResult: empty)
-    std::size_t count = 0;    // the result count label
-    int focusSide = -1;       // MissingA: 0, MissingB: 1 (the box to focus), else -1
+    std::string resultText;  // the result box's new text (Done: the numbers; EmptyResult: empty)
+    std::size_t count = 0;   // the result count label
+    int focusSide = -1;      // MissingA: 0, MissingB: 1 (the box to focus), else -1
     bool changesResult() const { return status == Status::EmptyResult || status == Status::Done; }
 };
 

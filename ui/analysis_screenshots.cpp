@@ -27,7 +27,8 @@ int takeAnalysisScreenshots(const QString& folder) {
     FilterInput in;
     in.sumTailKill[0] = in.sumTailKill[5] = true;
     in.spanKill[0] = in.spanKill[1] = true;
-    in.bigSmallKill = {classPatternCaption(ClassKind::BigSmall, 0), classPatternCaption(ClassKind::BigSmall, 31)};
+    in.bigSmallKill = {classPatternCaption(ClassKind::BigSmall, 0),
+                       classPatternCaption(ClassKind::BigSmall, 31)};
     in.shapeKill = {shapeCaption(kShapeAAAAA), shapeCaption(kShapeRun5)};
     in.ratioButtons[2] = in.ratioButtons[3] = true;
     in.compound[1].text = "38";
@@ -41,14 +42,16 @@ int takeAnalysisScreenshots(const QString& folder) {
     for (int i = 1; i <= 80; ++i) {
         x = x * 1103515245u + 12345u;
         const std::string n = numberText((x >> 8) % kNumberSpace);
-        draws += i % 3 ? QStringLiteral("2026%1 %2\n").arg(i, 3, 10, QLatin1Char('0')).arg(QString::fromStdString(n))
-                       : QStringLiteral("2026%1 %2 %3 %4 %5 %6\n")
-                             .arg(i, 3, 10, QLatin1Char('0'))
-                             .arg(n[0])
-                             .arg(n[1])
-                             .arg(n[2])
-                             .arg(n[3])
-                             .arg(n[4]);
+        draws +=
+            i % 3
+                ? QStringLiteral("2026%1 %2\n").arg(i, 3, 10, QLatin1Char('0')).arg(QString::fromStdString(n))
+                : QStringLiteral("2026%1 %2 %3 %4 %5 %6\n")
+                      .arg(i, 3, 10, QLatin1Char('0'))
+                      .arg(n[0])
+                      .arg(n[1])
+                      .arg(n[2])
+                      .arg(n[3])
+                      .arg(n[4]);
     }
     PageBacktest* page = extras->backtestPage();
     extras->showBacktestPage();

@@ -26,7 +26,9 @@ int DrawTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !report_ ? 0 : static_cast<int>(report_->draws.size());
 }
 
-int DrawTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int DrawTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 std::uint32_t DrawTableModel::numberAt(int row) const {
     if (!report_ || row < 0 || row >= rowCount()) return 0;
@@ -40,7 +42,8 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
         const bool sort = role == kSortRole;
         switch (index.column()) {
             case Label: return QString::fromStdString(d.label);
-            case Number: return sort ? QVariant(d.value) : QVariant(QString::fromStdString(numberText(d.value)));
+            case Number:
+                return sort ? QVariant(d.value) : QVariant(QString::fromStdString(numberText(d.value)));
             case Fails: return d.failCount;
             case Verdict:
                 if (sort) return d.survives ? 0 : (d.inBase ? 1 : 2);
@@ -72,7 +75,9 @@ int ColumnTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() || !report_ ? 0 : static_cast<int>(report_->columns.size());
 }
 
-int ColumnTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int ColumnTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant ColumnTableModel::data(const QModelIndex& index, int role) const {
     if (!report_ || !index.isValid() || index.row() >= rowCount()) return {};
@@ -113,8 +118,8 @@ QVariant ColumnTableModel::data(const QModelIndex& index, int role) const {
 QVariant ColumnTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
-    static const char* const kHeads[ColumnCount] = {"步骤", "条件", "标记候选", "候选占比",
-                                                    "标记开奖", "开奖占比", "期望", "误杀偏多"};
+    static const char* const kHeads[ColumnCount] = {"步骤",     "条件",     "标记候选", "候选占比",
+                                                    "标记开奖", "开奖占比", "期望",     "误杀偏多"};
     return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeads[section]) : QVariant();
 }
 

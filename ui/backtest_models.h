@@ -37,8 +37,17 @@ private:
 class ColumnTableModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Column { Step, Caption, CandidatesMarked, CandidateShare, DrawsMarked, DrawShare, Expected, OverKills,
-                  ColumnCount };
+    enum Column {
+        Step,
+        Caption,
+        CandidatesMarked,
+        CandidateShare,
+        DrawsMarked,
+        DrawShare,
+        Expected,
+        OverKills,
+        ColumnCount
+    };
 
     explicit ColumnTableModel(QObject* parent = nullptr) : QAbstractTableModel(parent) {}
     void setReport(std::shared_ptr<const BacktestReport> report);

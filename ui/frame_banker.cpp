@@ -13,19 +13,21 @@ constexpr int kTitleTop = 26, kTop = 44, kRowHeight = 21, kButton = 20;
 constexpr int kDigitLeft = 8, kCountLeft = 222, kClearLeft = 346, kAllLeft = 370;
 }  // namespace
 
-
 FrameBanker::FrameBanker(MessageSink* messages, QWidget* parent) : QFrame(parent), messages_(messages) {
     setObjectName(ui::memberName("fraFilter", 4));
     setFrameShape(QFrame::StyledPanel);
 
-    chkDanOption_ = ui::placeCheck(this, ui::qs("胆码计重"), QRect(kDigitLeft, 4, 90, 18), QStringLiteral("chkDanOption"));
-    cmdDanHelp_ = ui::placeButton(this, ui::qs("胆组说明"), QRect(kCountLeft, 2, 80, 21), QStringLiteral("cmdDanHelp"));
+    chkDanOption_ = ui::placeCheck(this, ui::qs("胆码计重"), QRect(kDigitLeft, 4, 90, 18),
+                                   QStringLiteral("chkDanOption"));
+    cmdDanHelp_ =
+        ui::placeButton(this, ui::qs("胆组说明"), QRect(kCountLeft, 2, 80, 21), QStringLiteral("cmdDanHelp"));
     setButtonFace(cmdDanHelp_, ui::kHelpIdle);
     cmdDanHelp_->setMouseTracking(true);
     connect(cmdDanHelp_, &QPushButton::clicked, this, &FrameBanker::showHelp);
 
     ui::placeLabel(this, ui::qs("胆组"), QRect(kDigitLeft, kTitleTop, 100, 16), ui::memberName("lblDan", 0));
-    ui::placeLabel(this, ui::qs("胆码开出个数"), QRect(kCountLeft, kTitleTop, 120, 16), ui::memberName("lblDan", 1));
+    ui::placeLabel(this, ui::qs("胆码开出个数"), QRect(kCountLeft, kTitleTop, 120, 16),
+                   ui::memberName("lblDan", 1));
 
     for (int g = 0; g < 10; ++g) {
         const int y = kTop + g * kRowHeight;
@@ -44,14 +46,16 @@ FrameBanker::FrameBanker(MessageSink* messages, QWidget* parent) : QFrame(parent
             connect(b, &QPushButton::clicked, this, [this, index] { clickCount(index); });
             cmdDanCount_[index] = b;
         }
-        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y, 22, kButton), ui::memberName("cmdDanButton", g));
+        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y, 22, kButton),
+                                             ui::memberName("cmdDanButton", g));
         connect(clear, &QPushButton::clicked, this, [this, g] {
             for (int d = 0; d < 10; ++d) cmdDan_[g * 10 + d]->resetSelection();
             for (int n = 0; n < 6; ++n) cmdDanCount_[g * 6 + n]->resetSelection();
         });
         cmdDanButton_[g] = clear;
         if (g < 6) {
-            QPushButton* all = ui::placeButton(this, ui::qs("全"), QRect(kAllLeft, y, 22, kButton), ui::memberName("cmdDanButton_all", g));
+            QPushButton* all = ui::placeButton(this, ui::qs("全"), QRect(kAllLeft, y, 22, kButton),
+                                               ui::memberName("cmdDanButton_all", g));
             connect(all, &QPushButton::clicked, this, [this, g] {
                 for (int d = 0; d < 10; ++d) cmdDan_[g * 10 + d]->toggleSelection(false);
                 for (int n = 1; n < 6; ++n) cmdDanCount_[g * 6 + n]->toggleSelection(false);
@@ -74,11 +78,14 @@ void FrameBanker::clickCount(int index) {
         b->setSelected(true);
         return;
     }
-    if (messages_) messages_->show(Message{kProductName, ui::texts::kBankerCountRefused, MessageIcon::Exclamation, MessageButtons::Ok});
+    if (messages_)
+        messages_->show(Message{kProductName, ui::texts::kBankerCountRefused, MessageIcon::Exclamation,
+                                MessageButtons::Ok});
 }
 
 void FrameBanker::showHelp() {
-    if (messages_) messages_->show(Message{kProductName, ui::texts::kBankerHelp, MessageIcon::None, MessageButtons::Ok});
+    if (messages_)
+        messages_->show(Message{kProductName, ui::texts::kBankerHelp, MessageIcon::None, MessageButtons::Ok});
 }
 
 void FrameBanker::readInto(FilterInput& input) const {

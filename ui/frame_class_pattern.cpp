@@ -34,15 +34,18 @@ FrameClassPattern::FrameClassPattern(ClassKind kind, QWidget* parent)
     const KindNames names = namesOf(kind);
     setObjectName(ui::memberName("fraFilter", names.frameIndex));
     // Wide enough for five class symbols beside the tick box.
-    const int kColumnWidth = QFontMetrics(font()).horizontalAdvance(ui::qs(classPatternCaption(kind, 0))) + 22;
+    const int kColumnWidth =
+        QFontMetrics(font()).horizontalAdvance(ui::qs(classPatternCaption(kind, 0))) + 22;
     for (int i = 0; i < kClassPatternCount; ++i) {
-        boxes_[i] = ui::placeCheck(this, ui::qs(classPatternCaption(kind, i)),
-                                   QRect(kLeft + (i % 4) * kColumnWidth, kTop + (i / 4) * kRowHeight, kColumnWidth, kRowHeight),
-                                   ui::memberName(names.boxes, i));
+        boxes_[i] = ui::placeCheck(
+            this, ui::qs(classPatternCaption(kind, i)),
+            QRect(kLeft + (i % 4) * kColumnWidth, kTop + (i / 4) * kRowHeight, kColumnWidth, kRowHeight),
+            ui::memberName(names.boxes, i));
     }
     const char* captions[2] = {"全", "清"};
     for (int b = 0; b < 2; ++b) {
-        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]), QRect(kLeft + 4 * kColumnWidth + 4, kTop + b * 26, 30, 22),
+        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]),
+                                              QRect(kLeft + 4 * kColumnWidth + 4, kTop + b * 26, 30, 22),
                                               ui::memberName(names.buttons, b));
         const bool value = b == 0;
         connect(button, &QPushButton::clicked, this, [this, value] {

@@ -19,7 +19,8 @@ bool rowIsAc(int row) { return row == 3; }
 FrameRatioAc::FrameRatioAc(QWidget* parent) : QFrame(parent) {
     setObjectName(ui::memberName("fraFilter", 2));
     setFrameShape(QFrame::StyledPanel);
-    const char* labels[4] = {ratioConditionCaption(ClassKind::BigSmall), ratioConditionCaption(ClassKind::OddEven),
+    const char* labels[4] = {ratioConditionCaption(ClassKind::BigSmall),
+                             ratioConditionCaption(ClassKind::OddEven),
                              ratioConditionCaption(ClassKind::PrimeComposite), captions::kAcKill};
     for (int row = 0; row < 4; ++row) {
         const int y = kTop + row * kRowHeight;
@@ -35,11 +36,13 @@ FrameRatioAc::FrameRatioAc(QWidget* parent) : QFrame(parent) {
             connect(b, &QPushButton::clicked, this, [b, yellow] { b->toggleSelection(yellow); });
             cmdBi_[index] = b;
         }
-        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(314, y, 32, kButtonHeight), ui::memberName("cmdBiButton", row));
+        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(314, y, 32, kButtonHeight),
+                                             ui::memberName("cmdBiButton", row));
         connect(clear, &QPushButton::clicked, this, [this, row] {
             for (int k = 0; k < rowCount(row); ++k) cmdBi_[rowFirst(row) + k]->resetSelection();
         });
-        QPushButton* all = ui::placeButton(this, ui::qs("全"), QRect(348, y, 32, kButtonHeight), ui::memberName("cmdBiButton_all", row));
+        QPushButton* all = ui::placeButton(this, ui::qs("全"), QRect(348, y, 32, kButtonHeight),
+                                           ui::memberName("cmdBiButton_all", row));
         connect(all, &QPushButton::clicked, this, [this, row] {
             for (int k = 0; k < rowCount(row); ++k) cmdBi_[rowFirst(row) + k]->toggleSelection(rowIsAc(row));
         });

@@ -30,7 +30,8 @@ FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
     int x = 8;
     for (int i = 0; i < kShapeCount; ++i) {
         const int index = kShapeLeftToRight[i];
-        boxes_[index] = ui::placeCheck(this, ui::qs(shapeCaption(index)), QRect(x, 22, widths[i], 20), ui::memberName("chkEx", index));
+        boxes_[index] = ui::placeCheck(this, ui::qs(shapeCaption(index)), QRect(x, 22, widths[i], 20),
+                                       ui::memberName("chkEx", index));
         x += widths[i] + gap;
     }
     buttons_[0] = ui::placeButton(this, ui::qs("说明"), QRect(80, 0, 44, 19), ui::memberName("cmdEx", 0));
@@ -44,7 +45,9 @@ FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
 }
 
 void FrameSpecialShapes::showHelp() {
-    if (messages_) messages_->show(Message{kProductName, ui::texts::kShapesHelp, MessageIcon::Information, MessageButtons::Ok});
+    if (messages_)
+        messages_->show(
+            Message{kProductName, ui::texts::kShapesHelp, MessageIcon::Information, MessageButtons::Ok});
 }
 
 std::vector<std::string> FrameSpecialShapes::tickedCaptions() const {

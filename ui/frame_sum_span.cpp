@@ -28,7 +28,8 @@ FrameSumSpan::FrameSumSpan(MessageSink* messages, QWidget* parent) : QGroupBox(u
         if (group >= 0) {
             for (int k = 0; k < 10; ++k) {
                 const int index = group * 10 + k;
-                chkHKD_[index] = ui::placeCheck(this, QString::number(k), QRect(kBoxLeft + k * kBoxWidth, y, kBoxWidth, 18),
+                chkHKD_[index] = ui::placeCheck(this, QString::number(k),
+                                                QRect(kBoxLeft + k * kBoxWidth, y, kBoxWidth, 18),
                                                 ui::memberName("chkHKD", index));
             }
         } else {
@@ -40,7 +41,8 @@ FrameSumSpan::FrameSumSpan(MessageSink* messages, QWidget* parent) : QGroupBox(u
             installEntryValidation(txtHKD_, kSumValueParams, messages);
         }
         const int ci = clearIndex[row];
-        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y - 1, 34, 20), ui::memberName("cmdHKD", ci));
+        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y - 1, 34, 20),
+                                             ui::memberName("cmdHKD", ci));
         if (ci < 3) {
             connect(clear, &QPushButton::clicked, this, [this, ci] {
                 for (int k = 0; k < 10; ++k) chkHKD_[ci * 10 + k]->setChecked(false);

@@ -16,14 +16,13 @@ class QPushButton;
 
 namespace numsift {
 
-
 class NumberBoxBinding;
 
 class KillListBinding : public QObject {
     Q_OBJECT
 public:
-    KillListBinding(EntryBox* txtDan5, QPushButton* cmdImportDan5, NumberSetStore* store, SetServices services,
-                    QObject* parent = nullptr);
+    KillListBinding(EntryBox* txtDan5, QPushButton* cmdImportDan5, NumberSetStore* store,
+                    SetServices services, QObject* parent = nullptr);
 
     // cmdImportDan5: the file's numbers laid out in the box; a file without
     // numbers empties it (the hint shows again) with the import message.

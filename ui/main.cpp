@@ -17,11 +17,12 @@ int main(int argc, char* argv[]) {
     numsift::setUpApplication(app);
     const QStringList args = app.arguments();
     const int shot = args.indexOf(QStringLiteral("--screenshot"));
-    if (shot >= 0) return numsift::takeScreenshots(shot + 1 < args.size() ? args[shot + 1] : QStringLiteral("."));
+    if (shot >= 0)
+        return numsift::takeScreenshots(shot + 1 < args.size() ? args[shot + 1] : QStringLiteral("."));
     const int analysisShot = args.indexOf(QStringLiteral("--screenshot-analysis"));
     if (analysisShot >= 0)
         return numsift::takeAnalysisScreenshots(analysisShot + 1 < args.size() ? args[analysisShot + 1]
-                                                                             : QStringLiteral("."));
+                                                                               : QStringLiteral("."));
 
     // The check window opens the main window, centred, on its second tick
     // and closes; the program ends when the main window closes.
@@ -34,7 +35,8 @@ int main(int argc, char* argv[]) {
             return window;
         },
         &startupMessages);
-    QObject::connect(&flogin, &numsift::StartupWindow::startupFailed, &app, [] { QCoreApplication::exit(1); });
+    QObject::connect(&flogin, &numsift::StartupWindow::startupFailed, &app,
+                     [] { QCoreApplication::exit(1); });
     flogin.show();
     numsift::centreOnScreen(&flogin);
     return app.exec();

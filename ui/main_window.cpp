@@ -50,7 +50,8 @@ bool strictlyInside(const QWidget* w, const QPoint& global) {
 
 }  // namespace
 
-MainWindow::MainWindow(WindowServices services, QWidget* parent) : QMainWindow(parent), services_(std::move(services)) {
+MainWindow::MainWindow(WindowServices services, QWidget* parent)
+    : QMainWindow(parent), services_(std::move(services)) {
     setObjectName(QStringLiteral("frmFilter"));
     setWindowTitle(QStringLiteral("Numsift"));
     if (!services_.messages) {
@@ -115,7 +116,8 @@ void MainWindow::placePage(QWidget* page, int index) {
     page->setParent(central_);
     const bool join = index == 3;
     page->setGeometry(ui::px(kPageLeft), kStripRect.y() + kStripRect.height() + ui::px(kPageGap),
-                      ui::px(join ? kJoinPageWidth : kPageWidth), ui::px(join ? kJoinPageHeight : kPageHeight));
+                      ui::px(join ? kJoinPageWidth : kPageWidth),
+                      ui::px(join ? kJoinPageHeight : kPageHeight));
     page->setAutoFillBackground(true);
     pages_[index] = page;
 }
@@ -184,7 +186,9 @@ void MainWindow::setFilterInput(const FilterInput& input) {
     compound_->applyFrom(input);
 }
 
-QString MainWindow::toleranceText(int index) const { return resultArea_->toleranceBox(index ? 1 : 0)->text(); }
+QString MainWindow::toleranceText(int index) const {
+    return resultArea_->toleranceBox(index ? 1 : 0)->text();
+}
 
 void MainWindow::setToleranceTexts(const QString& lower, const QString& upper) {
     resultArea_->toleranceBox(0)->setText(lower.left(2));

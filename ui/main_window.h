@@ -69,7 +69,7 @@ public:
     void setBaseClearHook(std::function<void()> hook) { baseClearHook_ = std::move(hook); }
     NumberSetStore& numberSets() { return store_; }
     const NumberSetStore& numberSets() const { return store_; }
-    EntryBox* straightKillBox() const;            // txtDan5
+    EntryBox* straightKillBox() const;              // txtDan5
     QPushButton* straightKillImportButton() const;  // cmdImportDan5
     const WindowServices& services() const { return services_; }
 
@@ -83,9 +83,9 @@ public:
     void setToleranceTexts(const QString& lower, const QString& upper);
 
     // ---- operations of the buttons ----
-    void selectTab(int index);    // cmdTab_Click
-    void startRun();              // cmdFilter(0) "开始缩水"
-    void clearAllConditions();    // cmdFilter(2) "清空所有条件"
+    void selectTab(int index);  // cmdTab_Click
+    void startRun();            // cmdFilter(0) "开始缩水"
+    void clearAllConditions();  // cmdFilter(2) "清空所有条件"
     // Runs the validation of the box that has the focus, as leaving it
     // would; false when it keeps the focus (the action then does not run).
     bool commitFocusedEntry();

@@ -11,7 +11,8 @@
 
 namespace numsift {
 
-NumberBoxBinding::NumberBoxBinding(EntryBox* box, settools::NumberBox kind, NumberSetStore* store, QObject* parent)
+NumberBoxBinding::NumberBoxBinding(EntryBox* box, settools::NumberBox kind, NumberSetStore* store,
+                                   QObject* parent)
     : QObject(parent ? parent : box), box_(box), boxObject_(box), kind_(kind), store_(store) {
     box->setValidator([this](EntryBox&) {
         reparse();
@@ -22,7 +23,8 @@ NumberBoxBinding::NumberBoxBinding(EntryBox* box, settools::NumberBox kind, Numb
 }
 
 std::size_t NumberBoxBinding::countAfter(const std::string& engineText) const {
-    return settools::boxHasSet(kind_) ? settools::storedCount(*store_, kind_) : settools::countLaidOut(engineText);
+    return settools::boxHasSet(kind_) ? settools::storedCount(*store_, kind_)
+                                      : settools::countLaidOut(engineText);
 }
 
 void NumberBoxBinding::showCount(std::size_t count) {
@@ -90,7 +92,8 @@ bool NumberBoxBinding::eventFilter(QObject* watched, QEvent* event) {
         // A context menu (its paste must still be intercepted) or another
         // application taking the focus for a while does not leave the box.
         const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason) releasePasteInterception();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            releasePasteInterception();
     }
     return QObject::eventFilter(watched, event);
 }

@@ -20,12 +20,11 @@
 
 namespace numsift {
 
-
-
 class NumberBoxBinding : public QObject {
     Q_OBJECT
 public:
-    NumberBoxBinding(EntryBox* box, settools::NumberBox kind, NumberSetStore* store, QObject* parent = nullptr);
+    NumberBoxBinding(EntryBox* box, settools::NumberBox kind, NumberSetStore* store,
+                     QObject* parent = nullptr);
 
     EntryBox* box() const { return box_; }
     settools::NumberBox kind() const { return kind_; }

@@ -30,7 +30,8 @@ constexpr const char* kBadNumber = "请输入一个五位数号码，例如 3578
 constexpr const char* kRunFirst = "请先点击【开始验证】";
 constexpr const char* kImportTitle = "导入提示";
 constexpr const char* kDrawsPlaceholder =
-    "每行一期，期号在前、号码在后，例如：\n2026120 35789\n2026121 3 5 7 8 9\n2026122,02468\n\n可粘贴或点击【导入】读入 .txt 文件";
+    "每行一期，期号在前、号码在后，例如：\n2026120 35789\n2026121 3 5 7 8 "
+    "9\n2026122,02468\n\n可粘贴或点击【导入】读入 .txt 文件";
 constexpr const char* kLegend =
     "误杀偏多：该条件杀掉的历史开奖，明显多于按它所杀号码的比例应有的期数（二项检验 p ≤ 5%）。"
     "双击开奖表中的一行可诊断该号码。";
@@ -64,23 +65,28 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     const char* drawCaptions[3] = {"清空", "导入", "开始验证"};
     const QRect drawPlaces[3] = {QRect(8, 314, 56, 25), QRect(68, 314, 56, 25), QRect(128, 314, 120, 25)};
     for (int i = 0; i < 3; ++i)
-        cmdDraws_[i] = ui::placeButton(this, ui::qs(drawCaptions[i]), drawPlaces[i], ui::memberName("cmdDraws", i));
+        cmdDraws_[i] =
+            ui::placeButton(this, ui::qs(drawCaptions[i]), drawPlaces[i], ui::memberName("cmdDraws", i));
     QFont bold = cmdDraws_[2]->font();
     bold.setBold(true);
     cmdDraws_[2]->setFont(bold);
-    lblDrawsNote_ = ui::placeLabel(this, ui::qs("共 0 期"), QRect(8, 342, 240, 34), ui::memberName("lblDraws", 1));
+    lblDrawsNote_ =
+        ui::placeLabel(this, ui::qs("共 0 期"), QRect(8, 342, 240, 34), ui::memberName("lblDraws", 1));
     lblDrawsNote_->setWordWrap(true);
     lblDrawsNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto* explainTitle = ui::placeLabel(this, ui::qs("号码诊断"), QRect(8, 382, 240, 18), QStringLiteral("lblExplainTitle"));
+    auto* explainTitle =
+        ui::placeLabel(this, ui::qs("号码诊断"), QRect(8, 382, 240, 18), QStringLiteral("lblExplainTitle"));
     explainTitle->setFont(bold);
     txtExplain_ = new QLineEdit(this);
     txtExplain_->setObjectName(QStringLiteral("txtExplain"));
     txtExplain_->setGeometry(8, 402, 110, 24);
     txtExplain_->setMaxLength(20);
     txtExplain_->setPlaceholderText(ui::qs("五位数号码"));
-    auto* cmdExplain = ui::placeButton(this, ui::qs("诊断"), QRect(122, 402, 60, 24), QStringLiteral("cmdExplain"));
-    auto* cmdCopyExplain = ui::placeButton(this, ui::qs("复制"), QRect(186, 402, 62, 24), QStringLiteral("cmdCopyExplain"));
+    auto* cmdExplain =
+        ui::placeButton(this, ui::qs("诊断"), QRect(122, 402, 60, 24), QStringLiteral("cmdExplain"));
+    auto* cmdCopyExplain =
+        ui::placeButton(this, ui::qs("复制"), QRect(186, 402, 62, 24), QStringLiteral("cmdCopyExplain"));
     lblExplain_ = ui::placeLabel(this, QString(), QRect(8, 430, 240, 52), QStringLiteral("lblExplain"));
     lblExplain_->setWordWrap(true);
     lblExplain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -98,8 +104,9 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     tblExplain_->horizontalHeader()->setStretchLastSection(true);
 
     // Right column: summary, the draw table and the condition table.
-    lblBacktest_ = ui::placeLabel(this, ui::qs("输入历史开奖后点击【开始验证】，看当前条件在过去各期能否保留开奖号码。"),
-                                  QRect(256, 4, 533, 38), QStringLiteral("lblBacktest"));
+    lblBacktest_ =
+        ui::placeLabel(this, ui::qs("输入历史开奖后点击【开始验证】，看当前条件在过去各期能否保留开奖号码。"),
+                       QRect(256, 4, 533, 38), QStringLiteral("lblBacktest"));
     lblBacktest_->setWordWrap(true);
     lblBacktest_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblBacktest_->setFont(bold);
@@ -115,8 +122,10 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     for (int c = 0; c < DrawTableModel::ColumnCount; ++c) tblDraws_->setColumnWidth(c, drawWidths[c]);
     tblDraws_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* copyDraws = ui::placeButton(this, ui::qs("复制开奖表"), QRect(256, 346, 100, 25), ui::memberName("cmdCopyBacktest", 0));
-    auto* copyColumns = ui::placeButton(this, ui::qs("复制条件表"), QRect(360, 346, 100, 25), ui::memberName("cmdCopyBacktest", 1));
+    auto* copyDraws = ui::placeButton(this, ui::qs("复制开奖表"), QRect(256, 346, 100, 25),
+                                      ui::memberName("cmdCopyBacktest", 0));
+    auto* copyColumns = ui::placeButton(this, ui::qs("复制条件表"), QRect(360, 346, 100, 25),
+                                        ui::memberName("cmdCopyBacktest", 1));
 
     columnModel_ = new ColumnTableModel(this);
     columnProxy_ = sortedProxy(columnModel_, this);
@@ -129,7 +138,8 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     for (int c = 0; c < ColumnTableModel::ColumnCount; ++c) tblColumns_->setColumnWidth(c, columnWidths[c]);
     tblColumns_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* legend = ui::placeLabel(this, ui::qs(kLegend), QRect(256, 584, 533, 34), QStringLiteral("lblBacktestLegend"));
+    auto* legend =
+        ui::placeLabel(this, ui::qs(kLegend), QRect(256, 584, 533, 34), QStringLiteral("lblBacktestLegend"));
     legend->setWordWrap(true);
     legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
@@ -189,8 +199,8 @@ bool PageBacktest::importDraws() {
     if (choice.cancel || choice.fileName.empty()) return false;
     const TextFileResult file = readTextFile(QString::fromStdString(choice.fileName));
     if (!file.ok) {
-        showMessage("无法导入文件：" + file.error.toStdString() + "\r\n" + choice.fileName, MessageIcon::Exclamation,
-                    kImportTitle);
+        showMessage("无法导入文件：" + file.error.toStdString() + "\r\n" + choice.fileName,
+                    MessageIcon::Exclamation, kImportTitle);
         return false;
     }
     txtDraws_->setPlainText(file.text);
@@ -235,9 +245,9 @@ bool PageBacktest::explainNumber() {
 
 void PageBacktest::explainNumber(std::uint32_t value) {
     const Tolerance tolerance = access_.tolerance ? access_.tolerance() : Tolerance{};
-    explanation_ = std::make_unique<Explanation>(explain(access_.filterInput ? access_.filterInput() : FilterInput{},
-                                                         access_.base ? access_.base() : NumberSet{}, tolerance,
-                                                         value));
+    explanation_ =
+        std::make_unique<Explanation>(explain(access_.filterInput ? access_.filterInput() : FilterInput{},
+                                              access_.base ? access_.base() : NumberSet{}, tolerance, value));
     const Explanation& e = *explanation_;
     txtExplain_->setText(QString::fromStdString(numberText(e.value)));
 
@@ -247,8 +257,8 @@ void PageBacktest::explainNumber(std::uint32_t value) {
     std::string line = numberText(e.value) + "：" + (e.survives ? "保留" : "淘汰") + "。错误 " +
                        std::to_string(e.failCount) + "/" + std::to_string(e.checks.size()) + " 项" +
                        (failed.empty() ? "" : "（" + failed + "）") + "，" +
-                       (e.withinTolerance ? "在容错 " : "超出容错 ") + std::to_string(e.tolerance.lower) + "-" +
-                       std::to_string(e.tolerance.upper) + (e.withinTolerance ? " 内" : "");
+                       (e.withinTolerance ? "在容错 " : "超出容错 ") + std::to_string(e.tolerance.lower) +
+                       "-" + std::to_string(e.tolerance.upper) + (e.withinTolerance ? " 内" : "");
     if (e.baseUsed) line += e.inBase ? "，在大底中" : "，不在大底中";
     lblExplain_->setText(ui::qs(line));
     QPalette pal = lblExplain_->palette();
@@ -258,7 +268,8 @@ void PageBacktest::explainNumber(std::uint32_t value) {
     tblExplain_->setRowCount(static_cast<int>(e.checks.size()));
     for (int r = 0; r < static_cast<int>(e.checks.size()); ++r) {
         const CheckVerdict& c = e.checks[static_cast<std::size_t>(r)];
-        const QString cells[3] = {QString::number(c.step), ui::qs(c.caption), ui::qs(c.failed ? "未通过" : "通过")};
+        const QString cells[3] = {QString::number(c.step), ui::qs(c.caption),
+                                  ui::qs(c.failed ? "未通过" : "通过")};
         for (int k = 0; k < 3; ++k) {
             auto* item = new QTableWidgetItem(cells[k]);
             if (c.failed) item->setForeground(QBrush(kFailColour));

@@ -34,10 +34,10 @@ class ColumnTableModel;
 
 // What the page reads of the window, at the moment it is asked.
 struct PanelAccess {
-    std::function<bool()> commitFocus;          // validate the focused entry; false keeps it
+    std::function<bool()> commitFocus;  // validate the focused entry; false keeps it
     std::function<FilterInput()> filterInput;
-    std::function<NumberSet()> base;            // empty: all 100,000 numbers
-    std::function<Tolerance()> tolerance;       // as the run would read the boxes
+    std::function<NumberSet()> base;       // empty: all 100,000 numbers
+    std::function<Tolerance()> tolerance;  // as the run would read the boxes
 };
 
 struct PageServices {

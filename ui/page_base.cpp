@@ -24,7 +24,9 @@ PageBase::PageBase(NumberSetStore* store, SetServices services, QWidget* parent)
     setFont(cjkFont(9));
 
     auto* label5 = new QLabel(
-        QStringLiteral("粘贴大底号码，号码之间可以是逗号、空格、分号或回车。空白默认为全部号码（10万注）做底。"), this);
+        QStringLiteral(
+            "粘贴大底号码，号码之间可以是逗号、空格、分号或回车。空白默认为全部号码（10万注）做底。"),
+        this);
     label5->setObjectName(QStringLiteral("Label5"));
     label5->setGeometry(px(120), px(90), px(11700), px(300));
 

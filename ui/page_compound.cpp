@@ -48,7 +48,8 @@ PageCompound::PageCompound(MessageSink* messages, QWidget* parent) : QFrame(pare
     setFrameShape(QFrame::StyledPanel);
     for (int i = 0; i < 8; ++i) {
         const QRect r = ui::pxRect(kColumnLeft[i % 2], kRowTop[i / 2], kBoxWidth, kBoxHeight);
-        auto* title = ui::placeLabel(this, ui::qs(kDesign[i].title), QRect(r.x(), r.y() - 20, 90, 18), ui::memberName("lblCompose", 2 * i));
+        auto* title = ui::placeLabel(this, ui::qs(kDesign[i].title), QRect(r.x(), r.y() - 20, 90, 18),
+                                     ui::memberName("lblCompose", 2 * i));
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);

@@ -24,7 +24,8 @@ PageConditions::PageConditions(MessageSink* messages, QWidget* parent) : QFrame(
     ui::placeLabel(this, ui::qs("杀直选"), QRect(6, 4, 44, 18), ui::memberName("lblFilter", 0));
     ui::placeLabel(this, ui::qs("（格式 12345 54321 中间用空格隔开，双击清空)"), QRect(50, 4, 290, 18),
                    ui::memberName("lblFilter", 2));
-    cmdImportDan5_ = ui::placeButton(this, ui::qs("导入"), QRect(342, 2, 48, 21), QStringLiteral("cmdImportDan5"));
+    cmdImportDan5_ =
+        ui::placeButton(this, ui::qs("导入"), QRect(342, 2, 48, 21), QStringLiteral("cmdImportDan5"));
     txtDan5_ = new EntryBox(this);
     txtDan5_->setObjectName(QStringLiteral("txtDan5"));
     txtDan5_->setGeometry(4, 25, 386, 80);

@@ -38,7 +38,8 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
     setFont(cjkFont(9));
 
     const char* titleNames[3] = {"Label3", "Label12", "Label10"};
-    const QString titles[3] = {QStringLiteral("五星大底A"), QStringLiteral("五星大底B"), QStringLiteral("最终注数")};
+    const QString titles[3] = {QStringLiteral("五星大底A"), QStringLiteral("五星大底B"),
+                               QStringLiteral("最终注数")};
     const settools::NumberBox kinds[3] = {settools::NumberBox::JoinA, settools::NumberBox::JoinB,
                                           settools::NumberBox::JoinResult};
     for (std::size_t i = 0; i < 3; ++i) {
@@ -69,9 +70,10 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
         connect(bindings_[static_cast<std::size_t>(side)], &NumberBoxBinding::entered, this,
                 [this, side] { store_->setCurrentSide(side); });
 
-    const QString captions[9] = {QStringLiteral("清空A"),      QStringLiteral("清空B"),  QStringLiteral("复制结果号码"),
-                                 QStringLiteral("AB交集"),     QStringLiteral("AB并集"), QStringLiteral("A排除B"),
-                                 QStringLiteral("B排除A"),     QStringLiteral("导入A"),  QStringLiteral("导入B")};
+    const QString captions[9] = {
+        QStringLiteral("清空A"),  QStringLiteral("清空B"),  QStringLiteral("复制结果号码"),
+        QStringLiteral("AB交集"), QStringLiteral("AB并集"), QStringLiteral("A排除B"),
+        QStringLiteral("B排除A"), QStringLiteral("导入A"),  QStringLiteral("导入B")};
     for (int i = 0; i < 9; ++i) {
         auto* button = new QPushButton(captions[i], this);
         button->setObjectName(QStringLiteral("cmdJoin_%1").arg(i));
@@ -84,14 +86,15 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
     for (int side = 0; side < 2; ++side) {
         const int left = kColumnLeft[side];
         cmdJoin_[static_cast<std::size_t>(side)]->setGeometry(left, kRow1, half, kButtonHeight);
-        cmdJoin_[static_cast<std::size_t>(7 + side)]->setGeometry(left + half + 10, kRow1, half, kButtonHeight);
+        cmdJoin_[static_cast<std::size_t>(7 + side)]->setGeometry(left + half + 10, kRow1, half,
+                                                                  kButtonHeight);
     }
     cmdJoin_[2]->setGeometry(kColumnLeft[2], kRow1, kColumnWidth[2], kButtonHeight);
     const int opsWidth = kColumnLeft[1] + kColumnWidth[1] - kColumnLeft[0];
     const int opWidth = (opsWidth - 3 * 10) / 4;
     for (int k = 0; k < 4; ++k)
-        cmdJoin_[static_cast<std::size_t>(3 + k)]->setGeometry(kColumnLeft[0] + k * (opWidth + 10), kRow2, opWidth,
-                                                               kButtonHeight + 6);
+        cmdJoin_[static_cast<std::size_t>(3 + k)]->setGeometry(kColumnLeft[0] + k * (opWidth + 10), kRow2,
+                                                               opWidth, kButtonHeight + 6);
 
     const QString lines[3] = {QStringLiteral("交集结果注数太多投注不了解决方法："),
                               QStringLiteral("把交集结果复制到【大底号码】框，"),
@@ -107,24 +110,15 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
 void PageJoin::cmdJoinClick(int index) {
     switch (index) {
         case 0:
-        case 1:
-            clearSide(index);
-            break;
-        case 2:
-            copyResult();
-            break;
+        case 1: clearSide(index); break;
+        case 2: copyResult(); break;
         case 3:
         case 4:
         case 5:
-        case 6:
-            runOperation(static_cast<settools::SetOperation>(index - 3));
-            break;
+        case 6: runOperation(static_cast<settools::SetOperation>(index - 3)); break;
         case 7:
-        case 8:
-            importSide(index - 7);
-            break;
-        default:
-            break;
+        case 8: importSide(index - 7); break;
+        default: break;
     }
 }
 
@@ -137,13 +131,15 @@ void PageJoin::clearSide(int side) {
 
 void PageJoin::importSide(int side) {
     const auto i = static_cast<std::size_t>(side);
-    settools::importIntoBox(*store_, side == 0 ? settools::NumberBox::JoinA : settools::NumberBox::JoinB,
-                            *services_.dialogs, services_.readFile, *services_.messages,
-                            [this, i](const settools::ImportOutcome& r) { bindings_[i]->showText(r.boxText); });
+    settools::importIntoBox(
+        *store_, side == 0 ? settools::NumberBox::JoinA : settools::NumberBox::JoinB, *services_.dialogs,
+        services_.readFile, *services_.messages,
+        [this, i](const settools::ImportOutcome& r) { bindings_[i]->showText(r.boxText); });
 }
 
 void PageJoin::copyResult() {
-    settools::copyJoinResult(toEngineText(txtJoin_[2]->toPlainText()), *services_.clipboard, *services_.messages);
+    settools::copyJoinResult(toEngineText(txtJoin_[2]->toPlainText()), *services_.clipboard,
+                             *services_.messages);
 }
 
 void PageJoin::runOperation(settools::SetOperation op) {

@@ -12,7 +12,8 @@ PageRoad::PageRoad(QWidget* parent) : QGroupBox(ui::qs("杀012排列"), parent) 
     // Box 0 stands near the top left (1245 x 330 twips); every further box
     // goes right of the one before it, and each ninth starts a new row below
     // the box nine places earlier.
-    boxes_[0] = ui::placeCheck(this, QString(), QRect(24, 22, ui::px(1245), ui::px(330)), ui::memberName("chk012", 0));
+    boxes_[0] = ui::placeCheck(this, QString(), QRect(24, 22, ui::px(1245), ui::px(330)),
+                               ui::memberName("chk012", 0));
     for (int i = 1; i < kRoadPatternCount; ++i) {
         QRect r;
         if (i % 9 != 0) {
@@ -28,7 +29,8 @@ PageRoad::PageRoad(QWidget* parent) : QGroupBox(ui::qs("杀012排列"), parent) 
 
     const char* captions[2] = {"全", "清"};
     for (int b = 0; b < 2; ++b) {
-        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]), QRect(100 + b * 40, 0, 36, 19), ui::memberName("cmd012", b));
+        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]), QRect(100 + b * 40, 0, 36, 19),
+                                              ui::memberName("cmd012", b));
         const bool value = b == 0;
         connect(button, &QPushButton::clicked, this, [this, value] {
             for (QCheckBox* c : boxes_) c->setChecked(value);

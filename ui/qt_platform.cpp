@@ -58,13 +58,15 @@ std::string QtClipboard::text() {
     return c ? c->text().toStdString() : std::string();
 }
 
-DesktopTextEditor::DesktopTextEditor(QWidget* parent, Starter starter) : parent_(parent), starter_(std::move(starter)) {}
+DesktopTextEditor::DesktopTextEditor(QWidget* parent, Starter starter)
+    : parent_(parent), starter_(std::move(starter)) {}
 
 bool DesktopTextEditor::startInstalledEditor(const QString& path) {
     // Editors first: a file manager's "open" may claim success with nothing
     // to open the file in.
-    static const char* kEditors[] = {"gnome-text-editor", "gedit", "kate", "kwrite", "mousepad", "xed",
-                                     "pluma", "featherpad", "leafpad", "geany", "notepadqq"};
+    static const char* kEditors[] = {"gnome-text-editor", "gedit", "kate",     "kwrite",
+                                     "mousepad",          "xed",   "pluma",    "featherpad",
+                                     "leafpad",           "geany", "notepadqq"};
     for (const char* e : kEditors) {
         const QString exe = QStandardPaths::findExecutable(QString::fromLatin1(e));
         if (!exe.isEmpty() && QProcess::startDetached(exe, {path})) return true;
@@ -80,7 +82,9 @@ bool DesktopTextEditor::startInstalledEditor(const QString& path) {
 }
 
 void DesktopTextEditor::open(const std::string& text) {
-    const QString name = QStringLiteral("numsift-%1.txt").arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
+    const QString name =
+        QStringLiteral("numsift-%1.txt")
+            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
     lastPath_ = QDir(QDir::tempPath()).filePath(name);
     QFile f(lastPath_);
     bool written = f.open(QIODevice::WriteOnly | QIODevice::Truncate);
@@ -97,7 +101,8 @@ void DesktopTextEditor::open(const std::string& text) {
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     dlg->setWindowTitle(QString::fromUtf8("导出全部号码"));
     auto* layout = new QVBoxLayout(dlg);
-    auto* label = new QLabel(written ? QString::fromUtf8("号码已复制到剪贴板，并保存在文件：") + QDir::toNativeSeparators(lastPath_)
+    auto* label = new QLabel(written ? QString::fromUtf8("号码已复制到剪贴板，并保存在文件：") +
+                                           QDir::toNativeSeparators(lastPath_)
                                      : QString::fromUtf8("号码已复制到剪贴板（临时文件无法写入）。"),
                              dlg);
     label->setObjectName(QStringLiteral("lblExportPath"));

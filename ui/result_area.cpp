@@ -55,7 +55,8 @@ QLabel* swatch(QWidget* parent, const QColor& colour, const QRect& r) {
 // Digits, "." and Backspace pass; every other character key is discarded.
 bool isRefusedKey(const QKeyEvent* k) {
     if (k->key() == Qt::Key_Backspace) return false;
-    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return k->matches(QKeySequence::Paste);
+    if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return k->matches(QKeySequence::Paste);
     const QString t = k->text();
     if (t.isEmpty()) return false;  // navigation keys: no character
     for (QChar c : t)
@@ -82,7 +83,8 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     setGeometry(ui::pxRect(12000, 420, 3765, 10245));
 
     ui::placeLabel(this, ui::qs("结果注数"), QRect(kInnerLeft + 2, 4, 56, 18));
-    lblCount_ = ui::placeLabel(this, QStringLiteral("0"), QRect(kInnerLeft + 60, 4, 120, 18), QStringLiteral("lblCount"));
+    lblCount_ = ui::placeLabel(this, QStringLiteral("0"), QRect(kInnerLeft + 60, 4, 120, 18),
+                               QStringLiteral("lblCount"));
     QFont bold = lblCount_->font();
     bold.setBold(true);
     lblCount_->setFont(bold);
@@ -104,21 +106,21 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     txtPage_ = numberEdit(picResult_, QRect(88, 1, 60, 21), QStringLiteral("txtPage"), kGroupSizeMaxLength);
     txtPage_->setText(QString::number(kStartGroupSize));
     ui::placeLabel(picResult_, ui::qs("注号码"), QRect(152, 3, 50, 18));
-    lblCopyTip_ = ui::placeLabel(picResult_, ui::qs("点下面按键复制号码，可分多次投注"), QRect(0, kCopyTipTop, kInnerWidth, 18),
-                                 QStringLiteral("lblCopyTip"));
+    lblCopyTip_ = ui::placeLabel(picResult_, ui::qs("点下面按键复制号码，可分多次投注"),
+                                 QRect(0, kCopyTipTop, kInnerWidth, 18), QStringLiteral("lblCopyTip"));
     lblCopyTip_->setAlignment(Qt::AlignCenter);
     picPageContainer_ = new QWidget(picResult_);
     picPageContainer_->setObjectName(QStringLiteral("picPageContainer"));
-    picPageContainer_->setGeometry((kInnerWidth - kContainerWidth) / 2, kContainerTop, kContainerWidth, kPageButtonHeight);
+    picPageContainer_->setGeometry((kInnerWidth - kContainerWidth) / 2, kContainerTop, kContainerWidth,
+                                   kPageButtonHeight);
     picPage_ = new QWidget(picPageContainer_);
     picPage_->setObjectName(QStringLiteral("picPage"));
     picPage_->setGeometry(0, 0, kContainerWidth, kPageButtonHeight);
     scrPage_ = new TScroll(picPageContainer_);
     scrPage_->setObjectName(QStringLiteral("scrPage"));
     scrPage_->hide();
-    connect(scrPage_, &TScroll::Scroll, this, [this] {
-        picPage_->move(0, pageAreaTop(scrPage_->value(), kPageButtonHeight));
-    });
+    connect(scrPage_, &TScroll::Scroll, this,
+            [this] { picPage_->move(0, pageAreaTop(scrPage_->value(), kPageButtonHeight)); });
     cmdPage_.push_back(makePageButton(0));
 
     picGroup_ = new QWidget(picResult_);
@@ -128,19 +130,21 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     ui::placeLabel(picGroup_, ui::qs("无复制"), QRect(38, 2, 60, 18));
     swatch(picGroup_, kVisitedRed, QRect(110, 4, 14, 14));
     ui::placeLabel(picGroup_, ui::qs("复制过"), QRect(128, 2, 60, 18));
-    auto* legend = ui::placeLabel(picGroup_, ui::qs("单击过=红色/当前=绿色/没点过=无色"), QRect(0, 20, kInnerWidth, 18));
+    auto* legend =
+        ui::placeLabel(picGroup_, ui::qs("单击过=红色/当前=绿色/没点过=无色"), QRect(0, 20, kInnerWidth, 18));
     legend->setAlignment(Qt::AlignCenter);
 
     // The filter panel: prize check, tolerance, status and the run buttons.
     picFilter_ = new QWidget(this);
     picFilter_->setObjectName(QStringLiteral("picFilter"));
     ui::placeLabel(picFilter_, ui::qs("输入奖号"), QRect(0, 3, 52, 18));
-    txtLottoNumber_ = numberEdit(picFilter_, QRect(54, 1, 64, 21), QStringLiteral("txtLottoNumber"), kDrawnNumberMaxLength);
-    cmdBonus_ = ui::placeButton(picFilter_, ui::qs("兑奖匹配"), QRect(124, 0, 80, 23), QStringLiteral("cmdBonus"));
+    txtLottoNumber_ =
+        numberEdit(picFilter_, QRect(54, 1, 64, 21), QStringLiteral("txtLottoNumber"), kDrawnNumberMaxLength);
+    cmdBonus_ =
+        ui::placeButton(picFilter_, ui::qs("兑奖匹配"), QRect(124, 0, 80, 23), QStringLiteral("cmdBonus"));
     cmdBonus_->setEnabled(false);
-    connect(txtLottoNumber_, &QLineEdit::textChanged, this, [this](const QString& t) {
-        cmdBonus_->setEnabled(prizeCheckEnabled(t.toStdString()));
-    });
+    connect(txtLottoNumber_, &QLineEdit::textChanged, this,
+            [this](const QString& t) { cmdBonus_->setEnabled(prizeCheckEnabled(t.toStdString())); });
     connect(cmdBonus_, &QPushButton::clicked, this, &ResultArea::checkPrize);
     guardFocus(txtLottoNumber_, [this] { return validateDrawnNumber(); });
 
@@ -149,12 +153,15 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     ui::placeLabel(picFilter_, QStringLiteral("-"), QRect(90, 30, 8, 18), QStringLiteral("Label11"));
     txtWrong_[1] = numberEdit(picFilter_, QRect(100, 28, 32, 21), ui::memberName("txtWrong", 1), 2);
     for (QLineEdit* e : txtWrong_) e->setText(QStringLiteral("0"));
-    lblStatus_ = ui::placeLabel(picFilter_, ui::qs(ui::texts::kStatusIdle), QRect(140, 30, 103, 18), QStringLiteral("L_ztai"));
+    lblStatus_ = ui::placeLabel(picFilter_, ui::qs(ui::texts::kStatusIdle), QRect(140, 30, 103, 18),
+                                QStringLiteral("L_ztai"));
 
     const char* captions[5] = {"开始缩水", "转为组选", "清空所有条件", "复制全部号码", "导出全部号码"};
     const QRect places[5] = {QRect(0, 54, kInnerWidth, 32), QRect(0, 90, 120, 25), QRect(123, 90, 120, 25),
                              QRect(0, 118, 120, 25), QRect(123, 118, 120, 25)};
-    for (int i = 0; i < 5; ++i) cmdFilter_[i] = ui::placeButton(picFilter_, ui::qs(captions[i]), places[i], ui::memberName("cmdFilter", i));
+    for (int i = 0; i < 5; ++i)
+        cmdFilter_[i] =
+            ui::placeButton(picFilter_, ui::qs(captions[i]), places[i], ui::memberName("cmdFilter", i));
     QFont big = cmdFilter_[0]->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -227,7 +234,8 @@ void ResultArea::layoutPages(const PageLayout& layout) {
         scrPage_->setMax(bar.max);
         scrPage_->setSmallChange(bar.smallChange);
         scrPage_->setLargeChange(bar.largeChange);
-        scrPage_->setGeometry(pageScrollBarLeft(kContainerWidth, TScroll::kWidth), 0, TScroll::kWidth, layout.containerHeight);
+        scrPage_->setGeometry(pageScrollBarLeft(kContainerWidth, TScroll::kWidth), 0, TScroll::kWidth,
+                              layout.containerHeight);
         scrPage_->setValue(bar.value);
         scrPage_->show();
         scrPage_->raise();

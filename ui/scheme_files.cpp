@@ -65,8 +65,9 @@ bool SchemeFiles::saveScheme() {
 bool SchemeFiles::saveSchemeTo(const QString& path) {
     Scheme s;
     s.input = window_.filterInput();
-    s.tolerance = normaliseTolerance(window_.toleranceText(0).toStdString(), window_.toleranceText(1).toStdString())
-                      .tolerance;
+    s.tolerance =
+        normaliseTolerance(window_.toleranceText(0).toStdString(), window_.toleranceText(1).toStdString())
+            .tolerance;
     QString error;
     if (!writeFileAtomically(path, QByteArray::fromStdString(numsift::saveScheme(s)), &error)) {
         tell("方案没有保存：" + error.toStdString() + "\r\n" + path.toStdString(), MessageIcon::Exclamation);
@@ -86,8 +87,8 @@ bool SchemeFiles::loadScheme() {
 bool SchemeFiles::loadSchemeFrom(const QString& path) {
     const TextFileResult file = readTextFile(path);
     if (!file.ok) {
-        tell("无法载入方案：" + file.error.toStdString() + "\r\n" + path.toStdString(), MessageIcon::Exclamation,
-             kImportTitle);
+        tell("无法载入方案：" + file.error.toStdString() + "\r\n" + path.toStdString(),
+             MessageIcon::Exclamation, kImportTitle);
         return false;
     }
     // The whole file is checked before any control changes.

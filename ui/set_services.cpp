@@ -9,8 +9,10 @@ settools::FileReader textFileReader() {
         const TextFileResult r = readTextFile(QString::fromStdString(path));
         settools::FileText file;
         file.ok = r.ok;
-        if (r.ok) file.text = r.text.toStdString();
-        else file.error = r.error.toStdString();
+        if (r.ok)
+            file.text = r.text.toStdString();
+        else
+            file.error = r.error.toStdString();
         return file;
     };
 }

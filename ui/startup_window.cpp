@@ -21,8 +21,10 @@ void centreOnScreen(QWidget* window) {
     if (!screen) screen = QGuiApplication::primaryScreen();
     if (!screen) return;
     const QRect area = screen->geometry();
-    const QSize size = window->frameGeometry().size().isValid() ? window->frameGeometry().size() : window->size();
-    window->move(area.left() + (area.width() - size.width()) / 2, area.top() + (area.height() - size.height()) / 2);
+    const QSize size =
+        window->frameGeometry().size().isValid() ? window->frameGeometry().size() : window->size();
+    window->move(area.left() + (area.width() - size.width()) / 2,
+                 area.top() + (area.height() - size.height()) / 2);
 }
 
 StartupWindow::Checks StartupWindow::nativeChecks() {
@@ -77,10 +79,14 @@ void StartupWindow::tick() {
         return;
     }
     const int before = ticks_++;
-    if (before == 0) check1();
-    else if (ticks_ == 2) extract();
-    else if (ticks_ == 3) install();
-    else if (ticks_ == 4) check2();
+    if (before == 0)
+        check1();
+    else if (ticks_ == 2)
+        extract();
+    else if (ticks_ == 3)
+        install();
+    else if (ticks_ == 4)
+        check2();
 }
 
 void StartupWindow::check1() {

@@ -16,7 +16,8 @@ QCheckBox* placeCheck(QWidget* parent, const QString& caption, const QRect& geom
     return c;
 }
 
-QPushButton* placeButton(QWidget* parent, const QString& caption, const QRect& geometry, const QString& name) {
+QPushButton* placeButton(QWidget* parent, const QString& caption, const QRect& geometry,
+                         const QString& name) {
     auto* b = new QPushButton(caption, parent);
     b->setGeometry(geometry);
     b->setObjectName(name);

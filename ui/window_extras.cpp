@@ -46,7 +46,8 @@ WindowExtras::WindowExtras(MainWindow& window) : QObject(&window), window_(windo
     access.filterInput = [&window] { return window.filterInput(); };
     access.base = [&window] { return window.numberSets().base(); };
     access.tolerance = [&window] {
-        return normaliseTolerance(window.toleranceText(0).toStdString(), window.toleranceText(1).toStdString())
+        return normaliseTolerance(window.toleranceText(0).toStdString(),
+                                  window.toleranceText(1).toStdString())
             .tolerance;
     };
     QWidget* pageParent = window.page(1)->parentWidget();

@@ -3,8 +3,7 @@
 
 namespace numsift::ui::texts {
 
-inline constexpr const char* kBankerCountRefused =
-    "选择的胆码个数不对！个数不能大于已选择的胆码数量！";
+inline constexpr const char* kBankerCountRefused = "选择的胆码个数不对！个数不能大于已选择的胆码数量！";
 
 inline constexpr const char* kBankerHelp =
     "胆组说明\r\n"

@@ -32,8 +32,10 @@ FilterInput everyConditionActive() {
         for (int d = 0; d < 4; ++d) in.banker[g].digits[(g + 3 * d) % 10] = true;
         in.banker[g].counts[0] = in.banker[g].counts[1] = in.banker[g].counts[2] = true;
     }
-    in.bigSmallKill = {classPatternCaption(ClassKind::BigSmall, 0), classPatternCaption(ClassKind::BigSmall, 31)};
-    in.oddEvenKill = {classPatternCaption(ClassKind::OddEven, 0), classPatternCaption(ClassKind::OddEven, 21)};
+    in.bigSmallKill = {classPatternCaption(ClassKind::BigSmall, 0),
+                       classPatternCaption(ClassKind::BigSmall, 31)};
+    in.oddEvenKill = {classPatternCaption(ClassKind::OddEven, 0),
+                      classPatternCaption(ClassKind::OddEven, 21)};
     in.primeCompositeKill = {classPatternCaption(ClassKind::PrimeComposite, 0)};
     for (int i = 0; i < 243; i += 7) in.roadKill.push_back(roadCaption(i));
     for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));

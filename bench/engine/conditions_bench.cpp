@@ -40,7 +40,8 @@ Scheme everything() {
     kill.resize(20000);
     std::sort(kill.begin(), kill.end());
     in.straightKill.text = formatNumbers(kill, kListLineWidth);
-    for (int r = 0; r < 5; ++r) in.positionalKill[static_cast<std::size_t>(r)][static_cast<std::size_t>(r)] = true;
+    for (int r = 0; r < 5; ++r)
+        in.positionalKill[static_cast<std::size_t>(r)][static_cast<std::size_t>(r)] = true;
     in.sumTailKill[0] = in.sumTailKill[5] = true;
     in.sumValueKill.text = "00 01 02 43 44 45";
     in.spanKill[0] = in.spanKill[1] = in.spanKill[9] = true;
@@ -54,8 +55,9 @@ Scheme everything() {
     in.primeCompositeKill = {"质质质质质", "合合合合合"};
     in.roadKill = {"00000", "11111", "22222", "01201", "12012"};
     for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
-    for (int k : {1, 2, 3, 4}) in.ratioButtons[static_cast<std::size_t>(k)] = in.ratioButtons[static_cast<std::size_t>(6 + k)] =
-                                    in.ratioButtons[static_cast<std::size_t>(12 + k)] = true;
+    for (int k : {1, 2, 3, 4})
+        in.ratioButtons[static_cast<std::size_t>(k)] = in.ratioButtons[static_cast<std::size_t>(6 + k)] =
+            in.ratioButtons[static_cast<std::size_t>(12 + k)] = true;
     in.ratioButtons[18] = in.ratioButtons[19] = in.ratioButtons[20] = true;
     std::string junk, positional;
     for (int i = 0; i < 300; ++i) {

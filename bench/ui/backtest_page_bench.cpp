@@ -33,7 +33,9 @@ QString pastDraws(int n) {
     std::uint32_t x = 7;
     for (int i = 0; i < n; ++i) {
         x = x * 1103515245u + 12345u;
-        text += QStringLiteral("%1 %2\n").arg(2000000 + i).arg(QString::fromStdString(numberText((x >> 8) % kNumberSpace)));
+        text += QStringLiteral("%1 %2\n")
+                    .arg(2000000 + i)
+                    .arg(QString::fromStdString(numberText((x >> 8) % kNumberSpace)));
     }
     return text;
 }
@@ -45,7 +47,9 @@ struct PageFixture {
 
     explicit PageFixture(int draws)
         : page(PanelAccess{[] { return true; }, [] { return someConditions(); }, [] { return NumberSet{}; },
-                           [] { return Tolerance{0, 1}; }},
+                           [] {
+                               return Tolerance{0, 1};
+                           }},
                PageServices{&messages, &clipboard, nullptr}) {
         page.resize(797, 621);
         page.show();

@@ -62,7 +62,10 @@ void BM_PasteAllIntoBase(benchmark::State& state) {
         page.txtBase()->selectAll();
         page.txtBase()->paste();
         settle(page.txtBase());
-        if (page.lblBase()->text() != QLatin1String("100000")) state.SkipWithError(("count not shown: " + page.lblBase()->text().toStdString() + (page.binding()->pasteIntercepted() ? " i" : " n")).c_str());
+        if (page.lblBase()->text() != QLatin1String("100000"))
+            state.SkipWithError(("count not shown: " + page.lblBase()->text().toStdString() +
+                                 (page.binding()->pasteIntercepted() ? " i" : " n"))
+                                    .c_str());
     }
 }
 BENCHMARK(BM_PasteAllIntoBase)->Unit(benchmark::kMillisecond);
@@ -117,7 +120,8 @@ void BM_UnionOfTwoFullSets(benchmark::State& state) {
         page.txtJoin(side)->setPlainText(all);
         f.store.setCurrentSide(side);
         page.txtJoin(side)->setPlainText(
-            QString::fromStdString(f.store.parse(all.toStdString(), ParseTarget::Intersection, false)).remove('\r'));
+            QString::fromStdString(f.store.parse(all.toStdString(), ParseTarget::Intersection, false))
+                .remove('\r'));
     }
     for (auto _ : state) {
         f.messages.shown.clear();

@@ -38,8 +38,8 @@ FilterInput everyCondition() {
     in.oddEvenKill = {"偶偶偶偶偶"};
     in.primeCompositeKill = {"质质质质质"};
     in.roadKill = {"00000"};
-    in.shapeKill = {"上山", "下山", "AAAAA", "不连", "2连", "3连", "4连", "5连",
-                    "AABCD", "AABBC", "AAABC", "AAABB", "AAAAB", "ABCDE"};
+    in.shapeKill = {"上山", "下山",  "AAAAA", "不连",  "2连",   "3连",   "4连",
+                    "5连",  "AABCD", "AABBC", "AAABC", "AAABB", "AAAAB", "ABCDE"};
     for (int i = 0; i < 27; ++i) in.ratioButtons[i] = i % 6 != 5;
     const char* compound[8] = {"17*235*12*789*01", "23", "233", "2406", "01", "012", "0123", "12***"};
     for (int i = 0; i < 8; ++i) in.compound[i] = {compound[i], hints::kCompose[i]};
@@ -113,7 +113,8 @@ BENCHMARK(BM_PageClickCopies1000)->Unit(benchmark::kMillisecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
+    qputenv("QT_QPA_PLATFORM",
+            qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen") : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
     setUpApplication(app);
     benchmark::Initialize(&argc, argv);

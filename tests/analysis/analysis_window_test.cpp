@@ -164,7 +164,8 @@ private slots:
 
     void loadingClearsWhatTheSchemeLeavesOut() {
         setSomeConditions();
-        writeFile(path("small.json"), R"({"numsift": 1, "sumTailKill": "5", "compound": {"kill2": "45,67"}})");
+        writeFile(path("small.json"),
+                  R"({"numsift": 1, "sumTailKill": "5", "compound": {"kill2": "45,67"}})");
         QVERIFY(extras->schemeFiles().loadSchemeFrom(path("small.json")));
         const FilterInput in = w->filterInput();
         QVERIFY(in.sumTailKill[5] && !in.sumTailKill[0]);
@@ -182,8 +183,9 @@ private slots:
         setSomeConditions();
         w->setToleranceTexts(QStringLiteral("1"), QStringLiteral("2"));
         const FilterInput before = w->filterInput();
-        writeFile(path("bad.json"),
-                  R"({"numsift": 1, "tolerance": [0, 3], "sumTailKill": "9", "roadKill": ["00000", "01203"]})");
+        writeFile(
+            path("bad.json"),
+            R"({"numsift": 1, "tolerance": [0, 3], "sumTailKill": "9", "roadKill": ["00000", "01203"]})");
         choose(path("bad.json"));
         QVERIFY(!extras->schemeFiles().loadScheme());
         QCOMPARE(messages->shown.size(), std::size_t(1));
@@ -343,7 +345,8 @@ private slots:
         QVERIFY(clipboard->content.find("验证期数\t" + std::to_string(values.size())) != std::string::npos);
         click(member("cmdCopyBacktest", 1));
         QVERIFY(clipboard->content.starts_with("步骤\t条件\t标记候选"));
-        QCOMPARE(std::count(clipboard->content.begin(), clipboard->content.end(), '\n'), int(r->columns.size()) + 1);
+        QCOMPARE(std::count(clipboard->content.begin(), clipboard->content.end(), '\n'),
+                 int(r->columns.size()) + 1);
     }
 
     void backtestNeedsDraws() {
@@ -364,7 +367,8 @@ private slots:
         click(member("cmdTab", 12));
         auto* page = find<PageBacktest>("fraBacktest");
         // GB18030 text: "第2026120期 35789", a header line "开奖".
-        writeFile(path("draws.txt"), QByteArray("\xBF\xAA\xBD\xB1\r\n\xB5\xDA" "2026120\xC6\xDA 35789\r\n54321\r\n"));
+        writeFile(path("draws.txt"), QByteArray("\xBF\xAA\xBD\xB1\r\n\xB5\xDA"
+                                                "2026120\xC6\xDA 35789\r\n54321\r\n"));
         choose(path("draws.txt"));
         click(member("cmdDraws", 1));
         QCOMPARE(files->requests.back().filter, std::string("文本文件|*.txt"));

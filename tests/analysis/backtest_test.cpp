@@ -77,8 +77,9 @@ TEST(Backtest, HandWorkedCaseOfThreeChecksAndFiveDraws) {
               "2026003\t07771\t2\t淘汰\t首位0、尾奇\n"
               "2026004\t98764\t0\t保留\t\n"
               "\t55555\t2\t淘汰\t尾奇、同首二\n");
-    EXPECT_EQ(backtestSummaryText(r, "\r\n"),
-              "验证期数\t5\r\n保留\t2（40.00%）\r\n最长连续未中\t2\r\n结果注数\t90000（90.00%）\r\n容错\t0-1\r\n");
+    EXPECT_EQ(
+        backtestSummaryText(r, "\r\n"),
+        "验证期数\t5\r\n保留\t2（40.00%）\r\n最长连续未中\t2\r\n结果注数\t90000（90.00%）\r\n容错\t0-1\r\n");
 }
 
 TEST(Backtest, ToleranceLowerBoundAlsoDropsDrawsThatFailTooFew) {
@@ -113,7 +114,8 @@ TEST(Backtest, DrawOutsideTheBaseSetIsNotKeptButStillDiagnosed) {
 }
 
 TEST(Backtest, FlagsAConditionThatKillsDrawsFarBeyondItsShareOfCandidates) {
-    const std::array<RunStep, 2> steps = {{{3, "尾奇", testing::lastOdd}, {9, "三同首", testing::firstThreeSame}}};
+    const std::array<RunStep, 2> steps = {
+        {{3, "尾奇", testing::lastOdd}, {9, "三同首", testing::firstThreeSame}}};
     // 三同首 marks 1 % of the numbers but three of six draws.
     const std::vector<Draw> draws = parseDraws("11112\n22203\n33314\n12345\n54320\n67890\n").draws;
     const BacktestReport r = backtest(steps, FilterInput{}, NumberSet{}, Tolerance{0, 0}, draws);
@@ -124,7 +126,8 @@ TEST(Backtest, FlagsAConditionThatKillsDrawsFarBeyondItsShareOfCandidates) {
     // 尾奇 marks half of everything and two of six draws: no blame.
     EXPECT_EQ(r.columns[0].drawsMarked, 2u);
     EXPECT_FALSE(r.columns[0].overKills);
-    EXPECT_NE(backtestColumnTable(r, "\n").find("9\t三同首\t1000\t1.00%\t3\t50.00%\t0.1\t是\n"), std::string::npos);
+    EXPECT_NE(backtestColumnTable(r, "\n").find("9\t三同首\t1000\t1.00%\t3\t50.00%\t0.1\t是\n"),
+              std::string::npos);
 }
 
 TEST(Backtest, NoDrawsAndNoConditions) {

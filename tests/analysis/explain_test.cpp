@@ -89,7 +89,9 @@ TEST(Explain, AgreesWithTheFullRun) {
 TEST(Explain, ParsesOneTypedNumber) {
     EXPECT_EQ(parseSingleNumber("00042"), 42u);
     EXPECT_EQ(parseSingleNumber("  35789\r\n"), 35789u);
-    EXPECT_EQ(parseSingleNumber("\xEF\xBC\x91\xEF\xBC\x92" "345"), 12345u);
+    EXPECT_EQ(parseSingleNumber("\xEF\xBC\x91\xEF\xBC\x92"
+                                "345"),
+              12345u);
     for (const char* bad : {"", "1234", "123456", "12 345", "12a45", "-1234", "１２３４", "\xEF\xBC"})
         EXPECT_FALSE(parseSingleNumber(bad).has_value()) << bad;
 }

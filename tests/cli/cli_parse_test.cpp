@@ -34,7 +34,10 @@ TEST(CliParse, LayoutsByTarget) {
 TEST(CliParse, FilesInChineseWindowsEncodingAndErrors) {
     QTemporaryDir dir;
     // GBK with full-width separators.
-    const std::string gbk = writeTemp(dir, "gbk.txt", QByteArray("54321\xA3\xAC" "12345\xA3\xBB" "00007\xA1\xA2"));
+    const std::string gbk = writeTemp(dir, "gbk.txt",
+                                      QByteArray("54321\xA3\xAC"
+                                                 "12345\xA3\xBB"
+                                                 "00007\xA1\xA2"));
     CliRun r = runCli({"parse", gbk});
     EXPECT_EQ(r.exitCode, 0);
     EXPECT_EQ(r.out, "00007 12345 54321\r\n");

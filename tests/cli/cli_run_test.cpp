@@ -21,10 +21,13 @@ protected:
     }
 };
 
-std::size_t lines(const std::string& s) { return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n')); }
+std::size_t lines(const std::string& s) {
+    return static_cast<std::size_t>(std::count(s.begin(), s.end(), '\n'));
+}
 
 TEST_F(CliRun_, RunPrintsTheResultSet) {
-    const std::string scheme = file("s.json", R"({"numsift": 1, "tolerance": [1, 1], "compound": {"positional": "12***"}})");
+    const std::string scheme =
+        file("s.json", R"({"numsift": 1, "tolerance": [1, 1], "compound": {"positional": "12***"}})");
     CliRun r = runCli({"run", scheme});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(lines(r.out), 1000u);

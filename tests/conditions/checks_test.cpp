@@ -182,7 +182,8 @@ TEST(ClassPatterns, ExampleCaptions) {
 
 TEST(ClassPatterns, AllTickedKillsEverything) {
     FilterInput in;
-    for (int i = 0; i < kClassPatternCount; ++i) in.bigSmallKill.push_back(classPatternCaption(ClassKind::BigSmall, i));
+    for (int i = 0; i < kClassPatternCount; ++i)
+        in.bigSmallKill.push_back(classPatternCaption(ClassKind::BigSmall, i));
     Checked run(in);
     EXPECT_EQ(run.marked(), 100000u);
     EXPECT_TRUE(run.r.result.empty());
@@ -216,7 +217,8 @@ TEST(SpecialShapes, OneColumnPerTickedBoxInRunOrder) {
     EXPECT_EQ(run.column(1).step, 9);
     EXPECT_EQ(run.failCount("12345"), 2);
     Checked tolerant(in, {}, {0, 1});
-    EXPECT_TRUE(std::find(tolerant.r.result.begin(), tolerant.r.result.end(), 12345u) == tolerant.r.result.end());
+    EXPECT_TRUE(std::find(tolerant.r.result.begin(), tolerant.r.result.end(), 12345u) ==
+                tolerant.r.result.end());
 }
 
 TEST(Ratios, KeepSelectedRatios) {
@@ -356,8 +358,14 @@ TEST(RunOrder, EveryConditionAddsThirtySevenColumns) {
     in.roadKill = {"00000"};
     for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
     in.ratioButtons[0] = in.ratioButtons[6] = in.ratioButtons[12] = in.ratioButtons[18] = true;
-    in.compound = {HintedText{"1*2*3*4*5", ""}, {"12", ""}, {"123", ""}, {"1234", ""},
-                   {"12", ""},                  {"123", ""}, {"1234", ""}, {"1****", ""}};
+    in.compound = {HintedText{"1*2*3*4*5", ""},
+                   {"12", ""},
+                   {"123", ""},
+                   {"1234", ""},
+                   {"12", ""},
+                   {"123", ""},
+                   {"1234", ""},
+                   {"1****", ""}};
     Checked run(in);
     ASSERT_EQ(run.columns(), 37u);
     int lastStep = 0;
@@ -392,8 +400,14 @@ TEST(RunOrder, BaseSetMarksMatchTheWholeSpace) {
     in.roadKill = {"01201", "22100"};
     for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
     in.ratioButtons[3] = in.ratioButtons[8] = in.ratioButtons[14] = in.ratioButtons[22] = true;
-    in.compound = {HintedText{"17*235*12*789*01", ""}, {"12 34", ""}, {"567", ""}, {"24061387", ""},
-                   {"90", ""},                         {"135", ""}, {"2468", ""},   {"1***7 *9*9*", ""}};
+    in.compound = {HintedText{"17*235*12*789*01", ""},
+                   {"12 34", ""},
+                   {"567", ""},
+                   {"24061387", ""},
+                   {"90", ""},
+                   {"135", ""},
+                   {"2468", ""},
+                   {"1***7 *9*9*", ""}};
     Checked whole(in);
     ASSERT_EQ(whole.columns(), 37u);
     NumberSet base;

@@ -67,15 +67,15 @@ TEST(EntryNormaliser, LineBreaksAfterDroppedItems) {
 
 TEST(EntryNormaliser, CompoundLinesOfBoxZero) {
     EXPECT_TRUE(accepted("17*235*12*789*01", box(0)));
-    EXPECT_TRUE(accepted("1****", box(0)));                  // empty groups are allowed
-    EXPECT_FALSE(accepted("****", box(0)));                  // too short
-    EXPECT_FALSE(accepted("17*235*12*789", box(0)));         // three markers
-    EXPECT_FALSE(accepted("17*235*12*789*01*5", box(0)));    // five markers
+    EXPECT_TRUE(accepted("1****", box(0)));                // empty groups are allowed
+    EXPECT_FALSE(accepted("****", box(0)));                // too short
+    EXPECT_FALSE(accepted("17*235*12*789", box(0)));       // three markers
+    EXPECT_FALSE(accepted("17*235*12*789*01*5", box(0)));  // five markers
     EXPECT_FALSE(accepted("17*2a5*12*789*01", box(0)));
     EXPECT_TRUE(accepted(std::string(45, '1').insert(9, "*").insert(19, "*").insert(29, "*").insert(39, "*"),
-                         box(0)));                            // 49 characters
+                         box(0)));  // 49 characters
     EXPECT_FALSE(accepted(std::string(46, '1').insert(9, "*").insert(19, "*").insert(29, "*").insert(39, "*"),
-                          box(0)));                           // 50 characters
+                          box(0)));  // 50 characters
     // One line per compound.
     EXPECT_EQ(normaliseEntry("1*2*3*4*5 6*7*8*9*0", box(0)), "1*2*3*4*5 \r\n6*7*8*9*0");
 }
@@ -102,9 +102,11 @@ TEST(EntryNormaliser, FourDigitBoxesAndSumValues) {
 }
 
 TEST(EntryValidation, QuestionTextCarriesTheHint) {
-    const std::string base = "输入的内容不符合格式要求！是否自动清空？\r\n\r\n点【是】自动清空，点【否】返回修改";
+    const std::string base =
+        "输入的内容不符合格式要求！是否自动清空？\r\n\r\n点【是】自动清空，点【否】返回修改";
     EXPECT_EQ(validateEntry("1", box(1), "").question, base);
-    EXPECT_EQ(validateEntry("1", box(3), hints::kCompose[3]).question, base + "\r\n\r\n" + hints::kCompose[3]);
+    EXPECT_EQ(validateEntry("1", box(3), hints::kCompose[3]).question,
+              base + "\r\n\r\n" + hints::kCompose[3]);
     EXPECT_EQ(validateEntry("12", box(1), "").question, "");
 }
 

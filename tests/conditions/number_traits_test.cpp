@@ -29,7 +29,8 @@ TEST(NumberTraits, ShapeClassesSplitAllNumbers) {
         const std::uint16_t s = t.shapes[v];
         int runs = 0, reps = 0;
         for (int b : {kShapeNoRun, kShapeRun2, kShapeRun3, kShapeRun4, kShapeRun5}) runs += s >> b & 1;
-        for (int b : {kShapeABCDE, kShapeAABCD, kShapeAABBC, kShapeAAABC, kShapeAAABB, kShapeAAAAB, kShapeAAAAA})
+        for (int b :
+             {kShapeABCDE, kShapeAABCD, kShapeAABBC, kShapeAAABC, kShapeAAABB, kShapeAAAAB, kShapeAAAAA})
             reps += s >> b & 1;
         ASSERT_EQ(runs, 1) << v;
         ASSERT_EQ(reps, 1) << v;
@@ -72,8 +73,9 @@ TEST(NumberTraits, ShapeExamples) {
         int box;
         const char* a;
         const char* b;
-    } reps[] = {{kShapeABCDE, "21684", "12345"}, {kShapeAABCD, "11546", "14561"}, {kShapeAABBC, "11225", "12152"},
-                {kShapeAAABC, "11154", "15141"}, {kShapeAAABB, "11155", "15115"}, {kShapeAAAAB, "11115", "15111"},
+    } reps[] = {{kShapeABCDE, "21684", "12345"}, {kShapeAABCD, "11546", "14561"},
+                {kShapeAABBC, "11225", "12152"}, {kShapeAAABC, "11154", "15141"},
+                {kShapeAAABB, "11155", "15115"}, {kShapeAAAAB, "11115", "15111"},
                 {kShapeAAAAA, "11111", "88888"}};
     for (const auto& r : reps) {
         EXPECT_TRUE(has(r.a, r.box)) << r.a;

@@ -45,9 +45,12 @@ TEST(Scheme, ExampleLoads) {
 
 TEST(Scheme, SaveListsEveryKeyAndIsStable) {
     const std::string empty = saveScheme(emptyScheme());
-    const char* keys[] = {"numsift", "tolerance", "straightKill", "positionalKill", "sumTailKill", "sumValueKill",
-                          "spanKill", "digitKill", "banker", "bigSmallKill", "oddEvenKill", "primeCompositeKill",
-                          "roadKill", "shapeKill", "bigSmallRatio", "oddEvenRatio", "primeCompositeRatio", "acKill",
+    const char* keys[] = {"numsift",        "tolerance",           "straightKill",
+                          "positionalKill", "sumTailKill",         "sumValueKill",
+                          "spanKill",       "digitKill",           "banker",
+                          "bigSmallKill",   "oddEvenKill",         "primeCompositeKill",
+                          "roadKill",       "shapeKill",           "bigSmallRatio",
+                          "oddEvenRatio",   "primeCompositeRatio", "acKill",
                           "compound"};
     std::size_t last = 0;
     for (const char* k : keys) {
@@ -88,8 +91,8 @@ TEST(Scheme, TextsAreNormalisedAndHintsCountAsEmpty) {
     EXPECT_EQ(in.compound[6].text, "2406 240613");
     EXPECT_EQ(in.compound[0].text, "");  // the hint text counts as empty
 
-    const SchemeLoad hint = loadScheme(std::string(R"({"numsift": 1, "straightKill": )") +
-                                       "\"" + hints::kStraightKill + "\"}");
+    const SchemeLoad hint =
+        loadScheme(std::string(R"({"numsift": 1, "straightKill": )") + "\"" + hints::kStraightKill + "\"}");
     ASSERT_TRUE(hint.ok) << hint.error;
     EXPECT_EQ(hint.scheme.input.straightKill.text, "");
 }
@@ -114,7 +117,8 @@ TEST(Scheme, ErrorsNameKeyAndItem) {
         {R"({"numsift": 1, "tolerance": [true, 1]})", "tolerance: 应为整数"},
         {R"({"numsift": 1, "tolerance": [1]})", "tolerance: 应为 [下限, 上限]"},
         {R"({"numsift": 1, "positionalKill": ["", "", "", ""]})", "positionalKill: 应为 5 个"},
-        {R"({"numsift": 1, "positionalKill": ["", "", "x", "", ""]})", "positionalKill[2]: \"x\" 不是 0–9 的数字"},
+        {R"({"numsift": 1, "positionalKill": ["", "", "x", "", ""]})",
+         "positionalKill[2]: \"x\" 不是 0–9 的数字"},
         {R"({"numsift": 1, "sumTailKill": "1大"})", "sumTailKill: \"大\" 不是 0–9 的数字"},
         {R"({"numsift": 1, "digitKill": 5})", "digitKill: 应为字符串"},
         {R"({"numsift": 1, "sumValueKill": "01 46"})", "sumValueKill: \"46\" 不符合格式要求"},
@@ -127,8 +131,10 @@ TEST(Scheme, ErrorsNameKeyAndItem) {
         {R"({"numsift": 1, "banker": {"groups": [{"digits": "1", "counts": "6"}]}})",
          "banker.groups[0].counts: \"6\" 不是 0–5 的数字"},
         {R"({"numsift": 1, "banker": {"countRepeats": 1}})", "banker.countRepeats: 应为true 或 false"},
-        {R"({"numsift": 1, "banker": {"groups": [{"digit": "1"}]}})", "banker.groups[0]: \"digit\" 是未知的键"},
-        {R"({"numsift": 1, "banker": {"groups": [{},{},{},{},{},{},{},{},{},{},{}]}})", "banker.groups: 最多 10 组"},
+        {R"({"numsift": 1, "banker": {"groups": [{"digit": "1"}]}})",
+         "banker.groups[0]: \"digit\" 是未知的键"},
+        {R"({"numsift": 1, "banker": {"groups": [{},{},{},{},{},{},{},{},{},{},{}]}})",
+         "banker.groups: 最多 10 组"},
         {R"({"numsift": 1, "acKill": [0]})", "acKill: 应为 1–9 的整数"},
         {R"({"numsift": 1, "acKill": [true]})", "acKill: 应为整数"},
         {R"([1])", "应为 JSON 对象"},
@@ -148,8 +154,10 @@ TEST(Scheme, BankerGroupsKeepTheirPlaces) {
     s.input.banker[0].counts[0] = true;  // counts without digits are panel state too
     s.input.countRepeats = true;
     const std::string saved = saveScheme(s);
-    EXPECT_NE(saved.find(R"("groups": [{"digits": "", "counts": "0"}, {"digits": "", "counts": ""}, {"digits": "7", "counts": ""}])"),
-              std::string::npos)
+    EXPECT_NE(
+        saved.find(
+            R"("groups": [{"digits": "", "counts": "0"}, {"digits": "", "counts": ""}, {"digits": "7", "counts": ""}])"),
+        std::string::npos)
         << saved;
     const SchemeLoad back = loadScheme(saved);
     ASSERT_TRUE(back.ok) << back.error;

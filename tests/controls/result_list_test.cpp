@@ -91,8 +91,7 @@ private slots:
         list.SetData(range(7));
         QCOMPARE(list.totalRows(), 2);
         QVERIFY(!list.scrollBarShown());
-        QCOMPARE(list.visibleLines(),
-                 QStringList({"00000 00001 00002 00003 00004", "00005 00006"}));
+        QCOMPARE(list.visibleLines(), QStringList({"00000 00001 00002 00003 00004", "00005 00006"}));
         // Rows fill the usable height exactly.
         QCOMPARE(list.rowHeight() * list.visibleRows(), double(list.height() - 6));
         QVERIFY(hasText(list));

@@ -47,9 +47,9 @@ TEST(FilterRun, BaseSetIsTheCandidateSource) {
 TEST(FilterRun, ToleranceWindowOnFailCounts) {
     const RunStep steps[] = {
         {1, "a", remainderCheck<2, 0>},  // even values fail
-        {2, "b", inactiveCheck},          // adds nothing
-        {3, "c", remainderCheck<3, 0>},   // multiples of 3 fail
-        {4, "d", remainderCheck<5, 0>},   // multiples of 5 fail
+        {2, "b", inactiveCheck},         // adds nothing
+        {3, "c", remainderCheck<3, 0>},  // multiples of 3 fail
+        {4, "d", remainderCheck<5, 0>},  // multiples of 5 fail
     };
     RunResult r = runChecks(steps, noInput(), {}, {0, 0});
     EXPECT_EQ(r.matrix.columnCount(), 3u);

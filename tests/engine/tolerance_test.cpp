@@ -8,12 +8,12 @@ TEST(Tolerance, ReadingABox) {
     EXPECT_EQ(readToleranceBox("0"), 0);
     EXPECT_EQ(readToleranceBox("07"), 7);
     EXPECT_EQ(readToleranceBox("99"), 99);
-    EXPECT_EQ(readToleranceBox(".5"), 0);   // halves to even
+    EXPECT_EQ(readToleranceBox(".5"), 0);  // halves to even
     EXPECT_EQ(readToleranceBox(".6"), 1);
     EXPECT_EQ(readToleranceBox("2.5"), 2);
     EXPECT_EQ(readToleranceBox("3.5"), 4);
     EXPECT_EQ(readToleranceBox("1."), 1);
-    EXPECT_EQ(readToleranceBox(""), 0);     // no number reads as 0
+    EXPECT_EQ(readToleranceBox(""), 0);  // no number reads as 0
     EXPECT_EQ(readToleranceBox("."), 0);
     EXPECT_EQ(readToleranceBox("abc"), 0);
     EXPECT_EQ(readToleranceBox("999999999999999999999999"), 255);

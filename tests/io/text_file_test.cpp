@@ -49,7 +49,11 @@ TEST(TextFile, EncodingsAllGiveTheSameNumbers) {
 
 TEST(TextFile, GbkWithFullWidthSeparators) {
     // "12345，54321；00001、" in GBK: ， = A3 AC, ； = A3 BB, 、 = A1 A2.
-    const QByteArray gbk("12345\xA3\xAC" "54321\xA3\xBB" "00001\xA1\xA2" "\xBA\xC5\xC2\xEB");  // 号码
+    const QByteArray gbk(
+        "12345\xA3\xAC"
+        "54321\xA3\xBB"
+        "00001\xA1\xA2"
+        "\xBA\xC5\xC2\xEB");  // 号码
     const QString s = decodeText(gbk);
     EXPECT_TRUE(s.contains(QStringLiteral("，")));
     EXPECT_TRUE(s.endsWith(QStringLiteral("号码")));

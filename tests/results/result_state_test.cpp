@@ -156,9 +156,12 @@ TEST_F(ResultFixture, GroupSizeRule) {
         const char* message;
     };
     const Case cases[] = {
-        {"999", 1000, kGroupSizeBelowMessage},  {"100001", 100000, kGroupSizeAboveMessage},
-        {"2500.5", 2500, nullptr},              {"2501.5", 2502, nullptr},
-        {"", 1000, kGroupSizeBelowMessage},     {"abc", 1000, kGroupSizeBelowMessage},
+        {"999", 1000, kGroupSizeBelowMessage},
+        {"100001", 100000, kGroupSizeAboveMessage},
+        {"2500.5", 2500, nullptr},
+        {"2501.5", 2502, nullptr},
+        {"", 1000, kGroupSizeBelowMessage},
+        {"abc", 1000, kGroupSizeBelowMessage},
         {"99999999999999999999", 100000, kGroupSizeAboveMessage},
     };
     for (const Case& c : cases) {

@@ -67,11 +67,12 @@ TEST(ImportFlow, FileWithoutNumbersEmptiesTheSetAndSaysSo) {
     EXPECT_EQ(r.count, 0u);
     EXPECT_EQ(f.store.baseCount(), 0u);
     ASSERT_EQ(f.messages.shown.size(), 1u);
-    EXPECT_EQ(f.messages.shown[0],
-              (Message{"导入提示",
-                       "选择的文件无内容，或不符合导入格式要求！\r\n\r\n导入的文件内容格式为 0000 1111 78901，\r\n"
-                       "号码之间可以是空格，逗号，分号，竖线或回车。",
-                       MessageIcon::Exclamation, MessageButtons::Ok}));
+    EXPECT_EQ(
+        f.messages.shown[0],
+        (Message{"导入提示",
+                 "选择的文件无内容，或不符合导入格式要求！\r\n\r\n导入的文件内容格式为 0000 1111 78901，\r\n"
+                 "号码之间可以是空格，逗号，分号，竖线或回车。",
+                 MessageIcon::Exclamation, MessageButtons::Ok}));
 }
 
 TEST(ImportFlow, CancelledDialogChangesNothing) {

@@ -38,7 +38,8 @@ TEST(NumberBoxes, LayoutOnlyBoxesLeaveEverySetAlone) {
     reparseBox(store, NumberBox::JoinB, "00003");
     const std::string seven = "00007 00006 00005 00004 00003 00002 00001";
     EXPECT_EQ(reparseBox(store, NumberBox::KillList, seven), "00001 00002 00003 00004 00005 \r\n00006 00007");
-    EXPECT_EQ(reparseBox(store, NumberBox::JoinResult, seven), "00001 00002 00003 00004 00005 \r\n00006 00007");
+    EXPECT_EQ(reparseBox(store, NumberBox::JoinResult, seven),
+              "00001 00002 00003 00004 00005 \r\n00006 00007");
     EXPECT_EQ(values(store.base()), std::vector<std::uint32_t>{1});
     EXPECT_EQ(values(store.intersection(0)), std::vector<std::uint32_t>{2});
     EXPECT_EQ(values(store.intersection(1)), std::vector<std::uint32_t>{3});
@@ -56,11 +57,13 @@ TEST(NumberBoxes, CountLaidOutCountsNumbers) {
     EXPECT_EQ(countLaidOut(""), 0u);
     EXPECT_EQ(countLaidOut("00001"), 1u);
     EXPECT_EQ(countLaidOut("00001 00002 00003 00004 00005 \r\n00006 00007"), 7u);
-    const std::string all = formatNumbers([] {
-        std::vector<std::uint32_t> v(100000);
-        for (std::uint32_t i = 0; i < v.size(); ++i) v[i] = i;
-        return v;
-    }(), 5);
+    const std::string all = formatNumbers(
+        [] {
+            std::vector<std::uint32_t> v(100000);
+            for (std::uint32_t i = 0; i < v.size(); ++i) v[i] = i;
+            return v;
+        }(),
+        5);
     EXPECT_EQ(countLaidOut(all), 100000u);
 }
 
@@ -68,7 +71,8 @@ TEST(PasteRule, SelectionInTheMiddleIsReplacedBeforeParsing) {
     NumberSetStore store;
     // Box "00001 00002 00003", selection "00002" replaced by "55555,44444".
     const std::string box = "00001 00002 00003";
-    const std::string out = pasteIntoBox(store, NumberBox::Base, box.substr(0, 6), "55555,44444", box.substr(11));
+    const std::string out =
+        pasteIntoBox(store, NumberBox::Base, box.substr(0, 6), "55555,44444", box.substr(11));
     EXPECT_EQ(out, "00001 00003 44444 55555");
     EXPECT_EQ(store.baseCount(), 4u);
 }
@@ -76,7 +80,8 @@ TEST(PasteRule, SelectionInTheMiddleIsReplacedBeforeParsing) {
 TEST(PasteRule, PasteRightAfterTheLastNumberKeepsBothNumbers) {
     NumberSetStore store;
     // The layout ends with its last number, so a paste at the end meets digits.
-    EXPECT_EQ(pasteIntoBox(store, NumberBox::Base, "00001 00007", "12345 54321", ""), "00001 00007 12345 54321");
+    EXPECT_EQ(pasteIntoBox(store, NumberBox::Base, "00001 00007", "12345 54321", ""),
+              "00001 00007 12345 54321");
     EXPECT_EQ(pasteIntoBox(store, NumberBox::Base, "", "12345", "00007 00009"), "00007 00009 12345");
     EXPECT_EQ(store.baseCount(), 3u);
 }

@@ -116,14 +116,15 @@ TEST(JoinCopy, CopiesTheResultOrSaysThereIsNothing) {
     EXPECT_EQ(clipboard.writes, 0);
     EXPECT_EQ(clipboard.content, "before");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0],
-              (Message{"Numsift", "最终注数为 0，请先进行交集合并！", MessageIcon::Information, MessageButtons::Ok}));
+    EXPECT_EQ(messages.shown[0], (Message{"Numsift", "最终注数为 0，请先进行交集合并！",
+                                          MessageIcon::Information, MessageButtons::Ok}));
 
     messages.shown.clear();
     EXPECT_TRUE(copyJoinResult("00001 12345", clipboard, messages));
     EXPECT_EQ(clipboard.content, "00001 12345");
     ASSERT_EQ(messages.shown.size(), 1u);
-    EXPECT_EQ(messages.shown[0], (Message{"Numsift", "号码已复制。", MessageIcon::Information, MessageButtons::Ok}));
+    EXPECT_EQ(messages.shown[0],
+              (Message{"Numsift", "号码已复制。", MessageIcon::Information, MessageButtons::Ok}));
 }
 
 TEST(JoinCopy, FailedClipboardWriteIsNotReportedAsCopied) {
@@ -151,6 +152,6 @@ TEST(SetOperations, ResultIsAppliedBeforeItsMessage) {
                     [&](const SetOperationOutcome& r) { order.push_back("apply:" + r.resultText); });
     runSetOperation(page.store, SetOperation::Intersection, page.a, page.b, sink, 5,
                     [&](const SetOperationOutcome& r) { order.push_back("apply:" + r.resultText); });
-    EXPECT_EQ(order, (std::vector<std::string>{"apply:00001 00002", "message:交集运算完成！最后结果注数 2", "apply:",
-                                               "message:很遗憾！交集运算后结果为0注。 "}));
+    EXPECT_EQ(order, (std::vector<std::string>{"apply:00001 00002", "message:交集运算完成！最后结果注数 2",
+                                               "apply:", "message:很遗憾！交集运算后结果为0注。 "}));
 }

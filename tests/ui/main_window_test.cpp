@@ -73,10 +73,11 @@ private slots:
         messages = new RecordingMessages;
         clipboard = new MemoryClipboard;
         opened.clear();
-        w = std::make_unique<MainWindow>(WindowServices{messages, clipboard, nullptr, [this](const QString& p) {
-                                                            opened.push_back(p);
-                                                            return editorStarts;
-                                                        }});
+        w = std::make_unique<MainWindow>(
+            WindowServices{messages, clipboard, nullptr, [this](const QString& p) {
+                               opened.push_back(p);
+                               return editorStarts;
+                           }});
         w->show();
         QApplication::setActiveWindow(w.get());
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -145,7 +146,8 @@ private slots:
         QVERIFY(marker->isVisible());
         QVERIFY(!page->flashTimer()->isActive());
         const QRect box = member("txtCompose", 3)->geometry();
-        QCOMPARE(marker->pos(), box.topLeft() - QPoint(PageCompound::kFlashBorder, PageCompound::kFlashBorder));
+        QCOMPARE(marker->pos(),
+                 box.topLeft() - QPoint(PageCompound::kFlashBorder, PageCompound::kFlashBorder));
         QVERIFY(marker->geometry().contains(box));
     }
 
@@ -192,7 +194,8 @@ private slots:
         QCOMPARE(messages->shown[0].icon, MessageIcon::None);
         QCOMPARE(QString::fromStdString(messages->shown[0].text).split(QStringLiteral("\r\n")).size(), 11);
         QCOMPARE(messages->shown[1].icon, MessageIcon::Information);
-        const QStringList lines = QString::fromStdString(messages->shown[1].text).split(QStringLiteral("\r\n"));
+        const QStringList lines =
+            QString::fromStdString(messages->shown[1].text).split(QStringLiteral("\r\n"));
         QCOMPARE(lines.size(), 13);
         QCOMPARE(lines.first(), QString::fromUtf8("特别排除说明"));
     }
@@ -398,24 +401,24 @@ private slots:
         auto* kill = w->straightKillBox();
         focusInto(kill);
         QTest::keyClicks(kill, QStringLiteral("12345 54321"));
-        click(member("chkDW", 0));     // 万位 0
-        click(member("chkDW", 47));    // 个位 7
-        click(member("chkHKD", 5));    // sum tail 5
-        click(member("chkHKD", 10));   // span 0
+        click(member("chkDW", 0));    // 万位 0
+        click(member("chkDW", 47));   // 个位 7
+        click(member("chkHKD", 5));   // sum tail 5
+        click(member("chkHKD", 10));  // span 0
         auto* sums = find<EntryBox>("txtHKD");
         focusInto(sums);
         QTest::keyClicks(sums, QStringLiteral("00 45 20"));
         click(member("cmdDan", 1));
         click(member("cmdDan", 2));
         click(member("cmdDanCount", 1));
-        click(member("chkDX", 31));    // 小小小小小
+        click(member("chkDX", 31));  // 小小小小小
         click(member("chkJO", 10));
-        click(member("chkZH", 0));     // 质质质质质
-        click(member("chkEx", 0));     // 上山
-        click(member("chkEx", 12));    // ABCDE
-        click(member("cmdBi", 2));     // keep 2:3
-        click(member("cmdBi", 3));     // keep 3:2
-        click(member("cmdBi", 19));    // kill AC 2
+        click(member("chkZH", 0));   // 质质质质质
+        click(member("chkEx", 0));   // 上山
+        click(member("chkEx", 12));  // ABCDE
+        click(member("cmdBi", 2));   // keep 2:3
+        click(member("cmdBi", 3));   // keep 3:2
+        click(member("cmdBi", 19));  // kill AC 2
         click(member("cmdTab", 2));
         click(member("chk012", 0));
         click(member("cmdTab", 5));
@@ -477,7 +480,8 @@ private slots:
         click(member("cmdPage", 6));
         QCOMPARE(face(member("cmdPage", 2)), kRed);
         QCOMPARE(face(member("cmdPage", 6)), kGreen);
-        const QStringList copied = QString::fromStdString(clipboard->content).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        const QStringList copied = QString::fromStdString(clipboard->content)
+                                       .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
         QCOMPARE(copied.size(), 1000);
         QCOMPARE(copied.first(), QStringLiteral("06000"));
         QCOMPARE(copied.last(), QStringLiteral("06999"));
@@ -501,7 +505,9 @@ private slots:
         auto* viewer = w->findChild<QDialog*>(QStringLiteral("frmExport"));
         QVERIFY(viewer);
         QVERIFY(viewer->findChild<QLabel*>(QStringLiteral("lblExportPath"))->text().contains(opened[0]));
-        QVERIFY(viewer->findChild<QPlainTextEdit*>(QStringLiteral("txtExport"))->toPlainText().startsWith(QStringLiteral("00001 00002")));
+        QVERIFY(viewer->findChild<QPlainTextEdit*>(QStringLiteral("txtExport"))
+                    ->toPlainText()
+                    .startsWith(QStringLiteral("00001 00002")));
         QFile::remove(opened[0]);
     }
 

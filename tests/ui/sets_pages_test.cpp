@@ -53,7 +53,8 @@ struct Host {
         window.activateWindow();
     }
     void choose(const QString& path) {
-        dialogs.results.push_back(FileDialogResult{false, path.toStdString(), QFileInfo(path).fileName().toStdString()});
+        dialogs.results.push_back(
+            FileDialogResult{false, path.toStdString(), QFileInfo(path).fileName().toStdString()});
     }
     void leave() { elsewhere->setFocus(Qt::TabFocusReason); }
 };
@@ -222,8 +223,12 @@ void SetsPagesTest::baseImportEncodings_data() {
     QTest::newRow("utf-8 bom") << QByteArray("\xEF\xBB\xBF") + text.toUtf8();
     QTest::newRow("utf-16le bom") << utf16le(text);
     // GBK: "，" A3AC, "；" A3BB, "、" A1A2, plus a caption "号码" BAC5 C2EB.
-    QTest::newRow("gbk") << QByteArray("\xBA\xC5\xC2\xEB 54321\xA3\xAC" "12345\xA3\xBB" "00001\xA1\xA2" "99999\r\n"
-                                       "12345|00001 77777");
+    QTest::newRow("gbk") << QByteArray(
+        "\xBA\xC5\xC2\xEB 54321\xA3\xAC"
+        "12345\xA3\xBB"
+        "00001\xA1\xA2"
+        "99999\r\n"
+        "12345|00001 77777");
 }
 
 void SetsPagesTest::baseImportEncodings() {
@@ -251,7 +256,8 @@ void SetsPagesTest::baseImportEmptyFile() {
     QCOMPARE(page->lblBase()->text(), QString("0"));
     QCOMPARE(h.store.baseCount(), 0u);
     QCOMPARE(h.messages.shown.size(), size_t(1));
-    QCOMPARE(h.messages.shown[0], (Message{"导入提示", kFormatMessage, MessageIcon::Exclamation, MessageButtons::Ok}));
+    QCOMPARE(h.messages.shown[0],
+             (Message{"导入提示", kFormatMessage, MessageIcon::Exclamation, MessageButtons::Ok}));
     // A cancelled dialog afterwards changes nothing and shows nothing.
     page->setBaseText("12345");
     QTest::mouseClick(page->cmdBase(1), Qt::LeftButton);
@@ -332,7 +338,9 @@ void SetsPagesTest::killListPasteTypeAndImport() {
     QCOMPARE(box->entryText(), QString());
 
     QTemporaryDir dir;
-    h.choose(writeFile(dir, "kill.txt", "00006\xA3\xAC" "00005 00004 00003 00002 00001"));
+    h.choose(writeFile(dir, "kill.txt",
+                       "00006\xA3\xAC"
+                       "00005 00004 00003 00002 00001"));
     QTest::mouseClick(import, Qt::LeftButton);
     QCOMPARE(box->toPlainText(), QString("00001 00002 00003 00004 00005 \n00006"));
     QCOMPARE(h.store.baseCount(), 0u);
@@ -390,8 +398,8 @@ void SetsPagesTest::joinDisjointAndMissingSets() {
     page->cmdJoinClick(3);
     QCOMPARE(page->txtJoin(2)->toPlainText(), QString());
     QCOMPARE(page->lblJoin(2)->text(), QString("0"));
-    QCOMPARE(h.messages.shown.back(),
-             (Message{"Numsift", "很遗憾！交集运算后结果为0注。 ", MessageIcon::Exclamation, MessageButtons::Ok}));
+    QCOMPARE(h.messages.shown.back(), (Message{"Numsift", "很遗憾！交集运算后结果为0注。 ",
+                                               MessageIcon::Exclamation, MessageButtons::Ok}));
 }
 
 void SetsPagesTest::joinImportBAndResultBox() {
@@ -438,11 +446,13 @@ void SetsPagesTest::joinCopy() {
     auto* page = new PageJoin(&h.store, h.services(), &h.window);
     QTest::mouseClick(page->cmdJoin(2), Qt::LeftButton);
     QCOMPARE(h.clipboard.writes, 0);
-    QCOMPARE(QString::fromStdString(h.messages.shown.back().text), QString("最终注数为 0，请先进行交集合并！"));
+    QCOMPARE(QString::fromStdString(h.messages.shown.back().text),
+             QString("最终注数为 0，请先进行交集合并！"));
     page->txtJoin(2)->setPlainText("00001 00002 00003 00004 00005 \n00006");
     QTest::mouseClick(page->cmdJoin(2), Qt::LeftButton);
     QCOMPARE(h.clipboard.content, std::string("00001 00002 00003 00004 00005 \r\n00006"));
-    QCOMPARE(h.messages.shown.back(), (Message{"Numsift", "号码已复制。", MessageIcon::Information, MessageButtons::Ok}));
+    QCOMPARE(h.messages.shown.back(),
+             (Message{"Numsift", "号码已复制。", MessageIcon::Information, MessageButtons::Ok}));
 }
 
 void SetsPagesTest::closingTheWindowRemovesPasteInterception() {

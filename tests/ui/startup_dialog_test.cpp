@@ -102,12 +102,14 @@ void StartupDialogTest::startupRepairFails() {
     flogin.setChecks({[] { return false; }, [] { return false; }, [] { return true; }});
     QSignalSpy failed(&flogin, &StartupWindow::startupFailed);
     for (int i = 0; i < 4; ++i) flogin.tick();
-    QCOMPARE(lines(flogin.list1()).mid(4), (QStringList{"开始释放必要插件到跟目录下", "释放插件过程出现未知错误!", "开始注册"}));
+    QCOMPARE(lines(flogin.list1()).mid(4),
+             (QStringList{"开始释放必要插件到跟目录下", "释放插件过程出现未知错误!", "开始注册"}));
     QCOMPARE(failed.count(), 1);
     QCOMPARE(messages.shown.size(), size_t(1));
     QCOMPARE(QString::fromStdString(messages.shown[0].title), QString("错误提示"));
     QCOMPARE(QString::fromStdString(messages.shown[0].text),
-             QString("出现错误\r\n本机因为必要插件丢失，并且自动尝试修复不成功\r\n请截图保存，然后联系客服咨询解决办法"));
+             QString("出现错误\r\n本机因为必要插件丢失，并且自动尝试修复不成功\r\n请截图保存，然后联系客服咨"
+                     "询解决办法"));
     QVERIFY(!flogin.timer1()->isActive());
     flogin.tick();  // a late tick does nothing more
     QCOMPARE(messages.shown.size(), size_t(1));
