@@ -16,6 +16,7 @@
 #include "ui/page_base.h"
 #include "ui/page_join.h"
 #include "ui/set_pages.h"
+#include "ui/window_extras.h"
 
 namespace numsift {
 
@@ -24,6 +25,7 @@ int takeScreenshots(const QString& folder) {
     RecordingMessages messages;
     MemoryClipboard clipboard;
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
+    installWindowExtras(w);  // the menu bar and the backtest tab, as the program shows them
     w.show();
     QApplication::processEvents();
     bool ok = true;
