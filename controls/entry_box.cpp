@@ -142,6 +142,9 @@ protected:
         }
         if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonDblClick)
             return false;
+        // A new press: the release of a swallowed click, if it never came
+        // (the question box's own loop took it), must not eat this click's.
+        if (watched->isWidgetType()) RefusedClick::releasePending = false;
         if (RefusedClick::pressPending && watched->isWidgetType()) {
             RefusedClick::pressPending = false;
             RefusedClick::releasePending = true;
@@ -149,6 +152,7 @@ protected:
         }
         if (!watched->isWidgetType()) return false;
         QWidget* focused = QApplication::focusWidget();
+        if (!focused) return false;
         auto* box = qobject_cast<EntryBox*>(focused);
         FocusGuard* guard = box ? nullptr : guardOf(focused);
         if (box ? (!box->validator_ || box->validating_) : (!guard || guard->checking())) return false;

@@ -47,6 +47,9 @@ public:
     // always true.
     bool validate();
 
+    // Whether the box holds an edit its validator has not accepted yet.
+    bool hasUncheckedEdit() const { return validator_ && !validatedSinceEdit_; }
+
     // The text as the conditions see it: empty while it equals the hint.
     QString entryText() const;
     bool showingHint() const;

@@ -196,7 +196,19 @@ void MainWindow::setToleranceTexts(const QString& lower, const QString& upper) {
 }
 
 bool MainWindow::commitFocusedEntry() {
-    if (auto* box = qobject_cast<EntryBox*>(QApplication::focusWidget())) return box->validate();
+    QWidget* focused = QApplication::focusWidget();
+    if (auto* box = qobject_cast<EntryBox*>(focused)) return box->validate();
+    // A box can hold an unchecked edit without the focus: a click while the
+    // window was not active (after a message box, with no window manager to
+    // activate it again) moves the focus without a focus-out. Check those
+    // boxes now; a refused one takes the focus back.
+    for (EntryBox* box : findChildren<EntryBox*>()) {
+        if (!box->hasUncheckedEdit()) continue;
+        if (!box->validate()) {
+            box->setFocus(Qt::OtherFocusReason);
+            return false;
+        }
+    }
     return true;
 }
 

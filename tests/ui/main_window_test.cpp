@@ -293,6 +293,24 @@ private slots:
         QApplication::processEvents();
         QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("未开始过滤"));
         QCOMPARE(QApplication::focusWidget(), box);
+        // The same when the window has lost its activation meanwhile (a
+        // message box closed without a window manager to activate it again).
+        QWidget elsewhere;
+        elsewhere.show();
+        QApplication::setActiveWindow(&elsewhere);
+        QVERIFY(QApplication::focusWidget() != box);
+        messages->setNextAnswer(MessageAnswer::No);
+        click(member("cmdFilter", 0));
+        QApplication::processEvents();
+        QCOMPARE(messages->shown.size(), std::size_t(4));
+        QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("未开始过滤"));
+        messages->setNextAnswer(MessageAnswer::No);
+        w->startRun();
+        QCOMPARE(messages->shown.size(), std::size_t(5));
+        QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("未开始过滤"));
+        elsewhere.hide();
+        QApplication::setActiveWindow(w.get());
+        box->setFocus();
         // Yes keeps the valid items and lets the focus go.
         messages->setNextAnswer(MessageAnswer::Yes);
         click(other);
@@ -300,6 +318,27 @@ private slots:
         QVERIFY(other->isChecked());
         QCOMPARE(box->toPlainText().trimmed(), QStringLiteral("12"));
         QVERIFY(base(box) != kLightYellow);
+    }
+
+    void clickAfterARefusalWhoseReleaseWasLostStillActs() {
+        // A refused click whose release never reaches the window (the question
+        // box's own loop took it) must not swallow the release of the next click.
+        click(member("cmdTab", 5));
+        auto* box = member<EntryBox>("txtCompose", 1);
+        focusInto(box);
+        QTest::keyClicks(box, QStringLiteral("12 345"));
+        QPushButton* run = member<QPushButton>("cmdFilter", 0);
+        messages->setNextAnswer(MessageAnswer::No);
+        QTest::mousePress(run, Qt::LeftButton, {}, run->rect().center());
+        QApplication::processEvents();
+        QCOMPARE(messages->shown.size(), std::size_t(1));
+        QCOMPARE(QApplication::focusWidget(), box);
+        messages->setNextAnswer(MessageAnswer::Yes);
+        click(run);
+        QApplication::processEvents();
+        QCOMPARE(messages->shown.size(), std::size_t(2));
+        QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("过滤完毕！"));
+        QCOMPARE(box->toPlainText().trimmed(), QStringLiteral("12"));
     }
 
     void validEntryIsLaidOutSilently() {
