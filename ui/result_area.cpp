@@ -53,8 +53,9 @@ QLabel* swatch(QWidget* parent, const QColor& colour, const QRect& r) {
 }
 
 // Digits, "." and Backspace pass; every other character key is discarded.
+// Tab and Shift+Tab are not typed into the box: they move the focus on.
 bool isRefusedKey(const QKeyEvent* k) {
-    if (k->key() == Qt::Key_Backspace) return false;
+    if (k->key() == Qt::Key_Backspace || k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) return false;
     if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return k->matches(QKeySequence::Paste);
     const QString t = k->text();

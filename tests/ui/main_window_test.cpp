@@ -394,6 +394,38 @@ private slots:
         QCOMPARE(upper->text(), QStringLiteral("9"));
     }
 
+    void tabLeavesTheNumberBoxes() {
+        // Tab is no typed key: it moves the focus on, and leaving runs the
+        // box's own rule (group size applied, drawn number checked).
+        for (const char* name : {"txtWrong_0", "txtWrong_1"}) {
+            auto* e = find<QLineEdit>(QString::fromLatin1(name));
+            focusInto(e);
+            QTest::keyClick(e, Qt::Key_Tab);
+            QApplication::processEvents();
+            QVERIFY(QApplication::focusWidget() != e);
+        }
+        click(member("cmdFilter", 0));
+        auto* size = find<QLineEdit>("txtPage");
+        focusInto(size);
+        size->selectAll();
+        QTest::keyClicks(size, QStringLiteral("20000"));
+        QTest::keyClick(size, Qt::Key_Tab);
+        QApplication::processEvents();
+        QVERIFY(QApplication::focusWidget() != size);
+        QCOMPARE(w->resultArea()->pageButtonCount(), 5);
+        auto* drawn = find<QLineEdit>("txtLottoNumber");
+        focusInto(drawn);
+        QTest::keyClicks(drawn, QStringLiteral("1234."));
+        QTest::keyClick(drawn, Qt::Key_Tab);
+        QApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), drawn);
+        QCOMPARE(messages->shown.back().text, std::string("请输入5位数字组成的奖号！"));
+        drawn->setText(QStringLiteral("12345"));
+        QTest::keyClick(drawn, Qt::Key_Backtab, Qt::ShiftModifier);
+        QApplication::processEvents();
+        QVERIFY(QApplication::focusWidget() != drawn);
+    }
+
     void clearAllResetsConditionsOnly() {
         int baseCleared = 0;
         w->setBaseClearHook([&] { ++baseCleared; });
