@@ -31,7 +31,7 @@ std::string BuildCopyResult(const DataProvider& data, int first, int last, int w
 
 bool copyToClipboard(Clipboard& clipboard, MessageSink& messages, const std::string& text) {
     if (clipboard.setText(text)) return true;
-    messages.show({kCopyErrorTitle, kCopyErrorMessage, MessageIcon::Exclamation, MessageButtons::Ok});
+    messages.show({kCopyErrorTitle, kCopyErrorMessage, MessageIcon::None, MessageButtons::Ok});
     return false;
 }
 

@@ -47,8 +47,8 @@ private:
 // outside the data gives the empty text.
 std::string BuildCopyResult(const DataProvider& data, int first, int last, int width);
 
-// Puts text on the clipboard; on failure shows the copy error (OK button,
-// title "错误提示") and returns false.
+// Puts text on the clipboard; on failure shows the copy error (no icon, OK
+// button, title "错误提示") and returns false.
 bool copyToClipboard(Clipboard& clipboard, MessageSink& messages, const std::string& text);
 
 // Opens exported numbers in a text editor for the user (the window supplies

@@ -55,6 +55,7 @@ TEST(CopyText, ClipboardFailureIsReported) {
     EXPECT_EQ(messages.shown[0].title, "错误提示");
     EXPECT_EQ(messages.shown[0].text, "本次复制出现错误，请再复制一次");
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
 }
 
 TEST(GroupSelection, SortsDigitsAndMergesMultisets) {
