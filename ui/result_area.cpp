@@ -53,15 +53,14 @@ QLabel* swatch(QWidget* parent, const QColor& colour, const QRect& r) {
 }
 
 // Digits, "." and Backspace pass; every other character key is discarded.
-// Tab and Shift+Tab are not typed into the box: they move the focus on.
+// Keys that type nothing visible (Tab, Delete, which X11 reports as the DEL
+// character, and the arrows) are editing and focus keys and pass too.
 bool isRefusedKey(const QKeyEvent* k) {
-    if (k->key() == Qt::Key_Backspace || k->key() == Qt::Key_Tab || k->key() == Qt::Key_Backtab) return false;
+    if (k->key() == Qt::Key_Backspace) return false;
     if (k->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return k->matches(QKeySequence::Paste);
-    const QString t = k->text();
-    if (t.isEmpty()) return false;  // navigation keys: no character
-    for (QChar c : t)
-        if (!(c.isDigit() && c.unicode() < 128) && c != QLatin1Char('.')) return true;
+    for (QChar c : k->text())
+        if (c.isPrint() && !(c.isDigit() && c.unicode() < 128) && c != QLatin1Char('.')) return true;
     return false;
 }
 

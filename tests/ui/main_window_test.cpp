@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -394,12 +395,18 @@ private slots:
         QCOMPARE(upper->text(), QStringLiteral("9"));
     }
 
-    void tabLeavesTheNumberBoxes() {
-        // Tab is no typed key: it moves the focus on, and leaving runs the
-        // box's own rule (group size applied, drawn number checked).
+    void editingKeysPassTheNumberBoxes() {
+        // Delete (with the DEL character X11 gives it) edits; Tab is no typed
+        // key either: it moves the focus on, and leaving runs the box's own
+        // rule (group size applied, drawn number checked).
         for (const char* name : {"txtWrong_0", "txtWrong_1"}) {
             auto* e = find<QLineEdit>(QString::fromLatin1(name));
+            e->setText(QStringLiteral("10"));
             focusInto(e);
+            e->setCursorPosition(0);
+            QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QString(QChar(0x7f)));
+            QApplication::sendEvent(e, &del);
+            QCOMPARE(e->text(), QStringLiteral("0"));
             QTest::keyClick(e, Qt::Key_Tab);
             QApplication::processEvents();
             QVERIFY(QApplication::focusWidget() != e);
