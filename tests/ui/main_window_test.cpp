@@ -69,8 +69,6 @@ private slots:
     void initTestCase() { setUpApplication(*qApp); }
 
     void init() {
-        delete messages;
-        delete clipboard;
         messages = new RecordingMessages;
         clipboard = new MemoryClipboard;
         opened.clear();
@@ -83,7 +81,13 @@ private slots:
         QApplication::setActiveWindow(w.get());
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
     }
-    void cleanup() { w.reset(); }
+    void cleanup() {
+        w.reset();
+        delete messages;
+        delete clipboard;
+        messages = nullptr;
+        clipboard = nullptr;
+    }
 
     void startState() {
         QVERIFY(find("fraTab_1")->isVisible());
