@@ -29,6 +29,8 @@ constexpr const char* kNoDraws =
 constexpr const char* kBadNumber = "请输入一个五位数号码，例如 35789";
 constexpr const char* kRunFirst = "请先点击【开始验证】";
 constexpr const char* kImportTitle = "导入提示";
+constexpr const char* kImportNoDraws =
+    "选择的文件里没有开奖号码，历史开奖保持不变。\r\n每行一期，期号在前、号码在后，例如：2026120 35789";
 constexpr const char* kDrawsPlaceholder =
     "每行一期，期号在前、号码在后，例如：\n2026120 35789\n2026121 3 5 7 8 "
     "9\n2026122,02468\n\n可粘贴或点击【导入】读入 .txt 文件";
@@ -203,8 +205,18 @@ bool PageBacktest::importDraws() {
                     MessageIcon::Exclamation, kImportTitle);
         return false;
     }
+    // A file without a single draw (a base-set file, a file in another
+    // format) would only wipe the draws the player has typed: say so and
+    // keep them.
+    const DrawHistory h = parseDraws(file.text.toStdString());
+    if (h.draws.empty()) {
+        std::string text = kImportNoDraws;
+        if (h.badLineCount > 0) text += "\r\n" + badLinesNote(h);
+        showMessage(text, MessageIcon::Exclamation, kImportTitle);
+        return false;
+    }
     txtDraws_->setPlainText(file.text);
-    updateDrawCount();
+    showDrawCount(h);
     return true;
 }
 

@@ -384,6 +384,25 @@ private slots:
         QVERIFY(!page->importDraws());
         QCOMPARE(messages->shown.back().title, std::string("导入提示"));
         QVERIFY(page->drawsBox()->toPlainText().contains(u("54321")));
+        // A file without any draw is refused and the typed draws stay.
+        const std::size_t before = messages->shown.size();
+        writeFile(path("empty.txt"), QByteArray());
+        writeFile(path("header.txt"), QByteArray("期号 开奖号码\r\n1234\r\n"));
+        for (const char* name : {"empty.txt", "header.txt"}) {
+            choose(path(name));
+            click(member("cmdDraws", 1));
+            QVERIFY(page->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
+            QCOMPARE(page->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
+        }
+        QCOMPARE(messages->shown.size(), before + 2);
+        for (std::size_t i = before; i < messages->shown.size(); ++i) {
+            const Message& m = messages->shown[i];
+            QCOMPARE(m.title, std::string("导入提示"));
+            QCOMPARE(m.icon, MessageIcon::Exclamation);
+            QCOMPARE(m.buttons, MessageButtons::Ok);
+            QVERIFY(m.text.starts_with("选择的文件里没有开奖号码，历史开奖保持不变。"));
+        }
+        QVERIFY(messages->shown.back().text.ends_with("第 1、2 行"));
         click(member("cmdDraws", 0));
         QVERIFY(page->drawsBox()->toPlainText().isEmpty());
         QCOMPARE(page->drawsNote()->text(), u("共 0 期"));
