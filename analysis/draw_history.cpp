@@ -116,6 +116,11 @@ bool parseLine(std::string_view line, Draw& out) {
     for (char c : digits) value = value * 10 + static_cast<std::uint32_t>(c - '0');
     out.value = value;
     out.label = std::string(trimLabel(line.substr(0, drawBegin)));
+    // Draws copied from a spreadsheet hold tabs between 期号 and 日期; the
+    // copied tables are tab-separated, so a tab in a label would push every
+    // later cell of its row one column to the right.
+    for (char& c : out.label)
+        if (c == '\t') c = ' ';
     return true;
 }
 

@@ -14,7 +14,7 @@
 namespace numsift {
 
 struct Draw {
-    std::string label;        // text before the draw, trimmed; may be empty
+    std::string label;        // text before the draw, trimmed, tabs as blanks; may be empty
     std::uint32_t value = 0;  // 0..99999
     int line = 0;             // 1-based line of the text it came from
 

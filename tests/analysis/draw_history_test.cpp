@@ -47,6 +47,13 @@ TEST(DrawHistory, CountsLinesWithoutADrawAndSkipsBlankOnes) {
     EXPECT_EQ(badLinesNote(h), "有 7 行不是开奖号码，已跳过：第 1、4、5、6、7 行等");
 }
 
+TEST(DrawHistory, TabsInsideALabelBecomeBlanksSoCopiedTablesKeepTheirColumns) {
+    const DrawHistory h = parseDraws("2026120\t2026-05-01\t35789\n2026121\t\t3\t5\t7\t8\t9\n");
+    ASSERT_EQ(h.draws.size(), 2u);
+    EXPECT_EQ(h.draws[0], (Draw{"2026120 2026-05-01", 35789, 1}));
+    EXPECT_EQ(h.draws[1], (Draw{"2026121", 35789, 2}));
+}
+
 TEST(DrawHistory, NoteListsAllBadLinesWhenFew) {
     const DrawHistory h = parseDraws("abc\n12345\n1234\n");
     EXPECT_EQ(badLinesNote(h), "有 2 行不是开奖号码，已跳过：第 1、3 行");
