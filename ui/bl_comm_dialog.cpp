@@ -24,6 +24,16 @@ QString qtFilterFromPairs(const QString& pairs) {
 
 QString fileTitleOf(const QString& path) { return QFileInfo(path).fileName(); }
 
+QString defaultSuffixFromPairs(const QString& pairs) {
+    const QStringList parts = pairs.split(QLatin1Char('|'));
+    if (parts.size() < 2) return {};
+    const QString first = parts[1].split(QLatin1Char(';')).first().trimmed();
+    if (!first.startsWith(QLatin1String("*.")) || first.size() < 3) return {};
+    const QString suffix = first.mid(2);
+    if (suffix.contains(QLatin1Char('*')) || suffix.contains(QLatin1Char('?'))) return {};
+    return suffix;
+}
+
 BLCommDialog::BLCommDialog(QWidget* owner) : Owner(owner) {}
 
 void BLCommDialog::setAction(int action) {
@@ -67,6 +77,10 @@ FileDialogResult BLCommDialog::run(const FileDialogRequest& request) {
     Filter = QString::fromStdString(request.filter);
     if (!request.fileName.empty()) FileName = QString::fromStdString(request.fileName);
     DialogTitle = QString::fromStdString(request.dialogTitle);
+    // A name typed without an extension gets the filter's one inside the
+    // dialog, so the dialog asks before it replaces an existing file of
+    // that full name.
+    DefaultExt = request.save ? defaultSuffixFromPairs(Filter) : QString();
     setAction(request.save ? SaveFile : OpenFile);
     FileDialogResult result;
     result.cancel = Cancel();

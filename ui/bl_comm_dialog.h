@@ -24,6 +24,10 @@ namespace numsift {
 // kept with "*" as its pattern.
 QString qtFilterFromPairs(const QString& pairs);
 
+// The extension of the first pair's first pattern ("方案文件|*.json" gives
+// "json"); empty for a pattern such as "*" or "*.*".
+QString defaultSuffixFromPairs(const QString& pairs);
+
 // The name of a path without its folder.
 QString fileTitleOf(const QString& path);
 
@@ -65,7 +69,8 @@ public:
     void setChooser(Chooser chooser) { chooser_ = std::move(chooser); }
 
     // FileDialogs: the request's filter, name and caption through Action 1 or
-    // 2; the choice comes back as FileName and FileTitle.
+    // 2 (a save also with the filter's extension as DefaultExt); the choice
+    // comes back as FileName and FileTitle.
     FileDialogResult run(const FileDialogRequest& request) override;
 
 private:

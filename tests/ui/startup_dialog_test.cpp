@@ -32,6 +32,7 @@ private slots:
     void startupRepairFails();
     void filterPairsBecomeQtFilters();
     void openActionFillsNameAndTitle();
+    void saveAddsTheFiltersExtensionInsideTheDialog();
     void cancelKeepsFileName();
 };
 
@@ -143,6 +144,29 @@ void StartupDialogTest::openActionFillsNameAndTitle() {
     // The next open starts from the last chosen file.
     dialog.run(FileDialogRequest{"文本文件|*.txt", "", "", false});
     QCOMPARE(asked[1].initialPath, QString("/home/用户/号码/大底.txt"));
+}
+
+void StartupDialogTest::saveAddsTheFiltersExtensionInsideTheDialog() {
+    QCOMPARE(defaultSuffixFromPairs("方案文件|*.json"), QString("json"));
+    QCOMPARE(defaultSuffixFromPairs("号码文件|*.txt;*.csv"), QString("txt"));
+    QCOMPARE(defaultSuffixFromPairs("所有文件|*.*"), QString());
+    QCOMPARE(defaultSuffixFromPairs("所有文件|*"), QString());
+    QCOMPARE(defaultSuffixFromPairs("所有文件"), QString());
+
+    // The dialog itself adds the extension to "mine", so its question
+    // before replacing a file covers "mine.json".
+    BLCommDialog dialog;
+    QList<BLCommDialog::Request> asked;
+    dialog.setChooser([&asked](const BLCommDialog::Request& r) {
+        asked << r;
+        return QString("/tmp/mine.json");
+    });
+    dialog.run(FileDialogRequest{"方案文件|*.json", "方案.json", "保存方案", true});
+    dialog.run(FileDialogRequest{"文本文件|*.txt", "", "", false});
+    QCOMPARE(asked.size(), 2);
+    QVERIFY(asked[0].save);
+    QCOMPARE(asked[0].defaultSuffix, QString("json"));
+    QCOMPARE(asked[1].defaultSuffix, QString());
 }
 
 void StartupDialogTest::cancelKeepsFileName() {
