@@ -95,7 +95,10 @@ HintedText entryText(const std::string& key, const Value& v, const NormaliserPar
     for (const std::string& item : entryItems(box.text))
         if (normaliseEntry(item, params).empty())
             failWith(key, quoted(characterAt(item, 0, 40)) + " 不符合格式要求");
-    return {normaliseEntry(box.text, params), hint};
+    // A trailing separator leaves a trailing blank after one pass of the
+    // normaliser; the second pass (what the box does when it is left again)
+    // drops it, so a loaded text is already in the layout it is saved in.
+    return {normaliseEntry(normaliseEntry(box.text, params), params), hint};
 }
 
 HintedText straightKillText(const std::string& key, const Value& v) {

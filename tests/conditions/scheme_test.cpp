@@ -97,6 +97,24 @@ TEST(Scheme, TextsAreNormalisedAndHintsCountAsEmpty) {
     EXPECT_EQ(hint.scheme.input.straightKill.text, "");
 }
 
+// A text ending in a separator (a trailing line break is the common case)
+// loads in the layout the box settles on, so saving and loading it again
+// gives the same scheme.
+TEST(Scheme, TrailingSeparatorsLoadStably) {
+    for (const char* json : {R"({"numsift": 1, "compound": {"kill2": "23 45\n"}})",
+                             R"({"numsift": 1, "compound": {"kill2": "23 45,"}})",
+                             R"({"numsift": 1, "compound": {"junk": "1*2*3*4*5\r\n"}})",
+                             R"({"numsift": 1, "sumValueKill": "01 45;"})"}) {
+        const SchemeLoad load = loadScheme(json);
+        ASSERT_TRUE(load.ok) << load.error;
+        const SchemeLoad again = loadScheme(saveScheme(load.scheme));
+        ASSERT_TRUE(again.ok) << again.error;
+        EXPECT_EQ(again.scheme, load.scheme) << json;
+    }
+    EXPECT_EQ(loadScheme(R"({"numsift": 1, "compound": {"kill2": "23 45\n"}})").scheme.input.compound[1].text,
+              "23 45");
+}
+
 TEST(Scheme, ErrorsNameKeyAndItem) {
     const struct {
         const char* json;
