@@ -3,6 +3,7 @@
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <unordered_set>
 
 namespace numsift::json {
 
@@ -120,13 +121,16 @@ private:
             ++pos_;
             return true;
         }
+        // Keys seen so far, so that a file of many keys is checked for
+        // repeats in one pass rather than by comparing every pair.
+        std::unordered_set<std::string> keys;
         for (;;) {
             skipSpace();
             if (peek() != '"') return fail("应为带引号的键");
             const std::size_t keyPos = pos_;
             std::string key;
             if (!string(key)) return false;
-            if (out.find(key)) {
+            if (!keys.insert(key).second) {
                 pos_ = keyPos;
                 return fail(("重复的键 \"" + key + "\"").c_str());
             }

@@ -108,4 +108,18 @@ void BM_LoadEveryConditionScheme(benchmark::State& state) {
 }
 BENCHMARK(BM_LoadEveryConditionScheme)->Unit(benchmark::kMillisecond);
 
+// A damaged or hostile scheme file of 100,000 distinct keys: refused (no
+// format marker) after one pass over its keys.
+void BM_LoadSchemeOfManyKeys(benchmark::State& state) {
+    std::string text = "{";
+    for (int i = 0; i < 100000; ++i) text += (i ? ",\"k" : "\"k") + std::to_string(i) + "\": 0";
+    text += "}";
+    for (auto _ : state) {
+        SchemeLoad load = loadScheme(text);
+        if (load.ok) state.SkipWithError("a scheme without its format marker loaded");
+        benchmark::DoNotOptimize(load.error.data());
+    }
+}
+BENCHMARK(BM_LoadSchemeOfManyKeys)->Unit(benchmark::kMillisecond);
+
 }  // namespace

@@ -77,6 +77,20 @@ TEST(Json, StrictErrors) {
     EXPECT_NE(dup.error.find("重复的键"), std::string::npos) << dup.error;
 }
 
+// A file of very many keys is judged in one pass: the duplicate of the first
+// key at the very end is found, and without it the object reads whole.
+TEST(Json, ManyKeysAndALateDuplicate) {
+    std::string text = "{";
+    for (int i = 0; i < 200000; ++i) text += "\"k" + std::to_string(i) + "\": " + std::to_string(i) + ",";
+    const ParseResult whole = parse(text.substr(0, text.size() - 1) + "}");
+    ASSERT_TRUE(whole.ok) << whole.error;
+    EXPECT_EQ(whole.value.object.size(), 200000u);
+    EXPECT_EQ(whole.value.object.back().key, "k199999");
+    const ParseResult dup = parse(text + "\"k0\": 1}");
+    EXPECT_FALSE(dup.ok);
+    EXPECT_NE(dup.error.find("重复的键 \"k0\""), std::string::npos) << dup.error;
+}
+
 TEST(Json, DepthLimitAndArbitraryBytes) {
     std::string deep(100000, '[');
     EXPECT_FALSE(parse(deep).ok);
