@@ -550,7 +550,7 @@ void compareWithOracle(const FilterInput& in, const NumberSet& base, Tolerance t
 
 TEST(BruteForce, RandomPanelsOverTheWholeSpace) {
     Panels panels(20240611);
-    for (int round = 0; round < 12; ++round) {
+    for (int round = 0; round < 8; ++round) {
         const FilterInput in = panels.panel();
         const int upper = panels.below(4);
         compareWithOracle(
