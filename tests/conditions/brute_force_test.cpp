@@ -14,6 +14,7 @@
 #include "conditions/captions.h"
 #include "conditions/hint_texts.h"
 #include "conditions/run_order.h"
+#include "conditions/scheme.h"
 
 namespace numsift {
 namespace {
@@ -598,6 +599,31 @@ TEST(BruteForce, EveryBoxAlone) {
         FilterInput in;
         in.ratioButtons[static_cast<std::size_t>(b)] = true;
         check(in);
+    }
+}
+
+// A saved panel loads back to the same checks: every column of the run is
+// the same, and the loaded scheme saves and loads again unchanged.
+TEST(BruteForce, SavedPanelsRunAlike) {
+    Panels panels(4242);
+    for (int round = 0; round < 40; ++round) {
+        Scheme scheme = emptyScheme();
+        scheme.input = panels.panel();
+        const std::string saved = saveScheme(scheme);
+        const SchemeLoad load = loadScheme(saved);
+        ASSERT_TRUE(load.ok) << load.error << "\n" << saved;
+        const RunResult before = runFilter(scheme.input, {}, {});
+        const RunResult after = runFilter(load.scheme.input, {}, {});
+        ASSERT_EQ(after.matrix.columnCount(), before.matrix.columnCount()) << saved;
+        for (std::size_t c = 0; c < before.matrix.columnCount(); ++c) {
+            EXPECT_EQ(after.matrix.column(c).caption, before.matrix.column(c).caption);
+            EXPECT_TRUE(after.matrix.column(c).marks == before.matrix.column(c).marks)
+                << before.matrix.column(c).caption << "\n"
+                << saved;
+        }
+        const SchemeLoad again = loadScheme(saveScheme(load.scheme));
+        ASSERT_TRUE(again.ok) << again.error;
+        EXPECT_EQ(again.scheme, load.scheme) << saved;
     }
 }
 
