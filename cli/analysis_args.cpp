@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cli/cli_common.h"
+#include "cli/run_inputs.h"
 
 namespace numsift::cli {
 
@@ -29,25 +30,15 @@ std::optional<AnalysisArgs> readAnalysisArgs(const char* command, const char* us
         fail(command, std::string("用法: numsift-cli ") + usage);
         return std::nullopt;
     }
-    AnalysisArgs args;
-    const std::optional<std::string> json = readInput(positional[0]);
-    if (!json) return std::nullopt;
-    const SchemeLoad load = loadScheme(*json);
-    if (!load.ok) {
-        fail(positional[0], load.error);
+    if (basePath && basePath->empty()) {
+        fail(command, std::string("--base 缺少文件名（用法: numsift-cli ") + usage + "）");
         return std::nullopt;
     }
-    args.scheme = load.scheme;
-    if (basePath) {
-        const std::optional<std::string> text = readInput(*basePath);
-        if (!text) return std::nullopt;
-        args.base = parseNumbers(*text);
-        if (args.base.empty()) {
-            // An empty base would silently mean all 100,000 numbers.
-            fail(*basePath, "大底文件中没有五位数号码");
-            return std::nullopt;
-        }
-    }
+    std::optional<RunInputs> in = loadRunInputs(positional[0], basePath.value_or(std::string()));
+    if (!in) return std::nullopt;
+    AnalysisArgs args;
+    args.scheme = std::move(in->scheme);
+    args.base = std::move(in->base);
     args.second = positional[1];
     return args;
 }

@@ -30,6 +30,7 @@
 #include "ui/page_backtest.h"
 #include "ui/scheme_files.h"
 #include "ui/window_extras.h"
+#include "tests/ui/window_probe.h"
 
 using namespace numsift;
 
@@ -62,15 +63,13 @@ class AnalysisWindowTest : public QObject {
 
     template <class T = QWidget>
     T* find(const QString& name) {
-        T* child = w->findChild<T*>(name);
-        if (!child) qFatal("no control %s", qPrintable(name));
-        return child;
+        return probe::findControl<T>(w.get(), name);
     }
     template <class T = QWidget>
     T* member(const char* array, int i) {
-        return find<T>(QString::fromLatin1(array) + QLatin1Char('_') + QString::number(i));
+        return probe::findMember<T>(w.get(), array, i);
     }
-    void click(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    void click(QWidget* b) { probe::clickCentre(b); }
     void choose(const QString& path) {
         FileDialogResult r;
         r.cancel = false;

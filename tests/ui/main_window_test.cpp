@@ -26,6 +26,7 @@
 #include "ui/page_compound.h"
 #include "ui/result_area.h"
 #include "ui/tab_strip.h"
+#include "tests/ui/window_probe.h"
 
 using namespace numsift;
 
@@ -50,15 +51,13 @@ class MainWindowTest : public QObject {
 
     template <class T = QWidget>
     T* find(const QString& name) {
-        T* child = w->findChild<T*>(name);
-        if (!child) qFatal("no control %s", qPrintable(name));
-        return child;
+        return probe::findControl<T>(w.get(), name);
     }
     template <class T = QWidget>
     T* member(const char* array, int i) {
-        return find<T>(QString::fromLatin1(array) + QLatin1Char('_') + QString::number(i));
+        return probe::findMember<T>(w.get(), array, i);
     }
-    void click(QWidget* b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
+    void click(QWidget* b) { probe::clickCentre(b); }
     void focusInto(QWidget* box) {
         click(box);
         QApplication::processEvents();
