@@ -259,13 +259,13 @@ void MainWindow::filterClicked(int index) {
 }
 
 void MainWindow::hoverTick(const QPoint& globalCursor) {
-    QPushButton* danHelp = conditions_->banker()->helpButton();
-    QPushButton* exHelp = shapes_->helpButton();
+    SelectButton* danHelp = conditions_->banker()->helpButton();
+    SelectButton* exHelp = shapes_->helpButton();
     const bool inDan = danHelp->isVisible() && strictlyInside(danHelp, globalCursor);
     const bool inEx = exHelp->isVisible() && strictlyInside(exHelp, globalCursor);
-    setButtonFace(danHelp, inDan ? ui::kHelpHot : ui::kHelpIdle);
+    danHelp->setFaceColour(inDan ? ui::kHelpHot : ui::kHelpIdle);
     const QColor exWanted = inEx ? ui::kHelpHot : ui::kHelpIdle;
-    if (buttonFace(exHelp) != exWanted) setButtonFace(exHelp, exWanted);
+    if (exHelp->faceColour() != exWanted) exHelp->setFaceColour(exWanted);
     if (!inDan && !inEx) tmrButtonMouse_->stop();
 }
 
