@@ -8,7 +8,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScrollArea>
-#include <QScrollBar>
 #include <QStyle>
 #include <QTimer>
 
@@ -293,7 +292,7 @@ void MainWindow::fitIn(const QRect& area) {
     // Scrolling one way takes a scroll bar's breadth from the other.
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, clientScroll_);
     QSize size = central_->size();
-    if (const QWidget* bar = menuWidget()) size.rheight() += bar->sizeHint().height();
+    if (const QWidget* menu = menuWidget()) size.rheight() += menu->sizeHint().height();
     bool across = size.width() > room.width(), down = size.height() > room.height();
     if (down) size.rwidth() += bar;
     if (!across && size.width() > room.width()) across = true;

@@ -24,10 +24,6 @@ namespace {
 constexpr int kTabLeft = 13200, kTabWidth = 945, kTabHeight = 375;
 constexpr int kTabIndex = TabStrip::kTabCount;  // cmdTab_12
 
-// The button "文件" right of the tab strip, in the strip's row (pixels in
-// the window's client area; the strip ends at 949).
-const QRect kFileButtonRect(953, 4, 98, 25);
-
 QAction* addAction(QMenu* menu, const char* caption, const char* name) {
     QAction* a = menu->addAction(ui::qs(caption));
     a->setObjectName(QString::fromLatin1(name));
@@ -76,7 +72,11 @@ WindowExtras::WindowExtras(MainWindow& window) : QObject(&window), window_(windo
     fileButton_ = new QToolButton(window.tabStrip()->parentWidget());
     fileButton_->setObjectName(QStringLiteral("cmdFileMenu"));
     fileButton_->setText(ui::qs("文件"));
-    fileButton_->setGeometry(kFileButtonRect);
+    // From just after the strip to the right edge of the result area.
+    const QRect strip = window.tabStrip()->geometry();
+    const int left = strip.right() + 4;
+    fileButton_->setGeometry(left, strip.top(), window.resultArea()->geometry().right() + 1 - left,
+                             ui::px(kTabHeight));
     fileButton_->setPopupMode(QToolButton::InstantPopup);
     fileMenu_ = new QMenu(fileButton_);
     fileMenu_->setObjectName(QStringLiteral("mnuExtras"));
