@@ -8,6 +8,7 @@
 #include <QPalette>
 #include <QPointer>
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "conditions/entry_syntax.h"
@@ -242,24 +243,22 @@ void EntryBox::applyLostFocusDisplay() {
     setBackground(windowBackground());
 }
 
+// Both colours hold for a disabled box too: a compound box the tabs disable
+// keeps its window colour, and its entry stays as readable as in any box and
+// distinct from a grey hint (the style's disabled colours would make an
+// entry look like a hint, or like an empty box).
 void EntryBox::setGrey(bool grey) {
     grey_ = grey;
-    QPalette p = palette();
-    const QColor c = grey ? kGreyText : windowText();
-    if (p.color(QPalette::Active, QPalette::Text) == c && p.color(QPalette::Inactive, QPalette::Text) == c)
-        return;
-    p.setColor(QPalette::Active, QPalette::Text, c);
-    p.setColor(QPalette::Inactive, QPalette::Text, c);
-    setPalette(p);
+    setPaletteColour(QPalette::Text, grey ? kGreyText : windowText());
 }
 
-void EntryBox::setBackground(const QColor& colour) {
+void EntryBox::setBackground(const QColor& colour) { setPaletteColour(QPalette::Base, colour); }
+
+void EntryBox::setPaletteColour(QPalette::ColorRole role, const QColor& colour) {
     QPalette p = palette();
-    if (p.color(QPalette::Active, QPalette::Base) == colour &&
-        p.color(QPalette::Inactive, QPalette::Base) == colour)
-        return;
-    p.setColor(QPalette::Active, QPalette::Base, colour);
-    p.setColor(QPalette::Inactive, QPalette::Base, colour);
+    const auto groups = {QPalette::Active, QPalette::Inactive, QPalette::Disabled};
+    if (std::all_of(groups.begin(), groups.end(), [&](auto g) { return p.color(g, role) == colour; })) return;
+    for (auto g : groups) p.setColor(g, role, colour);
     setPalette(p);
 }
 

@@ -6,6 +6,7 @@
 // boxes, the sum-value box and the number boxes.
 
 #include <QColor>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QString>
 
@@ -87,6 +88,7 @@ private:
     friend class EntryValidationGate;
     void setGrey(bool grey);
     void setBackground(const QColor& colour);
+    void setPaletteColour(QPalette::ColorRole role, const QColor& colour);
     void refocusLater();
 
     QString hint_;
@@ -96,7 +98,9 @@ private:
     bool singleLine_ = false;
     bool grey_ = false;
     bool validating_ = false;
-    bool validatedSinceEdit_ = false;
+    // Nothing typed yet is nothing to check: a run must not re-parse (and
+    // re-count) boxes the user never touched.
+    bool validatedSinceEdit_ = true;
 };
 
 // The same refusal for any other widget (a line edit): mayLeave runs when the

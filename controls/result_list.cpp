@@ -34,7 +34,7 @@ ResultList::ResultList(QWidget* parent) : QWidget(parent), scroll_(new TScroll(t
     backColor_ = pal.color(QPalette::Button);
     foreColor_ = pal.color(QPalette::ButtonText);
     scroll_->setObjectName(QStringLiteral("rlScroll"));
-    scroll_->setForeColor(QColor(224, 224, 255));
+    scroll_->setForeColor(kWindowBarColour);
     scroll_->hide();
     connect(scroll_, &TScroll::Scroll, this, &ResultList::onScroll);
     // The wheel turned over the bar scrolls the list just as over the rows.

@@ -2,7 +2,8 @@
 // A command button that shows a selection by its background: selected
 // buttons are green (or yellow when the caller asks for the alternative
 // colour), unselected ones have the button-face colour. The tab strip, the
-// banker buttons and the ratio buttons are made of these.
+// banker buttons and the ratio buttons are made of these, and so are the
+// page buttons and the help buttons, which are coloured by their owners.
 
 #include <QColor>
 #include <QPushButton>
@@ -26,15 +27,20 @@ public:
 
     // Sets the background colour of the button face (used for page marks and
     // the help-button highlight as well); an invalid colour restores the face.
+    // A set colour fills the face flat, exactly as given: the style's own
+    // face (a gradient in most styles) would show a different colour.
     void setFaceColour(const QColor& colour);
     QColor faceColour() const;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     bool selected_ = false;
+    QColor face_;  // invalid: the style draws its own face
 };
 
-// Sets the face colour of any push button through its palette.
-void setButtonFace(QPushButton* button, const QColor& colour);
+// The face colour of any push button, as its palette holds it.
 QColor buttonFace(const QPushButton* button);
 QColor systemButtonFace();
 

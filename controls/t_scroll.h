@@ -10,6 +10,10 @@
 
 namespace numsift {
 
+// The arrows and thumb of the scroll bars the window shows (the result list's
+// and the page buttons'): paler than a new bar's default fore colour.
+inline const QColor kWindowBarColour(224, 224, 255);
+
 class TScroll : public QWidget {
     Q_OBJECT
     Q_PROPERTY(int Value READ value WRITE setValue)

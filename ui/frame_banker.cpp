@@ -19,9 +19,10 @@ FrameBanker::FrameBanker(MessageSink* messages, QWidget* parent) : QFrame(parent
 
     chkDanOption_ = ui::placeCheck(this, ui::qs("胆码计重"), QRect(kDigitLeft, 4, 90, 18),
                                    QStringLiteral("chkDanOption"));
-    cmdDanHelp_ =
-        ui::placeButton(this, ui::qs("胆组说明"), QRect(kCountLeft, 2, 80, 21), QStringLiteral("cmdDanHelp"));
-    setButtonFace(cmdDanHelp_, ui::kHelpIdle);
+    cmdDanHelp_ = new SelectButton(ui::qs("胆组说明"), this);
+    cmdDanHelp_->setGeometry(kCountLeft, 2, 80, 21);
+    cmdDanHelp_->setObjectName(QStringLiteral("cmdDanHelp"));
+    cmdDanHelp_->setFaceColour(ui::kHelpIdle);
     cmdDanHelp_->setMouseTracking(true);
     connect(cmdDanHelp_, &QPushButton::clicked, this, &FrameBanker::showHelp);
 

@@ -27,7 +27,7 @@ public:
     QPushButton* clearButton(int group) const { return cmdDanButton_[group]; }
     QPushButton* allButton(int group) const { return cmdDanButtonAll_[group]; }
     QCheckBox* countRepeatsBox() const { return chkDanOption_; }
-    QPushButton* helpButton() const { return cmdDanHelp_; }
+    SelectButton* helpButton() const { return cmdDanHelp_; }
 
     // cmdDanCount_Click: unselects, or selects when the group has enough
     // digits selected (any digit with repeat counting), else warns.
@@ -44,7 +44,7 @@ private:
     std::array<QPushButton*, 10> cmdDanButton_{};
     std::array<QPushButton*, 6> cmdDanButtonAll_{};
     QCheckBox* chkDanOption_ = nullptr;
-    QPushButton* cmdDanHelp_ = nullptr;
+    SelectButton* cmdDanHelp_ = nullptr;
 };
 
 }  // namespace numsift

@@ -17,8 +17,8 @@ FramePositionalKill::FramePositionalKill(QWidget* parent) : QGroupBox(ui::qs("хо
         ui::placeLabel(this, ui::qs(kPositions[r]), QRect(6, y, 34, 18), ui::memberName("lblDW", r));
         for (int d = 0; d < 10; ++d) {
             chkDW_[r * 10 + d] =
-                ui::placeCheck(this, QString::number(d), QRect(kBoxLeft + d * kBoxWidth, y, kBoxWidth, 18),
-                               ui::memberName("chkDW", r * 10 + d));
+                ui::placeDigitCheck(this, d, QRect(kBoxLeft + d * kBoxWidth, y, kBoxWidth, 18),
+                                    ui::memberName("chkDW", r * 10 + d));
         }
         QPushButton* clear =
             ui::placeButton(this, ui::qs("ц╕Е"), QRect(kBoxLeft + 10 * kBoxWidth + 4, y - 1, 34, 20),

@@ -34,8 +34,11 @@ FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
                                        ui::memberName("chkEx", index));
         x += widths[i] + gap;
     }
-    buttons_[0] = ui::placeButton(this, ui::qs("说明"), QRect(80, 0, 44, 19), ui::memberName("cmdEx", 0));
-    setButtonFace(buttons_[0], ui::kHelpIdle);
+    cmdExHelp_ = new SelectButton(ui::qs("说明"), this);
+    cmdExHelp_->setGeometry(80, 0, 44, 19);
+    cmdExHelp_->setObjectName(ui::memberName("cmdEx", 0));
+    cmdExHelp_->setFaceColour(ui::kHelpIdle);
+    buttons_[0] = cmdExHelp_;
     buttons_[0]->setMouseTracking(true);
     connect(buttons_[0], &QPushButton::clicked, this, &FrameSpecialShapes::showHelp);
     buttons_[1] = ui::placeButton(this, ui::qs("清"), QRect(128, 0, 32, 19), ui::memberName("cmdEx", 1));

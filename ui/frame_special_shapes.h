@@ -16,6 +16,7 @@ class QPushButton;
 namespace numsift {
 
 class MessageSink;
+class SelectButton;
 
 class FrameSpecialShapes : public QGroupBox {
     Q_OBJECT
@@ -23,7 +24,7 @@ public:
     FrameSpecialShapes(MessageSink* messages, QWidget* parent = nullptr);
 
     QCheckBox* box(int index) const { return boxes_[index]; }
-    QPushButton* helpButton() const { return buttons_[0]; }
+    SelectButton* helpButton() const { return cmdExHelp_; }
     QPushButton* clearButton() const { return buttons_[1]; }
     void showHelp();
 
@@ -34,6 +35,7 @@ private:
     MessageSink* messages_;
     std::array<QCheckBox*, kShapeCount> boxes_{};
     std::array<QPushButton*, 2> buttons_{};
+    SelectButton* cmdExHelp_ = nullptr;  // buttons_[0]
 };
 
 }  // namespace numsift

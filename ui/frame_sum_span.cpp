@@ -28,9 +28,9 @@ FrameSumSpan::FrameSumSpan(MessageSink* messages, QWidget* parent) : QGroupBox(u
         if (group >= 0) {
             for (int k = 0; k < 10; ++k) {
                 const int index = group * 10 + k;
-                chkHKD_[index] = ui::placeCheck(this, QString::number(k),
-                                                QRect(kBoxLeft + k * kBoxWidth, y, kBoxWidth, 18),
-                                                ui::memberName("chkHKD", index));
+                chkHKD_[index] =
+                    ui::placeDigitCheck(this, k, QRect(kBoxLeft + k * kBoxWidth, y, kBoxWidth, 18),
+                                        ui::memberName("chkHKD", index));
             }
         } else {
             txtHKD_ = new EntryBox(this);

@@ -11,6 +11,7 @@
 #include "ui/screenshots.h"
 #include "ui/startup_window.h"
 #include "ui/window_extras.h"
+#include "ui/window_placement.h"
 
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
@@ -32,6 +33,7 @@ int main(int argc, char* argv[]) {
             auto* window = new numsift::MainWindow(numsift::WindowServices{});
             window->setAttribute(Qt::WA_DeleteOnClose);
             numsift::installWindowExtras(*window);
+            window->fitIn(numsift::availableArea(window));
             return window;
         },
         &startupMessages);

@@ -7,7 +7,8 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTimer>
 
 #include "conditions/run_order.h"
@@ -27,6 +28,7 @@
 #include "ui/set_pages.h"
 #include "ui/tab_strip.h"
 #include "ui/widget_kit.h"
+#include "ui/window_placement.h"
 #include "ui/window_texts.h"
 
 namespace numsift {
@@ -71,9 +73,16 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 MainWindow::~MainWindow() = default;
 
 void MainWindow::buildWindow() {
-    central_ = new QWidget(this);
+    // The client keeps the design size; the scroll area around it shows
+    // scroll bars only when the window is made smaller (fitIn).
+    clientScroll_ = new QScrollArea(this);
+    clientScroll_->setObjectName(QStringLiteral("frmFilterScroll"));
+    clientScroll_->setFrameShape(QFrame::NoFrame);
+    central_ = new QWidget;
     central_->setObjectName(QStringLiteral("frmFilterClient"));
-    setCentralWidget(central_);
+    central_->setFixedSize(kWindowWidth, kWindowHeight);
+    clientScroll_->setWidget(central_);
+    setCentralWidget(clientScroll_);
     setFixedSize(kWindowWidth, kWindowHeight);
 
     tabStrip_ = new TabStrip(central_);
@@ -259,13 +268,13 @@ void MainWindow::filterClicked(int index) {
 }
 
 void MainWindow::hoverTick(const QPoint& globalCursor) {
-    QPushButton* danHelp = conditions_->banker()->helpButton();
-    QPushButton* exHelp = shapes_->helpButton();
+    SelectButton* danHelp = conditions_->banker()->helpButton();
+    SelectButton* exHelp = shapes_->helpButton();
     const bool inDan = danHelp->isVisible() && strictlyInside(danHelp, globalCursor);
     const bool inEx = exHelp->isVisible() && strictlyInside(exHelp, globalCursor);
-    setButtonFace(danHelp, inDan ? ui::kHelpHot : ui::kHelpIdle);
+    danHelp->setFaceColour(inDan ? ui::kHelpHot : ui::kHelpIdle);
     const QColor exWanted = inEx ? ui::kHelpHot : ui::kHelpIdle;
-    if (buttonFace(exHelp) != exWanted) setButtonFace(exHelp, exWanted);
+    if (exHelp->faceColour() != exWanted) exHelp->setFaceColour(exWanted);
     if (!inDan && !inEx) tmrButtonMouse_->stop();
 }
 
@@ -277,11 +286,21 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::centreOnScreen() {
-    const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->availableGeometry();
-    move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
+void MainWindow::fitIn(const QRect& area) {
+    if (area.isEmpty()) return;
+    const QSize room = area.size().shrunkBy(frameMarginsOf(this));
+    // Scrolling one way takes a scroll bar's breadth from the other.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, clientScroll_);
+    QSize size = central_->size();
+    if (const QWidget* menu = menuWidget()) size.rheight() += menu->sizeHint().height();
+    bool across = size.width() > room.width(), down = size.height() > room.height();
+    if (down) size.rwidth() += bar;
+    if (!across && size.width() > room.width()) across = true;
+    if (across) size.rheight() += bar;
+    if (!down && size.height() > room.height()) size.rwidth() += bar;
+    // Not smaller than a window that still shows some of each page.
+    setFixedSize(size.boundedTo(room).expandedTo(QSize(320, 240)));
+    centreIn(this, area);
 }
 
 }  // namespace numsift

@@ -22,6 +22,7 @@ class QFrame;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QScrollArea;
 class QTimer;
 
 namespace numsift {
@@ -107,8 +108,14 @@ public:
     QTimer* hoverTimer() const { return tmrButtonMouse_; }
     DesktopTextEditor* exportEditor() const { return editor_.get(); }
 
-    // Centres the window on its screen (done once when it is first shown).
-    void centreOnScreen();
+    // Sizes the window for an available screen area and centres it there:
+    // the design size where it fits, else as much as fits, with scroll bars
+    // over the client area, whose controls keep their design places.
+    void fitIn(const QRect& area);
+    // The client area (every control of the window) and the scroll area
+    // that shows it.
+    QWidget* client() const { return central_; }
+    QScrollArea* clientScroll() const { return clientScroll_; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -119,6 +126,7 @@ private:
     void bringToFront(int pageIndex);
     void filterClicked(int index);
     QWidget* central_ = nullptr;
+    QScrollArea* clientScroll_ = nullptr;
 
     std::unique_ptr<QtMessageSink> ownMessages_;
     std::unique_ptr<QtClipboard> ownClipboard_;

@@ -92,6 +92,7 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     lstResult_ = new ResultList(this);
     lstResult_->setObjectName(QStringLiteral("lstResult"));
     lstResult_->setGeometry(kInnerLeft, kListTop, kInnerWidth, 300);
+    lstResult_->setBackColor(QColor(255, 255, 255));
 
     T_nonb_ = new QPlainTextEdit(this);
     T_nonb_->setObjectName(QStringLiteral("T_nonb"));
@@ -118,6 +119,7 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     picPage_->setGeometry(0, 0, kContainerWidth, kPageButtonHeight);
     scrPage_ = new TScroll(picPageContainer_);
     scrPage_->setObjectName(QStringLiteral("scrPage"));
+    scrPage_->setForeColor(kWindowBarColour);
     scrPage_->hide();
     connect(scrPage_, &TScroll::Scroll, this,
             [this] { picPage_->move(0, pageAreaTop(scrPage_->value(), kPageButtonHeight)); });
@@ -176,8 +178,10 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
 
 ResultArea::~ResultArea() = default;
 
-QPushButton* ResultArea::makePageButton(int index) {
-    auto* b = new QPushButton(QString::number(index + 1), picPage_);
+QPushButton* ResultArea::pageButton(int index) const { return cmdPage_[static_cast<std::size_t>(index)]; }
+
+SelectButton* ResultArea::makePageButton(int index) {
+    auto* b = new SelectButton(QString::number(index + 1), picPage_);
     b->setObjectName(ui::memberName("cmdPage", index));
     b->setFocusPolicy(Qt::TabFocus);
     connect(b, &QPushButton::clicked, this, [this, index] { state_.clickPage(index); });
@@ -213,14 +217,14 @@ void ResultArea::layoutPages(const PageLayout& layout) {
         delete cmdPage_.back();
         cmdPage_.pop_back();
     }
-    QPushButton* first = cmdPage_[0];
-    setButtonFace(first, QColor());
+    SelectButton* first = cmdPage_[0];
+    first->setFaceColour(QColor());
     const int pages = std::max(1, layout.pages);
     cmdPage_.reserve(static_cast<std::size_t>(pages));
     for (int i = 1; i < pages; ++i) cmdPage_.push_back(makePageButton(i));
     for (int i = 0; i < pages && i < static_cast<int>(layout.buttons.size()); ++i) {
         const PageButtonPlace& place = layout.buttons[static_cast<std::size_t>(i)];
-        QPushButton* b = cmdPage_[static_cast<std::size_t>(i)];
+        SelectButton* b = cmdPage_[static_cast<std::size_t>(i)];
         b->setGeometry(place.left, place.top, layout.buttonWidth, layout.buttonHeight);
         b->setText(ui::qs(place.caption));
         b->setToolTip(ui::qs(place.toolTip));
@@ -257,7 +261,7 @@ void ResultArea::fillList(std::span<const std::uint32_t> values) { lstResult_->S
 
 void ResultArea::paintPage(int page, PageColour colour) {
     if (page < 0 || page >= pageButtonCount()) return;
-    setButtonFace(cmdPage_[static_cast<std::size_t>(page)], pageColour(colour));
+    cmdPage_[static_cast<std::size_t>(page)]->setFaceColour(pageColour(colour));
 }
 
 void ResultArea::scrollListTo(int row) { lstResult_->SetTopIndex(row); }

@@ -20,6 +20,7 @@ class QPushButton;
 namespace numsift {
 
 class ResultList;
+class SelectButton;
 class TScroll;
 
 class ResultArea : public QFrame, public ResultDisplay {
@@ -45,7 +46,7 @@ public:
     QWidget* pageContainer() const { return picPageContainer_; }
     QWidget* resultPanel() const { return picResult_; }
     int pageButtonCount() const { return static_cast<int>(cmdPage_.size()); }
-    QPushButton* pageButton(int index) const { return cmdPage_[index]; }
+    QPushButton* pageButton(int index) const;
 
     // Enter in the group-size box or leaving it.
     void applyGroupSize();
@@ -69,7 +70,7 @@ protected:
 
 private:
     void stackPanels();
-    QPushButton* makePageButton(int index);
+    SelectButton* makePageButton(int index);
 
     MessageSink& messages_;
     ResultState state_;
@@ -90,7 +91,7 @@ private:
     std::array<QLineEdit*, 2> txtWrong_{};
     QLabel* lblStatus_ = nullptr;
     std::array<QPushButton*, 5> cmdFilter_{};
-    std::vector<QPushButton*> cmdPage_;
+    std::vector<SelectButton*> cmdPage_;
 };
 
 }  // namespace numsift

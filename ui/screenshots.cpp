@@ -25,7 +25,7 @@ int takeScreenshots(const QString& folder) {
     RecordingMessages messages;
     MemoryClipboard clipboard;
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
-    installWindowExtras(w);  // the menu bar and the backtest tab, as the program shows them
+    installWindowExtras(w);  // the menu button and the backtest tab, as the program shows them
     w.show();
     QApplication::processEvents();
     bool ok = true;

@@ -1,12 +1,11 @@
 #include "ui/startup_window.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QListWidget>
-#include <QScreen>
 #include <QTimer>
 
 #include "controls/cjk_font.h"
+#include "ui/window_placement.h"
 
 namespace numsift {
 
@@ -15,17 +14,6 @@ namespace {
 constexpr int kTickMs = 600;
 
 }  // namespace
-
-void centreOnScreen(QWidget* window) {
-    QScreen* screen = window->screen();
-    if (!screen) screen = QGuiApplication::primaryScreen();
-    if (!screen) return;
-    const QRect area = screen->geometry();
-    const QSize size =
-        window->frameGeometry().size().isValid() ? window->frameGeometry().size() : window->size();
-    window->move(area.left() + (area.width() - size.width()) / 2,
-                 area.top() + (area.height() - size.height()) / 2);
-}
 
 StartupWindow::Checks StartupWindow::nativeChecks() {
     Checks c;

@@ -68,7 +68,4 @@ private:
     bool ready_ = false;
 };
 
-// Places window in the middle of the screen it is on (or the primary one).
-void centreOnScreen(QWidget* window);
-
 }  // namespace numsift

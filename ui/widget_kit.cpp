@@ -16,6 +16,14 @@ QCheckBox* placeCheck(QWidget* parent, const QString& caption, const QRect& geom
     return c;
 }
 
+QCheckBox* placeDigitCheck(QWidget* parent, int digit, const QRect& geometry, const QString& name) {
+    QCheckBox* c = placeCheck(parent, QString::number(digit), geometry, name);
+    // The style's own gap between box and caption is wider than the gap the
+    // row leaves after a one-digit caption.
+    c->setStyleSheet(QStringLiteral("QCheckBox { spacing: 3px; }"));
+    return c;
+}
+
 QPushButton* placeButton(QWidget* parent, const QString& caption, const QRect& geometry,
                          const QString& name) {
     auto* b = new QPushButton(caption, parent);

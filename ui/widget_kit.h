@@ -36,6 +36,9 @@ inline QString qs(const char* utf8) { return QString::fromUtf8(utf8); }
 
 QLabel* placeLabel(QWidget* parent, const QString& caption, const QRect& geometry, const QString& name = {});
 QCheckBox* placeCheck(QWidget* parent, const QString& caption, const QRect& geometry, const QString& name);
+// A box of a row captioned with the digits 0 to 9: its digit sits against its
+// own box, clearly apart from the next box of the row.
+QCheckBox* placeDigitCheck(QWidget* parent, int digit, const QRect& geometry, const QString& name);
 QPushButton* placeButton(QWidget* parent, const QString& caption, const QRect& geometry, const QString& name);
 
 }  // namespace numsift::ui

@@ -3,7 +3,8 @@
 #include <QAction>
 #include <QEvent>
 #include <QKeySequence>
-#include <QMenuBar>
+#include <QMenu>
+#include <QToolButton>
 
 #include "controls/select_button.h"
 #include "engine/tolerance.h"
@@ -23,8 +24,8 @@ namespace {
 constexpr int kTabLeft = 13200, kTabWidth = 945, kTabHeight = 375;
 constexpr int kTabIndex = TabStrip::kTabCount;  // cmdTab_12
 
-QAction* addAction(QMenuBar* bar, const char* caption, const char* name) {
-    QAction* a = bar->addAction(ui::qs(caption));
+QAction* addAction(QMenu* menu, const char* caption, const char* name) {
+    QAction* a = menu->addAction(ui::qs(caption));
     a->setObjectName(QString::fromLatin1(name));
     return a;
 }
@@ -66,22 +67,33 @@ WindowExtras::WindowExtras(MainWindow& window) : QObject(&window), window_(windo
     connect(window.tabStrip(), &TabStrip::tabClicked, this, &WindowExtras::leaveBacktestPage);
     for (int i = 0; i < MainWindow::kPageCount; ++i) window.page(i)->installEventFilter(this);
 
-    // The menu bar sits above the client area; the window grows by its
-    // height so every control keeps its place.
-    const int clientHeight = window.height();
-    menuBar_ = window.menuBar();
-    menuBar_->setObjectName(QStringLiteral("mnuExtras"));
-    actSave_ = addAction(menuBar_, "保存方案", "actSaveScheme");
-    actLoad_ = addAction(menuBar_, "载入方案", "actLoadScheme");
-    actExport_ = addAction(menuBar_, "导出到文件", "actExportFile");
-    QAction* actBacktest = addAction(menuBar_, "历史验证", "actBacktest");
+    // A menu bar would make the window taller than a laptop screen; the
+    // strip's row has room for one menu button.
+    fileButton_ = new QToolButton(window.tabStrip()->parentWidget());
+    fileButton_->setObjectName(QStringLiteral("cmdFileMenu"));
+    fileButton_->setText(ui::qs("文件"));
+    // From just after the strip to the right edge of the result area.
+    const QRect strip = window.tabStrip()->geometry();
+    const int left = strip.right() + 4;
+    fileButton_->setGeometry(left, strip.top(), window.resultArea()->geometry().right() + 1 - left,
+                             ui::px(kTabHeight));
+    fileButton_->setPopupMode(QToolButton::InstantPopup);
+    fileMenu_ = new QMenu(fileButton_);
+    fileMenu_->setObjectName(QStringLiteral("mnuExtras"));
+    fileButton_->setMenu(fileMenu_);
+    fileButton_->show();
+    actSave_ = addAction(fileMenu_, "保存方案", "actSaveScheme");
+    actLoad_ = addAction(fileMenu_, "载入方案", "actLoadScheme");
+    actExport_ = addAction(fileMenu_, "导出到文件", "actExportFile");
+    QAction* actBacktest = addAction(fileMenu_, "历史验证", "actBacktest");
     actSave_->setShortcut(QKeySequence::Save);
     actLoad_->setShortcut(QKeySequence::Open);
+    // The shortcuts work while the menu is closed.
+    window.addActions({actSave_, actLoad_});
     connect(actSave_, &QAction::triggered, this, [this] { files_->saveScheme(); });
     connect(actLoad_, &QAction::triggered, this, [this] { files_->loadScheme(); });
     connect(actExport_, &QAction::triggered, this, [this] { files_->exportResults(); });
     connect(actBacktest, &QAction::triggered, this, &WindowExtras::showBacktestPage);
-    window.setFixedSize(window.width(), clientHeight + menuBar_->sizeHint().height());
 }
 
 WindowExtras::~WindowExtras() = default;

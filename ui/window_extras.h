@@ -1,15 +1,17 @@
 #pragma once
 // What the window gains beyond the base system, added without moving any of
-// its controls: a menu bar above the tab strip with "保存方案", "载入方案",
-// "导出到文件" and "历史验证", and the tab "历史验证" after "大底号码" that
-// shows the backtest page where the pages stand (the result area stays).
+// its controls or growing the window: the button "文件" in the free space
+// after the tab strip, whose menu holds "保存方案", "载入方案", "导出到文件"
+// and "历史验证", and the tab "历史验证" after "大底号码" that shows the
+// backtest page where the pages stand (the result area stays).
 
 #include <QObject>
 
 #include <memory>
 
 class QAction;
-class QMenuBar;
+class QMenu;
+class QToolButton;
 
 namespace numsift {
 
@@ -30,7 +32,8 @@ public:
     PageBacktest* backtestPage() const { return page_; }
     SelectButton* backtestTab() const { return tab_; }
     SchemeFiles& schemeFiles() { return *files_; }
-    QMenuBar* menuBar() const { return menuBar_; }
+    QToolButton* fileButton() const { return fileButton_; }
+    QMenu* fileMenu() const { return fileMenu_; }
     QAction* saveSchemeAction() const { return actSave_; }
     QAction* loadSchemeAction() const { return actLoad_; }
     QAction* exportAction() const { return actExport_; }
@@ -52,7 +55,8 @@ private:
     std::unique_ptr<SchemeFiles> files_;
     PageBacktest* page_ = nullptr;
     SelectButton* tab_ = nullptr;
-    QMenuBar* menuBar_ = nullptr;
+    QToolButton* fileButton_ = nullptr;
+    QMenu* fileMenu_ = nullptr;
     QAction* actSave_ = nullptr;
     QAction* actLoad_ = nullptr;
     QAction* actExport_ = nullptr;

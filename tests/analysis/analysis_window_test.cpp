@@ -118,7 +118,7 @@ private slots:
     }
 
     void extrasKeepTheWindowsPlaces() {
-        // The menu bar is added above the client area, which keeps its size.
+        // The menu button stands beside the tab strip: the client keeps its size.
         QCOMPARE(w->centralWidget()->height(), 724);
         QCOMPARE(find("fraTab_1")->geometry(), QRect(2, 37, 797, 621));
         QCOMPARE(member("cmdTab", 0)->geometry().x(), 818);
