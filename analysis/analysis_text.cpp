@@ -18,6 +18,13 @@ std::string fixed(double v, int decimals) {
 
 std::string percentText(double percent) { return fixed(percent, 2) + "%"; }
 
+std::string pValueText(double p) {
+    if (p >= 0.001 || p == 0.0) return fixed(p, 4);
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.1e", p);
+    return buf;
+}
+
 std::string drawVerdictText(const DrawOutcome& draw) {
     if (!draw.inBase) return "不在大底";
     return draw.survives ? "保留" : "淘汰";
@@ -70,13 +77,14 @@ std::string backtestSummaryText(const BacktestReport& report, std::string_view e
 }
 
 std::string backtestColumnTable(const BacktestReport& report, std::string_view eol) {
-    std::string s = "步骤\t条件\t标记候选\t候选占比\t标记开奖\t开奖占比\t期望\t误杀偏多";
+    std::string s = "步骤\t条件\t标记候选\t候选占比\t标记开奖\t开奖占比\t期望\t误杀偏多\tp值\t校正p值";
     s += eol;
     for (const ColumnOutcome& c : report.columns) {
         s += std::to_string(c.step) + '\t' + c.caption + '\t' + std::to_string(c.candidatesMarked) + '\t' +
              percentText(100.0 * c.candidateShare) + '\t' + std::to_string(c.drawsMarked) + '\t' +
              percentText(100.0 * c.drawShare) + '\t' + fixed(c.expectedDraws, 1) + '\t' +
-             (c.overKills ? "是" : "");
+             (c.overKills ? "是" : "") + '\t' + pValueText(c.tailProbability) + '\t' +
+             pValueText(c.adjustedProbability);
         s += eol;
     }
     return s;

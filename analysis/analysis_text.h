@@ -14,6 +14,10 @@ namespace numsift {
 // "12.35%": two decimals.
 std::string percentText(double percent);
 
+// A p-value: four decimals ("0.0272"), below 0.001 in powers of ten
+// ("3.1e-05").
+std::string pValueText(double p);
+
 // What the draw's row shows in the result column: "保留", "淘汰" or
 // "不在大底".
 std::string drawVerdictText(const DrawOutcome& draw);
@@ -27,7 +31,9 @@ std::string backtestDrawTable(const BacktestReport& report, std::string_view eol
 // Lines "名称<TAB>值": 验证期数, 保留, 最长连续未中, 结果注数, 容错, 不在大底.
 std::string backtestSummaryText(const BacktestReport& report, std::string_view eol);
 
-// Header line, then one line per column of the run.
+// Header line, then one line per column of the run: 步骤, 条件, 标记候选,
+// 候选占比, 标记开奖, 开奖占比, 期望, 误杀偏多, p值 (one-sided binomial) and
+// 校正p值 (adjusted by Holm over the columns).
 std::string backtestColumnTable(const BacktestReport& report, std::string_view eol);
 
 // One-line summary for a status label, e.g. "保留 3/5 期（60.00%），最长连续未中 2 期，结果 1234

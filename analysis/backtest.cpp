@@ -63,6 +63,22 @@ double binomialUpperTail(std::size_t n, std::size_t k, double p) {
     return std::clamp(1.0 - lower, 0.0, 1.0);
 }
 
+std::vector<double> holmAdjusted(std::span<const double> pValues) {
+    const std::size_t m = pValues.size();
+    std::vector<std::size_t> order(m);
+    for (std::size_t i = 0; i < m; ++i) order[i] = i;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return pValues[a] < pValues[b]; });
+    std::vector<double> adjusted(m);
+    double running = 0.0;
+    for (std::size_t rank = 0; rank < m; ++rank) {
+        const std::size_t i = order[rank];
+        running = std::max(running, std::min(1.0, static_cast<double>(m - rank) * pValues[i]));
+        adjusted[i] = running;
+    }
+    return adjusted;
+}
+
 BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps, const FilterInput& input,
                            std::span<const Draw> draws) {
     BacktestReport report;
@@ -142,8 +158,16 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
         co.drawShare = n ? static_cast<double>(co.drawsMarked) / static_cast<double>(n) : 0.0;
         co.expectedDraws = static_cast<double>(n) * co.candidateShare;
         co.tailProbability = binomialUpperTail(n, co.drawsMarked, co.candidateShare);
-        co.overKills =
-            static_cast<double>(co.drawsMarked) > co.expectedDraws && co.tailProbability <= kOverKillLevel;
+    }
+    std::vector<double> tails;
+    tails.reserve(report.columns.size());
+    for (const ColumnOutcome& co : report.columns) tails.push_back(co.tailProbability);
+    const std::vector<double> adjusted = holmAdjusted(tails);
+    for (std::size_t c = 0; c < report.columns.size(); ++c) {
+        ColumnOutcome& co = report.columns[c];
+        co.adjustedProbability = adjusted[c];
+        co.overKills = static_cast<double>(co.drawsMarked) > co.expectedDraws &&
+                       co.adjustedProbability <= kOverKillLevel;
     }
     return report;
 }

@@ -38,12 +38,17 @@ struct ColumnOutcome {
     double expectedDraws = 0;          // draw count * candidateShare
     // The column kills past draws more often than its share of candidates
     // explains: if draws fell on the candidates at random, a column marking a
-    // share p of them would mark X ~ Binomial(n, p) of n draws; the flag is set
-    // when drawsMarked exceeds n * p and P(X >= drawsMarked) <= 5 %. Such a
-    // belief costs more hits than the candidates it removes are worth. Few
-    // draws rarely reach that level, so the flag is never raised on noise.
+    // share p of them would mark X ~ Binomial(n, p) of n draws, and
+    // tailProbability = P(X >= drawsMarked) is the one-sided p-value. Every
+    // column of the backtest is tested at once, so the p-values are adjusted
+    // by Holm's method over all of them; the flag is set when drawsMarked
+    // exceeds n * p and the adjusted p-value is at most 5 %. On random draws
+    // the chance that any column of the backtest is flagged stays at most
+    // 5 %, however many conditions are active. Such a belief costs more hits
+    // than the candidates it removes are worth.
     bool overKills = false;
-    double tailProbability = 1;  // P(X >= drawsMarked)
+    double tailProbability = 1;      // P(X >= drawsMarked)
+    double adjustedProbability = 1;  // tailProbability adjusted by Holm over the backtest's columns
 };
 
 struct BacktestSummary {
@@ -81,5 +86,12 @@ BacktestReport backtest(const FilterInput& input, const NumberSet& base, Toleran
 
 // P(X >= k) for X ~ Binomial(n, p).
 double binomialUpperTail(std::size_t n, std::size_t k, double p);
+
+// Holm-Bonferroni adjusted p-values, in the order given: with the m values
+// sorted ascending, the i-th smallest (1-based) becomes the largest of
+// min(1, (m - j + 1) * p(j)) over j <= i. Rejecting every hypothesis whose
+// adjusted value is at most a level keeps the chance of any false rejection
+// at most that level.
+std::vector<double> holmAdjusted(std::span<const double> pValues);
 
 }  // namespace numsift

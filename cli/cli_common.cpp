@@ -23,7 +23,7 @@ std::optional<std::string> readInput(const std::string& path) {
         }
         QByteArray bytes = in.read(kMaxTextFileBytes + 1);
         if (bytes.size() > kMaxTextFileBytes) {
-            fail("-", "输入超过 64 MB");
+            fail("-", "输入超过 64 MiB");
             return std::nullopt;
         }
         return decodeText(bytes).toStdString();

@@ -11,9 +11,16 @@
 
 namespace numsift::cli {
 
-int commandBacktest(int argc, char** argv) {
-    const char* usage = "backtest SCHEME.json DRAWS.txt [--base FILE]";
-    const std::optional<AnalysisArgs> args = readAnalysisArgs("backtest", usage, argc, argv);
+namespace {
+
+constexpr OptionSpec kOptions[] = {kAnalysisBaseOption};
+constexpr ArgumentSpec kArguments[] = {
+    {"SCHEME.json", "方案文件（格式见 docs/scheme-format.md）"},
+    {"DRAWS.txt", "历史开奖，每行一期，例如 2026120 35789（- 为标准输入）"},
+};
+
+int backtestDraws(const CommandLine& line) {
+    const std::optional<AnalysisArgs> args = readAnalysisArgs(line);
     if (!args) return 2;
     const std::optional<std::string> text = readInput(args->second);
     if (!text) return 2;
@@ -35,5 +42,16 @@ int commandBacktest(int argc, char** argv) {
     writeOut(out);
     return 0;
 }
+
+}  // namespace
+
+constinit const Command kBacktestCommand = {
+    "backtest",
+    "backtest SCHEME.json DRAWS.txt [--base FILE]",
+    "历史验证：方案在每期开奖上是否保留、未通过哪些条件，及汇总",
+    kOptions,
+    kArguments,
+    backtestDraws,
+};
 
 }  // namespace numsift::cli

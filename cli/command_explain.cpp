@@ -9,9 +9,16 @@
 
 namespace numsift::cli {
 
-int commandExplain(int argc, char** argv) {
-    const char* usage = "explain SCHEME.json NUMBER [--base FILE]";
-    const std::optional<AnalysisArgs> args = readAnalysisArgs("explain", usage, argc, argv);
+namespace {
+
+constexpr OptionSpec kOptions[] = {kAnalysisBaseOption};
+constexpr ArgumentSpec kArguments[] = {
+    {"SCHEME.json", "方案文件（格式见 docs/scheme-format.md）"},
+    {"NUMBER", "要诊断的五位数号码，例如 35789"},
+};
+
+int explainNumber(const CommandLine& line) {
+    const std::optional<AnalysisArgs> args = readAnalysisArgs(line);
     if (!args) return 2;
     const std::optional<std::uint32_t> value = parseSingleNumber(args->second);
     if (!value) return fail(args->second, "不是五位数号码");
@@ -19,5 +26,16 @@ int commandExplain(int argc, char** argv) {
     writeOut(explainText(e, "\n"));
     return 0;
 }
+
+}  // namespace
+
+constinit const Command kExplainCommand = {
+    "explain",
+    "explain SCHEME.json NUMBER [--base FILE]",
+    "号码诊断：一个号码未通过哪些条件、错误数、是否在大底中",
+    kOptions,
+    kArguments,
+    explainNumber,
+};
 
 }  // namespace numsift::cli

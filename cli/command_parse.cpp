@@ -10,30 +10,29 @@
 
 namespace numsift::cli {
 
-int commandParse(int argc, char** argv) {
+namespace {
+
+constexpr OptionSpec kOptions[] = {
+    {"base", nullptr, "按大底整理：每行 10 注（默认）"},
+    {"intersection", nullptr, "按交集的大底A/B整理：每行 5 注"},
+    {"format-only", nullptr, "只整理格式（杀直选框）：每行 5 注"},
+};
+constexpr ArgumentSpec kArguments[] = {{"FILE", "号码文本文件（不给或 - 为标准输入）", true}};
+
+int parseList(const CommandLine& line) {
+    // The three switches act in the order given: --base and --intersection
+    // choose the target and end a --format-only before them.
     ParseTarget target = ParseTarget::Base;
     bool formatOnly = false;
-    std::string file = "-";
-    bool haveFile = false;
-    for (int i = 0; i < argc; ++i) {
-        const std::string a = argv[i];
-        if (a == "--base") {
-            target = ParseTarget::Base;
+    for (const std::string& option : line.optionOrder()) {
+        if (option == "base" || option == "intersection") {
+            target = option == "base" ? ParseTarget::Base : ParseTarget::Intersection;
             formatOnly = false;
-        } else if (a == "--intersection") {
-            target = ParseTarget::Intersection;
-            formatOnly = false;
-        } else if (a == "--format-only") {
+        } else if (option == "format-only") {
             formatOnly = true;
-        } else if (!a.empty() && a[0] == '-' && a != "-") {
-            return fail("parse", "unknown option " + a);
-        } else if (haveFile) {
-            return fail("parse", "more than one FILE given");
-        } else {
-            file = a;
-            haveFile = true;
         }
     }
+    const std::string file = line.arguments().empty() ? std::string("-") : line.arguments()[0];
     std::optional<std::string> text = readInput(file);
     if (!text) return 2;
     NumberSetStore store;
@@ -42,5 +41,16 @@ int commandParse(int argc, char** argv) {
     if (!out.empty()) writeOut("\r\n");
     return 0;
 }
+
+}  // namespace
+
+constinit const Command kParseCommand = {
+    "parse",
+    "parse [--base | --intersection | --format-only] [FILE]",
+    "把号码文本整理为排序、去重后的标准格式",
+    kOptions,
+    kArguments,
+    parseList,
+};
 
 }  // namespace numsift::cli

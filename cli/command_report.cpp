@@ -1,7 +1,6 @@
 // numsift-cli report SCHEME.json [--base FILE]: one line per column the run
 // appended, in run order (step, caption, candidates marked), then the kept
 // count.
-#include <cstdio>
 #include <string>
 
 #include "cli/cli_common.h"
@@ -12,27 +11,13 @@ namespace numsift::cli {
 
 namespace {
 
-constexpr const char* kUsage = "用法: numsift-cli report SCHEME.json [--base FILE]";
+constexpr OptionSpec kOptions[] = {
+    {"base", "FILE", "大底：只在文件中的号码里缩水（默认全部 10 万注）"},
+};
+constexpr ArgumentSpec kArguments[] = {{"SCHEME.json", "方案文件（格式见 docs/scheme-format.md）"}};
 
-}  // namespace
-
-int commandReport(int argc, char** argv) {
-    std::string scheme, base;
-    for (int i = 0; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--base") {
-            if (i + 1 >= argc) return fail("report", std::string("--base 缺少参数；") + kUsage);
-            base = argv[++i];
-        } else if (arg.size() > 1 && arg.starts_with("-")) {
-            return fail("report", "未知的选项 " + std::string(arg) + "；" + kUsage);
-        } else if (scheme.empty()) {
-            scheme = std::string(arg);
-        } else {
-            return fail("report", std::string("多余的参数 ") + std::string(arg) + "；" + kUsage);
-        }
-    }
-    if (scheme.empty()) return fail("report", kUsage);
-    const std::optional<RunInputs> in = loadRunInputs(scheme, base);
+int report(const CommandLine& line) {
+    const std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], line.value("base").value_or(""));
     if (!in) return 2;
 
     const RunResult r = runFilter(in->scheme.input, in->base, in->scheme.tolerance);
@@ -43,5 +28,16 @@ int commandReport(int argc, char** argv) {
     writeOut(out);
     return 0;
 }
+
+}  // namespace
+
+constinit const Command kReportCommand = {
+    "report",
+    "report SCHEME.json [--base FILE]",
+    "按方案文件缩水，逐列列出各条件标记的号码数和保留注数",
+    kOptions,
+    kArguments,
+    report,
+};
 
 }  // namespace numsift::cli

@@ -11,35 +11,20 @@ namespace numsift::cli {
 
 namespace {
 
-constexpr const char* kUsage = "用法: numsift-cli run SCHEME.json [--base FILE] [--width N]";
+constexpr OptionSpec kOptions[] = {
+    {"base", "FILE", "大底：只在文件中的号码里缩水（默认全部 10 万注）"},
+    {"width", "N", "每行 N 注，1–100000（默认 1）"},
+};
+constexpr ArgumentSpec kArguments[] = {{"SCHEME.json", "方案文件（格式见 docs/scheme-format.md）"}};
 
-}  // namespace
-
-int commandRun(int argc, char** argv) {
-    std::string scheme, base;
+int run(const CommandLine& line) {
     long width = 1;
-    for (int i = 0; i < argc; ++i) {
-        const std::string_view arg = argv[i];
-        if (arg == "--base" || arg == "--width") {
-            if (i + 1 >= argc) return fail("run", std::string(arg) + " 缺少参数；" + kUsage);
-            const std::string value = argv[++i];
-            if (arg == "--base") {
-                base = value;
-            } else if (const auto w = parseInteger(value, 1, 100000)) {
-                width = *w;
-            } else {
-                return fail("run", "--width 应为 1–100000 的整数，而不是 \"" + value + "\"");
-            }
-        } else if (arg.size() > 1 && arg.starts_with("-")) {
-            return fail("run", "未知的选项 " + std::string(arg) + "；" + kUsage);
-        } else if (scheme.empty()) {
-            scheme = std::string(arg);
-        } else {
-            return fail("run", std::string("多余的参数 ") + std::string(arg) + "；" + kUsage);
-        }
+    if (const std::optional<std::string> value = line.value("width")) {
+        const std::optional<long> w = parseInteger(*value, 1, 100000);
+        if (!w) return fail("run", "--width 应为 1–100000 的整数，而不是 \"" + *value + "\"");
+        width = *w;
     }
-    if (scheme.empty()) return fail("run", kUsage);
-    const std::optional<RunInputs> in = loadRunInputs(scheme, base);
+    const std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], line.value("base").value_or(""));
     if (!in) return 2;
 
     const RunResult r = runFilter(in->scheme.input, in->base, in->scheme.tolerance);
@@ -56,5 +41,16 @@ int commandRun(int argc, char** argv) {
     std::fprintf(stderr, "kept %zu of %zu\n", r.result.size(), r.table.size());
     return 0;
 }
+
+}  // namespace
+
+constinit const Command kRunCommand = {
+    "run",
+    "run SCHEME.json [--base FILE] [--width N]",
+    "按方案文件缩水，输出结果号码，每行一注（--width N 每行 N 注）",
+    kOptions,
+    kArguments,
+    run,
+};
 
 }  // namespace numsift::cli

@@ -1,14 +1,17 @@
 #pragma once
-// One function per numsift-cli command; argv holds the command's own
-// arguments. Each returns the exit code: 0 success, 2 usage or input error
-// (with one line "numsift-cli: FILE: problem" on stderr, nothing on stdout).
+// The numsift-cli commands, each declared with its usage, options and
+// arguments (cli/command_line.h). Every command's exit code: 0 success,
+// 2 usage or input error (with one line "numsift-cli: FILE: problem" on
+// stderr, nothing on stdout).
+
+#include "cli/command_line.h"
 
 namespace numsift::cli {
 
-int commandRun(int argc, char** argv);
-int commandReport(int argc, char** argv);
-int commandParse(int argc, char** argv);
-int commandBacktest(int argc, char** argv);
-int commandExplain(int argc, char** argv);
+extern const Command kRunCommand;
+extern const Command kReportCommand;
+extern const Command kBacktestCommand;
+extern const Command kExplainCommand;
+extern const Command kParseCommand;
 
 }  // namespace numsift::cli

@@ -4,61 +4,100 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include <optional>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
 namespace numsift {
 
 namespace {
 
-bool isValidUtf8(const QByteArray& b) {
-    const auto* p = reinterpret_cast<const unsigned char*>(b.constData());
-    const qsizetype n = b.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const unsigned char c = p[i];
-        if (c < 0x80) {
-            ++i;
-            continue;
-        }
-        int len;
-        unsigned int cp;
-        if ((c & 0xE0) == 0xC0) {
-            len = 2;
-            cp = c & 0x1F;
-        } else if ((c & 0xF0) == 0xE0) {
-            len = 3;
-            cp = c & 0x0F;
-        } else if ((c & 0xF8) == 0xF0) {
-            len = 4;
-            cp = c & 0x07;
-        } else
-            return false;
-        if (i + len > n) return false;
-        for (int k = 1; k < len; ++k) {
-            if ((p[i + k] & 0xC0) != 0x80) return false;
-            cp = (cp << 6) | (p[i + k] & 0x3F);
-        }
-        if ((len == 2 && cp < 0x80) || (len == 3 && cp < 0x800) ||
-            (len == 4 && (cp < 0x10000 || cp > 0x10FFFF)) || (cp >= 0xD800 && cp <= 0xDFFF))
-            return false;
-        i += len;
-    }
-    return true;
-}
-
-// BOM-less UTF-16LE: ASCII text in UTF-16LE has a zero at most odd offsets.
-bool looksLikeUtf16Le(const QByteArray& b) {
-    if (b.size() < 2) return false;
+// BOM-less UTF-16: text that is mostly ASCII has a zero byte in most code
+// units, the high byte: at odd offsets in little-endian, at even offsets in
+// big-endian.
+std::optional<QStringConverter::Encoding> bomlessUtf16(const QByteArray& b) {
+    if (b.size() < 2) return std::nullopt;
     qsizetype zerosOdd = 0, zerosEven = 0;
     const qsizetype pairs = b.size() / 2;
     for (qsizetype i = 0; i + 1 < b.size(); i += 2) {
         if (b[i] == 0) ++zerosEven;
         if (b[i + 1] == 0) ++zerosOdd;
     }
-    return zerosOdd * 10 >= pairs * 3 && zerosOdd > zerosEven * 4;
+    if (zerosOdd * 10 >= pairs * 3 && zerosOdd > zerosEven * 4) return QStringConverter::Utf16LE;
+    if (zerosEven * 10 >= pairs * 3 && zerosEven > zerosOdd * 4) return QStringConverter::Utf16BE;
+    return std::nullopt;
 }
 
 QString decodeWith(QStringConverter::Encoding e, const QByteArray& bytes) {
     QStringDecoder dec(e, QStringConverter::Flag::Stateless);
     return dec.decode(bytes);
+}
+
+// The text when bytes are valid UTF-8: the decoder reports malformed,
+// overlong and surrogate sequences, code points above U+10FFFF and a
+// sequence cut off at the end.
+std::optional<QString> strictUtf8(const QByteArray& bytes) {
+    QStringDecoder dec(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    QString text = dec.decode(bytes);
+    if (dec.hasError()) return std::nullopt;
+    return text;
+}
+
+// Why something that exists and is no folder is not a regular file either:
+// reading a FIFO or a socket waits for a writer, a device may never end.
+QString notRegularFileReason([[maybe_unused]] const QString& path) {
+#ifdef Q_OS_UNIX
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
+        if (S_ISFIFO(st.st_mode)) return QStringLiteral("这是一个命名管道（FIFO），不是普通文件");
+        if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode)) return QStringLiteral("这是一个设备，不是普通文件");
+        if (S_ISSOCK(st.st_mode)) return QStringLiteral("这是一个套接字，不是普通文件");
+    }
+#endif
+    return QStringLiteral("这不是普通文件");
+}
+
+// Opens path for reading only when it is a regular file at the moment of
+// opening. On Unix the open does not block (a file swapped for a FIFO after
+// the type check would wait for a writer) and the type is checked again on
+// the open handle.
+bool openRegularFile(QFile& f, const QString& path, QString* reason) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        *reason = QStringLiteral("无法打开文件");
+        return false;
+    }
+    struct stat st;
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        *reason = notRegularFileReason(path);
+        return false;
+    }
+    if (!f.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(fd);
+        *reason = QStringLiteral("无法打开文件");
+        return false;
+    }
+    return true;
+#else
+    f.setFileName(path);
+    if (!f.open(QIODevice::ReadOnly)) {
+        *reason = QStringLiteral("无法打开文件");
+        return false;
+    }
+    return true;
+#endif
+}
+
+// The reason for a file over the limit.
+QString tooLargeReason() {
+    static_assert(kMaxTextFileBytes == 64ll << 20, "the reason names the limit");
+    return QStringLiteral("文件超过 64 MiB");
 }
 
 }  // namespace
@@ -67,8 +106,8 @@ QString decodeText(const QByteArray& bytes) {
     if (bytes.startsWith("\xEF\xBB\xBF")) return QString::fromUtf8(bytes.mid(3));
     if (bytes.startsWith("\xFF\xFE")) return decodeWith(QStringConverter::Utf16LE, bytes.mid(2));
     if (bytes.startsWith("\xFE\xFF")) return decodeWith(QStringConverter::Utf16BE, bytes.mid(2));
-    if (looksLikeUtf16Le(bytes)) return decodeWith(QStringConverter::Utf16LE, bytes);
-    if (isValidUtf8(bytes)) return QString::fromUtf8(bytes);
+    if (const auto utf16 = bomlessUtf16(bytes)) return decodeWith(*utf16, bytes);
+    if (std::optional<QString> utf8 = strictUtf8(bytes)) return *std::move(utf8);
     QStringDecoder gb("GB18030", QStringConverter::Flag::Stateless);
     if (gb.isValid()) return gb.decode(bytes);
     return QString::fromLatin1(bytes);
@@ -85,16 +124,18 @@ TextFileResult readTextFile(const QString& path) {
         r.error = QStringLiteral("这是一个文件夹，不是文件");
         return r;
     }
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) {
-        r.error = QStringLiteral("无法打开文件");
+    // Decided before opening: opening a FIFO waits for a writer.
+    if (!info.isFile()) {
+        r.error = notRegularFileReason(path);
         return r;
     }
+    QFile f;
+    if (!openRegularFile(f, path, &r.error)) return r;
     if (f.size() > kMaxTextFileBytes) {
-        r.error = QStringLiteral("文件超过 64 MB");
+        r.error = tooLargeReason();
         return r;
     }
-    // Read at most one byte past the limit so a growing or special file
+    // Read at most one byte past the limit so a file that grows meanwhile
     // cannot make us hold more than that.
     QByteArray bytes = f.read(kMaxTextFileBytes + 1);
     if (f.error() != QFileDevice::NoError) {
@@ -102,7 +143,7 @@ TextFileResult readTextFile(const QString& path) {
         return r;
     }
     if (bytes.size() > kMaxTextFileBytes) {
-        r.error = QStringLiteral("文件超过 64 MB");
+        r.error = tooLargeReason();
         return r;
     }
     r.text = decodeText(bytes);

@@ -1,8 +1,8 @@
 #pragma once
 // The one reader of text files behind every import: a BOM decides (UTF-8,
-// UTF-16LE/BE); else many zero bytes at odd offsets mean BOM-less UTF-16LE;
-// else UTF-8 when the bytes are valid UTF-8; else GB18030 (files saved on
-// Chinese Windows).
+// UTF-16LE/BE); else many zero bytes at odd (even) offsets mean BOM-less
+// UTF-16LE (UTF-16BE); else UTF-8 when the bytes are valid UTF-8; else
+// GB18030 (files saved on Chinese Windows).
 
 #include <QByteArray>
 #include <QString>
@@ -20,8 +20,10 @@ struct TextFileResult {
 // Decodes bytes by the rules above.
 QString decodeText(const QByteArray& bytes);
 
-// Reads a whole file; a file that cannot be opened or read, or is larger
-// than 64 MiB, gives ok = false with the reason.
+// Reads a whole file; anything but a regular file (a folder, a FIFO, a
+// device, a socket) is refused before it is opened, so no read can wait
+// forever. A file that cannot be opened or read, or is larger than 64 MiB,
+// gives ok = false with the reason.
 TextFileResult readTextFile(const QString& path);
 
 }  // namespace numsift

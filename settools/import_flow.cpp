@@ -10,13 +10,30 @@ FileDialogRequest importDialogRequest() {
     return request;
 }
 
-Message unreadableFileMessage(const std::string& path, const std::string& reason) {
+namespace {
+
+// What an import that failed leaves untouched: the box's numbers, and its
+// count where the box has one (the kill list has none).
+const char* unchangedNote(NumberBox box) {
+    switch (box) {
+        case NumberBox::Base: return kBaseUnchanged;
+        case NumberBox::JoinA: return kJoinAUnchanged;
+        case NumberBox::JoinB: return kJoinBUnchanged;
+        case NumberBox::KillList: return kKillListUnchanged;
+        case NumberBox::JoinResult: break;  // has no import button
+    }
+    return "号码保持不变。";
+}
+
+}  // namespace
+
+Message unreadableFileMessage(NumberBox box, const std::string& path, const std::string& reason) {
     std::string text = kImportUnreadablePrefix;
     text += path;
     text += "\r\n";
     text += reason.empty() ? std::string("读取文件出错") : reason;
     text += "\r\n\r\n";
-    text += kImportUnchangedNote;
+    text += unchangedNote(box);
     return Message{kImportTitle, text, MessageIcon::Exclamation, MessageButtons::Ok};
 }
 
@@ -35,7 +52,7 @@ ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& d
     const FileText file = read(chosen.fileName);
     if (!file.ok) {
         outcome.status = ImportOutcome::Status::Unreadable;
-        messages.show(unreadableFileMessage(chosen.fileName, file.error));
+        messages.show(unreadableFileMessage(box, chosen.fileName, file.error));
         return outcome;
     }
     // reparseBox makes A or B the current side before its set is replaced.

@@ -43,9 +43,9 @@ using ApplyImport = std::function<void(const ImportOutcome&)>;
 ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& dialogs,
                             const FileReader& read, MessageSink& messages, const ApplyImport& apply = {});
 
-// The message for a file that could not be read: names the file and the
-// reason, and says that nothing was changed.
-Message unreadableFileMessage(const std::string& path, const std::string& reason);
+// The message for a file that could not be read into box: names the file,
+// the reason, and what of the box stays as it was.
+Message unreadableFileMessage(NumberBox box, const std::string& path, const std::string& reason);
 
 // The message for a file that yields no number.
 Message noNumbersMessage();

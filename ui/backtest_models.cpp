@@ -92,6 +92,8 @@ QVariant ColumnTableModel::data(const QModelIndex& index, int role) const {
             case DrawShare: return c.drawShare;
             case Expected: return c.expectedDraws;
             case OverKills: return c.overKills ? 0 : 1;
+            case PValue: return c.tailProbability;
+            case AdjustedPValue: return c.adjustedProbability;
             default: return {};
         }
     }
@@ -105,21 +107,24 @@ QVariant ColumnTableModel::data(const QModelIndex& index, int role) const {
             case DrawShare: return percent(c.drawShare);
             case Expected: return QString::number(c.expectedDraws, 'f', 1);
             case OverKills: return c.overKills ? QStringLiteral("是") : QString();
+            case PValue: return QString::fromStdString(pValueText(c.tailProbability));
+            case AdjustedPValue: return QString::fromStdString(pValueText(c.adjustedProbability));
             default: return {};
         }
     }
     if (role == Qt::BackgroundRole && c.overKills) return QBrush(kFlagBackground);
     if (role == Qt::ToolTipRole && c.overKills)
-        return QStringLiteral("该条件杀掉的历史开奖明显多于按它所杀号码比例应有的期数（p = %1）")
-            .arg(c.tailProbability, 0, 'g', 3);
+        return QStringLiteral("该条件杀掉的历史开奖明显多于按它所杀号码比例应有的期数（p = %1，校正后 %2）")
+            .arg(QString::fromStdString(pValueText(c.tailProbability)),
+                 QString::fromStdString(pValueText(c.adjustedProbability)));
     return {};
 }
 
 QVariant ColumnTableModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (role != Qt::DisplayRole) return {};
     if (orientation == Qt::Vertical) return section + 1;
-    static const char* const kHeads[ColumnCount] = {"步骤",     "条件",     "标记候选", "候选占比",
-                                                    "标记开奖", "开奖占比", "期望",     "误杀偏多"};
+    static const char* const kHeads[ColumnCount] = {"步骤",     "条件", "标记候选", "候选占比", "标记开奖",
+                                                    "开奖占比", "期望", "误杀偏多", "p值",      "校正p值"};
     return section >= 0 && section < ColumnCount ? QString::fromUtf8(kHeads[section]) : QVariant();
 }
 

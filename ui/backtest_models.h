@@ -46,6 +46,8 @@ public:
         DrawShare,
         Expected,
         OverKills,
+        PValue,
+        AdjustedPValue,
         ColumnCount
     };
 

@@ -75,7 +75,10 @@ QString BLCommDialog::runQtDialog(const Request& request) const {
 
 FileDialogResult BLCommDialog::run(const FileDialogRequest& request) {
     Filter = QString::fromStdString(request.filter);
-    if (!request.fileName.empty()) FileName = QString::fromStdString(request.fileName);
+    // Each request brings its own name (an import none): the file chosen
+    // last is never offered again, so Enter cannot load it into another
+    // box. Only its folder is remembered.
+    FileName = QString::fromStdString(request.fileName);
     DialogTitle = QString::fromStdString(request.dialogTitle);
     // A name typed without an extension gets the filter's one inside the
     // dialog, so the dialog asks before it replaces an existing file of
@@ -87,6 +90,7 @@ FileDialogResult BLCommDialog::run(const FileDialogRequest& request) {
     if (!result.cancel) {
         result.fileName = FileName.toStdString();
         result.fileTitle = FileTitle.toStdString();
+        InitDir = QFileInfo(FileName).absolutePath();
     }
     return result;
 }

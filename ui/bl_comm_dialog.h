@@ -68,9 +68,10 @@ public:
     // Replaces the modal QFileDialog (tests, other front ends).
     void setChooser(Chooser chooser) { chooser_ = std::move(chooser); }
 
-    // FileDialogs: the request's filter, name and caption through Action 1 or
-    // 2 (a save also with the filter's extension as DefaultExt); the choice
-    // comes back as FileName and FileTitle.
+    // FileDialogs: the request's filter, name (empty for an open) and
+    // caption through Action 1 or 2 (a save also with the filter's extension
+    // as DefaultExt); the choice comes back as FileName and FileTitle, and
+    // its folder becomes InitDir for the next request.
     FileDialogResult run(const FileDialogRequest& request) override;
 
 private:

@@ -31,12 +31,13 @@ constexpr const char* kRunFirst = "请先点击【开始验证】";
 constexpr const char* kImportTitle = "导入提示";
 constexpr const char* kImportNoDraws =
     "选择的文件里没有开奖号码，历史开奖保持不变。\r\n每行一期，期号在前、号码在后，例如：2026120 35789";
+constexpr const char* kDrawsUnchanged = "历史开奖保持不变。";
 constexpr const char* kDrawsPlaceholder =
     "每行一期，期号在前、号码在后，例如：\n2026120 35789\n2026121 3 5 7 8 "
     "9\n2026122,02468\n\n可粘贴或点击【导入】读入 .txt 文件";
 constexpr const char* kLegend =
-    "误杀偏多：该条件杀掉的历史开奖，明显多于按它所杀号码的比例应有的期数（二项检验 p ≤ 5%）。"
-    "双击开奖表中的一行可诊断该号码。";
+    "误杀偏多：该条件杀掉的历史开奖，明显多于按它所杀号码的比例应有的期数"
+    "（二项检验，按全部条件 Holm 校正后 p ≤ 5%）。双击开奖表中的一行可诊断该号码。";
 constexpr int kCountDelayMs = 250;
 
 const QColor kFailColour(176, 0, 0);
@@ -136,7 +137,9 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     tblColumns_->setModel(columnProxy_);
     tblColumns_->setGeometry(256, 375, 533, 206);
     tblColumns_->sortByColumn(-1, Qt::AscendingOrder);
-    const int columnWidths[ColumnTableModel::ColumnCount] = {36, 96, 66, 66, 66, 66, 50, 60};
+    // Ten columns in the table's width: the step column numbers the rows.
+    tblColumns_->verticalHeader()->hide();
+    const int columnWidths[ColumnTableModel::ColumnCount] = {30, 72, 56, 56, 56, 56, 38, 56, 44, 52};
     for (int c = 0; c < ColumnTableModel::ColumnCount; ++c) tblColumns_->setColumnWidth(c, columnWidths[c]);
     tblColumns_->horizontalHeader()->setStretchLastSection(true);
 
@@ -201,7 +204,8 @@ bool PageBacktest::importDraws() {
     if (choice.cancel || choice.fileName.empty()) return false;
     const TextFileResult file = readTextFile(QString::fromStdString(choice.fileName));
     if (!file.ok) {
-        showMessage("无法导入文件：" + file.error.toStdString() + "\r\n" + choice.fileName,
+        showMessage("无法导入文件：" + choice.fileName + "\r\n" + file.error.toStdString() + "\r\n\r\n" +
+                        kDrawsUnchanged,
                     MessageIcon::Exclamation, kImportTitle);
         return false;
     }

@@ -12,6 +12,7 @@
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QVBoxLayout>
 
 #include "ui/box_text.h"
@@ -81,13 +82,21 @@ bool DesktopTextEditor::startInstalledEditor(const QString& path) {
     return QProcess::startDetached(xdgOpen, {path});
 }
 
+DesktopTextEditor::~DesktopTextEditor() = default;
+
+QString DesktopTextEditor::newExportPath() {
+    if (!exportDir_)
+        exportDir_ = std::make_unique<QTemporaryDir>(
+            QDir(QDir::tempPath()).filePath(QStringLiteral("numsift-XXXXXX")));
+    if (!exportDir_->isValid()) return {};
+    const QString stamp = QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    return exportDir_->filePath(QStringLiteral("numsift-%1-%2.txt").arg(stamp).arg(++exportCount_));
+}
+
 void DesktopTextEditor::open(const std::string& text) {
-    const QString name =
-        QStringLiteral("numsift-%1.txt")
-            .arg(QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz")));
-    lastPath_ = QDir(QDir::tempPath()).filePath(name);
+    lastPath_ = newExportPath();
     QFile f(lastPath_);
-    bool written = f.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    bool written = !lastPath_.isEmpty() && f.open(QIODevice::WriteOnly | QIODevice::Truncate);
     if (written) written = f.write(QByteArray::fromStdString(text)) == static_cast<qint64>(text.size());
     f.close();
     const bool started = written && (starter_ ? starter_(lastPath_) : startInstalledEditor(lastPath_));

@@ -5,9 +5,13 @@
 
 #include <QString>
 
+#include <functional>
+#include <memory>
+
 #include "results/platform.h"
 #include "results/result_copy.h"
 
+class QTemporaryDir;
 class QWidget;
 
 namespace numsift {
@@ -28,14 +32,17 @@ public:
     std::string text() override;
 };
 
-// Writes the text to a .txt file in the temporary folder and starts a text
-// editor on it; when no editor can be started, shows the numbers in a
-// read-only window of the program that names the file.
+// Writes the text to a new .txt file and starts a text editor on it; when no
+// editor can be started, shows the numbers in a read-only window of the
+// program that names the file. The files lie in a folder of their own in the
+// temporary folder, removed with everything in it when this object goes
+// (the window closes, the program ends).
 class DesktopTextEditor : public TextEditorOpener {
 public:
     using Starter = std::function<bool(const QString& path)>;
     // starter: empty = look for an installed editor.
     DesktopTextEditor(QWidget* parent, Starter starter = {});
+    ~DesktopTextEditor() override;
     void open(const std::string& text) override;
 
     QString lastPath() const { return lastPath_; }
@@ -45,8 +52,13 @@ public:
     static bool startInstalledEditor(const QString& path);
 
 private:
+    // A path for the next export; empty when no folder could be made.
+    QString newExportPath();
+
     QWidget* parent_;
     Starter starter_;
+    std::unique_ptr<QTemporaryDir> exportDir_;
+    int exportCount_ = 0;
     QString lastPath_;
     QWidget* lastViewer_ = nullptr;
 };

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <random>
 
 #include "analysis/analysis_text.h"
 #include "conditions/run_order.h"
@@ -126,8 +127,107 @@ TEST(Backtest, FlagsAConditionThatKillsDrawsFarBeyondItsShareOfCandidates) {
     // 尾奇 marks half of everything and two of six draws: no blame.
     EXPECT_EQ(r.columns[0].drawsMarked, 2u);
     EXPECT_FALSE(r.columns[0].overKills);
-    EXPECT_NE(backtestColumnTable(r, "\n").find("9\t三同首\t1000\t1.00%\t3\t50.00%\t0.1\t是\n"),
-              std::string::npos);
+    // P(X >= 3 | n = 6, p = 0.01) = 1.9554e-5, times two by Holm's rule.
+    EXPECT_NEAR(r.columns[1].tailProbability, 1.955359e-5, 1e-11);
+    EXPECT_NEAR(r.columns[1].adjustedProbability, 2 * 1.955359e-5, 2e-11);
+    EXPECT_NE(
+        backtestColumnTable(r, "\n").find("9\t三同首\t1000\t1.00%\t3\t50.00%\t0.1\t是\t2.0e-05\t3.9e-05\n"),
+        std::string::npos);
+}
+
+TEST(Backtest, HolmAdjustsEachPValueByItsRankAmongAllOfThem) {
+    // Ascending: 0.005·4 = 0.02, 0.01·3 = 0.03, 0.03·2 = 0.06, then 0.04·1
+    // = 0.04 is raised to the 0.06 before it: an adjusted value never falls
+    // below that of a smaller p-value.
+    const std::vector<double> p = {0.01, 0.04, 0.03, 0.005};
+    const std::vector<double> want = {0.03, 0.06, 0.06, 0.02};
+    const std::vector<double> got = holmAdjusted(p);
+    ASSERT_EQ(got.size(), want.size());
+    for (std::size_t i = 0; i < want.size(); ++i) EXPECT_NEAR(got[i], want[i], 1e-15) << i;
+    // Capped at 1; equal p-values get equal adjusted values.
+    const std::vector<double> tied = holmAdjusted(std::vector<double>{0.6, 0.2, 0.6});
+    ASSERT_EQ(tied.size(), 3u);
+    EXPECT_DOUBLE_EQ(tied[0], 1.0);
+    EXPECT_NEAR(tied[1], 0.6, 1e-15);
+    EXPECT_DOUBLE_EQ(tied[2], 1.0);
+    EXPECT_TRUE(holmAdjusted({}).empty());
+    EXPECT_EQ(holmAdjusted(std::vector<double>{0.03}), (std::vector<double>{0.03}));
+}
+
+// 首位0 marks 10 % of the numbers and four of ten draws: P(X >= 4 | 10, 0.1)
+// = 0.0127951984. Tested alone that is below 5 %; among the four conditions
+// of one backtest Holm's rule makes it 4 × 0.0128 = 0.0512, no flag.
+TEST(Backtest, AConditionFlaggedAloneIsNotFlaggedAmongSeveral) {
+    const std::vector<Draw> draws =
+        parseDraws("01234\n02468\n03571\n04563\n12345\n23456\n34567\n45678\n56789\n77890\n").draws;
+    const std::array<RunStep, 1> alone = {{{2, "首位0", testing::firstZero}}};
+    const BacktestReport one = backtest(alone, FilterInput{}, NumberSet{}, Tolerance{0, 0}, draws);
+    ASSERT_EQ(one.columns.size(), 1u);
+    EXPECT_EQ(one.columns[0].drawsMarked, 4u);
+    EXPECT_NEAR(one.columns[0].tailProbability, 0.0127951984, 1e-12);
+    EXPECT_NEAR(one.columns[0].adjustedProbability, 0.0127951984, 1e-12);
+    EXPECT_TRUE(one.columns[0].overKills);
+
+    const std::array<RunStep, 4> four = {{{2, "首位0", testing::firstZero},
+                                          {3, "尾奇", testing::lastOdd},
+                                          {9, "同首二", testing::firstTwoSame},
+                                          {9, "三同首", testing::firstThreeSame}}};
+    const BacktestReport r = backtest(four, FilterInput{}, NumberSet{}, Tolerance{0, 0}, draws);
+    ASSERT_EQ(r.columns.size(), 4u);
+    EXPECT_NEAR(r.columns[0].tailProbability, 0.0127951984, 1e-12);
+    EXPECT_NEAR(r.columns[0].adjustedProbability, 4 * 0.0127951984, 1e-12);
+    EXPECT_NEAR(r.columns[1].tailProbability, 0.623046875, 1e-12);   // 尾奇: 5 of 10 at 50 %
+    EXPECT_NEAR(r.columns[2].tailProbability, 0.6513215599, 1e-10);  // 同首二: 1 of 10 at 10 %
+    EXPECT_DOUBLE_EQ(r.columns[3].tailProbability, 1.0);             // 三同首: none
+    for (const ColumnOutcome& c : r.columns) {
+        EXPECT_FALSE(c.overKills) << c.caption;
+        EXPECT_GE(c.adjustedProbability, c.tailProbability) << c.caption;
+    }
+    EXPECT_DOUBLE_EQ(r.columns[1].adjustedProbability, 1.0);  // 3 × 0.62, capped
+    const std::string table = backtestColumnTable(r, "\n");
+    EXPECT_EQ(table.substr(0, table.find('\n')),
+              "步骤\t条件\t标记候选\t候选占比\t标记开奖\t开奖占比\t期望\t误杀偏多\tp值\t校正p值");
+    EXPECT_NE(table.find("\n2\t首位0\t10000\t10.00%\t4\t40.00%\t1.0\t\t0.0128\t0.0512\n"), std::string::npos)
+        << table;
+}
+
+template <int Position>
+void digitIsZero(const FilterInput&, const CandidateTable& t, ConditionMatrix& m) {
+    testing::markWhere(t, m, 2, "位0", [](const Digits& d) { return d[Position] == 0; });
+}
+
+// Eight conditions over random draws: tested one by one at 5 % at least one
+// of them is flagged in a good share of backtests; with Holm's rule the
+// share of backtests with any flag stays at about 5 % or below.
+TEST(Backtest, RandomDrawsRarelyFlagAnyOfEightConditions) {
+    const std::array<RunStep, 8> steps = {{{2, "万位0", digitIsZero<0>},
+                                           {2, "千位0", digitIsZero<1>},
+                                           {2, "百位0", digitIsZero<2>},
+                                           {2, "十位0", digitIsZero<3>},
+                                           {2, "个位0", digitIsZero<4>},
+                                           {3, "尾奇", testing::lastOdd},
+                                           {9, "同首二", testing::firstTwoSame},
+                                           {9, "三同首", testing::firstThreeSame}}};
+    const RunResult run = runChecks(steps, FilterInput{}, NumberSet{}, Tolerance{0, 8});
+
+    std::mt19937 random(20260101);
+    std::uniform_int_distribution<std::uint32_t> number(0, kNumberSpace - 1);
+    constexpr int kBacktests = 400;
+    int anyRaw = 0, anyAdjusted = 0;
+    for (int b = 0; b < kBacktests; ++b) {
+        std::vector<Draw> draws(200);
+        for (Draw& d : draws) d.value = number(random);
+        const BacktestReport r = backtestRun(run, steps, FilterInput{}, draws);
+        bool raw = false, adjusted = false;
+        for (const ColumnOutcome& c : r.columns) {
+            raw |= double(c.drawsMarked) > c.expectedDraws && c.tailProbability <= kOverKillLevel;
+            adjusted |= c.overKills;
+        }
+        anyRaw += raw;
+        anyAdjusted += adjusted;
+    }
+    EXPECT_GT(anyRaw, kBacktests / 7);        // about a fifth to a third
+    EXPECT_LE(anyAdjusted, kBacktests / 14);  // about 5 % or less
 }
 
 TEST(Backtest, NoDrawsAndNoConditions) {

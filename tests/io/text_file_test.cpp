@@ -4,6 +4,12 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cstring>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
 #include "engine/number_list.h"
 #include "io/text_file.h"
 
@@ -30,6 +36,15 @@ QByteArray utf16le(const QString& s, bool bom) {
     return b;
 }
 
+QByteArray utf16be(const QString& s, bool bom) {
+    QByteArray b = bom ? QByteArray("\xFE\xFF", 2) : QByteArray();
+    for (QChar c : s) {
+        b.append(static_cast<char>(c.unicode() >> 8));
+        b.append(static_cast<char>(c.unicode() & 0xFF));
+    }
+    return b;
+}
+
 }  // namespace
 
 TEST(TextFile, EncodingsAllGiveTheSameNumbers) {
@@ -39,12 +54,23 @@ TEST(TextFile, EncodingsAllGiveTheSameNumbers) {
     EXPECT_EQ(numbersIn(decodeText("\xEF\xBB\xBF" + text.toUtf8())), want);
     EXPECT_EQ(numbersIn(decodeText(utf16le(text, true))), want);
     EXPECT_EQ(numbersIn(decodeText(utf16le(text, false))), want);
-    QByteArray be("\xFE\xFF", 2);
-    for (QChar c : text) {
-        be.append(static_cast<char>(c.unicode() >> 8));
-        be.append(static_cast<char>(c.unicode() & 0xFF));
+    EXPECT_EQ(numbersIn(decodeText(utf16be(text, true))), want);
+    EXPECT_EQ(numbersIn(decodeText(utf16be(text, false))), want);
+    EXPECT_EQ(decodeText(utf16be(text, false)), text);
+    EXPECT_EQ(decodeText(utf16le(text, false)), text);
+}
+
+TEST(TextFile, OnlyValidUtf8IsReadAsUtf8) {
+    const QByteArray utf8 = QStringLiteral("号码 12345").toUtf8();
+    EXPECT_EQ(decodeText(utf8), QStringLiteral("号码 12345"));
+    // A sequence cut off at the end, an overlong form and an encoded
+    // surrogate are no UTF-8: such files are read as GB18030.
+    const QByteArray bad[] = {utf8 + "\xE7\xA0", "12345 \xC0\xAF", "12345 \xED\xA0\x80"};
+    for (const QByteArray& b : bad) {
+        const QString s = decodeText(b);
+        EXPECT_NE(s, QString::fromUtf8(b)) << b.toHex().constData();
+        EXPECT_TRUE(s.contains(QStringLiteral("12345"))) << b.toHex().constData();
     }
-    EXPECT_EQ(numbersIn(decodeText(be)), want);
 }
 
 TEST(TextFile, GbkWithFullWidthSeparators) {
@@ -87,5 +113,41 @@ TEST(TextFile, ReadingAndItsFailures) {
     }
     r = readTextFile(big);
     EXPECT_FALSE(r.ok);
-    EXPECT_TRUE(r.error.contains(QStringLiteral("64")));
+    EXPECT_EQ(r.error, QStringLiteral("文件超过 64 MiB"));  // the limit is 64 × 2^20 bytes
+}
+
+// Opening a FIFO waits for a writer and a device may never end: anything but
+// a regular file is refused before it is opened, with what it is.
+TEST(TextFile, NonRegularFilesAreRefusedAtOnce) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString fifo = dir.filePath("pipe.txt");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    TextFileResult r = readTextFile(fifo);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, QStringLiteral("这是一个命名管道（FIFO），不是普通文件"));
+
+    // A link to the FIFO is refused the same way.
+    const QString link = dir.filePath("link.txt");
+    ASSERT_TRUE(QFile::link(fifo, link));
+    EXPECT_EQ(readTextFile(link).error, QStringLiteral("这是一个命名管道（FIFO），不是普通文件"));
+
+    r = readTextFile(QStringLiteral("/dev/zero"));
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, QStringLiteral("这是一个设备，不是普通文件"));
+
+    // A listening Unix socket.
+    const QByteArray socketPath = QFile::encodeName(dir.filePath("s.sock"));
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    ASSERT_GE(fd, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    ASSERT_LT(static_cast<std::size_t>(socketPath.size()), sizeof address.sun_path);
+    std::memcpy(address.sun_path, socketPath.constData(), static_cast<std::size_t>(socketPath.size()));
+    ASSERT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    ASSERT_EQ(::listen(fd, 1), 0);
+    r = readTextFile(QFile::decodeName(socketPath));
+    ::close(fd);
+    EXPECT_FALSE(r.ok);
+    EXPECT_EQ(r.error, QStringLiteral("这是一个套接字，不是普通文件"));
 }

@@ -124,3 +124,22 @@ TEST(ImportFlow, KillListImportIsLayoutOnlyFivePerLine) {
     EXPECT_EQ(r.count, 6u);
     EXPECT_EQ(f.store.baseCount(), 0u);
 }
+
+// The message names the file, the reason and what stays as it was in the
+// box the file was meant for; the kill list has no count to keep.
+TEST(ImportFlow, UnreadableFileMessageSaysWhatStaysForEachBox) {
+    const std::pair<NumberBox, const char*> boxes[] = {
+        {NumberBox::Base, "大底号码和注数保持不变。"},
+        {NumberBox::JoinA, "五星大底A的号码和注数保持不变。"},
+        {NumberBox::JoinB, "五星大底B的号码和注数保持不变。"},
+        {NumberBox::KillList, "杀直选号码保持不变。"},
+    };
+    for (const auto& [box, note] : boxes) {
+        Fixture f;
+        f.import(box, chose("/d/pipe.txt"));
+        ASSERT_EQ(f.messages.shown.size(), 1u);
+        EXPECT_EQ(f.messages.shown[0],
+                  (Message{"导入提示", std::string("无法导入文件：/d/pipe.txt\r\n文件不存在\r\n\r\n") + note,
+                           MessageIcon::Exclamation, MessageButtons::Ok}));
+    }
+}

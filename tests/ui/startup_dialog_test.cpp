@@ -141,9 +141,12 @@ void StartupDialogTest::openActionFillsNameAndTitle() {
     QCOMPARE(QString::fromStdString(r.fileName), QString("/home/用户/号码/大底.txt"));
     QCOMPARE(QString::fromStdString(r.fileTitle), QString("大底.txt"));
     QVERIFY(!dialog.Cancel());
-    // The next open starts from the last chosen file.
+    // The next open offers no file, only the folder of the last choice; a
+    // save offers its own name in that folder.
     dialog.run(FileDialogRequest{"文本文件|*.txt", "", "", false});
-    QCOMPARE(asked[1].initialPath, QString("/home/用户/号码/大底.txt"));
+    QCOMPARE(asked[1].initialPath, QString("/home/用户/号码"));
+    dialog.run(FileDialogRequest{"方案文件|*.json", "方案.json", "保存方案", true});
+    QCOMPARE(asked[2].initialPath, QString("/home/用户/号码/方案.json"));
 }
 
 void StartupDialogTest::saveAddsTheFiltersExtensionInsideTheDialog() {
