@@ -497,7 +497,11 @@ void EntryBox::mouseDoubleClickEvent(QMouseEvent* event) {
 }
 
 void EntryBox::keyPressEvent(QKeyEvent* event) {
-    if (grey_ && !event->text().isEmpty()) enter();
+    // A typed character or an edit goes into the box, never into its hint.
+    const QString typed = event->text();
+    if (grey_ && !typed.isEmpty() &&
+        (typed.front().isPrint() || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete))
+        enter();
     if (singleLine_ && (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)) {
         event->accept();
         return;
