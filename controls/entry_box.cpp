@@ -263,13 +263,7 @@ private:
         const QPointer<QWidget> owner = std::exchange(owner_, nullptr);
         if (!owner || !owner->isVisible() || !owner->isEnabled()) return;
         const bool go = check(owner, true) == LeaveAnswer::Go;
-        // A window manager activates the window again when the question
-        // closes; without one the window stays inactive and the focus lost.
         if (!owner) return;
-        if (QWidget* window = owner->window(); !window->isActiveWindow()) {
-            window->activateWindow();
-            QApplication::setActiveWindow(window);
-        }
         if (!go) {
             owner->setFocus(Qt::OtherFocusReason);
             return;

@@ -72,6 +72,8 @@ protected:
                     probe::clickCentre(b);
                     return;
                 }
+            target->done(QDialog::Rejected);
+            QFAIL(qPrintable(QStringLiteral("no button %1 on %2").arg(button_, target->text())));
         });
         return false;
     }
@@ -282,6 +284,30 @@ private slots:
         userClick(tick);
         QCOMPARE(answerer->texts.size(), 1);
         QVERIFY(tick->isChecked());
+    }
+
+    void pageButtonChecksTheEditedBoxFirst() {
+        userClick(member("cmdFilter", 0));  // all 100,000
+        auto* drawn = find<QLineEdit>("txtLottoNumber");
+        userClick(drawn);
+        QTest::keyClicks(drawn, QStringLiteral("1234"));
+        auto* page = member<QPushButton>("cmdPage", 0);
+        userClick(page);
+        QCOMPARE(answerer->texts, QStringList{QString::fromUtf8("请输入5位数字组成的奖号！")});
+        QVERIFY(clipboard->content.empty());
+        QVERIFY(!page->isDown());
+        QCOMPARE(QApplication::focusWidget(), drawn);
+        // A group size out of range: its message, then the page of the new grouping.
+        drawn->clear();
+        auto* size = find<QLineEdit>("txtPage");
+        userClick(size);
+        size->selectAll();
+        QTest::keyClicks(size, QStringLiteral("500"));
+        userClick(member("cmdPage", 1));
+        QCOMPARE(answerer->texts.size(), 2);
+        QCOMPARE(size->text(), QStringLiteral("1000"));
+        QCOMPARE(w->resultArea()->pageButtonCount(), 100);
+        QVERIFY(clipboard->content.starts_with("01000 01001"));
     }
 
     void emptiedHintedBoxLosesItsHintWhenClickedAgain() {
