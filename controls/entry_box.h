@@ -4,6 +4,12 @@
 // validator runs when the focus is about to leave and may keep the focus in
 // the box (the user answered "No, let me correct it"). Used by the compound
 // boxes, the sum-value box and the number boxes.
+//
+// A click elsewhere that needs a question first is held back: Qt moves the
+// focus on a press before it delivers the press, and a modal box shown there
+// takes the release for itself, so the clicked control would never act. The
+// question is asked once the click is over; when the answer lets the focus
+// go, the click is given to its control again, exactly once.
 
 #include <QColor>
 #include <QPalette>
@@ -16,6 +22,13 @@
 class QMimeData;
 
 namespace numsift {
+
+// The answer of a check that runs before the focus leaves a box.
+enum class LeaveAnswer {
+    Go,           // the focus may go
+    Stay,         // the focus stays in the box
+    NeedsAnswer,  // a message must be shown first (only from a check told not to show one)
+};
 
 class EntryBox : public QPlainTextEdit {
     Q_OBJECT
@@ -36,8 +49,10 @@ public:
     bool isSingleLine() const { return singleLine_; }
 
     // Runs when the focus is about to leave the box (a click elsewhere, Tab,
-    // or an action that reads the box first). Returns false to keep the focus.
-    using Validator = std::function<bool(EntryBox&)>;
+    // or an action that reads the box first). With mayAsk it shows what it
+    // must and answers Go or Stay; without, it shows nothing and answers
+    // NeedsAnswer where it would have to.
+    using Validator = std::function<LeaveAnswer(EntryBox&, bool mayAsk)>;
     void setValidator(Validator validator) { validator_ = std::move(validator); }
 
     // Replaces the box's own paste; returns true when it handled the paste.
@@ -47,6 +62,8 @@ public:
     // Runs the validator now; true when the focus may go. Without a validator
     // always true.
     bool validate();
+    // The same without any message: NeedsAnswer when one would be shown.
+    LeaveAnswer validateQuietly();
 
     // Whether the box holds an edit its validator has not accepted yet.
     bool hasUncheckedEdit() const { return validator_ && !validatedSinceEdit_; }
@@ -78,18 +95,24 @@ signals:
 protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
     bool focusNextPrevChild(bool next) override;
     void insertFromMimeData(const QMimeData* source) override;
     bool canInsertFromMimeData(const QMimeData* source) const override;
 
 private:
     friend class EntryValidationGate;
+    // Removes a shown hint and gives the box its focus colour. Runs on the
+    // focus coming in, and on a press, a typed key or a paste while the hint
+    // is shown: without a window manager a click into an inactive window
+    // moves no focus, yet the typing goes into the box.
+    void enter();
     void setGrey(bool grey);
     void setBackground(const QColor& colour);
     void setPaletteColour(QPalette::ColorRole role, const QColor& colour);
-    void refocusLater();
 
     QString hint_;
     std::optional<QColor> focusBackground_;
@@ -103,9 +126,16 @@ private:
     bool validatedSinceEdit_ = true;
 };
 
-// The same refusal for any other widget (a line edit): mayLeave runs when the
-// focus is about to leave w by a click elsewhere, Tab or Shift+Tab; false keeps
-// the focus in w. The guard lives as long as w.
-void guardFocus(QWidget* w, std::function<bool()> mayLeave);
+// The same check for any other widget (a line edit): mayLeave runs when the
+// focus is about to leave w by a click elsewhere, Tab or Shift+Tab, with or
+// without leave to show a message, as a validator does. The guard lives as
+// long as w.
+void guardFocus(QWidget* w, std::function<LeaveAnswer(bool mayAsk)> mayLeave);
+
+// Runs the check of the widget that has the focus in window (an entry box's
+// validator or a guarded widget's check), with its messages, as leaving it
+// would; false when the focus must stay. An action that reads a box calls
+// this first: a click on a control that takes no focus never leaves the box.
+bool checkFocusedEntry(QWidget* window);
 
 }  // namespace numsift

@@ -19,15 +19,17 @@ void replaceText(EntryBox& box, const QString& text) {
 
 }  // namespace
 
-bool validateEntryBox(EntryBox& box, const NormaliserParams& params, MessageSink* messages) {
-    if (box.showingHint()) return true;
+LeaveAnswer validateEntryBox(EntryBox& box, const NormaliserParams& params, MessageSink* messages,
+                             bool mayAsk) {
+    if (box.showingHint()) return LeaveAnswer::Go;
     const std::string text = withCrLf(box.toPlainText().toStdString());
     const std::string hint = withCrLf(box.hint().toStdString());
     ValidationDecision d = validateEntry(text, params, hint);
     if (d.accepted) {
         replaceText(box, boxText(d.normalised));
-        return true;
+        return LeaveAnswer::Go;
     }
+    if (!mayAsk && messages) return LeaveAnswer::NeedsAnswer;
     MessageAnswer answer = MessageAnswer::Yes;
     if (messages) {
         Message m;
@@ -37,13 +39,15 @@ bool validateEntryBox(EntryBox& box, const NormaliserParams& params, MessageSink
         m.buttons = MessageButtons::YesNo;
         answer = messages->show(m);
     }
-    if (answer == MessageAnswer::No) return false;
+    if (answer == MessageAnswer::No) return LeaveAnswer::Stay;
     replaceText(box, boxText(d.normalised));
-    return true;
+    return LeaveAnswer::Go;
 }
 
 void installEntryValidation(EntryBox* box, const NormaliserParams& params, MessageSink* messages) {
-    box->setValidator([params, messages](EntryBox& b) { return validateEntryBox(b, params, messages); });
+    box->setValidator([params, messages](EntryBox& b, bool mayAsk) {
+        return validateEntryBox(b, params, messages, mayAsk);
+    });
 }
 
 }  // namespace numsift

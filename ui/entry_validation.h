@@ -5,15 +5,17 @@
 // correct them (No, the focus stays).
 
 #include "conditions/entry_syntax.h"
+#include "controls/entry_box.h"
 
 namespace numsift {
 
-class EntryBox;
 class MessageSink;
 
 void installEntryValidation(EntryBox* box, const NormaliserParams& params, MessageSink* messages);
 
-// The same check run once on box; false when the user chose to correct it.
-bool validateEntryBox(EntryBox& box, const NormaliserParams& params, MessageSink* messages);
+// The same check run once on box: Stay when the user chose to correct it;
+// without mayAsk, NeedsAnswer instead of asking.
+LeaveAnswer validateEntryBox(EntryBox& box, const NormaliserParams& params, MessageSink* messages,
+                             bool mayAsk);
 
 }  // namespace numsift

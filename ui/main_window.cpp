@@ -78,6 +78,9 @@ void MainWindow::buildWindow() {
     clientScroll_ = new QScrollArea(this);
     clientScroll_->setObjectName(QStringLiteral("frmFilterScroll"));
     clientScroll_->setFrameShape(QFrame::NoFrame);
+    // A click on a control that takes no focus (a page button, a label)
+    // must leave the focus where it is; a scroll area would take it.
+    clientScroll_->setFocusPolicy(Qt::NoFocus);
     central_ = new QWidget;
     central_->setObjectName(QStringLiteral("frmFilterClient"));
     central_->setFixedSize(kWindowWidth, kWindowHeight);
@@ -105,6 +108,7 @@ void MainWindow::buildWindow() {
     shapes_->setGeometry(kSpecialRect);
 
     resultArea_ = new ResultArea(*services_.clipboard, *messages, central_);
+    resultArea_->setCommitHook([this] { return commitFocusedEntry(); });
     for (int i = 0; i < 5; ++i)
         connect(resultArea_->filterButton(i), &QPushButton::clicked, this, [this, i] { filterClicked(i); });
 
@@ -205,8 +209,7 @@ void MainWindow::setToleranceTexts(const QString& lower, const QString& upper) {
 }
 
 bool MainWindow::commitFocusedEntry() {
-    QWidget* focused = QApplication::focusWidget();
-    if (auto* box = qobject_cast<EntryBox*>(focused)) return box->validate();
+    if (!checkFocusedEntry(this)) return false;
     // A box can hold an unchecked edit without the focus: a click while the
     // window was not active (after a message box, with no window manager to
     // activate it again) moves the focus without a focus-out. Check those
@@ -257,6 +260,8 @@ void MainWindow::clearAllConditions() {
 
 void MainWindow::filterClicked(int index) {
     ResultState& state = resultArea_->state();
+    // Clearing reads no box; every other action applies the edited one first.
+    if (index != 2 && !resultArea_->commitEntries()) return;
     switch (index) {
         case 0: startRun(); break;
         case 1: state.convertToGroupSelection(); break;

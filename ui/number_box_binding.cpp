@@ -14,9 +14,9 @@ namespace numsift {
 NumberBoxBinding::NumberBoxBinding(EntryBox* box, settools::NumberBox kind, NumberSetStore* store,
                                    QObject* parent)
     : QObject(parent ? parent : box), box_(box), boxObject_(box), kind_(kind), store_(store) {
-    box->setValidator([this](EntryBox&) {
+    box->setValidator([this](EntryBox&, bool) {
         reparse();
-        return true;  // leaving a number box is never refused
+        return LeaveAnswer::Go;  // leaving a number box is never refused
     });
     box->installEventFilter(this);
     if (box->hasFocus()) installPasteInterception();

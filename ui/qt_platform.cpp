@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -18,6 +19,22 @@
 #include "ui/box_text.h"
 
 namespace numsift {
+
+namespace {
+
+// Runs a message box and gives the activation back to the window that had
+// it. A window manager does that when the box closes; without one the window
+// stays inactive, and its focus (the box the user was correcting) with it.
+void execAndReactivate(QMessageBox& box) {
+    QPointer<QWidget> before = QApplication::activeWindow();
+    box.exec();
+    if (before && before->isVisible() && !before->isActiveWindow()) {
+        before->activateWindow();
+        QApplication::setActiveWindow(before);
+    }
+}
+
+}  // namespace
 
 MessageAnswer QtMessageSink::show(const Message& message) {
     QMessageBox box(parent_);
@@ -35,13 +52,13 @@ MessageAnswer QtMessageSink::show(const Message& message) {
         QPushButton* no = box.addButton(QString::fromUtf8("否"), QMessageBox::NoRole);
         box.setDefaultButton(yes);
         box.setEscapeButton(no);
-        box.exec();
+        execAndReactivate(box);
         return box.clickedButton() == yes ? MessageAnswer::Yes : MessageAnswer::No;
     }
     QPushButton* ok = box.addButton(QString::fromUtf8("确定"), QMessageBox::AcceptRole);
     box.setDefaultButton(ok);
     box.setEscapeButton(ok);
-    box.exec();
+    execAndReactivate(box);
     return MessageAnswer::Ok;
 }
 

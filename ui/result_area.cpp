@@ -1,7 +1,6 @@
 #include "ui/result_area.h"
 
 #include <QApplication>
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -14,6 +13,7 @@
 #include "controls/select_button.h"
 #include "controls/t_scroll.h"
 #include "results/group_size.h"
+#include "results/prize_check.h"
 #include "ui/box_text.h"
 #include "ui/widget_kit.h"
 #include "ui/window_texts.h"
@@ -148,7 +148,8 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     connect(txtLottoNumber_, &QLineEdit::textChanged, this,
             [this](const QString& t) { cmdBonus_->setEnabled(prizeCheckEnabled(t.toStdString())); });
     connect(cmdBonus_, &QPushButton::clicked, this, &ResultArea::checkPrize);
-    guardFocus(txtLottoNumber_, [this] { return validateDrawnNumber(); });
+    guardFocus(txtLottoNumber_, [this](bool mayAsk) { return leaveDrawnNumber(mayAsk); });
+    guardFocus(txtPage_, [this](bool mayAsk) { return leaveGroupSize(mayAsk); });
 
     ui::placeLabel(picFilter_, ui::qs("容错级别"), QRect(0, 30, 52, 18), QStringLiteral("Label9"));
     txtWrong_[0] = numberEdit(picFilter_, QRect(54, 28, 32, 21), ui::memberName("txtWrong", 0), 2);
@@ -184,8 +185,32 @@ SelectButton* ResultArea::makePageButton(int index) {
     auto* b = new SelectButton(QString::number(index + 1), picPage_);
     b->setObjectName(ui::memberName("cmdPage", index));
     b->setFocusPolicy(Qt::TabFocus);
-    connect(b, &QPushButton::clicked, this, [this, index] { state_.clickPage(index); });
+    connect(b, &QPushButton::clicked, this, [this, index] { pageClicked(index); });
     return b;
+}
+
+void ResultArea::pageClicked(int index) {
+    // The page buttons take no focus, so a box being edited is still
+    // focused: it is applied first. A typed group size rebuilds the buttons,
+    // this one among them, so then the page is copied once the click is over.
+    if (txtPage_->isModified()) {
+        QMetaObject::invokeMethod(
+            this, [this, index] { clickPageAfterCommit(index); }, Qt::QueuedConnection);
+        return;
+    }
+    clickPageAfterCommit(index);
+}
+
+void ResultArea::clickPageAfterCommit(int index) {
+    if (!commitEntries()) return;
+    state_.clickPage(index);
+}
+
+bool ResultArea::commitEntries() {
+    if (commitHook_ && !commitHook_()) return false;
+    // Edited while the window had no focus to leave: applied all the same.
+    if (txtPage_->isModified()) applyGroupSize();
+    return true;
 }
 
 void ResultArea::stackPanels() {
@@ -270,6 +295,22 @@ void ResultArea::setGroupSizeText(const std::string& text) { txtPage_->setText(u
 
 void ResultArea::applyGroupSize() { state_.applyGroupSize(txtPage_->text().toStdString()); }
 
+LeaveAnswer ResultArea::leaveGroupSize(bool mayAsk) {
+    // An untouched box holds the size the buttons were built with.
+    if (!txtPage_->isModified()) return LeaveAnswer::Go;
+    if (!mayAsk && decideGroupSize(txtPage_->text().toStdString(), state_.appliedGroupSize()).message)
+        return LeaveAnswer::NeedsAnswer;
+    applyGroupSize();
+    return LeaveAnswer::Go;
+}
+
+LeaveAnswer ResultArea::leaveDrawnNumber(bool mayAsk) {
+    if (!mayAsk &&
+        cleanDrawnNumber(txtLottoNumber_->text().toStdString()).state == DrawnNumberState::Rejected)
+        return LeaveAnswer::NeedsAnswer;
+    return validateDrawnNumber() ? LeaveAnswer::Go : LeaveAnswer::Stay;
+}
+
 bool ResultArea::validateDrawnNumber() {
     const CleanedDrawnNumber c = state_.validateDrawnNumber(txtLottoNumber_->text().toStdString());
     if (c.state == DrawnNumberState::Rejected) {
@@ -310,10 +351,6 @@ bool ResultArea::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::FocusIn && (edit == txtWrong_[0] || edit == txtWrong_[1])) {
         QMetaObject::invokeMethod(edit, &QLineEdit::selectAll, Qt::QueuedConnection);
         return false;
-    }
-    if (event->type() == QEvent::FocusOut && edit == txtPage_) {
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) applyGroupSize();
     }
     return false;
 }

@@ -7,9 +7,11 @@
 #include <QFrame>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <vector>
 
+#include "controls/entry_box.h"
 #include "results/result_state.h"
 
 class QLabel;
@@ -48,6 +50,12 @@ public:
     int pageButtonCount() const { return static_cast<int>(cmdPage_.size()); }
     QPushButton* pageButton(int index) const;
 
+    // Checks the box being edited before an action reads the boxes (the
+    // window's own rule); false keeps the action from running.
+    void setCommitHook(std::function<bool()> hook) { commitHook_ = std::move(hook); }
+    // That check, then a group size typed without leaving its box.
+    bool commitEntries();
+
     // Enter in the group-size box or leaving it.
     void applyGroupSize();
     // "兑奖匹配" and the drawn-number box's check on leaving.
@@ -71,9 +79,14 @@ protected:
 private:
     void stackPanels();
     SelectButton* makePageButton(int index);
+    void pageClicked(int index);
+    void clickPageAfterCommit(int index);
+    LeaveAnswer leaveGroupSize(bool mayAsk);
+    LeaveAnswer leaveDrawnNumber(bool mayAsk);
 
     MessageSink& messages_;
     ResultState state_;
+    std::function<bool()> commitHook_;
 
     QLabel* lblCount_ = nullptr;
     ResultList* lstResult_ = nullptr;

@@ -20,6 +20,7 @@
 #include "conditions/run_order.h"
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
+#include "results/group_size.h"
 #include "results/platform.h"
 #include "ui/app_setup.h"
 #include "ui/main_window.h"
@@ -374,6 +375,7 @@ private slots:
         QTest::keyClicks(box, QStringLiteral("01 46 45"));
         messages->setNextAnswer(MessageAnswer::Yes);
         click(member("chkDW", 0));
+        QApplication::processEvents();
         QCOMPARE(messages->shown.size(), std::size_t(1));
         QVERIFY(messages->shown[0].text.ends_with("和数值输入要保持两位数，例如 01 02 03 ..."));
         QCOMPARE(box->toPlainText(), QStringLiteral("01 45"));
@@ -571,6 +573,51 @@ private slots:
         QTest::keyClick(size, Qt::Key_Return);
         QCOMPARE(size->text(), QStringLiteral("1000"));
         QCOMPARE(messages->shown.back().text.substr(0, 10), std::string("分组注数").substr(0, 10));
+    }
+
+    void pageButtonAppliesTheEditedBoxFirst() {
+        // The page buttons take no focus: the box being edited keeps it, and
+        // is applied before the page is copied, as leaving it would.
+        click(member("cmdFilter", 0));  // all 100,000 in groups of 3000
+        auto* size = find<QLineEdit>("txtPage");
+        focusInto(size);
+        size->selectAll();
+        QTest::keyClicks(size, QStringLiteral("1000"));
+        click(member("cmdPage", 2));
+        QApplication::processEvents();
+        QCOMPARE(w->resultArea()->pageButtonCount(), 100);
+        QCOMPARE(face(member("cmdPage", 2)), kGreen);
+        QStringList copied = QString::fromStdString(clipboard->content)
+                                 .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        QCOMPARE(copied.size(), 1000);
+        QCOMPARE(copied.first(), QStringLiteral("02000"));
+        QCOMPARE(QApplication::focusWidget(), size);
+        // A size out of range is clamped with its message first.
+        size->selectAll();
+        QTest::keyClicks(size, QStringLiteral("200000"));
+        click(member("cmdPage", 0));
+        QApplication::processEvents();
+        QCOMPARE(messages->shown.back().text, std::string(kGroupSizeAboveMessage));
+        QCOMPARE(w->resultArea()->pageButtonCount(), 1);
+        copied = QString::fromStdString(clipboard->content)
+                     .split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts);
+        QCOMPARE(copied.size(), 100000);
+
+        // A refused drawn number keeps the page from being copied.
+        clipboard->content.clear();
+        auto* drawn = find<QLineEdit>("txtLottoNumber");
+        focusInto(drawn);
+        QTest::keyClicks(drawn, QStringLiteral("1234"));
+        click(member("cmdPage", 0));
+        QApplication::processEvents();
+        QCOMPARE(messages->shown.back().text, std::string("请输入5位数字组成的奖号！"));
+        QVERIFY(clipboard->content.empty());
+        QCOMPARE(QApplication::focusWidget(), drawn);
+        // Dots alone are cleaned away as leaving cleans them, then the page is copied.
+        drawn->setText(QStringLiteral(".."));
+        click(member("cmdPage", 0));
+        QCOMPARE(drawn->text(), QString());
+        QVERIFY(!clipboard->content.empty());
     }
 
     void exportWithoutEditorShowsTheNumbers() {
