@@ -8,8 +8,8 @@
 
 #include "conditions/captions.h"
 #include "engine/number.h"
-#include "ui/copy_table_view.h"
-#include "ui/page_backtest.h"
+#include "ui/analysis/copy_table_view.h"
+#include "ui/analysis/page_backtest.h"
 
 using namespace numsift;
 

@@ -15,11 +15,11 @@
 #include "engine/number_list.h"
 #include "results/platform.h"
 #include "controls/entry_box.h"
-#include "ui/kill_list_binding.h"
-#include "ui/number_box.h"
-#include "ui/number_box_binding.h"
-#include "ui/page_base.h"
-#include "ui/page_join.h"
+#include "ui/conditions/kill_list_binding.h"
+#include "ui/sets/number_box.h"
+#include "ui/sets/number_box_binding.h"
+#include "ui/sets/page_base.h"
+#include "ui/sets/page_join.h"
 
 using namespace numsift;
 

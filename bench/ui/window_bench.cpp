@@ -15,9 +15,9 @@
 #include "conditions/filter_input.h"
 #include "conditions/hint_texts.h"
 #include "results/platform.h"
-#include "ui/app_setup.h"
-#include "ui/main_window.h"
-#include "ui/result_area.h"
+#include "ui/shell/app_setup.h"
+#include "ui/shell/main_window.h"
+#include "ui/results/result_area.h"
 
 using namespace numsift;
 

@@ -24,12 +24,12 @@
 #include "controls/select_button.h"
 #include "results/platform.h"
 #include "results/result_copy.h"
-#include "ui/app_setup.h"
-#include "ui/copy_table_view.h"
-#include "ui/main_window.h"
-#include "ui/page_backtest.h"
-#include "ui/scheme_files.h"
-#include "ui/window_extras.h"
+#include "ui/shell/app_setup.h"
+#include "ui/analysis/copy_table_view.h"
+#include "ui/shell/main_window.h"
+#include "ui/analysis/page_backtest.h"
+#include "ui/shell/scheme_files.h"
+#include "ui/shell/window_extras.h"
 #include "tests/ui/window_probe.h"
 
 using namespace numsift;

@@ -19,10 +19,10 @@
 
 #include "controls/entry_box.h"
 #include "results/platform.h"
-#include "ui/app_setup.h"
-#include "ui/main_window.h"
-#include "ui/result_area.h"
-#include "ui/tab_strip.h"
+#include "ui/shell/app_setup.h"
+#include "ui/shell/main_window.h"
+#include "ui/results/result_area.h"
+#include "ui/shell/tab_strip.h"
 #include "tests/ui/window_probe.h"
 
 using namespace numsift;

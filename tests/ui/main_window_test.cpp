@@ -22,11 +22,11 @@
 #include "controls/select_button.h"
 #include "results/group_size.h"
 #include "results/platform.h"
-#include "ui/app_setup.h"
-#include "ui/main_window.h"
-#include "ui/page_compound.h"
-#include "ui/result_area.h"
-#include "ui/tab_strip.h"
+#include "ui/shell/app_setup.h"
+#include "ui/shell/main_window.h"
+#include "ui/conditions/page_compound.h"
+#include "ui/results/result_area.h"
+#include "ui/shell/tab_strip.h"
 #include "tests/ui/window_probe.h"
 
 using namespace numsift;

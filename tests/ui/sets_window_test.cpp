@@ -9,13 +9,13 @@
 
 #include "controls/entry_box.h"
 #include "results/platform.h"
-#include "ui/kill_list_binding.h"
-#include "ui/main_window.h"
-#include "ui/number_box.h"
-#include "ui/number_box_binding.h"
-#include "ui/page_base.h"
-#include "ui/page_join.h"
-#include "ui/set_pages.h"
+#include "ui/conditions/kill_list_binding.h"
+#include "ui/shell/main_window.h"
+#include "ui/sets/number_box.h"
+#include "ui/sets/number_box_binding.h"
+#include "ui/sets/page_base.h"
+#include "ui/sets/page_join.h"
+#include "ui/sets/set_pages.h"
 
 using namespace numsift;
 

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "results/platform.h"
-#include "ui/bl_comm_dialog.h"
-#include "ui/startup_window.h"
+#include "ui/shell/bl_comm_dialog.h"
+#include "ui/shell/startup_window.h"
 
 using namespace numsift;
 

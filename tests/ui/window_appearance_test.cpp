@@ -23,11 +23,11 @@
 #include "controls/result_list.h"
 #include "controls/t_scroll.h"
 #include "results/platform.h"
-#include "ui/app_setup.h"
-#include "ui/main_window.h"
-#include "ui/result_area.h"
-#include "ui/window_extras.h"
-#include "ui/window_placement.h"
+#include "ui/shell/app_setup.h"
+#include "ui/shell/main_window.h"
+#include "ui/results/result_area.h"
+#include "ui/shell/window_extras.h"
+#include "ui/shell/window_placement.h"
 #include "tests/ui/window_probe.h"
 
 using namespace numsift;

@@ -1,0 +1,81 @@
+#include "tools/screenshots/analysis_screenshots.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QPixmap>
+#include <QPlainTextEdit>
+
+#include "conditions/captions.h"
+#include "engine/number.h"
+#include "results/platform.h"
+#include "ui/shell/main_window.h"
+#include "ui/analysis/page_backtest.h"
+#include "ui/shell/window_extras.h"
+
+namespace numsift {
+
+int takeAnalysisScreenshots(const QString& folder) {
+    QDir().mkpath(folder);
+    RecordingMessages messages;
+    MemoryClipboard clipboard;
+    MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
+    WindowExtras* extras = installWindowExtras(w);
+
+    // A player's scheme: sum tails 0 and 5, spans 0 and 1, two class
+    // patterns, two shapes, 2:3 and 3:2 big/small, tolerance 0 - 1.
+    FilterInput in;
+    in.sumTailKill[0] = in.sumTailKill[5] = true;
+    in.spanKill[0] = in.spanKill[1] = true;
+    in.bigSmallKill = {classPatternCaption(ClassKind::BigSmall, 0),
+                       classPatternCaption(ClassKind::BigSmall, 31)};
+    in.shapeKill = {shapeCaption(kShapeAAAAA), shapeCaption(kShapeRun5)};
+    in.ratioButtons[2] = in.ratioButtons[3] = true;
+    in.compound[1].text = "38";
+    w.setFilterInput(in);
+    w.setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+    w.show();
+    w.startRun();
+
+    QString draws = QString::fromUtf8("期号 开奖号码\n");
+    std::uint32_t x = 20260101;
+    for (int i = 1; i <= 80; ++i) {
+        x = x * 1103515245u + 12345u;
+        const std::string n = numberText((x >> 8) % kNumberSpace);
+        draws +=
+            i % 3
+                ? QStringLiteral("2026%1 %2\n").arg(i, 3, 10, QLatin1Char('0')).arg(QString::fromStdString(n))
+                : QStringLiteral("2026%1 %2 %3 %4 %5 %6\n")
+                      .arg(i, 3, 10, QLatin1Char('0'))
+                      .arg(n[0])
+                      .arg(n[1])
+                      .arg(n[2])
+                      .arg(n[3])
+                      .arg(n[4]);
+    }
+    PageBacktest* page = extras->backtestPage();
+    extras->showBacktestPage();
+    page->drawsBox()->setPlainText(draws);
+    page->runBacktest();
+    page->explainBox()->setText(QStringLiteral("55555"));
+    page->explainNumber();
+
+    bool ok = true;
+    auto save = [&](const char* name) {
+        QApplication::processEvents();
+        ok = w.grab().save(QDir(folder).filePath(QString::fromLatin1(name))) && ok;
+    };
+    save("window-backtest.png");
+    // The diagnosis of a draw that the scheme lost.
+    const BacktestReport* r = page->report();
+    for (const DrawOutcome& d : r ? r->draws : std::vector<DrawOutcome>{}) {
+        if (!d.survives) {
+            page->explainNumber(d.value);
+            break;
+        }
+    }
+    ok = page->grab().save(QDir(folder).filePath(QStringLiteral("window-diagnosis.png"))) && ok;
+    return ok ? 0 : 1;
+}
+
+}  // namespace numsift

@@ -1,0 +1,108 @@
+#include "ui/conditions/frame_banker.h"
+
+#include "conditions/filter_input.h"
+#include "controls/select_button.h"
+#include "results/platform.h"
+#include "ui/shell/widget_kit.h"
+#include "ui/shell/window_texts.h"
+
+namespace numsift {
+
+namespace {
+constexpr int kTitleTop = 26, kTop = 44, kRowHeight = 21, kButton = 20;
+constexpr int kDigitLeft = 8, kCountLeft = 222, kClearLeft = 346, kAllLeft = 370;
+}  // namespace
+
+FrameBanker::FrameBanker(MessageSink* messages, QWidget* parent) : QFrame(parent), messages_(messages) {
+    setObjectName(ui::memberName("fraFilter", 4));
+    setFrameShape(QFrame::StyledPanel);
+
+    chkDanOption_ = ui::placeCheck(this, ui::qs("胆码计重"), QRect(kDigitLeft, 4, 90, 18),
+                                   QStringLiteral("chkDanOption"));
+    cmdDanHelp_ = new SelectButton(ui::qs("胆组说明"), this);
+    cmdDanHelp_->setGeometry(kCountLeft, 2, 80, 21);
+    cmdDanHelp_->setObjectName(QStringLiteral("cmdDanHelp"));
+    cmdDanHelp_->setFaceColour(ui::kHelpIdle);
+    cmdDanHelp_->setMouseTracking(true);
+    connect(cmdDanHelp_, &QPushButton::clicked, this, &FrameBanker::showHelp);
+
+    ui::placeLabel(this, ui::qs("胆组"), QRect(kDigitLeft, kTitleTop, 100, 16), ui::memberName("lblDan", 0));
+    ui::placeLabel(this, ui::qs("胆码开出个数"), QRect(kCountLeft, kTitleTop, 120, 16),
+                   ui::memberName("lblDan", 1));
+
+    for (int g = 0; g < 10; ++g) {
+        const int y = kTop + g * kRowHeight;
+        for (int d = 0; d < 10; ++d) {
+            auto* b = new SelectButton(QString::number(d), this);
+            b->setObjectName(ui::memberName("cmdDan", g * 10 + d));
+            b->setGeometry(kDigitLeft + d * kButton, y, kButton, kButton);
+            connect(b, &QPushButton::clicked, this, [b] { b->toggleSelection(false); });
+            cmdDan_[g * 10 + d] = b;
+        }
+        for (int n = 0; n < 6; ++n) {
+            const int index = g * 6 + n;
+            auto* b = new SelectButton(QString::number(n), this);
+            b->setObjectName(ui::memberName("cmdDanCount", index));
+            b->setGeometry(kCountLeft + n * kButton, y, kButton, kButton);
+            connect(b, &QPushButton::clicked, this, [this, index] { clickCount(index); });
+            cmdDanCount_[index] = b;
+        }
+        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y, 22, kButton),
+                                             ui::memberName("cmdDanButton", g));
+        connect(clear, &QPushButton::clicked, this, [this, g] {
+            for (int d = 0; d < 10; ++d) cmdDan_[g * 10 + d]->resetSelection();
+            for (int n = 0; n < 6; ++n) cmdDanCount_[g * 6 + n]->resetSelection();
+        });
+        cmdDanButton_[g] = clear;
+        if (g < 6) {
+            QPushButton* all = ui::placeButton(this, ui::qs("全"), QRect(kAllLeft, y, 22, kButton),
+                                               ui::memberName("cmdDanButton_all", g));
+            connect(all, &QPushButton::clicked, this, [this, g] {
+                for (int d = 0; d < 10; ++d) cmdDan_[g * 10 + d]->toggleSelection(false);
+                for (int n = 1; n < 6; ++n) cmdDanCount_[g * 6 + n]->toggleSelection(false);
+            });
+            cmdDanButtonAll_[g] = all;
+        }
+    }
+}
+
+void FrameBanker::clickCount(int index) {
+    SelectButton* b = cmdDanCount_[index];
+    if (b->isSelected()) {
+        b->resetSelection();
+        return;
+    }
+    const int g = index / 6, n = index % 6;
+    int s = 0;
+    for (int d = 0; d < 10; ++d) s += cmdDan_[g * 10 + d]->isSelected() ? 1 : 0;
+    if (s >= n || (chkDanOption_->isChecked() && s > 0)) {
+        b->setSelected(true);
+        return;
+    }
+    if (messages_)
+        messages_->show(Message{kProductName, ui::texts::kBankerCountRefused, MessageIcon::Exclamation,
+                                MessageButtons::Ok});
+}
+
+void FrameBanker::showHelp() {
+    if (messages_)
+        messages_->show(Message{kProductName, ui::texts::kBankerHelp, MessageIcon::None, MessageButtons::Ok});
+}
+
+void FrameBanker::readInto(FilterInput& input) const {
+    input.countRepeats = chkDanOption_->isChecked();
+    for (int g = 0; g < 10; ++g) {
+        for (int d = 0; d < 10; ++d) input.banker[g].digits[d] = cmdDan_[g * 10 + d]->isSelected();
+        for (int n = 0; n < 6; ++n) input.banker[g].counts[n] = cmdDanCount_[g * 6 + n]->isSelected();
+    }
+}
+
+void FrameBanker::applyFrom(const FilterInput& input) {
+    chkDanOption_->setChecked(input.countRepeats);
+    for (int g = 0; g < 10; ++g) {
+        for (int d = 0; d < 10; ++d) cmdDan_[g * 10 + d]->setSelected(input.banker[g].digits[d]);
+        for (int n = 0; n < 6; ++n) cmdDanCount_[g * 6 + n]->setSelected(input.banker[g].counts[n]);
+    }
+}
+
+}  // namespace numsift

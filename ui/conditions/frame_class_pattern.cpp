@@ -1,0 +1,72 @@
+#include "ui/conditions/frame_class_pattern.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "ui/shell/widget_kit.h"
+
+namespace numsift {
+
+namespace {
+struct KindNames {
+    int frameIndex;
+    const char* boxes;
+    const char* buttons;
+};
+
+KindNames namesOf(ClassKind kind) {
+    switch (kind) {
+        case ClassKind::BigSmall: return {5, "chkDX", "cmdDX"};
+        case ClassKind::OddEven: return {6, "chkJO", "cmdJO"};
+        case ClassKind::PrimeComposite: break;
+    }
+    return {7, "chkZH", "cmdZH"};
+}
+
+constexpr int kTop = 18, kRowHeight = 17, kLeft = 6;
+}  // namespace
+
+FrameClassPattern::FrameClassPattern(ClassKind kind, QWidget* parent)
+    : QGroupBox(ui::qs(classPatternConditionCaption(kind)), parent), kind_(kind) {
+    const KindNames names = namesOf(kind);
+    setObjectName(ui::memberName("fraFilter", names.frameIndex));
+    // Wide enough for five class symbols beside the tick box.
+    const int kColumnWidth =
+        QFontMetrics(font()).horizontalAdvance(ui::qs(classPatternCaption(kind, 0))) + 22;
+    for (int i = 0; i < kClassPatternCount; ++i) {
+        boxes_[i] = ui::placeCheck(
+            this, ui::qs(classPatternCaption(kind, i)),
+            QRect(kLeft + (i % 4) * kColumnWidth, kTop + (i / 4) * kRowHeight, kColumnWidth, kRowHeight),
+            ui::memberName(names.boxes, i));
+    }
+    const char* captions[2] = {"全", "清"};
+    for (int b = 0; b < 2; ++b) {
+        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]),
+                                              QRect(kLeft + 4 * kColumnWidth + 4, kTop + b * 26, 30, 22),
+                                              ui::memberName(names.buttons, b));
+        const bool value = b == 0;
+        connect(button, &QPushButton::clicked, this, [this, value] {
+            for (QCheckBox* c : boxes_) c->setChecked(value);
+        });
+        buttons_[b] = button;
+    }
+}
+
+std::vector<std::string> FrameClassPattern::tickedCaptions() const {
+    std::vector<std::string> out;
+    for (QCheckBox* c : boxes_)
+        if (c->isChecked()) out.push_back(c->text().toStdString());
+    return out;
+}
+
+void FrameClassPattern::setTicked(const std::vector<std::string>& captions) {
+    for (QCheckBox* c : boxes_) {
+        const std::string caption = c->text().toStdString();
+        c->setChecked(std::find(captions.begin(), captions.end(), caption) != captions.end());
+    }
+}
+
+}  // namespace numsift

@@ -1,0 +1,43 @@
+#include "ui/conditions/frame_positional_kill.h"
+
+#include "conditions/filter_input.h"
+#include "ui/shell/widget_kit.h"
+
+namespace numsift {
+
+namespace {
+constexpr const char* kPositions[5] = {"万位", "千位", "百位", "十位", "个位"};
+constexpr int kTop = 18, kRowHeight = 21, kBoxLeft = 42, kBoxWidth = 30;
+}  // namespace
+
+FramePositionalKill::FramePositionalKill(QWidget* parent) : QGroupBox(ui::qs("定位杀"), parent) {
+    setObjectName(ui::memberName("fraFilter", 0));
+    for (int r = 0; r < 5; ++r) {
+        const int y = kTop + r * kRowHeight;
+        ui::placeLabel(this, ui::qs(kPositions[r]), QRect(6, y, 34, 18), ui::memberName("lblDW", r));
+        for (int d = 0; d < 10; ++d) {
+            chkDW_[r * 10 + d] =
+                ui::placeDigitCheck(this, d, QRect(kBoxLeft + d * kBoxWidth, y, kBoxWidth, 18),
+                                    ui::memberName("chkDW", r * 10 + d));
+        }
+        QPushButton* clear =
+            ui::placeButton(this, ui::qs("清"), QRect(kBoxLeft + 10 * kBoxWidth + 4, y - 1, 34, 20),
+                            ui::memberName("cmdDW", r));
+        connect(clear, &QPushButton::clicked, this, [this, r] {
+            for (int d = 0; d < 10; ++d) chkDW_[r * 10 + d]->setChecked(false);
+        });
+        cmdDW_[r] = clear;
+    }
+}
+
+void FramePositionalKill::readInto(FilterInput& input) const {
+    for (int r = 0; r < 5; ++r)
+        for (int d = 0; d < 10; ++d) input.positionalKill[r][d] = chkDW_[r * 10 + d]->isChecked();
+}
+
+void FramePositionalKill::applyFrom(const FilterInput& input) {
+    for (int r = 0; r < 5; ++r)
+        for (int d = 0; d < 10; ++d) chkDW_[r * 10 + d]->setChecked(input.positionalKill[r][d]);
+}
+
+}  // namespace numsift

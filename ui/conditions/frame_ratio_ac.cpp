@@ -1,0 +1,62 @@
+#include "ui/conditions/frame_ratio_ac.h"
+
+#include "conditions/captions.h"
+#include "conditions/filter_input.h"
+#include "controls/select_button.h"
+#include "ui/shell/widget_kit.h"
+
+namespace numsift {
+
+namespace {
+constexpr int kTop = 6, kRowHeight = 25, kLeft = 56;
+constexpr int kRatioWidth = 34, kAcWidth = 28, kButtonHeight = 22;
+
+int rowFirst(int row) { return row * 6; }
+int rowCount(int row) { return row < 3 ? 6 : 9; }
+bool rowIsAc(int row) { return row == 3; }
+}  // namespace
+
+FrameRatioAc::FrameRatioAc(QWidget* parent) : QFrame(parent) {
+    setObjectName(ui::memberName("fraFilter", 2));
+    setFrameShape(QFrame::StyledPanel);
+    const char* labels[4] = {ratioConditionCaption(ClassKind::BigSmall),
+                             ratioConditionCaption(ClassKind::OddEven),
+                             ratioConditionCaption(ClassKind::PrimeComposite), captions::kAcKill};
+    for (int row = 0; row < 4; ++row) {
+        const int y = kTop + row * kRowHeight;
+        ui::placeLabel(this, ui::qs(labels[row]), QRect(6, y + 2, 50, 18), ui::memberName("lblBi", row));
+        const int width = rowIsAc(row) ? kAcWidth : kRatioWidth;
+        for (int k = 0; k < rowCount(row); ++k) {
+            const int index = rowFirst(row) + k;
+            const QString caption = rowIsAc(row) ? ui::qs(acCaption(k + 1)) : ui::qs(ratioCaption(k));
+            auto* b = new SelectButton(caption, this);
+            b->setObjectName(ui::memberName("cmdBi", index));
+            b->setGeometry(kLeft + k * width, y, width, kButtonHeight);
+            const bool yellow = index >= 18;
+            connect(b, &QPushButton::clicked, this, [b, yellow] { b->toggleSelection(yellow); });
+            cmdBi_[index] = b;
+        }
+        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(314, y, 32, kButtonHeight),
+                                             ui::memberName("cmdBiButton", row));
+        connect(clear, &QPushButton::clicked, this, [this, row] {
+            for (int k = 0; k < rowCount(row); ++k) cmdBi_[rowFirst(row) + k]->resetSelection();
+        });
+        QPushButton* all = ui::placeButton(this, ui::qs("全"), QRect(348, y, 32, kButtonHeight),
+                                           ui::memberName("cmdBiButton_all", row));
+        connect(all, &QPushButton::clicked, this, [this, row] {
+            for (int k = 0; k < rowCount(row); ++k) cmdBi_[rowFirst(row) + k]->toggleSelection(rowIsAc(row));
+        });
+        cmdBiButton_[row] = clear;
+        cmdBiButtonAll_[row] = all;
+    }
+}
+
+void FrameRatioAc::readInto(FilterInput& input) const {
+    for (int i = 0; i < 27; ++i) input.ratioButtons[i] = cmdBi_[i]->isSelected();
+}
+
+void FrameRatioAc::applyFrom(const FilterInput& input) {
+    for (int i = 0; i < 27; ++i) cmdBi_[i]->setSelected(input.ratioButtons[i], i >= 18);
+}
+
+}  // namespace numsift

@@ -1,0 +1,70 @@
+#include "ui/conditions/frame_special_shapes.h"
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "controls/select_button.h"
+#include "results/platform.h"
+#include "ui/shell/widget_kit.h"
+#include "ui/shell/window_texts.h"
+
+namespace numsift {
+
+FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
+    : QGroupBox(ui::qs(captions::kShapes), parent), messages_(messages) {
+    setObjectName(QStringLiteral("fraFilterSpecial"));
+    for (int i = 0; i < kShapeCount; ++i) boxes_[i] = nullptr;
+    // One row, left to right; the space left over is shared out as gaps.
+    const QFontMetrics fm(font());
+    std::array<int, kShapeCount> widths{};
+    int total = 0;
+    for (int i = 0; i < kShapeCount; ++i) {
+        widths[i] = fm.horizontalAdvance(ui::qs(shapeCaption(kShapeLeftToRight[i]))) + 22;
+        total += widths[i];
+    }
+    const int available = ui::px(11775) - 16;
+    const int gap = std::max(0, (available - total) / (kShapeCount - 1));
+    int x = 8;
+    for (int i = 0; i < kShapeCount; ++i) {
+        const int index = kShapeLeftToRight[i];
+        boxes_[index] = ui::placeCheck(this, ui::qs(shapeCaption(index)), QRect(x, 22, widths[i], 20),
+                                       ui::memberName("chkEx", index));
+        x += widths[i] + gap;
+    }
+    cmdExHelp_ = new SelectButton(ui::qs("说明"), this);
+    cmdExHelp_->setGeometry(80, 0, 44, 19);
+    cmdExHelp_->setObjectName(ui::memberName("cmdEx", 0));
+    cmdExHelp_->setFaceColour(ui::kHelpIdle);
+    buttons_[0] = cmdExHelp_;
+    buttons_[0]->setMouseTracking(true);
+    connect(buttons_[0], &QPushButton::clicked, this, &FrameSpecialShapes::showHelp);
+    buttons_[1] = ui::placeButton(this, ui::qs("清"), QRect(128, 0, 32, 19), ui::memberName("cmdEx", 1));
+    connect(buttons_[1], &QPushButton::clicked, this, [this] {
+        for (QCheckBox* c : boxes_) c->setChecked(false);
+    });
+}
+
+void FrameSpecialShapes::showHelp() {
+    if (messages_)
+        messages_->show(
+            Message{kProductName, ui::texts::kShapesHelp, MessageIcon::Information, MessageButtons::Ok});
+}
+
+std::vector<std::string> FrameSpecialShapes::tickedCaptions() const {
+    std::vector<std::string> out;
+    for (QCheckBox* c : boxes_)
+        if (c->isChecked()) out.push_back(c->text().toStdString());
+    return out;
+}
+
+void FrameSpecialShapes::setTicked(const std::vector<std::string>& captions) {
+    for (QCheckBox* c : boxes_) {
+        const std::string caption = c->text().toStdString();
+        c->setChecked(std::find(captions.begin(), captions.end(), caption) != captions.end());
+    }
+}
+
+}  // namespace numsift

@@ -1,0 +1,59 @@
+#include "ui/conditions/page_road.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "ui/shell/widget_kit.h"
+
+namespace numsift {
+
+PageRoad::PageRoad(QWidget* parent) : QGroupBox(ui::qs("杀012排列"), parent) {
+    setObjectName(ui::memberName("fraTab", 2));
+    // Box 0 stands near the top left (1245 x 330 twips); every further box
+    // goes right of the one before it, and each ninth starts a new row below
+    // the box nine places earlier.
+    boxes_[0] = ui::placeCheck(this, QString(), QRect(24, 22, ui::px(1245), ui::px(330)),
+                               ui::memberName("chk012", 0));
+    for (int i = 1; i < kRoadPatternCount; ++i) {
+        QRect r;
+        if (i % 9 != 0) {
+            const QRect prev = boxes_[i - 1]->geometry();
+            r = QRect(prev.x() + prev.width(), prev.y(), prev.width(), prev.height());
+        } else {
+            const QRect above = boxes_[i - 9]->geometry();
+            r = QRect(boxes_[0]->x(), above.y() + above.height(), above.width(), above.height());
+        }
+        boxes_[i] = ui::placeCheck(this, QString(), r, ui::memberName("chk012", i));
+    }
+    for (int i = 0; i < kRoadPatternCount; ++i) boxes_[i]->setText(ui::qs(roadCaption(i)));
+
+    const char* captions[2] = {"全", "清"};
+    for (int b = 0; b < 2; ++b) {
+        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]), QRect(100 + b * 40, 0, 36, 19),
+                                              ui::memberName("cmd012", b));
+        const bool value = b == 0;
+        connect(button, &QPushButton::clicked, this, [this, value] {
+            for (QCheckBox* c : boxes_) c->setChecked(value);
+        });
+        buttons_[b] = button;
+    }
+}
+
+std::vector<std::string> PageRoad::tickedCaptions() const {
+    std::vector<std::string> out;
+    for (QCheckBox* c : boxes_)
+        if (c->isChecked()) out.push_back(c->text().toStdString());
+    return out;
+}
+
+void PageRoad::setTicked(const std::vector<std::string>& captions) {
+    std::array<bool, kRoadPatternCount> tick{};
+    for (const std::string& c : captions)
+        if (auto p = roadPatternOfCaption(c)) tick[*p] = true;
+    for (QCheckBox* c : boxes_) {
+        auto p = roadPatternOfCaption(c->text().toStdString());
+        c->setChecked(p && tick[*p]);
+    }
+}
+
+}  // namespace numsift

@@ -1,0 +1,80 @@
+#include "ui/sets/page_base.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "controls/cjk_font.h"
+#include "settools/import_flow.h"
+#include "ui/sets/number_box.h"
+#include "ui/sets/number_box_binding.h"
+
+namespace numsift {
+
+namespace {
+
+// Design values in twips (15 to a pixel): the page is 11955 x 9315.
+constexpr int px(int twips) { return (twips + 7) / 15; }
+
+}  // namespace
+
+PageBase::PageBase(NumberSetStore* store, SetServices services, QWidget* parent)
+    : QWidget(parent), store_(store), services_(std::move(services)) {
+    setObjectName(QStringLiteral("fraTab_0"));
+    setFixedSize(px(11955), px(9315));
+    setFont(cjkFont(9));
+
+    auto* label5 = new QLabel(
+        QStringLiteral(
+            "粘贴大底号码，号码之间可以是逗号、空格、分号或回车。空白默认为全部号码（10万注）做底。"),
+        this);
+    label5->setObjectName(QStringLiteral("Label5"));
+    label5->setGeometry(px(120), px(90), px(11700), px(300));
+
+    txtBase_ = new NumberBox(this);
+    txtBase_->setObjectName(QStringLiteral("txtBase"));
+    txtBase_->setGeometry(px(120), px(420), px(11700), px(8160));
+
+    auto* label6 = new QLabel(QStringLiteral("号码注数"), this);
+    label6->setObjectName(QStringLiteral("Label6"));
+    label6->setGeometry(px(120), px(8730), px(900), px(360));
+
+    lblBase_ = new QLabel(QStringLiteral("0"), this);
+    lblBase_->setObjectName(QStringLiteral("lblBase"));
+    lblBase_->setGeometry(px(1050), px(8730), px(1500), px(360));
+    QPalette red = lblBase_->palette();
+    red.setColor(QPalette::WindowText, QColor(255, 0, 0));
+    lblBase_->setPalette(red);
+
+    const QString captions[2] = {QStringLiteral("清空"), QStringLiteral("导入")};
+    for (int i = 0; i < 2; ++i) {
+        auto* button = new QPushButton(captions[i], this);
+        button->setObjectName(QStringLiteral("cmdBase_%1").arg(i));
+        button->setGeometry(px(9420 + i * 1230), px(8700), px(1140), px(420));
+        cmdBase_[static_cast<std::size_t>(i)] = button;
+    }
+    connect(cmdBase_[0], &QPushButton::clicked, this, &PageBase::clearBase);
+    connect(cmdBase_[1], &QPushButton::clicked, this, &PageBase::importBase);
+
+    binding_ = new NumberBoxBinding(txtBase_, settools::NumberBox::Base, store_, this);
+    binding_->setCountLabel(lblBase_);
+}
+
+void PageBase::clearBase() {
+    txtBase_->setEntryText(QString());
+    lblBase_->setText(QStringLiteral("0"));
+    store_->clearBase();
+}
+
+void PageBase::importBase() {
+    settools::importIntoBox(*store_, settools::NumberBox::Base, *services_.dialogs, services_.readFile,
+                            *services_.messages,
+                            [this](const settools::ImportOutcome& r) { binding_->showText(r.boxText); });
+}
+
+void PageBase::setBaseText(const std::string& engineText) {
+    binding_->showText(settools::reparseBox(*store_, settools::NumberBox::Base, engineText));
+}
+
+void PageBase::releasePasteInterception() { binding_->releasePasteInterception(); }
+
+}  // namespace numsift

@@ -1,0 +1,27 @@
+#include "ui/shell/app_setup.h"
+
+#include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QStyleFactory>
+#include <QTranslator>
+
+#include "controls/cjk_font.h"
+
+namespace numsift {
+
+void setUpApplication(QApplication& app) {
+    QLocale::setDefault(QLocale(QLocale::Chinese, QLocale::China));
+    static QTranslator* qtTexts = nullptr;
+    if (!qtTexts) {
+        qtTexts = new QTranslator(&app);
+        if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            app.installTranslator(qtTexts);
+    }
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);
+    QFont f = cjkFont(9.0);
+    app.setFont(f);
+    app.setApplicationName(QStringLiteral("Numsift"));
+}
+
+}  // namespace numsift

@@ -1,0 +1,32 @@
+// numsift: the window.
+
+#include <QApplication>
+
+#include "ui/shell/app_setup.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/qt_platform.h"
+#include "ui/shell/startup_window.h"
+#include "ui/shell/window_extras.h"
+#include "ui/shell/window_placement.h"
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    numsift::setUpApplication(app);
+    // The check window opens the main window, centred, on its second tick
+    // and closes; the program ends when the main window closes.
+    numsift::QtMessageSink startupMessages;
+    numsift::StartupWindow flogin(
+        [] {
+            auto* window = new numsift::MainWindow(numsift::WindowServices{});
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            numsift::installWindowExtras(*window);
+            window->fitIn(numsift::availableArea(window));
+            return window;
+        },
+        &startupMessages);
+    QObject::connect(&flogin, &numsift::StartupWindow::startupFailed, &app,
+                     [] { QCoreApplication::exit(1); });
+    flogin.show();
+    numsift::centreOnScreen(&flogin);
+    return app.exec();
+}

@@ -1,0 +1,134 @@
+#include "ui/shell/scheme_files.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "conditions/scheme.h"
+#include "engine/tolerance.h"
+#include "io/text_file.h"
+#include "results/result_copy.h"
+#include "ui/shell/main_window.h"
+
+namespace numsift {
+
+namespace {
+
+constexpr const char* kImportTitle = "导入提示";
+
+}  // namespace
+
+bool writeFileAtomically(const QString& path, const QByteArray& bytes, QString* error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        if (error) *error = QStringLiteral("无法创建文件（%1）").arg(file.errorString());
+        return false;
+    }
+    if (file.write(bytes) != bytes.size()) {
+        if (error) *error = QStringLiteral("写入文件出错（%1）").arg(file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        if (error) *error = QStringLiteral("写入文件出错（%1）").arg(file.errorString());
+        return false;
+    }
+    return true;
+}
+
+QString withDefaultSuffix(const QString& path, const QString& suffix) {
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty()) return path;
+    return path + suffix;
+}
+
+void SchemeFiles::tell(const std::string& text, MessageIcon icon, const char* title) {
+    messages_.show(Message{title ? title : kProductName, text, icon, MessageButtons::Ok});
+}
+
+QString SchemeFiles::choose(const char* filter, const char* name, const char* title, bool save) {
+    FileDialogRequest request;
+    request.filter = filter;
+    request.fileName = name;
+    request.dialogTitle = title;
+    request.save = save;
+    const FileDialogResult r = files_.run(request);
+    if (r.cancel || r.fileName.empty()) return {};
+    return QString::fromStdString(r.fileName);
+}
+
+bool SchemeFiles::saveScheme() {
+    if (!window_.commitFocusedEntry()) return false;
+    const QString path = choose(kSchemeFilter, "方案.json", "保存方案", true);
+    if (path.isEmpty()) return false;
+    return saveSchemeTo(withDefaultSuffix(path, QStringLiteral(".json")));
+}
+
+bool SchemeFiles::saveSchemeTo(const QString& path) {
+    Scheme s;
+    s.input = window_.filterInput();
+    s.tolerance =
+        normaliseTolerance(window_.toleranceText(0).toStdString(), window_.toleranceText(1).toStdString())
+            .tolerance;
+    QString error;
+    if (!writeFileAtomically(path, QByteArray::fromStdString(numsift::saveScheme(s)), &error)) {
+        tell("方案没有保存：" + error.toStdString() + "\r\n" + path.toStdString(), MessageIcon::Exclamation);
+        return false;
+    }
+    tell("方案已保存到：\r\n" + path.toStdString(), MessageIcon::Information);
+    return true;
+}
+
+bool SchemeFiles::loadScheme() {
+    if (!window_.commitFocusedEntry()) return false;
+    const QString path = choose(kSchemeFilter, "", "载入方案", false);
+    if (path.isEmpty()) return false;
+    return loadSchemeFrom(path);
+}
+
+bool SchemeFiles::loadSchemeFrom(const QString& path) {
+    const TextFileResult file = readTextFile(path);
+    if (!file.ok) {
+        tell("无法载入方案：" + file.error.toStdString() + "\r\n" + path.toStdString(),
+             MessageIcon::Exclamation, kImportTitle);
+        return false;
+    }
+    // The whole file is checked before any control changes.
+    const SchemeLoad load = numsift::loadScheme(file.text.toStdString());
+    if (!load.ok) {
+        tell("方案文件有错误，没有载入：\r\n" + load.error, MessageIcon::Exclamation, kImportTitle);
+        return false;
+    }
+    window_.setFilterInput(load.scheme.input);
+    window_.setToleranceTexts(QString::number(load.scheme.tolerance.lower),
+                              QString::number(load.scheme.tolerance.upper));
+    return true;
+}
+
+bool SchemeFiles::exportResults() {
+    if (window_.results().empty()) {
+        tell(kNoResultMessage, MessageIcon::Information);
+        return false;
+    }
+    const QString path = choose(kExportFilter, "缩水结果.txt", "导出到文件", true);
+    if (path.isEmpty()) return false;
+    return exportResultsTo(withDefaultSuffix(path, QStringLiteral(".txt")));
+}
+
+bool SchemeFiles::exportResultsTo(const QString& path) {
+    const std::vector<std::uint32_t>& values = window_.results();
+    if (values.empty()) {
+        tell(kNoResultMessage, MessageIcon::Information);
+        return false;
+    }
+    const ResultData data(values);
+    const std::string text = BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth);
+    QString error;
+    if (!writeFileAtomically(path, QByteArray::fromStdString(text), &error)) {
+        tell("导出失败：" + error.toStdString() + "\r\n" + path.toStdString(), MessageIcon::Exclamation);
+        return false;
+    }
+    tell("所有结果共" + std::to_string(values.size()) + "注，已导出到文件：\r\n" + path.toStdString(),
+         MessageIcon::Information);
+    return true;
+}
+
+}  // namespace numsift
