@@ -26,32 +26,25 @@ std::size_t separatorLength(std::string_view text, std::size_t i) {
     return 0;
 }
 
+std::optional<std::uint32_t> numberOfToken(std::string_view token) {
+    if (token.size() != 5) return std::nullopt;
+    std::uint32_t value = 0;
+    for (const char ch : token) {
+        if (ch < '0' || ch > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint32_t>(ch - '0');
+    }
+    return value;
+}
+
 std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
     std::size_t count = 0;
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n) {
-        if (const std::size_t sep = separatorLength(text, i)) {
-            i += sep;
-            continue;
-        }
-        // A token runs to the next separator.
-        const std::size_t start = i;
-        std::uint32_t value = 0;
-        bool digits = true;
-        while (i < n && separatorLength(text, i) == 0) {
-            const char ch = text[i];
-            if (ch < '0' || ch > '9')
-                digits = false;
-            else if (i - start < 5)
-                value = value * 10 + static_cast<std::uint32_t>(ch - '0');
-            ++i;
-        }
-        if (digits && i - start == 5 && !seen[value]) {
-            seen[value] = 1;
+    forEachToken(text, [&](std::string_view token) {
+        const auto value = numberOfToken(token);
+        if (value && !seen[*value]) {
+            seen[*value] = 1;
             ++count;
         }
-    }
+    });
     return count;
 }
 

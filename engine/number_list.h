@@ -4,6 +4,7 @@
 // duplicate-free number set and laid out again W numbers to a line.
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -42,5 +43,25 @@ std::string formatNumbers(const std::uint32_t* values, std::size_t count, int wi
 // Whether a byte sequence at text[i] is a number-list separator; returns its
 // length in bytes, 0 when it is not one.
 std::size_t separatorLength(std::string_view text, std::size_t i);
+
+// Calls visit(token) for every token of text in order: the non-empty runs of
+// bytes between separators. Whatever reads a number list reads it with this.
+template <typename Visit>
+void forEachToken(std::string_view text, Visit&& visit) {
+    std::size_t i = 0;
+    const std::size_t n = text.size();
+    while (i < n) {
+        if (const std::size_t sep = separatorLength(text, i)) {
+            i += sep;
+            continue;
+        }
+        const std::size_t start = i;
+        while (i < n && separatorLength(text, i) == 0) ++i;
+        visit(text.substr(start, i - start));
+    }
+}
+
+// The number a token stands for when it is exactly five ASCII digits.
+std::optional<std::uint32_t> numberOfToken(std::string_view token);
 
 }  // namespace numsift

@@ -5,10 +5,9 @@
 #include <QGroupBox>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "conditions/captions.h"
+#include "conditions/filter_input.h"
 
 class QCheckBox;
 class QPushButton;
@@ -24,8 +23,9 @@ public:
     QPushButton* allButton() const { return buttons_[0]; }
     QPushButton* clearButton() const { return buttons_[1]; }
 
-    std::vector<std::string> tickedCaptions() const;
-    void setTicked(const std::vector<std::string>& captions);
+    // Bit i: box i is ticked.
+    RoadPatternSet ticked() const;
+    void setTicked(const RoadPatternSet& ticked);
 
 private:
     std::array<QCheckBox*, kRoadPatternCount> boxes_{};
