@@ -4,6 +4,8 @@
 #include <QFileInfo>
 #include <QStringDecoder>
 
+#include "io/gb18030.h"
+
 namespace numsift {
 
 namespace {
@@ -69,9 +71,7 @@ QString decodeText(const QByteArray& bytes) {
     if (bytes.startsWith("\xFE\xFF")) return decodeWith(QStringConverter::Utf16BE, bytes.mid(2));
     if (looksLikeUtf16Le(bytes)) return decodeWith(QStringConverter::Utf16LE, bytes);
     if (isValidUtf8(bytes)) return QString::fromUtf8(bytes);
-    QStringDecoder gb("GB18030", QStringConverter::Flag::Stateless);
-    if (gb.isValid()) return gb.decode(bytes);
-    return QString::fromLatin1(bytes);
+    return decodeGb18030(bytes);
 }
 
 TextFileResult readTextFile(const QString& path) {
