@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Numsift needs that are missing (as root, or
-# through sudo), nothing else.
+# through sudo), nothing else. With package names as arguments, installs
+# those that are missing instead (the Windows scripts name theirs).
 set -euo pipefail
 
 packages=(
@@ -10,6 +11,9 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
 )
+if (($#)); then
+  packages=("$@")
+fi
 
 missing=()
 for p in "${packages[@]}"; do
