@@ -112,6 +112,9 @@ build_qt_from_source() {
   rm -rf "$build"
 }
 
+# Compiler cache hits across checkouts (CI builds a fresh clone each time).
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+
 mkdir -p "$cache"
 if [ -f "$qt/.numsift-ready" ]; then
   say "Qt: $qt ($(cat "$qt/.numsift-ready"))"

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Numsift needs that are missing (as root, or
 # through sudo), nothing else. With package names as arguments, installs
-# those that are missing instead (the Windows scripts name theirs).
+# those that are missing instead, without the packages they only recommend
+# (the Windows scripts name theirs: Wine alone recommends GStreamer, Mesa
+# and more that they never use).
 set -euo pipefail
 
 packages=(
@@ -11,8 +13,10 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
 )
+extra=()
 if (($#)); then
   packages=("$@")
+  extra=(--no-install-recommends)
 fi
 
 missing=()
@@ -34,5 +38,5 @@ if ((${#missing[@]})); then
     fi
   fi
   $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${extra[@]}" "${missing[@]}"
 fi
