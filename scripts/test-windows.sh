@@ -208,6 +208,15 @@ from_right() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   click "$1" $((WIDTH - $2)) $((HEIGHT - $3))
 }
+# painted WINDOW DX DY: the pixel DX, DY from WINDOW's bottom right is not black.
+painted() {
+  local WIDTH HEIGHT X Y SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$1")"
+  local pixel
+  pixel=$(import -window "$1" -crop "1x1+$((WIDTH - $2))+$((HEIGHT - $3))" -depth 8 txt:- 2>/dev/null |
+    tail -n1)
+  [[ "$pixel" == *'#'* && "$pixel" != *'#000000'* ]]
+}
 clipboard_holds_numbers() { [ "$(xclip -o -selection clipboard 2>/dev/null | head -c 5)" != "" ]; }
 # The count message is a second window titled Numsift.
 message_box() { xdotool search --name '^Numsift$' | grep -vx "$main" | head -n1; }
@@ -220,8 +229,8 @@ if [ -z "$main" ]; then
   fail "numsift.exe opened no main window within 60 s"
 else
   pass "numsift.exe opened its main window"
-  # The window is drawn once it is mapped; give its first paint a moment.
-  sleep 1
+  # Clicks count once the window has painted: 开始缩水 is no longer black.
+  wait_for 30 painted "$main" "${run_from_right[@]}" || fail "the main window did not paint"
   click "$main" "${kill_top_left[@]}"
   click "$main" "${kill_units[@]}"
   from_right "$main" "${run_from_right[@]}"
