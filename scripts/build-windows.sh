@@ -10,8 +10,8 @@
 # recipe in that folder's README (about an hour on 2 cores).
 #   scripts/build-windows.sh [--qt-from-source]
 # --qt-from-source builds the Qt from source even where the file is there
-# (only while the cache holds no Qt). NUMSIFT_QT_TARBALL names another copy
-# of the prebuilt file.
+# (only while the cache holds no Qt); a build that was stopped resumes.
+# NUMSIFT_QT_TARBALL names another copy of the prebuilt file.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$PWD
@@ -96,13 +96,17 @@ build_qt_from_source() {
   local src=$work/qtbase-everywhere-src-$qt_version
   [ -d "$src" ] || tar -xJf "$orig" -C "$work"
   local prefix=$cache/$qt_name.partial build=$work/build
-  rm -rf "$prefix" "$build"
-  mkdir -p "$build"
-  # Debian's source has no Wintab headers, hence -no-feature-tabletevent.
-  (cd "$build" && "$src/configure" -prefix "$prefix" -release -static -xplatform win32-g++ \
-    -qt-host-path /usr -nomake examples -nomake tests -no-opengl -qt-zlib -qt-pcre -qt-libpng \
-    -qt-libjpeg -qt-freetype -qt-harfbuzz -no-dbus -no-icu -no-sql-sqlite -no-feature-tabletevent \
-    -- -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-posix.cmake")
+  if [ -f "$build/build.ninja" ]; then
+    say "resuming the build in $build"
+  else
+    rm -rf "$prefix" "$build"
+    mkdir -p "$build"
+    # Debian's source has no Wintab headers, hence -no-feature-tabletevent.
+    (cd "$build" && "$src/configure" -prefix "$prefix" -release -static -xplatform win32-g++ \
+      -qt-host-path /usr -nomake examples -nomake tests -no-opengl -qt-zlib -qt-pcre -qt-libpng \
+      -qt-libjpeg -qt-freetype -qt-harfbuzz -no-dbus -no-icu -no-sql-sqlite -no-feature-tabletevent \
+      -- -DQT_HOST_PATH_CMAKE_DIR="$host_cmake" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-w64-posix.cmake")
+  fi
   cmake --build "$build" --parallel "$(nproc)"
   cmake --install "$build"
   cp "$root/cmake/mingw-w64-posix.cmake" "$prefix/"
