@@ -11,10 +11,11 @@
 #  2. numsift-io-probe of both builds reads one file holding every GB18030
 #     code (and some broken ones), and each number file, as the same text;
 #     the Windows data folder is %APPDATA%\Numsift, made on demand.
-#  3. numsift.exe opens its main window; two 定位杀 boxes, 开始缩水 and
-#     复制全部号码 are clicked, and the clipboard then holds the numbers the
-#     Linux numsift-cli keeps for the same conditions; 导出全部号码 opens
-#     Notepad; a picture of the window after the run is saved as
+#  3. numsift.exe opens its main window and loads examples/example.json
+#     through 载入方案 and Wine's open dialog; 开始缩水 and 复制全部号码 are
+#     clicked, and the clipboard then holds the numbers the Linux
+#     numsift-cli keeps for that scheme; 导出全部号码 opens Notepad; a
+#     picture of the window after the run is saved as
 #     docs/windows-wine-main.png.
 # Builds the package first (scripts/build-windows.sh).
 #   scripts/test-windows.sh
@@ -188,17 +189,19 @@ else
 fi
 
 echo "== numsift.exe under Xvfb"
-# Positions in the window, fixed by its layout: the 万位 and 个位 rows of
-# 定位杀 from the top left, the result area's buttons from the bottom right
-# (the window has no frame here: Xvfb runs no window manager).
-kill_top_left=(54 189)    # 定位杀 万位 0
-kill_units=(335 275)      # 定位杀 个位 9
-run_from_right=(131 93)   # 开始缩水
-copy_from_right=(193 30)  # 复制全部号码
-export_from_right=(68 30) # 导出全部号码
-ok_from_right=(52 23)     # 确定 in the message box
-expected_kept=81000
-printf '{"numsift": 1, "positionalKill": ["0", "", "", "", "9"]}\n' >clicked.json
+# Positions, fixed by the layouts: in the main window the menu bar and the
+# first banker group from the top left, the result area's buttons from the
+# bottom right (no window has a frame here: Xvfb runs no window manager);
+# in Wine's open dialog the first entry of the folder's list.
+load_top_left=(95 8)       # 载入方案
+banker_top_left=(432 119)  # 胆组 1, green once example.json is loaded
+run_from_right=(131 93)    # 开始缩水
+copy_from_right=(193 30)   # 复制全部号码
+export_from_right=(68 30)  # 导出全部号码
+ok_from_right=(52 23)      # 确定 in the message box
+first_entry=(210 47)       # the open dialog's first file
+mkdir -p "$work/gui"
+cp "$root/examples/example.json" "$work/gui/"
 
 # click WINDOW X Y: a press and release at (X, Y) inside WINDOW.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; }
@@ -208,22 +211,34 @@ from_right() {
   eval "$(xdotool getwindowgeometry --shell "$1")"
   click "$1" $((WIDTH - $2)) $((HEIGHT - $3))
 }
+# pixel WINDOW X Y: the colour at (X, Y) inside WINDOW, as #RRGGBB.
+pixel() {
+  import -window "$1" -crop "1x1+$2+$3" -depth 8 txt:- 2>/dev/null | tail -n1 | grep -o '#[0-9A-F]\{6\}'
+}
 # painted WINDOW DX DY: the pixel DX, DY from WINDOW's bottom right is not black.
 painted() {
-  local WIDTH HEIGHT X Y SCREEN WINDOW
+  local WIDTH HEIGHT X Y SCREEN WINDOW colour
   eval "$(xdotool getwindowgeometry --shell "$1")"
-  local pixel
-  pixel=$(import -window "$1" -crop "1x1+$((WIDTH - $2))+$((HEIGHT - $3))" -depth 8 txt:- 2>/dev/null |
-    tail -n1)
-  [[ "$pixel" == *'#'* && "$pixel" != *'#000000'* ]]
+  colour=$(pixel "$1" $((WIDTH - $2)) $((HEIGHT - $3)))
+  [ -n "$colour" ] && [ "$colour" != "#000000" ]
 }
+# green WINDOW X Y: the pixel at (X, Y) is green (a selected button's face,
+# which Fusion shades).
+green() {
+  local colour
+  colour=$(pixel "$@")
+  [ -n "$colour" ] && ((16#${colour:3:2} >= 0xC0 && 16#${colour:1:2} <= 0x80 && 16#${colour:5:2} <= 0x80))
+}
+# dialog_closed: no window titled 载入方案 is left.
+dialog_closed() { ! xdotool search --onlyvisible --name '^载入方案$' >/dev/null; }
 clipboard_holds_numbers() { [ "$(xclip -o -selection clipboard 2>/dev/null | head -c 5)" != "" ]; }
 # The count message is a second window titled Numsift.
 message_box() { xdotool search --name '^Numsift$' | grep -vx "$main" | head -n1; }
 message_shown() { [ -n "$(message_box)" ]; }
 message_closed() { [ -z "$(message_box)" ]; }
 
-wine "$win/numsift.exe" >"$work/window.log" 2>&1 &
+# Started in a folder that holds only example.json: the open dialog lists it first.
+(cd "$work/gui" && exec wine "$win/numsift.exe") >"$work/window.log" 2>&1 &
 main=$(timeout 60 xdotool search --sync --onlyvisible --name '^Numsift$' | head -n1) || true
 if [ -z "$main" ]; then
   fail "numsift.exe opened no main window within 60 s"
@@ -231,19 +246,30 @@ else
   pass "numsift.exe opened its main window"
   # Clicks count once the window has painted: 开始缩水 is no longer black.
   wait_for 30 painted "$main" "${run_from_right[@]}" || fail "the main window did not paint"
-  click "$main" "${kill_top_left[@]}"
-  click "$main" "${kill_units[@]}"
+  click "$main" "${load_top_left[@]}"
+  if dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^载入方案$' | head -n1); then
+    eval "$(xdotool getwindowgeometry --shell "$dialog")"
+    # A double click on example.json in Wine's own open dialog.
+    xdotool mousemove $((X + first_entry[0])) $((Y + first_entry[1])) click 1 sleep 0.1 click 1
+    if wait_for 30 dialog_closed && wait_for 30 green "$main" "${banker_top_left[@]}"; then
+      pass "载入方案 loaded example.json through Wine's open dialog"
+    else
+      fail "载入方案 did not load example.json"
+    fi
+  else
+    fail "载入方案 opened no dialog"
+  fi
   from_right "$main" "${run_from_right[@]}"
   echo -n | xclip -selection clipboard
   from_right "$main" "${copy_from_right[@]}"
   if wait_for 30 clipboard_holds_numbers; then
     xclip -o -selection clipboard | tr -s ' \r\n' '\n' | awk NF >"$work/window-numbers.txt"
-    "$root/build/cli/numsift-cli" run clicked.json 2>/dev/null | awk NF >"$work/cli-numbers.txt"
+    "$root/build/cli/numsift-cli" run "$work/gui/example.json" 2>/dev/null | awk NF >"$work/cli-numbers.txt"
     kept=$(wc -l <"$work/window-numbers.txt")
-    if [ "$kept" -eq "$expected_kept" ] && cmp -s "$work/window-numbers.txt" "$work/cli-numbers.txt"; then
-      pass "开始缩水 then 复制全部号码: the clipboard holds the $kept numbers numsift-cli keeps for the same conditions"
+    if cmp -s "$work/window-numbers.txt" "$work/cli-numbers.txt"; then
+      pass "开始缩水 then 复制全部号码: the clipboard holds the $kept numbers numsift-cli keeps for example.json"
     else
-      fail "the window's $kept numbers differ from numsift-cli's $(wc -l <"$work/cli-numbers.txt") (clicks missed?)"
+      fail "the window's $kept numbers differ from numsift-cli's $(wc -l <"$work/cli-numbers.txt")"
     fi
   else
     fail "复制全部号码 put nothing on the clipboard"
