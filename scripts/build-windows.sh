@@ -41,8 +41,8 @@ die() {
 }
 
 # The host Qt tools (moc, rcc) must be the same 6.4.2 as the Windows Qt:
-# Debian 12's are.
-scripts/setup.sh cmake ninja-build ccache zip xz-utils qt6-base-dev qt6-base-dev-tools \
+# Debian 12's are. Qt's Chinese texts come from qt6-translations-l10n.
+scripts/setup.sh cmake ninja-build ccache zip xz-utils qt6-base-dev qt6-base-dev-tools qt6-translations-l10n \
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
 
 unpack_prebuilt_qt() {
