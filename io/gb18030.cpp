@@ -30,7 +30,7 @@ Gb18030Decoder::Gb18030Decoder(const GbPairTable& pairs) : pairs_(pairs) {
     // the 2000 edition's count reached by a four-byte code, and that code
     // the private-use U+E7C7 that A8BC had named. The codes swapped; the
     // count stayed the 2000 one.
-    const bool swapped = pairs_[(0xA8 - 0x81) * kGbTrailCount + gbTrailIndex(0xBC)] == kSwappedIn;
+    const bool swapped = pairs_[gbPairIndex(0xA8, 0xBC)] == kSwappedIn;
     if (swapped) {
         named[kSwappedIn] = false;
         named[kSwappedOut] = true;
@@ -58,9 +58,8 @@ QString Gb18030Decoder::decode(const QByteArray& bytes) const {
             continue;
         }
         if (isLead(b) && i + 1 < n) {
-            const int trail = gbTrailIndex(p[i + 1]);
-            if (trail >= 0) {
-                *o++ = QChar(pairs_[(b - 0x81) * kGbTrailCount + trail]);
+            if (gbTrailIndex(p[i + 1]) >= 0) {
+                *o++ = QChar(pairs_[gbPairIndex(b, p[i + 1])]);
                 i += 2;
                 continue;
             }

@@ -27,8 +27,8 @@ namespace numsift {
 inline constexpr int kGbLeadCount = 0xFE - 0x81 + 1;                         // 126 lead bytes
 inline constexpr int kGbTrailCount = (0x7E - 0x40 + 1) + (0xFE - 0x80 + 1);  // 190 trail bytes
 
-// One entry per two-byte code, (lead - 0x81) * 190 + gbTrailIndex(trail);
-// U+FFFD where the table names nothing.
+// One entry per two-byte code, at gbPairIndex(lead, trail); U+FFFD where
+// the table names nothing.
 using GbPairTable = std::array<char16_t, kGbLeadCount * kGbTrailCount>;
 
 // The index of a trail byte among the 190, or -1 when it is none.
@@ -36,6 +36,12 @@ constexpr int gbTrailIndex(unsigned char b) {
     if (b >= 0x40 && b <= 0x7E) return b - 0x40;
     if (b >= 0x80 && b <= 0xFE) return b - 0x80 + 63;
     return -1;
+}
+
+// The entry of the two-byte code lead, trail (a lead byte 81–FE and a
+// trail byte, gbTrailIndex(trail) >= 0).
+constexpr int gbPairIndex(unsigned char lead, unsigned char trail) {
+    return (lead - 0x81) * kGbTrailCount + gbTrailIndex(trail);
 }
 
 // The two-byte table of this platform, made on first use.

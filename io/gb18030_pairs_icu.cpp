@@ -14,12 +14,10 @@ const GbPairTable& platformGbPairs() {
         if (!icu.isValid()) return t;
         for (int lead = 0x81; lead <= 0xFE; ++lead)
             for (int trail = 0x40; trail <= 0xFE; ++trail) {
-                if (gbTrailIndex(static_cast<unsigned char>(trail)) < 0) continue;
+                if (gbTrailIndex(trail) < 0) continue;
                 const char code[2] = {static_cast<char>(lead), static_cast<char>(trail)};
                 const QString s = icu.decode(QByteArrayView(code, 2));
-                if (s.size() == 1)
-                    t[(lead - 0x81) * kGbTrailCount + gbTrailIndex(static_cast<unsigned char>(trail))] =
-                        s[0].unicode();
+                if (s.size() == 1) t[gbPairIndex(lead, trail)] = s[0].unicode();
             }
         return t;
     }();

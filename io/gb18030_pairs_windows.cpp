@@ -49,15 +49,14 @@ const GbPairTable& platformGbPairs() {
         t.fill(0xFFFD);
         for (int lead = 0x81; lead <= 0xFE; ++lead)
             for (int trail = 0x40; trail <= 0xFE; ++trail) {
-                const int k = gbTrailIndex(static_cast<unsigned char>(trail));
-                if (k < 0) continue;
+                if (gbTrailIndex(trail) < 0) continue;
                 const char code[2] = {static_cast<char>(lead), static_cast<char>(trail)};
                 wchar_t w[2] = {};
                 if (MultiByteToWideChar(936, MB_ERR_INVALID_CHARS, code, 2, w, 2) == 1)
-                    t[(lead - 0x81) * kGbTrailCount + k] = static_cast<char16_t>(w[0]);
+                    t[gbPairIndex(lead, trail)] = static_cast<char16_t>(w[0]);
             }
         for (const PairOverride& o : kGb18030Characters)
-            t[((o.code >> 8) - 0x81) * kGbTrailCount + gbTrailIndex(o.code & 0xFF)] = o.unicode;
+            t[gbPairIndex(o.code >> 8, o.code & 0xFF)] = o.unicode;
         return t;
     }();
     return table;

@@ -21,7 +21,7 @@ QByteArray gb18030Corpus() {
     QByteArray out;
     for (int lead = 0x81; lead <= 0xFE; ++lead)
         for (int trail = 0x40; trail <= 0xFE; ++trail)
-            if (numsift::gbTrailIndex(static_cast<unsigned char>(trail)) >= 0) {
+            if (numsift::gbTrailIndex(trail) >= 0) {
                 out.append(static_cast<char>(lead));
                 out.append(static_cast<char>(trail));
                 out.append('\n');
