@@ -80,6 +80,10 @@ DesktopTextEditor::DesktopTextEditor(QWidget* parent, Starter starter)
     : parent_(parent), starter_(std::move(starter)) {}
 
 bool DesktopTextEditor::startInstalledEditor(const QString& path) {
+#ifdef Q_OS_WIN
+    // Notepad, which every Windows has; it opens the file itself.
+    return QProcess::startDetached(QStringLiteral("notepad.exe"), {QDir::toNativeSeparators(path)});
+#else
     // Editors first: a file manager's "open" may claim success with nothing
     // to open the file in.
     static const char* kEditors[] = {"gnome-text-editor", "gedit", "kate",     "kwrite",
@@ -97,6 +101,7 @@ bool DesktopTextEditor::startInstalledEditor(const QString& path) {
     if (!query.waitForFinished(2000) || query.exitCode() != 0) return false;
     if (QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed().isEmpty()) return false;
     return QProcess::startDetached(xdgOpen, {path});
+#endif
 }
 
 DesktopTextEditor::~DesktopTextEditor() = default;
