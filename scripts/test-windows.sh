@@ -189,12 +189,12 @@ else
 fi
 
 echo "== numsift.exe under Xvfb"
-# Positions, fixed by the layouts: in the main window the menu bar and the
-# first banker group from the top left, the result area's buttons from the
+# Positions, fixed by the layouts: in the main window the 文件 menu button and
+# the first banker group from the top left, the result area's buttons from the
 # bottom right (no window has a frame here: Xvfb runs no window manager);
 # in Wine's open dialog the first entry of the folder's list.
-load_top_left=(95 8)       # 载入方案
-banker_top_left=(432 119)  # 胆组 1, green once example.json is loaded
+file_top_left=(1000 16)    # 文件, whose menu holds 载入方案 second
+banker_top_left=(432 94)   # 胆组 1, green once example.json is loaded
 run_from_right=(131 93)    # 开始缩水
 copy_from_right=(193 30)   # 复制全部号码
 export_from_right=(68 30)  # 导出全部号码
@@ -246,7 +246,9 @@ else
   pass "numsift.exe opened its main window"
   # Clicks count once the window has painted: 开始缩水 is no longer black.
   wait_for 30 painted "$main" "${run_from_right[@]}" || fail "the main window did not paint"
-  click "$main" "${load_top_left[@]}"
+  # 文件, then the menu's second entry 载入方案 by the keyboard.
+  click "$main" "${file_top_left[@]}"
+  xdotool key Down Down Return
   if dialog=$(timeout 30 xdotool search --sync --onlyvisible --name '^载入方案$' | head -n1); then
     eval "$(xdotool getwindowgeometry --shell "$dialog")"
     # A double click on example.json in Wine's own open dialog.
