@@ -1,7 +1,7 @@
 #pragma once
-// The desktop as the screenshot tool needs it: a message is printed (a
-// picture taken behind one is likely not the picture meant) and answered as
-// its first button would; the clipboard is a string.
+// The desktop as the screenshot tool needs it: no box opens; each message is
+// printed, so one that should not appear is seen, and answered as its first
+// button would (确定 or 是); the clipboard is a string.
 
 #include <cstdio>
 #include <string>
