@@ -446,8 +446,6 @@ void EntryBox::setPaletteColour(QPalette::ColorRole role, const QColor& colour) 
     setPalette(p);
 }
 
-QColor EntryBox::backgroundColour() const { return palette().color(QPalette::Active, QPalette::Base); }
-
 void EntryBox::enter() {
     if (!hint_.isEmpty() && toPlainText() == hint_) {
         const bool keep = validatedSinceEdit_;

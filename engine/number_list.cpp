@@ -1,5 +1,7 @@
 #include "engine/number_list.h"
 
+#include <algorithm>
+
 #include "engine/number.h"
 
 namespace numsift {
@@ -26,8 +28,11 @@ std::size_t separatorLength(std::string_view text, std::size_t i) {
     return 0;
 }
 
-std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
-    std::size_t count = 0;
+namespace {
+
+// Calls take(value) for every valid token of text, in text order.
+template <class Take>
+void forEachNumber(std::string_view text, Take&& take) {
     std::size_t i = 0;
     const std::size_t n = text.size();
     while (i < n) {
@@ -47,18 +52,39 @@ std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
                 value = value * 10 + static_cast<std::uint32_t>(ch - '0');
             ++i;
         }
-        if (digits && i - start == 5 && !seen[value]) {
+        if (digits && i - start == 5) take(value);
+    }
+}
+
+// Below this many bytes a text has at most a few thousand tokens (each
+// takes five bytes and a separator): sorting them is cheaper than clearing
+// and reading the 100,000 flags.
+constexpr std::size_t kSortedParseBytes = 16 * 1024;
+
+}  // namespace
+
+std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
+    std::size_t count = 0;
+    forEachNumber(text, [&](std::uint32_t value) {
+        if (!seen[value]) {
             seen[value] = 1;
             ++count;
         }
-    }
+    });
     return count;
 }
 
 NumberSet parseNumbers(std::string_view text) {
+    NumberSet set;
+    if (text.size() < kSortedParseBytes) {
+        set.values.reserve(text.size() / 6 + 1);
+        forEachNumber(text, [&](std::uint32_t value) { set.values.push_back(value); });
+        std::sort(set.values.begin(), set.values.end());
+        set.values.erase(std::unique(set.values.begin(), set.values.end()), set.values.end());
+        return set;
+    }
     std::vector<std::uint8_t> seen(kNumberSpace, 0);
     const std::size_t count = markNumbers(text, seen.data());
-    NumberSet set;
     set.values.reserve(count);
     if (count)
         for (std::uint32_t v = 0; v < kNumberSpace; ++v)

@@ -22,7 +22,7 @@
 #include "conditions/run_order.h"
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "results/result_copy.h"
 #include "ui/shell/app_setup.h"
 #include "ui/analysis/copy_table_view.h"

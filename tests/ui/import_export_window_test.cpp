@@ -18,7 +18,7 @@
 #include "analysis/analysis_text.h"
 #include "analysis/backtest.h"
 #include "controls/entry_box.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "tests/ui/window_probe.h"
 #include "ui/analysis/backtest_models.h"
 #include "ui/shell/bl_comm_dialog.h"

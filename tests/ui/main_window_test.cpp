@@ -21,7 +21,7 @@
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
 #include "results/group_size.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/conditions/page_compound.h"

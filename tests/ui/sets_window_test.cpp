@@ -8,7 +8,7 @@
 #include <QTest>
 
 #include "controls/entry_box.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/conditions/kill_list_binding.h"
 #include "ui/shell/main_window.h"
 #include "ui/sets/number_box.h"

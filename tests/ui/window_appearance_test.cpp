@@ -22,7 +22,7 @@
 #include "controls/entry_box.h"
 #include "controls/result_list.h"
 #include "controls/t_scroll.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/results/result_area.h"

@@ -8,7 +8,7 @@
 
 #include "conditions/captions.h"
 #include "engine/number.h"
-#include "results/platform.h"
+#include "tools/screenshots/quiet_desktop.h"
 #include "ui/shell/main_window.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/shell/window_extras.h"
@@ -17,8 +17,8 @@ namespace numsift {
 
 int takeAnalysisScreenshots(const QString& folder) {
     QDir().mkpath(folder);
-    RecordingMessages messages;
-    MemoryClipboard clipboard;
+    PrintedMessages messages;
+    HeldClipboard clipboard;
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
     WindowExtras* extras = installWindowExtras(w);
 

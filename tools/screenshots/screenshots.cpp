@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "results/platform.h"
+#include "tools/screenshots/quiet_desktop.h"
 #include "ui/shell/main_window.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/results/result_area.h"
@@ -22,8 +22,8 @@ namespace numsift {
 
 int takeScreenshots(const QString& folder) {
     QDir().mkpath(folder);
-    RecordingMessages messages;
-    MemoryClipboard clipboard;
+    PrintedMessages messages;
+    HeldClipboard clipboard;
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
     installWindowExtras(w);  // the menu button and the backtest tab, as the program shows them
     w.show();

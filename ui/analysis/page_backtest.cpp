@@ -15,7 +15,6 @@
 #include "analysis/analysis_text.h"
 #include "analysis/draw_history.h"
 #include "io/text_file.h"
-#include "results/result_copy.h"
 #include "ui/analysis/backtest_models.h"
 #include "ui/analysis/copy_table_view.h"
 #include "ui/shell/widget_kit.h"

@@ -16,7 +16,7 @@
 #include "conditions/filter_input.h"
 #include "engine/number_list.h"
 #include "engine/tolerance.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 
 class QLabel;
 class QLineEdit;
@@ -76,7 +76,6 @@ public:
     QLineEdit* explainBox() const { return txtExplain_; }
     QLabel* explainLabel() const { return lblExplain_; }
     QTableWidget* explainTable() const { return tblExplain_; }
-    QPushButton* drawsButton(int index) const { return cmdDraws_[index]; }
 
 private:
     void showMessage(const std::string& text, MessageIcon icon, const char* title = nullptr);

@@ -1,7 +1,7 @@
 #include "ui/conditions/entry_validation.h"
 
 #include "controls/entry_box.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 
 namespace numsift {
 

@@ -2,7 +2,7 @@
 
 #include "conditions/filter_input.h"
 #include "controls/select_button.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 #include "ui/shell/widget_kit.h"
 #include "ui/shell/window_texts.h"
 

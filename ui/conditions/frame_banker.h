@@ -22,11 +22,7 @@ class FrameBanker : public QFrame {
 public:
     FrameBanker(MessageSink* messages, QWidget* parent = nullptr);
 
-    SelectButton* digitButton(int group, int digit) const { return cmdDan_[group * 10 + digit]; }
-    SelectButton* countButton(int group, int count) const { return cmdDanCount_[group * 6 + count]; }
     QPushButton* clearButton(int group) const { return cmdDanButton_[group]; }
-    QPushButton* allButton(int group) const { return cmdDanButtonAll_[group]; }
-    QCheckBox* countRepeatsBox() const { return chkDanOption_; }
     SelectButton* helpButton() const { return cmdDanHelp_; }
 
     // cmdDanCount_Click: unselects, or selects when the group has enough

@@ -30,7 +30,7 @@ constexpr int kTop = 18, kRowHeight = 17, kLeft = 6;
 }  // namespace
 
 FrameClassPattern::FrameClassPattern(ClassKind kind, QWidget* parent)
-    : QGroupBox(ui::qs(classPatternConditionCaption(kind)), parent), kind_(kind) {
+    : QGroupBox(ui::qs(classPatternConditionCaption(kind)), parent) {
     const KindNames names = namesOf(kind);
     setObjectName(ui::memberName("fraFilter", names.frameIndex));
     // Wide enough for five class symbols beside the tick box.

@@ -20,9 +20,7 @@ class FrameClassPattern : public QGroupBox {
 public:
     FrameClassPattern(ClassKind kind, QWidget* parent = nullptr);
 
-    ClassKind kind() const { return kind_; }
     QCheckBox* box(int index) const { return boxes_[index]; }
-    QPushButton* allButton() const { return buttons_[0]; }
     QPushButton* clearButton() const { return buttons_[1]; }
 
     // Captions of the ticked boxes, in index order.
@@ -31,7 +29,6 @@ public:
     void setTicked(const std::vector<std::string>& captions);
 
 private:
-    ClassKind kind_;
     std::array<QCheckBox*, kClassPatternCount> boxes_{};
     std::array<QPushButton*, 2> buttons_{};
 };

@@ -21,7 +21,6 @@ public:
 
     SelectButton* button(int index) const { return cmdBi_[index]; }
     QPushButton* clearButton(int row) const { return cmdBiButton_[row]; }
-    QPushButton* allButton(int row) const { return cmdBiButtonAll_[row]; }
 
     void readInto(FilterInput& input) const;
     void applyFrom(const FilterInput& input);

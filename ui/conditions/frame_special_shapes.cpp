@@ -7,7 +7,7 @@
 #include <algorithm>
 
 #include "controls/select_button.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 #include "ui/shell/widget_kit.h"
 #include "ui/shell/window_texts.h"
 

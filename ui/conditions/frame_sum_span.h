@@ -21,8 +21,7 @@ class FrameSumSpan : public QGroupBox {
 public:
     FrameSumSpan(MessageSink* messages, QWidget* parent = nullptr);
 
-    QCheckBox* box(int index) const { return chkHKD_[index]; }  // chkHKD(0..29)
-    EntryBox* sumValueBox() const { return txtHKD_; }
+    QCheckBox* box(int index) const { return chkHKD_[index]; }            // chkHKD(0..29)
     QPushButton* clearButton(int index) const { return cmdHKD_[index]; }  // cmdHKD(0..3)
 
     void readInto(FilterInput& input) const;

@@ -29,7 +29,6 @@ public:
     EntryBox* box(int index) const { return boxes_[index]; }
     QFrame* marker() const { return shpFlash_; }
     QTimer* flashTimer() const { return tmrFlash_; }
-    int flashCount() const { return flashCount_; }
 
     // Enables only box mode (light yellow), disables the others and starts
     // the marker blink.

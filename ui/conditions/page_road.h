@@ -21,7 +21,6 @@ public:
     explicit PageRoad(QWidget* parent = nullptr);
 
     QCheckBox* box(int index) const { return boxes_[index]; }
-    QPushButton* allButton() const { return buttons_[0]; }
     QPushButton* clearButton() const { return buttons_[1]; }
 
     std::vector<std::string> tickedCaptions() const;

@@ -261,8 +261,8 @@ void ResultArea::layoutPages(const PageLayout& layout) {
     if (bar.visible) {
         scrPage_->setMin(bar.min);
         scrPage_->setMax(bar.max);
-        scrPage_->setSmallChange(bar.smallChange);
-        scrPage_->setLargeChange(bar.largeChange);
+        scrPage_->setSingleStep(bar.smallChange);
+        scrPage_->setPageStep(bar.largeChange);
         scrPage_->setGeometry(pageScrollBarLeft(kContainerWidth, TScroll::kWidth), 0, TScroll::kWidth,
                               layout.containerHeight);
         scrPage_->setValue(bar.value);

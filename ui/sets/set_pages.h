@@ -28,7 +28,6 @@ public:
 
     PageBase* base() const { return base_; }
     PageJoin* join() const { return join_; }
-    KillListBinding* killList() const { return killList_; }
     ~SetPages() override;
 
     // Every number box gives up its paste interception (the window closes).

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "results/platform.h"
+#include "platform/platform.h"
 #include "settools/import_flow.h"
 
 namespace numsift {

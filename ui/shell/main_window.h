@@ -16,7 +16,7 @@
 #include "engine/filter_run.h"
 #include "engine/number_set_store.h"
 #include "engine/tolerance.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 
 class QFrame;
 class QLabel;

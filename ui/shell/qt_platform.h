@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "results/platform.h"
+#include "platform/platform.h"
 #include "results/result_copy.h"
 
 class QTemporaryDir;
