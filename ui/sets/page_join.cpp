@@ -5,6 +5,7 @@
 
 #include "controls/cjk_font.h"
 #include "settools/import_flow.h"
+#include "ui/sets/box_text.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"
 
@@ -138,15 +139,15 @@ void PageJoin::importSide(int side) {
 }
 
 void PageJoin::copyResult() {
-    settools::copyJoinResult(toEngineText(txtJoin_[2]->toPlainText()), *services_.clipboard,
+    settools::copyJoinResult(ui::engineText(txtJoin_[2]->toPlainText()), *services_.clipboard,
                              *services_.messages);
 }
 
 void PageJoin::runOperation(settools::SetOperation op) {
     const settools::SetOperationOutcome r = settools::runSetOperation(
-        *store_, op, toEngineText(txtJoin_[0]->toPlainText()), toEngineText(txtJoin_[1]->toPlainText()),
+        *store_, op, ui::engineText(txtJoin_[0]->toPlainText()), ui::engineText(txtJoin_[1]->toPlainText()),
         *services_.messages, kJoinResultLineWidth, [this](const settools::SetOperationOutcome& outcome) {
-            txtJoin_[2]->setEntryText(toBoxText(outcome.resultText));
+            txtJoin_[2]->setEntryText(ui::boxText(outcome.resultText));
             lblJoin_[2]->setText(QString::number(outcome.count));
         });
     if (r.focusSide >= 0) txtJoin_[static_cast<std::size_t>(r.focusSide)]->setFocus(Qt::OtherFocusReason);
