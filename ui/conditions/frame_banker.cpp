@@ -3,6 +3,7 @@
 #include "conditions/filter_input.h"
 #include "controls/select_button.h"
 #include "results/platform.h"
+#include "ui/shell/help_hover.h"
 #include "ui/shell/widget_kit.h"
 #include "ui/shell/window_texts.h"
 
@@ -22,8 +23,7 @@ FrameBanker::FrameBanker(MessageSink* messages, QWidget* parent) : QFrame(parent
     cmdDanHelp_ = new SelectButton(ui::qs("胆组说明"), this);
     cmdDanHelp_->setGeometry(kCountLeft, 2, 80, 21);
     cmdDanHelp_->setObjectName(QStringLiteral("cmdDanHelp"));
-    cmdDanHelp_->setFaceColour(ui::kHelpIdle);
-    cmdDanHelp_->setMouseTracking(true);
+    ui::highlightWhileHovered(cmdDanHelp_);
     connect(cmdDanHelp_, &QPushButton::clicked, this, &FrameBanker::showHelp);
 
     ui::placeLabel(this, ui::qs("胆组"), QRect(kDigitLeft, kTitleTop, 100, 16), ui::memberName("lblDan", 0));

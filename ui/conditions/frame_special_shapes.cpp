@@ -8,6 +8,7 @@
 
 #include "controls/select_button.h"
 #include "results/platform.h"
+#include "ui/shell/help_hover.h"
 #include "ui/shell/widget_kit.h"
 #include "ui/shell/window_texts.h"
 
@@ -37,9 +38,8 @@ FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
     cmdExHelp_ = new SelectButton(ui::qs("说明"), this);
     cmdExHelp_->setGeometry(80, 0, 44, 19);
     cmdExHelp_->setObjectName(ui::memberName("cmdEx", 0));
-    cmdExHelp_->setFaceColour(ui::kHelpIdle);
+    ui::highlightWhileHovered(cmdExHelp_);
     buttons_[0] = cmdExHelp_;
-    buttons_[0]->setMouseTracking(true);
     connect(buttons_[0], &QPushButton::clicked, this, &FrameSpecialShapes::showHelp);
     buttons_[1] = ui::placeButton(this, ui::qs("清"), QRect(128, 0, 32, 19), ui::memberName("cmdEx", 1));
     connect(buttons_[1], &QPushButton::clicked, this, [this] {

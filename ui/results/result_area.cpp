@@ -16,6 +16,7 @@
 #include "results/prize_check.h"
 #include "ui/sets/box_text.h"
 #include "ui/shell/widget_kit.h"
+#include "ui/shell/window_layout.h"
 #include "ui/shell/window_texts.h"
 
 namespace numsift {
@@ -80,7 +81,8 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     : QFrame(parent), messages_(messages), state_(*this, clipboard, messages) {
     setObjectName(QStringLiteral("fraResult"));
     setFrameShape(QFrame::StyledPanel);
-    setGeometry(ui::pxRect(12000, 420, 3765, 10245));
+    // Its place in the window: the panels below are stacked to its height.
+    setGeometry(ui::layout::kResultArea);
 
     ui::placeLabel(this, ui::qs("结果注数"), QRect(kInnerLeft + 2, 4, 56, 18));
     lblCount_ = ui::placeLabel(this, QStringLiteral("0"), QRect(kInnerLeft + 60, 4, 120, 18),
