@@ -32,8 +32,8 @@ public:
 
 private:
     ClassKind kind_;
-    std::array<QCheckBox*, kClassPatternCount> boxes_{};
-    std::array<QPushButton*, 2> buttons_{};
+    std::array<QCheckBox*, kClassPatternCount> boxes_{};  // chkDX, chkJO or chkZH: kill that pattern
+    std::array<QPushButton*, 2> buttons_{};               // cmdDX, cmdJO or cmdZH: "全" and "清"
 };
 
 }  // namespace numsift
