@@ -1,5 +1,6 @@
 // Schemes, export and the backtest page driven through the window.
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -249,6 +250,30 @@ private slots:
         QCOMPARE(readAll(path("old.txt")), QByteArray("older numbers"));
         QVERIFY(!QFile::exists(path("fresh.txt")));
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
+    }
+
+    // The window the program opens carries the menu: each action does its
+    // work on this window's panel and result.
+    void menuActionsWorkOnTheWindow() {
+        setSomeConditions();
+        const FilterInput before = w->filterInput();
+        auto action = [this](const char* name) { return probe::findControl<QAction>(w.get(), u(name)); };
+        choose(path("menu.json"));
+        action("saveSchemeAction")->trigger();
+        QVERIFY(QFile::exists(path("menu.json")));
+        w->clearAllConditions();
+        choose(path("menu.json"));
+        action("loadSchemeAction")->trigger();
+        QVERIFY(w->filterInput() == before);
+        w->startRun();
+        choose(path("menu.txt"));
+        action("exportFileAction")->trigger();
+        const ResultData data(w->results());
+        QCOMPARE(readAll(path("menu.txt")),
+                 QByteArray::fromStdString(BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth)));
+        action("backtestAction")->trigger();
+        QVERIFY(find<PageBacktest>("backtestPage")->isVisible());
+        QVERIFY(find<SelectButton>("backtestTab")->isSelected());
     }
 
     void backtestTabShowsThePageAndStepsBack() {

@@ -177,17 +177,17 @@ void MainWindow::buildFileMenu() {
     fileMenuButton_->setMenu(fileMenu_);
 
     saveSchemeAction_ = addMenuAction(fileMenu_, "保存方案", "saveSchemeAction");
-    loadSchemeAction_ = addMenuAction(fileMenu_, "载入方案", "loadSchemeAction");
-    exportFileAction_ = addMenuAction(fileMenu_, "导出到文件", "exportFileAction");
-    backtestAction_ = addMenuAction(fileMenu_, "历史验证", "backtestAction");
+    QAction* loadSchemeAction = addMenuAction(fileMenu_, "载入方案", "loadSchemeAction");
+    QAction* exportFileAction = addMenuAction(fileMenu_, "导出到文件", "exportFileAction");
+    QAction* backtestAction = addMenuAction(fileMenu_, "历史验证", "backtestAction");
     saveSchemeAction_->setShortcut(QKeySequence::Save);
-    loadSchemeAction_->setShortcut(QKeySequence::Open);
+    loadSchemeAction->setShortcut(QKeySequence::Open);
     // The shortcuts work while the menu is closed.
-    addActions({saveSchemeAction_, loadSchemeAction_});
+    addActions({saveSchemeAction_, loadSchemeAction});
     connect(saveSchemeAction_, &QAction::triggered, this, [this] { schemeFiles_->saveScheme(); });
-    connect(loadSchemeAction_, &QAction::triggered, this, [this] { schemeFiles_->loadScheme(); });
-    connect(exportFileAction_, &QAction::triggered, this, [this] { schemeFiles_->exportResults(); });
-    connect(backtestAction_, &QAction::triggered, this, &MainWindow::showBacktestPage);
+    connect(loadSchemeAction, &QAction::triggered, this, [this] { schemeFiles_->loadScheme(); });
+    connect(exportFileAction, &QAction::triggered, this, [this] { schemeFiles_->exportResults(); });
+    connect(backtestAction, &QAction::triggered, this, &MainWindow::showBacktestPage);
 }
 
 void MainWindow::placePage(QWidget* page, int index) {
@@ -241,8 +241,6 @@ void MainWindow::showBacktestPage() {
     backtest_->raise();
     tabStrip_->raise();
 }
-
-bool MainWindow::backtestPageShown() const { return backtest_->isVisibleTo(client_); }
 
 FilterInput MainWindow::filterInput() const {
     FilterInput in;

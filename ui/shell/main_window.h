@@ -87,11 +87,7 @@ public:
 
     // ---- the menu "文件" ----
     SchemeFiles& schemeFiles() { return *schemeFiles_; }
-    QToolButton* fileMenuButton() const { return fileMenuButton_; }
     QAction* saveSchemeAction() const { return saveSchemeAction_; }
-    QAction* loadSchemeAction() const { return loadSchemeAction_; }
-    QAction* exportFileAction() const { return exportFileAction_; }
-    QAction* backtestAction() const { return backtestAction_; }
 
     // ---- the condition panel ----
     // The panel's state as the run and a scheme see it.
@@ -107,7 +103,6 @@ public:
     // The tab "历史验证": no tab of the twelve selected, the backtest page in
     // front of where the pages stand, the result area shown.
     void showBacktestPage();
-    bool backtestPageShown() const;
     void startRun();            // cmdFilter(0) "开始缩水"
     void clearAllConditions();  // cmdFilter(2) "清空所有条件"
     // Runs the validation of the box that has the focus, as leaving it
@@ -166,12 +161,9 @@ private:
     FrameSpecialShapes* shapes_ = nullptr;
     ResultArea* resultArea_ = nullptr;
     PageBacktest* backtest_ = nullptr;
-    QToolButton* fileMenuButton_ = nullptr;
+    QToolButton* fileMenuButton_ = nullptr;  // "文件", right of the tab strip
     QMenu* fileMenu_ = nullptr;
-    QAction* saveSchemeAction_ = nullptr;
-    QAction* loadSchemeAction_ = nullptr;
-    QAction* exportFileAction_ = nullptr;
-    QAction* backtestAction_ = nullptr;
+    QAction* saveSchemeAction_ = nullptr;  // also Ctrl+S while the menu is closed
 
     int composeMode_ = 0;
     int currentTab_ = 1;
