@@ -29,8 +29,8 @@ public:
     void setTicked(const std::vector<std::string>& captions);
 
 private:
-    std::array<QCheckBox*, kClassPatternCount> boxes_{};
-    std::array<QPushButton*, 2> buttons_{};
+    std::array<QCheckBox*, kClassPatternCount> boxes_{};  // chkDX, chkJO or chkZH: kill that pattern
+    std::array<QPushButton*, 2> buttons_{};               // cmdDX, cmdJO or cmdZH: "全" and "清"
 };
 
 }  // namespace numsift

@@ -28,9 +28,9 @@ public:
     void applyFrom(const FilterInput& input);
 
 private:
-    std::array<QCheckBox*, 30> chkHKD_{};
-    std::array<QPushButton*, 4> cmdHKD_{};
-    EntryBox* txtHKD_ = nullptr;
+    std::array<QCheckBox*, 30> chkHKD_{};   // sum tails (0-9), spans (10-19), 通杀码 digits (20-29)
+    std::array<QPushButton*, 4> cmdHKD_{};  // "清" of the sum tails, spans, 通杀码 and the sum values
+    EntryBox* txtHKD_ = nullptr;            // "杀和值": sum values to kill
 };
 
 }  // namespace numsift

@@ -40,7 +40,7 @@ public:
     void applyFrom(const FilterInput& input);
 
 private:
-    std::array<EntryBox*, 8> boxes_{};
+    std::array<EntryBox*, 8> boxes_{};  // txtCompose, one a compose mode; only the mode's box is enabled
     QFrame* shpFlash_ = nullptr;
     QTimer* tmrFlash_ = nullptr;
     int mode_ = 0;

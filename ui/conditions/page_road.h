@@ -27,8 +27,8 @@ public:
     void setTicked(const std::vector<std::string>& captions);
 
 private:
-    std::array<QCheckBox*, kRoadPatternCount> boxes_{};
-    std::array<QPushButton*, 2> buttons_{};
+    std::array<QCheckBox*, kRoadPatternCount> boxes_{};  // chk012: kill the pattern of its caption
+    std::array<QPushButton*, 2> buttons_{};              // cmd012: "全" ticks every box, "清" none
 };
 
 }  // namespace numsift

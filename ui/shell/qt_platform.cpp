@@ -128,7 +128,7 @@ void DesktopTextEditor::open(const std::string& text) {
     }
     // No editor: the numbers stay readable (and selectable) in the program.
     auto* dlg = new QDialog(parent_);
-    dlg->setObjectName(QStringLiteral("frmExport"));
+    dlg->setObjectName(QStringLiteral("exportViewer"));
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     dlg->setWindowTitle(QString::fromUtf8("导出全部号码"));
     auto* layout = new QVBoxLayout(dlg);
@@ -136,11 +136,11 @@ void DesktopTextEditor::open(const std::string& text) {
                                            QDir::toNativeSeparators(lastPath_)
                                      : QString::fromUtf8("号码已复制到剪贴板（临时文件无法写入）。"),
                              dlg);
-    label->setObjectName(QStringLiteral("lblExportPath"));
+    label->setObjectName(QStringLiteral("exportPathLabel"));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* view = new QPlainTextEdit(dlg);
-    view->setObjectName(QStringLiteral("txtExport"));
+    view->setObjectName(QStringLiteral("exportText"));
     view->setReadOnly(true);
     view->setPlainText(ui::boxText(text));
     layout->addWidget(label);
