@@ -25,6 +25,16 @@ int twoCodeIndex(int a, int b) { return a * 10 - a * (a - 1) / 2 + (b - a); }
 
 std::string digitText(int d) { return std::to_string(d); }
 
+// The index within its family of each single-valued item a number has.
+struct NumberRecord {
+    std::array<std::uint8_t, 5> digits;
+    std::uint8_t sum, span, ac;
+    std::array<std::uint8_t, 3> classBox;  // by ClassKind: box index of the pattern
+    std::uint8_t roadBox;
+    std::array<std::uint8_t, 3> ratio;  // by ClassKind: counted digits
+    std::uint16_t digitMask, shapes, multiset;
+};
+
 // Keys, captions and the look-ups from the checks' per-number properties to
 // item indexes, built once. A pattern box is found by the pattern its
 // caption names, as the check reads it.
@@ -36,6 +46,10 @@ struct ItemTables {
     // The two-digit codes each digit multiset contains, ascending.
     std::vector<std::array<std::uint8_t, 16>> twoCodesOfMultiset;
     std::vector<std::uint8_t> twoCodeCount;
+    // Every number's item indexes gathered from the per-number tables into
+    // one record, so that the items of a draw cost one memory read where
+    // the tables would cost a dozen scattered ones.
+    std::vector<NumberRecord> records;
 
     ItemTables() {
         keys.reserve(kItemCount);
@@ -91,6 +105,23 @@ struct ItemTables {
                     if (has) twoCodesOfMultiset[id][n++] = static_cast<std::uint8_t>(twoCodeIndex(a, b));
                 }
             twoCodeCount[id] = n;
+        }
+
+        records.resize(kNumberSpace);
+        for (std::uint32_t v = 0; v < kNumberSpace; ++v) {
+            NumberRecord& r = records[v];
+            r.digits = digitsOf(v);
+            r.sum = traits.sum[v];
+            r.span = traits.span[v];
+            r.ac = traits.ac[v];
+            for (std::size_t k = 0; k < 3; ++k) {
+                r.classBox[k] = boxOfClassPattern[k][traits.classPattern[k][v]];
+                r.ratio[k] = traits.ratioCount[k][v];
+            }
+            r.roadBox = boxOfRoad[traits.road[v]];
+            r.digitMask = traits.digitMask[v];
+            r.shapes = traits.shapes[v];
+            r.multiset = traits.multiset[v];
         }
     }
 };
@@ -159,36 +190,32 @@ std::optional<ItemId> itemOfKey(std::string_view key) {
 
 bool hasItem(std::uint32_t value, ItemId item) {
     if (value >= kNumberSpace || flatIndex(item) < 0) return false;
-    const NumberTraits& t = numberTraits();
+    const ItemTables& tb = tables();
+    const NumberRecord& r = tb.records[value];
     const int i = item.index;
     switch (item.family) {
-        case ItemFamily::Position: return digitsOf(value)[static_cast<std::size_t>(i / 10)] == i % 10;
-        case ItemFamily::Digit: return (t.digitMask[value] >> i) & 1;
-        case ItemFamily::SumTail: return t.sum[value] % 10 == i;
-        case ItemFamily::Sum: return t.sum[value] == i;
-        case ItemFamily::Span: return t.span[value] == i;
+        case ItemFamily::Position: return r.digits[static_cast<std::size_t>(i / 10)] == i % 10;
+        case ItemFamily::Digit: return (r.digitMask >> i) & 1;
+        case ItemFamily::SumTail: return r.sum % 10 == i;
+        case ItemFamily::Sum: return r.sum == i;
+        case ItemFamily::Span: return r.span == i;
         case ItemFamily::BigSmall:
         case ItemFamily::OddEven:
-        case ItemFamily::PrimeComposite: {
-            const auto k = static_cast<std::size_t>(static_cast<int>(item.family) - kFamilyOfKind[0]);
-            return tables().boxOfClassPattern[k][t.classPattern[k][value]] == i;
-        }
-        case ItemFamily::Road: return tables().boxOfRoad[t.road[value]] == i;
-        case ItemFamily::Shape: return (t.shapes[value] >> i) & 1;
+        case ItemFamily::PrimeComposite:
+            return r.classBox[static_cast<std::size_t>(static_cast<int>(item.family) - kFamilyOfKind[0])] ==
+                   i;
+        case ItemFamily::Road: return r.roadBox == i;
+        case ItemFamily::Shape: return (r.shapes >> i) & 1;
         case ItemFamily::BigSmallRatio:
         case ItemFamily::OddEvenRatio:
-        case ItemFamily::PrimeCompositeRatio: {
-            const auto k = static_cast<std::size_t>(static_cast<int>(item.family) - kRatioFamilyOfKind[0]);
-            return t.ratioCount[k][value] == i;
-        }
-        case ItemFamily::Ac: return t.ac[value] == i + 1;
-        case ItemFamily::TwoCode: {
-            const ItemTables& tb = tables();
-            const std::uint16_t id = t.multiset[value];
-            for (int c = 0; c < tb.twoCodeCount[id]; ++c)
-                if (tb.twoCodesOfMultiset[id][static_cast<std::size_t>(c)] == i) return true;
+        case ItemFamily::PrimeCompositeRatio:
+            return r.ratio[static_cast<std::size_t>(static_cast<int>(item.family) - kRatioFamilyOfKind[0])] ==
+                   i;
+        case ItemFamily::Ac: return r.ac == i + 1;
+        case ItemFamily::TwoCode:
+            for (int c = 0; c < tb.twoCodeCount[r.multiset]; ++c)
+                if (tb.twoCodesOfMultiset[r.multiset][static_cast<std::size_t>(c)] == i) return true;
             return false;
-        }
     }
     return false;
 }
@@ -196,30 +223,40 @@ bool hasItem(std::uint32_t value, ItemId item) {
 void itemsOf(std::uint32_t value, ItemsOfNumber& out) {
     out.count = 0;
     if (value >= kNumberSpace) return;
-    const NumberTraits& t = numberTraits();
     const ItemTables& tb = tables();
-    auto put = [&out](ItemFamily f, int index) {
-        out.flat[static_cast<std::size_t>(out.count++)] =
-            static_cast<std::uint16_t>(firstFlatIndex(f) + index);
-    };
-    const Digits& p = digitsOf(value);
-    for (int k = 0; k < 5; ++k) put(ItemFamily::Position, 10 * k + p[static_cast<std::size_t>(k)]);
-    for (int d = 0; d < 10; ++d)
-        if ((t.digitMask[value] >> d) & 1) put(ItemFamily::Digit, d);
-    put(ItemFamily::SumTail, t.sum[value] % 10);
-    put(ItemFamily::Sum, t.sum[value]);
-    put(ItemFamily::Span, t.span[value]);
+    const NumberRecord& r = tb.records[value];
+    std::uint16_t* put = out.flat.data();
+    constexpr int kPosition = firstFlatIndex(ItemFamily::Position),
+                  kDigit = firstFlatIndex(ItemFamily::Digit), kRoad = firstFlatIndex(ItemFamily::Road),
+                  kShape = firstFlatIndex(ItemFamily::Shape), kAc = firstFlatIndex(ItemFamily::Ac),
+                  kTwoCode = firstFlatIndex(ItemFamily::TwoCode);
+    for (int k = 0; k < 5; ++k)
+        *put++ = static_cast<std::uint16_t>(kPosition + 10 * k + r.digits[static_cast<std::size_t>(k)]);
+    // Digits and shapes are written always and kept by their bit: a branch
+    // per bit would be mispredicted half the time.
+    for (int d = 0; d < 10; ++d) {
+        *put = static_cast<std::uint16_t>(kDigit + d);
+        put += (r.digitMask >> d) & 1;
+    }
+    *put++ = static_cast<std::uint16_t>(firstFlatIndex(ItemFamily::SumTail) + r.sum % 10);
+    *put++ = static_cast<std::uint16_t>(firstFlatIndex(ItemFamily::Sum) + r.sum);
+    *put++ = static_cast<std::uint16_t>(firstFlatIndex(ItemFamily::Span) + r.span);
     for (std::size_t k = 0; k < 3; ++k)
-        put(static_cast<ItemFamily>(kFamilyOfKind[k]), tb.boxOfClassPattern[k][t.classPattern[k][value]]);
-    put(ItemFamily::Road, tb.boxOfRoad[t.road[value]]);
-    for (int box = 0; box < kShapeCount; ++box)
-        if ((t.shapes[value] >> box) & 1) put(ItemFamily::Shape, box);
+        *put++ = static_cast<std::uint16_t>(firstFlatIndex(static_cast<ItemFamily>(kFamilyOfKind[k])) +
+                                            r.classBox[k]);
+    *put++ = static_cast<std::uint16_t>(kRoad + r.roadBox);
+    for (int box = 0; box < kShapeCount; ++box) {
+        *put = static_cast<std::uint16_t>(kShape + box);
+        put += (r.shapes >> box) & 1;
+    }
     for (std::size_t k = 0; k < 3; ++k)
-        put(static_cast<ItemFamily>(kRatioFamilyOfKind[k]), t.ratioCount[k][value]);
-    put(ItemFamily::Ac, t.ac[value] - 1);
-    const std::uint16_t id = t.multiset[value];
-    for (int c = 0; c < tb.twoCodeCount[id]; ++c)
-        put(ItemFamily::TwoCode, tb.twoCodesOfMultiset[id][static_cast<std::size_t>(c)]);
+        *put++ = static_cast<std::uint16_t>(firstFlatIndex(static_cast<ItemFamily>(kRatioFamilyOfKind[k])) +
+                                            r.ratio[k]);
+    *put++ = static_cast<std::uint16_t>(kAc + r.ac - 1);
+    const auto& codes = tb.twoCodesOfMultiset[r.multiset];
+    for (int c = 0; c < tb.twoCodeCount[r.multiset]; ++c)
+        *put++ = static_cast<std::uint16_t>(kTwoCode + codes[static_cast<std::size_t>(c)]);
+    out.count = static_cast<int>(put - out.flat.data());
 }
 
 }  // namespace numsift

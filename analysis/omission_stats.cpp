@@ -31,35 +31,40 @@ std::span<const std::uint32_t> lastDraws(std::span<const std::uint32_t> draws, s
 }
 
 OmissionStats omissionStats(std::span<const std::uint32_t> draws) {
-    OmissionStats stats;
-    stats.drawCount_ = draws.size();
-    // Per item: the last draw that had it (0: none yet) and the length of the
-    // streak ending there. Draws are counted from 1 so that "none yet" needs
-    // no sign.
-    std::vector<std::uint32_t> lastHad(kItemCount, 0);
-    std::vector<std::uint32_t> streak(kItemCount, 0);
-    ItemFigures* figures = stats.figures_.data();
+    // Per item, side by side so that one draw's updates touch one place per
+    // item: the last draw that had it (0: none yet; draws are counted from 1
+    // so that "none yet" needs no sign), the streak ending there, and the
+    // figures so far.
+    struct Tally {
+        std::uint32_t lastHad = 0, streak = 0, hits = 0, longestOmission = 0, longestStreak = 0;
+    };
+    std::vector<Tally> tally(kItemCount);
     ItemsOfNumber items;
     std::uint32_t t = 0;
     for (const std::uint32_t value : draws) {
         ++t;
         itemsOf(value, items);
         for (int k = 0; k < items.count; ++k) {
-            const std::size_t f = items.flat[static_cast<std::size_t>(k)];
-            ItemFigures& x = figures[f];
-            const std::uint32_t gap = t - 1 - lastHad[f];  // draws without it before this one
+            Tally& x = tally[items.flat[static_cast<std::size_t>(k)]];
+            const std::uint32_t gap = t - 1 - x.lastHad;  // draws without it before this one
             x.longestOmission = std::max(x.longestOmission, gap);
-            streak[f] = gap == 0 && lastHad[f] != 0 ? streak[f] + 1 : 1;
-            x.longestStreak = std::max(x.longestStreak, streak[f]);
-            lastHad[f] = t;
+            // Without a branch: which way it goes is a coin toss per item.
+            x.streak = x.streak * static_cast<std::uint32_t>(gap == 0) + 1;
+            x.longestStreak = std::max(x.longestStreak, x.streak);
+            x.lastHad = t;
             ++x.hits;
         }
     }
-    for (std::size_t f = 0; f < stats.figures_.size(); ++f) {
-        ItemFigures& x = figures[f];
-        x.currentOmission = t - lastHad[f];
-        x.longestOmission = std::max(x.longestOmission, x.currentOmission);
-        x.averageOmissionHundredths = averageOmissionHundredths(t, x.hits);
+    OmissionStats stats;
+    stats.drawCount_ = draws.size();
+    for (std::size_t f = 0; f < tally.size(); ++f) {
+        const Tally& x = tally[f];
+        ItemFigures& out = stats.figures_[f];
+        out.hits = x.hits;
+        out.currentOmission = t - x.lastHad;
+        out.longestOmission = std::max(x.longestOmission, out.currentOmission);
+        out.averageOmissionHundredths = averageOmissionHundredths(t, x.hits);
+        out.longestStreak = x.longestStreak;
     }
     return stats;
 }
