@@ -1,13 +1,12 @@
 // Any bytes through the draw-history reader and an import into a kept
 // history: no crash; the history stays in issue order, accounts for every
 // draw offered, reads back from its own file as the same history, and takes
-// the same text again without change; its statistics count every draw.
+// the same text again without change.
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
 
 #include "analysis/draw_store.h"
-#include "analysis/omission_stats.h"
 
 using namespace numsift;
 
@@ -37,9 +36,5 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         !(readKeptHistory(keptHistoryText(raw.store)).store == raw.store))
         std::abort();
 
-    const OmissionStats stats = omissionStats(store.values());
-    std::uint32_t sums = 0;
-    for (int s = 0; s <= 45; ++s) sums += stats[sumItem(s)].hits;
-    if (sums != store.size()) std::abort();
     return 0;
 }
