@@ -94,6 +94,25 @@ std::optional<std::size_t> DrawStore::find(std::string_view issue) const {
     return static_cast<std::size_t>(it - draws_.begin());
 }
 
+bool DrawStore::put(KeptDraw draw) {
+    if (!isDigits(draw.issue) || !isDateOrEmpty(draw.date) || draw.value >= kNumberSpace) return false;
+    const auto it =
+        std::lower_bound(draws_.begin(), draws_.end(), draw.issue,
+                         [](const KeptDraw& d, std::string_view i) { return compareIssues(d.issue, i) < 0; });
+    if (it != draws_.end() && compareIssues(it->issue, draw.issue) == 0)
+        *it = std::move(draw);
+    else
+        draws_.insert(it, std::move(draw));
+    return true;
+}
+
+bool DrawStore::remove(std::string_view issue) {
+    const std::optional<std::size_t> i = find(issue);
+    if (!i) return false;
+    draws_.erase(draws_.begin() + static_cast<std::ptrdiff_t>(*i));
+    return true;
+}
+
 std::vector<std::uint32_t> DrawStore::values() const {
     std::vector<std::uint32_t> v;
     v.reserve(draws_.size());

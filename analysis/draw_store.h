@@ -99,6 +99,13 @@ public:
     MergeReport merge(const DrawHistory& parsed);
     MergeReport importText(std::string_view text) { return merge(parseDraws(text)); }
 
+    // The player's own corrections (an import never replaces a kept draw):
+    // put places a draw by its issue, replacing the kept draw of that issue,
+    // and refuses (false, nothing changed) a draw whose issue is not digits,
+    // whose date is not "YYYY-MM-DD" of a real day or whose value is above
+    // 99999; remove takes out the draw of an issue, false when none is kept.
+    bool put(KeptDraw draw);
+    bool remove(std::string_view issue);
     void clear() { draws_.clear(); }
 
     bool operator==(const DrawStore&) const = default;

@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,16 @@ using namespace numsift;
 // The real draws beside the project (../shared/data), 7,318 of them.
 const QString kRealDraws = QStringLiteral(NUMSIFT_SOURCE_DIR "/../shared/data/five-digit-draws.txt");
 
+// The real draws' text; nothing (and the benchmark skipped) when missing.
+std::optional<std::string> realDrawsText(benchmark::State& state) {
+    const TextFileResult file = readTextFile(kRealDraws);
+    if (!file.ok) {
+        state.SkipWithError("../shared/data/five-digit-draws.txt is missing");
+        return std::nullopt;
+    }
+    return file.text.toStdString();
+}
+
 std::vector<std::uint32_t> randomDraws(std::size_t n) {
     std::vector<std::uint32_t> draws(n);
     std::uint32_t x = 2026;
@@ -33,13 +44,10 @@ std::vector<std::uint32_t> randomDraws(std::size_t n) {
 }
 
 void BM_OmissionStatsRealDraws(benchmark::State& state) {
-    const TextFileResult file = readTextFile(kRealDraws);
-    if (!file.ok) {
-        state.SkipWithError("../shared/data/five-digit-draws.txt is missing");
-        return;
-    }
+    const std::optional<std::string> text = realDrawsText(state);
+    if (!text) return;
     DrawStore store;
-    store.importText(file.text.toStdString());
+    store.importText(*text);
     const std::vector<std::uint32_t> draws = store.values();
     for (auto _ : state) benchmark::DoNotOptimize(omissionStats(draws));
     state.counters["draws"] = static_cast<double>(draws.size());
@@ -63,13 +71,10 @@ void BM_ImportAndSaveRealDraws(benchmark::State& state) {
     const DrawHistoryFile file(dir.filePath(QLatin1String(kDrawHistoryFileName)));
     std::size_t kept = 0;
     for (auto _ : state) {
-        const TextFileResult text = readTextFile(kRealDraws);
-        if (!text.ok) {
-            state.SkipWithError("../shared/data/five-digit-draws.txt is missing");
-            return;
-        }
+        const std::optional<std::string> text = realDrawsText(state);
+        if (!text) return;
         DrawStore store;
-        store.importText(text.text.toStdString());
+        store.importText(*text);
         if (!file.save(store).ok) {
             state.SkipWithError("cannot save");
             return;
@@ -83,15 +88,11 @@ BENCHMARK(BM_ImportAndSaveRealDraws)->Unit(benchmark::kMillisecond);
 // Importing the same 7,318 draws again into the kept history: every issue
 // is found unchanged.
 void BM_ReimportRealDraws(benchmark::State& state) {
-    const TextFileResult text = readTextFile(kRealDraws);
-    if (!text.ok) {
-        state.SkipWithError("../shared/data/five-digit-draws.txt is missing");
-        return;
-    }
-    const std::string draws = text.text.toStdString();
+    const std::optional<std::string> text = realDrawsText(state);
+    if (!text) return;
     DrawStore store;
-    store.importText(draws);
-    for (auto _ : state) benchmark::DoNotOptimize(store.importText(draws));
+    store.importText(*text);
+    for (auto _ : state) benchmark::DoNotOptimize(store.importText(*text));
 }
 BENCHMARK(BM_ReimportRealDraws)->Unit(benchmark::kMillisecond);
 

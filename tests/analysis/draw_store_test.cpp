@@ -78,6 +78,23 @@ TEST(DrawStore, AnIssueWithAnotherNumberIsReportedAndTheKeptOneStays) {
     EXPECT_NE(mergeNote(dates).find("期号 2026001 日期已有 2026-01-01、导入 2026-01-09"), std::string::npos);
 }
 
+TEST(DrawStore, ThePlayersOwnCorrectionReplacesAKeptDraw) {
+    DrawStore store;
+    store.importText("2026001 12345\n2026003 34567\n");
+    EXPECT_TRUE(store.put({"2026003", "2026-01-03", 99999}));  // replaces
+    EXPECT_TRUE(store.put({"02026002", "", 23456}));           // goes between
+    EXPECT_FALSE(store.put({"2026x", "", 1}));
+    EXPECT_FALSE(store.put({"2026004", "2026-02-30", 1}));
+    EXPECT_FALSE(store.put({"2026004", "", 100000}));
+    EXPECT_EQ(keptOf(store),
+              (std::vector<KeptDraw>{
+                  {"2026001", "", 12345}, {"02026002", "", 23456}, {"2026003", "2026-01-03", 99999}}));
+    EXPECT_TRUE(store.remove("2026002"));
+    EXPECT_FALSE(store.remove("2026002"));
+    EXPECT_EQ(store.size(), 2u);
+    EXPECT_EQ(DrawStore::fromOrdered(store.draws()), store);
+}
+
 TEST(DrawStore, DrawsWithoutAnIssueAreNotKeptButNamed) {
     DrawStore store;
     const MergeReport r = store.importText("期号 号码\n35789\n2026001 12345\n2026-05-01 11111\n");
