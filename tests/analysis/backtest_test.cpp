@@ -277,7 +277,7 @@ TEST(Backtest, AgreesWithTheFullRunOfTheProgramsConditions) {
     in.ratioButtons[2] = in.ratioButtons[3] = true;
     in.ratioButtons[18 + 4] = true;
     std::vector<Draw> draws;
-    for (std::uint32_t v = 7; v < kNumberSpace; v += 997) draws.push_back(Draw{"", v, 0});
+    for (std::uint32_t v = 7; v < kNumberSpace; v += 997) draws.push_back(Draw{"", v, 0, "", ""});
     const Tolerance tol{0, 1};
     const RunResult run = runFilter(in, NumberSet{}, tol);
     const BacktestReport r = backtestRun(run, runOrder(), in, draws);
