@@ -8,6 +8,7 @@
 
 #include "analysis/backtest.h"
 #include "analysis/explain.h"
+#include "analysis/omission_stats.h"
 
 namespace numsift {
 
@@ -43,5 +44,10 @@ std::string backtestSummaryLine(const BacktestReport& report);
 // The diagnosis: the number, every active check with its verdict, the fail
 // count, tolerance, base set and the conclusion.
 std::string explainText(const Explanation& e, std::string_view eol);
+
+// Header line, then one line per condition item in flat order: 项目 (key),
+// 名称 (caption), 出现次数, 当前遗漏, 最大遗漏, 平均遗漏 (two decimals),
+// 最大连出.
+std::string omissionTable(const OmissionStats& stats, std::string_view eol);
 
 }  // namespace numsift
