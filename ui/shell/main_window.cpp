@@ -245,8 +245,8 @@ void MainWindow::showBacktestPage() {
 FilterInput MainWindow::filterInput() const {
     FilterInput in;
     conditions_->readInto(in);
-    in.roadKill = road_->tickedCaptions();
-    in.shapeKill = shapes_->tickedCaptions();
+    in.roadKill = road_->ticked();
+    in.shapeKill = shapes_->ticked();
     compound_->readInto(in);
     return in;
 }
