@@ -13,5 +13,6 @@ extern const Command kReportCommand;
 extern const Command kBacktestCommand;
 extern const Command kExplainCommand;
 extern const Command kParseCommand;
+extern const Command kStackCommand;
 
 }  // namespace numsift::cli
