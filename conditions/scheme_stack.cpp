@@ -10,8 +10,9 @@ StackCounts stackSchemes(std::span<const Scheme> schemes, const NumberSet& base)
     stack.schemeCount = schemes.size();
     const std::size_t n = stack.table.size();
     stack.counts.assign(n, 0);
+    ConditionMatrix matrix(n);  // one matrix for all, its cells reused by every scheme
     for (const Scheme& scheme : schemes) {
-        const ConditionMatrix matrix = checkTable(runOrder(), scheme.input, stack.table);
+        checkTable(runOrder(), scheme.input, stack.table, matrix);
         const std::vector<std::uint8_t> kept = admittedRows(matrix, scheme.grouping());
         std::uint16_t* c = stack.counts.data();
         for (std::size_t i = 0; i < n; ++i) c[i] = static_cast<std::uint16_t>(c[i] + kept[i]);

@@ -4,13 +4,19 @@
 
 namespace numsift {
 
-ConditionMatrix checkTable(std::span<const RunStep> steps, const FilterInput& input,
-                           const CandidateTable& table) {
-    ConditionMatrix matrix(table.size());
+void checkTable(std::span<const RunStep> steps, const FilterInput& input, const CandidateTable& table,
+                ConditionMatrix& matrix) {
+    matrix.clearColumns();
     for (const RunStep& step : steps) {
         if (table.size() == 0) break;
         step.check(input, table, matrix);
     }
+}
+
+ConditionMatrix checkTable(std::span<const RunStep> steps, const FilterInput& input,
+                           const CandidateTable& table) {
+    ConditionMatrix matrix(table.size());
+    checkTable(steps, input, table, matrix);
     return matrix;
 }
 

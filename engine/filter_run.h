@@ -54,6 +54,9 @@ RunResult runChecks(std::span<const RunStep> steps, const FilterInput& input, co
 // table with others): the matrix of the active columns.
 ConditionMatrix checkTable(std::span<const RunStep> steps, const FilterInput& input,
                            const CandidateTable& table);
+// The same into a matrix of the table's rows, whose columns are cleared first.
+void checkTable(std::span<const RunStep> steps, const FilterInput& input, const CandidateTable& table,
+                ConditionMatrix& matrix);
 
 // Which rows of the matrix the tolerance admits (1) and which not (0); the
 // rows' total fail counts go to failCounts when it is given.

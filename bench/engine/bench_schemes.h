@@ -10,6 +10,8 @@
 
 #include "conditions/captions.h"
 #include "conditions/scheme.h"
+#include "engine/number.h"
+#include "engine/number_list.h"
 
 namespace numsift::bench {
 
