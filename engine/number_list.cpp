@@ -4,38 +4,6 @@
 
 namespace numsift {
 
-std::size_t separatorLength(std::string_view text, std::size_t i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    switch (c) {
-        case ' ':
-        case '\r':
-        case '\n':
-        case ',':
-        case ';':
-        case '|':
-        case '\t':
-        case '.': return 1;
-        default: break;
-    }
-    if (i + 2 < text.size()) {
-        const auto c1 = static_cast<unsigned char>(text[i + 1]);
-        const auto c2 = static_cast<unsigned char>(text[i + 2]);
-        if (c == 0xE3 && c1 == 0x80 && c2 == 0x81) return 3;                  // 、
-        if (c == 0xEF && c1 == 0xBC && (c2 == 0x8C || c2 == 0x9B)) return 3;  // ， ；
-    }
-    return 0;
-}
-
-std::optional<std::uint32_t> numberOfToken(std::string_view token) {
-    if (token.size() != 5) return std::nullopt;
-    std::uint32_t value = 0;
-    for (const char ch : token) {
-        if (ch < '0' || ch > '9') return std::nullopt;
-        value = value * 10 + static_cast<std::uint32_t>(ch - '0');
-    }
-    return value;
-}
-
 std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
     std::size_t count = 0;
     forEachToken(text, [&](std::string_view token) {
