@@ -194,4 +194,32 @@ std::string whatIfText(const WhatIf& whatIf, const BacktestReport& report, std::
     return s;
 }
 
+std::string omissionTable(const OmissionStats& stats, std::string_view eol) {
+    std::string s = "项目\t名称\t出现次数\t当前遗漏\t最大遗漏\t平均遗漏\t最大连出";
+    s += eol;
+    s.reserve(kItemCount * 48);
+    for (int flat = 0; flat < kItemCount; ++flat) {
+        const ItemId item = itemAt(flat);
+        const ItemFigures& f = stats[item];
+        s += itemKey(item) + '\t' + itemCaption(item) + '\t' + std::to_string(f.hits) + '\t' +
+             std::to_string(f.currentOmission) + '\t' + std::to_string(f.longestOmission) + '\t' +
+             hundredthsText(f.averageOmissionHundredths) + '\t' + std::to_string(f.longestStreak);
+        s += eol;
+    }
+    return s;
+}
+
+std::string setItemTable(const SetItemCounts& counts, std::string_view eol) {
+    std::string s = "项目\t名称\t出现次数\t占比";
+    s += eol;
+    s.reserve(kItemCount * 40);
+    for (int flat = 0; flat < kItemCount; ++flat) {
+        const ItemId item = itemAt(flat);
+        s += itemKey(item) + '\t' + itemCaption(item) + '\t' + std::to_string(counts[item]) + '\t' +
+             percentText(100.0 * counts.share(item));
+        s += eol;
+    }
+    return s;
+}
+
 }  // namespace numsift

@@ -8,6 +8,8 @@
 
 #include "analysis/backtest.h"
 #include "analysis/explain.h"
+#include "analysis/omission_stats.h"
+#include "analysis/set_stats.h"
 #include "analysis/what_if.h"
 
 namespace numsift {
@@ -52,6 +54,15 @@ std::string backtestSummaryLine(const BacktestReport& report);
 // group), the fail count, with grouped tolerance each group's fails against
 // its tolerance, the tolerance, base set and the conclusion.
 std::string explainText(const Explanation& e, std::string_view eol);
+
+// Header line, then one line per condition item in flat order: 项目 (key),
+// 名称 (caption), 出现次数, 当前遗漏, 最大遗漏, 平均遗漏 (two decimals),
+// 最大连出.
+std::string omissionTable(const OmissionStats& stats, std::string_view eol);
+
+// The same items for a number set: 项目, 名称, 出现次数 (the numbers that have
+// the item), 占比 (their share of the set).
+std::string setItemTable(const SetItemCounts& counts, std::string_view eol);
 
 // The what-if tables of a backtest, divided by an empty line. First the
 // tolerance bands: 分组 (全部条件 without groups), 容错, 结果注数, 候选占比,

@@ -13,6 +13,7 @@ extern const Command kReportCommand;
 extern const Command kBacktestCommand;
 extern const Command kExplainCommand;
 extern const Command kParseCommand;
+extern const Command kStatsCommand;
 extern const Command kStackCommand;
 
 }  // namespace numsift::cli

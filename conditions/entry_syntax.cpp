@@ -101,16 +101,6 @@ std::string stripBlanksAndBreaks(std::string_view s) {
 
 }  // namespace
 
-std::string withCrLf(std::string_view text) {
-    std::string out;
-    out.reserve(text.size() + text.size() / 16);
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == '\n' && (i == 0 || text[i - 1] != '\r')) out.push_back('\r');
-        out.push_back(text[i]);
-    }
-    return out;
-}
-
 std::string canonicaliseSeparators(std::string_view text) {
     std::string s = withCrLf(text);
     trimBlanks(s);

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "conditions/filter_input.h"
+#include "engine/line_breaks.h"
 
 namespace numsift {
 
@@ -24,9 +25,6 @@ struct NormaliserParams {
 // Parameter rows: txtCompose(0..7) and txtHKD.
 extern const NormaliserParams kComposeParams[8];
 extern const NormaliserParams kSumValueParams;
-
-// Turns every lone LF into CR LF.
-std::string withCrLf(std::string_view text);
 
 // Trim, CR LF / "," / "，" / ";" / "；" to blanks, "." deleted, two passes of
 // two blanks to one, trim.

@@ -9,6 +9,7 @@
 #include "conditions/entry_syntax.h"
 #include "conditions/hint_texts.h"
 #include "conditions/json.h"
+#include "engine/line_breaks.h"
 #include "engine/number_list.h"
 
 namespace numsift {
@@ -298,11 +299,7 @@ std::string digitString(const bool* flags, int count) {
 
 std::string textValue(const HintedText& box) {
     if (countsAsEmpty(box)) return json::quote("");
-    std::string lf;
-    lf.reserve(box.text.size());
-    for (std::size_t i = 0; i < box.text.size(); ++i)
-        if (!(box.text[i] == '\r' && i + 1 < box.text.size() && box.text[i + 1] == '\n')) lf += box.text[i];
-    return json::quote(lf);
+    return json::quote(withLf(box.text));
 }
 
 std::string stringArray(const std::vector<std::string>& items) {

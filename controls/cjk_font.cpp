@@ -10,6 +10,11 @@ QString cjkFamily() {
     static const char* const preferred[] = {
         "宋体",
         "SimSun",
+        // Windows without 宋体 (or listing its fonts by other names).
+        "新宋体",
+        "NSimSun",
+        "微软雅黑",
+        "Microsoft YaHei",
         "WenQuanYi Micro Hei",
         "WenQuanYi Zen Hei",
         "Noto Sans CJK SC",

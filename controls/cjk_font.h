@@ -1,7 +1,8 @@
 #pragma once
-// The font of the number displays: "宋体" 9 pt where it is installed, else an
-// installed font that draws Simplified Chinese glyphs (WenQuanYi Micro Hei
-// first: Noto CJK picks Japanese glyph forms under a C locale).
+// The font of the number displays: "宋体" 9 pt where it is installed (every
+// Chinese Windows has it), else an installed font that draws Simplified
+// Chinese glyphs (Windows' own first, then WenQuanYi Micro Hei: Noto CJK
+// picks Japanese glyph forms under a C locale).
 
 #include <QFont>
 #include <QString>

@@ -16,6 +16,7 @@
 #include <utility>
 
 #include "conditions/entry_syntax.h"
+#include "engine/line_breaks.h"
 
 namespace numsift {
 
@@ -25,14 +26,6 @@ const QColor kGreyText(128, 128, 128);
 
 QColor windowBackground() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
 QColor windowText() { return QApplication::palette().color(QPalette::Active, QPalette::Text); }
-
-std::string toUtf8CrLf(const QString& text) { return withCrLf(text.toStdString()); }
-
-QString fromUtf8Lf(const std::string& text) {
-    QString s = QString::fromStdString(text);
-    s.remove(QLatin1Char('\r'));
-    return s;
-}
 
 // The widget that a mouse press on `w` would give the focus to, as Qt does it:
 // the first enabled ancestor (or w itself) that takes the focus on a click.
@@ -413,9 +406,10 @@ void EntryBox::applyLostFocusDisplay() {
         if (text.size() > hint_.size() * 4 + 64) {
             grey = false;
         } else {
-            LostFocusDisplay d = lostFocusDisplay(toUtf8CrLf(text), toUtf8CrLf(hint_));
+            LostFocusDisplay d =
+                lostFocusDisplay(withCrLf(text.toStdString()), withCrLf(hint_.toStdString()));
             grey = d.grey;
-            const QString shown = fromUtf8Lf(d.text);
+            const QString shown = QString::fromStdString(withLf(d.text));
             if (shown != text) {
                 const bool keep = validatedSinceEdit_;
                 setPlainText(shown);
@@ -445,8 +439,6 @@ void EntryBox::setPaletteColour(QPalette::ColorRole role, const QColor& colour) 
     for (auto g : groups) p.setColor(g, role, colour);
     setPalette(p);
 }
-
-QColor EntryBox::backgroundColour() const { return palette().color(QPalette::Active, QPalette::Base); }
 
 void EntryBox::enter() {
     if (!hint_.isEmpty() && toPlainText() == hint_) {

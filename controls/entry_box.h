@@ -46,7 +46,6 @@ public:
 
     // One line only: Enter is swallowed and pasted line breaks become blanks.
     void setSingleLine(bool single);
-    bool isSingleLine() const { return singleLine_; }
 
     // Runs when the focus is about to leave the box (a click elsewhere, Tab,
     // or an action that reads the box first). With mayAsk it shows what it
@@ -85,7 +84,6 @@ public:
 
     // The background (window colour, or the focus colour while focused).
     void setBackgroundColour(const QColor& colour) { setBackground(colour); }
-    QColor backgroundColour() const;
 
 signals:
     void entered();

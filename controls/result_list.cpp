@@ -109,8 +109,8 @@ void ResultList::layoutRows() {
         scroll_->setMin(0);
         scroll_->setMax(totalRows_ - visibleRows_);
         if (scroll_->value() > scroll_->max()) scroll_->setValue(scroll_->max());
-        scroll_->setSmallChange(1);
-        scroll_->setLargeChange(visibleRows_);
+        scroll_->setSingleStep(1);
+        scroll_->setPageStep(visibleRows_);
         if (scroll_->isHidden()) scroll_->show();
     } else {
         if (!scroll_->isHidden()) scroll_->hide();

@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QResizeEvent>
+#include <QTimerEvent>
+#include <QWheelEvent>
 
 #include <algorithm>
 
@@ -37,38 +39,63 @@ void drawArrow(QPainter& p, const QRect& r, bool up) {
 
 }  // namespace
 
-TScroll::TScroll(QWidget* parent) : QWidget(parent) {
+TScroll::TScroll(QWidget* parent) : QAbstractSlider(parent) {
+    setOrientation(Qt::Vertical);
     setFixedWidth(kWidth);
-    timer_.setSingleShot(false);
-    connect(&timer_, &QTimer::timeout, this, &TScroll::repeatTick);
+    // A step is taken in the base class's range, which may be stretched over
+    // a value the owner left outside his own (see fitRange); where it lands
+    // is clamped into the owner's range before it becomes the value.
+    connect(this, &QAbstractSlider::actionTriggered, this, [this] {
+        setSliderPosition(clamped(sliderPosition()));
+        stepped_ = true;
+    });
+    fitRange();
     layoutParts();
 }
 
-int TScroll::clamp(long long v) const {
+int TScroll::clamped(long long v) const {
     if (v < min_) v = min_;
     if (v > max_) v = max_;
     return static_cast<int>(v);
 }
 
+// QAbstractSlider keeps its value inside its own range, but a value the
+// owner leaves outside a lowered Max (or a raised Min) stays until Value is
+// set again. So the base range is the owner's, stretched to hold such a
+// value; with Min > Max every value clamps to Max, so the owner's range is
+// Max alone.
+void TScroll::fitRange() {
+    const int v = value();
+    setRange(std::min({min_, max_, v}), std::max(max_, v));
+}
+
 void TScroll::setValue(int v) {
-    const int c = clamp(v);
-    if (c == value_) return;
-    value_ = c;
-    placeThumb();
-    update();
+    const int c = clamped(v);
+    if (c == value()) return;
+    QAbstractSlider::setValue(c);
     emit Scroll();
 }
 
 void TScroll::setMin(int v) {
     min_ = v;
+    fitRange();
     layoutParts();
     update();
 }
 
 void TScroll::setMax(int v) {
     max_ = v;
+    fitRange();
     layoutParts();
     update();
+}
+
+void TScroll::sliderChange(SliderChange change) {
+    if (change == SliderValueChange) {
+        fitRange();  // a new value lies in the owner's range: no stretch left
+        placeThumb();
+    }
+    QAbstractSlider::sliderChange(change);  // repaints
 }
 
 void TScroll::setBackColor(const QColor& c) {
@@ -134,44 +161,47 @@ void TScroll::sizeThumb() {
 
 void TScroll::placeThumb() {
     if (!thumbVisible_) return;
+    const int v = value();
     int top;
-    if (value_ == min_)
+    if (v == min_)
         top = roundPx(offset_);
-    else if (value_ == max_)
+    else if (v == max_)
         top = thumbBottomLimit();
     else
-        top = roundPx((static_cast<double>(value_) - min_) * scale_ + offset_);
+        top = roundPx((static_cast<double>(v) - min_) * scale_ + offset_);
     // A value left outside a lowered range is drawn at the nearer end.
     thumbTop_ = std::clamp(top, std::min(roundPx(offset_), thumbBottomLimit()),
                            std::max(roundPx(offset_), thumbBottomLimit()));
 }
 
-void TScroll::startRepeat(int step) {
-    repeatStep_ = step;
-    timer_.start(kFirstRepeatMs);
+// One step now, then the same step after 500 ms and every 50 ms while the
+// button is held.
+void TScroll::step(SliderAction action) {
+    triggerAction(action);
+    emit Scroll();
+    setRepeatAction(action, kFirstRepeatMs, kRepeatMs);
 }
 
-void TScroll::stopRepeat() { timer_.stop(); }
-
-void TScroll::repeatTick() {
-    timer_.setInterval(kRepeatMs);
-    value_ = clamp(static_cast<long long>(value_) + repeatStep_);
-    if (value_ == max_ || value_ == min_) stopRepeat();
-    placeThumb();
-    update();
+void TScroll::timerEvent(QTimerEvent* event) {
+    stepped_ = false;
+    QAbstractSlider::timerEvent(event);
+    if (!stepped_) return;  // not the repeat
+    // The repeat stops at either end of the range.
+    if (value() == max_ || value() == min_) setRepeatAction(SliderNoAction);
     emit Scroll();
 }
 
 void TScroll::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QAbstractSlider::resizeEvent(event);
     layoutParts();
 }
 
 void TScroll::hideEvent(QHideEvent* event) {
     // A bar that disappears under a held button must not keep stepping.
-    stopRepeat();
+    setRepeatAction(SliderNoAction);
+    setSliderDown(false);
     pressed_ = Part::None;
-    QWidget::hideEvent(event);
+    QAbstractSlider::hideEvent(event);
 }
 
 void TScroll::mousePressEvent(QMouseEvent* event) {
@@ -183,13 +213,7 @@ void TScroll::mousePressEvent(QMouseEvent* event) {
         case Part::DownArrow: {
             if (!left) break;
             const bool up = part == Part::UpArrow;
-            if (up ? value_ > min_ : value_ < max_) {
-                const long long step = up ? -static_cast<long long>(smallChange_) : smallChange_;
-                value_ = clamp(value_ + step);
-                placeThumb();
-                emit Scroll();
-                startRepeat(static_cast<int>(step));
-            }
+            if (up ? value() > min_ : value() < max_) step(up ? SliderSingleStepSub : SliderSingleStepAdd);
             pressed_ = part;
             break;
         }
@@ -197,23 +221,15 @@ void TScroll::mousePressEvent(QMouseEvent* event) {
             if (!left) break;
             grabY_ = pos.y() - thumbTop_;
             pressed_ = Part::Thumb;
+            setSliderDown(true);
             break;
         case Part::Track: {
             if (!thumbVisible_) break;
             pressed_ = Part::Track;
-            const double middle = thumbTop_ + thumbHeight_ / 2.0;
-            long long step = 0;
-            if (pos.y() >= middle) {
-                if (value_ < max_) step = largeChange_;
-            } else if (value_ > min_) {
-                step = -static_cast<long long>(largeChange_);
-            }
-            if (step != 0) {
-                value_ = clamp(value_ + step);
-                placeThumb();
-                emit Scroll();
-                startRepeat(static_cast<int>(step));
-            }
+            // Any button pages towards the press, from the thumb's middle.
+            const bool down = pos.y() >= thumbTop_ + thumbHeight_ / 2.0;
+            if (pageStep() != 0 && (down ? value() < max_ : value() > min_))
+                step(down ? SliderPageStepAdd : SliderPageStepSub);
             break;
         }
         case Part::None: break;
@@ -232,7 +248,9 @@ void TScroll::mouseMoveEvent(QMouseEvent* event) {
     int newTop = event->position().toPoint().y() - grabY_;
     if (newTop < low) newTop = low;
     if (newTop > high) newTop = high;
-    if (scale_ > 0) value_ = clamp(static_cast<long long>(roundHalfEven((newTop - offset_) / scale_ + min_)));
+    if (scale_ > 0)
+        setSliderPosition(clamped(static_cast<long long>(roundHalfEven((newTop - offset_) / scale_ + min_))));
+    // The thumb snaps to where the value puts it; Scroll on every move.
     placeThumb();
     update();
     emit Scroll();
@@ -242,12 +260,18 @@ void TScroll::mouseMoveEvent(QMouseEvent* event) {
 void TScroll::mouseReleaseEvent(QMouseEvent* event) {
     // Any release ends the repeat: the bar holds the mouse while a button is
     // down, so a release away from the pressed part still reaches it here.
-    stopRepeat();
-    if (pressed_ == Part::Thumb) placeThumb();
+    setRepeatAction(SliderNoAction);
+    if (pressed_ == Part::Thumb) {
+        setSliderDown(false);
+        placeThumb();
+    }
     pressed_ = Part::None;
     update();
     event->accept();
 }
+
+// The wheel is the owner's: the list scrolls by its own rows.
+void TScroll::wheelEvent(QWheelEvent* event) { event->ignore(); }
 
 void TScroll::paintEvent(QPaintEvent*) {
     QPainter p(this);

@@ -1,12 +1,13 @@
 #pragma once
 // TScroll: a vertical scroll bar drawn from plain parts (track, up arrow,
-// down arrow, thumb) with an integer range, a small and a large step and a
-// repeat timer for held arrows and track presses. Its one signal, Scroll,
-// tells the owner that the value may have changed.
+// down arrow, thumb). QAbstractSlider holds its value, its steps (singleStep
+// for the arrows, pageStep for the track) and the repeat of a held arrow or
+// track press; TScroll adds the owner's range, the parts and their mouse
+// rules. Its one signal, Scroll, tells the owner that the value may have
+// changed.
 
+#include <QAbstractSlider>
 #include <QColor>
-#include <QTimer>
-#include <QWidget>
 
 namespace numsift {
 
@@ -14,13 +15,13 @@ namespace numsift {
 // and the page buttons'): paler than a new bar's default fore colour.
 inline const QColor kWindowBarColour(224, 224, 255);
 
-class TScroll : public QWidget {
+class TScroll : public QAbstractSlider {
     Q_OBJECT
     Q_PROPERTY(int Value READ value WRITE setValue)
     Q_PROPERTY(int Min READ min WRITE setMin)
     Q_PROPERTY(int Max READ max WRITE setMax)
-    Q_PROPERTY(int SmallChange READ smallChange WRITE setSmallChange)
-    Q_PROPERTY(int LargeChange READ largeChange WRITE setLargeChange)
+    Q_PROPERTY(int SmallChange READ singleStep WRITE setSingleStep)
+    Q_PROPERTY(int LargeChange READ pageStep WRITE setPageStep)
     Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
     Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
     Q_PROPERTY(int backStyle READ backStyle WRITE setBackStyle)
@@ -38,11 +39,9 @@ public:
 
     explicit TScroll(QWidget* parent = nullptr);
 
-    int value() const { return value_; }
+    // The range the owner set; Min >= Max means nothing to scroll.
     int min() const { return min_; }
     int max() const { return max_; }
-    int smallChange() const { return smallChange_; }
-    int largeChange() const { return largeChange_; }
     QColor backColor() const { return backColor_; }
     QColor foreColor() const { return foreColor_; }
     int backStyle() const { return backStyle_; }      // 1 opaque, 0 transparent
@@ -55,8 +54,6 @@ public:
     // Owners that lower Max clamp Value themselves.
     void setMin(int v);
     void setMax(int v);
-    void setSmallChange(int v) { smallChange_ = v; }
-    void setLargeChange(int v) { largeChange_ = v; }
     void setBackColor(const QColor& c);
     void setForeColor(const QColor& c);
     void setBackStyle(int s);
@@ -69,16 +66,8 @@ public:
     bool thumbVisible() const { return thumbVisible_; }
     int thumbHeight() const { return thumbHeight_; }
     int thumbTop() const { return thumbTop_; }
-    Part partAt(const QPoint& p) const;
-    Part pressedPart() const { return pressed_; }
     // Colour a part is painted in: white while pressed, else the fore colour.
     QColor partColor(Part part) const;
-
-    // The repeat timer: whether it runs, its current interval, and one tick
-    // performed at once (what the timer does when it fires).
-    bool repeating() const { return timer_.isActive(); }
-    int repeatInterval() const { return timer_.interval(); }
-    void repeatTick();
 
     QSize sizeHint() const override { return {kWidth, 100}; }
 
@@ -86,28 +75,29 @@ signals:
     void Scroll();
 
 protected:
+    void sliderChange(SliderChange change) override;
+    void timerEvent(QTimerEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
+    Part partAt(const QPoint& p) const;
+    void fitRange();
     void layoutParts();
     void sizeThumb();
     void placeThumb();
     int downArrowTop() const { return height() - kArrowHeight; }
     int thumbBottomLimit() const { return downArrowTop() - thumbHeight_ + 1; }
-    int clamp(long long v) const;
-    void startRepeat(int step);
-    void stopRepeat();
+    int clamped(long long v) const;
+    void step(SliderAction action);
 
-    int value_ = 0;
     int min_ = 0;
     int max_ = 100;
-    int smallChange_ = 1;
-    int largeChange_ = 10;
     QColor backColor_{224, 224, 224};
     QColor foreColor_{192, 192, 255};
     int backStyle_ = 1;
@@ -121,8 +111,7 @@ private:
 
     Part pressed_ = Part::None;
     int grabY_ = 0;
-    int repeatStep_ = 0;
-    QTimer timer_;
+    bool stepped_ = false;  // an action moved the slider since it was last cleared
 };
 
 }  // namespace numsift

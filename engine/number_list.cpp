@@ -1,15 +1,33 @@
 #include "engine/number_list.h"
 
+#include <algorithm>
+
 #include "engine/number.h"
 
 namespace numsift {
 
+namespace {
+
+// Calls take(value) for every valid token of text, in text order.
+template <class Take>
+void forEachNumber(std::string_view text, Take&& take) {
+    forEachToken(text, [&take](std::string_view token) {
+        if (const auto value = numberOfToken(token)) take(*value);
+    });
+}
+
+// Below this many bytes a text has at most a few thousand tokens (each
+// takes five bytes and a separator): sorting them is cheaper than clearing
+// and reading the 100,000 flags.
+constexpr std::size_t kSortedParseBytes = 16 * 1024;
+
+}  // namespace
+
 std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
     std::size_t count = 0;
-    forEachToken(text, [&](std::string_view token) {
-        const auto value = numberOfToken(token);
-        if (value && !seen[*value]) {
-            seen[*value] = 1;
+    forEachNumber(text, [&](std::uint32_t value) {
+        if (!seen[value]) {
+            seen[value] = 1;
             ++count;
         }
     });
@@ -17,9 +35,16 @@ std::size_t markNumbers(std::string_view text, std::uint8_t* seen) {
 }
 
 NumberSet parseNumbers(std::string_view text) {
+    NumberSet set;
+    if (text.size() < kSortedParseBytes) {
+        set.values.reserve(text.size() / 6 + 1);
+        forEachNumber(text, [&](std::uint32_t value) { set.values.push_back(value); });
+        std::sort(set.values.begin(), set.values.end());
+        set.values.erase(std::unique(set.values.begin(), set.values.end()), set.values.end());
+        return set;
+    }
     std::vector<std::uint8_t> seen(kNumberSpace, 0);
     const std::size_t count = markNumbers(text, seen.data());
-    NumberSet set;
     set.values.reserve(count);
     if (count)
         for (std::uint32_t v = 0; v < kNumberSpace; ++v)

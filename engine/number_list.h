@@ -28,8 +28,9 @@ inline constexpr int kListLineWidth = 5;
 // returns how many tokens were new; linear in the text length.
 std::size_t markNumbers(std::string_view text, std::uint8_t* seen);
 
-// Parses text (UTF-8) into a number set; linear in the text length plus one
-// pass over the 100,000 seen-flags.
+// Parses text (UTF-8) into a number set: a short text sorts its tokens, a
+// long one marks them in 100,000 flags (linear in the text length plus one
+// pass over the flags).
 NumberSet parseNumbers(std::string_view text);
 
 // Lays the values out: joined by one blank, CR LF before every number whose
@@ -37,7 +38,7 @@ NumberSet parseNumbers(std::string_view text);
 // width < 1 puts everything on one line.
 std::string formatNumbers(const std::vector<std::uint32_t>& values, int width);
 
-// Same layout over a range [first, last] of values (inclusive).
+// Same layout over the count values starting at values.
 std::string formatNumbers(const std::uint32_t* values, std::size_t count, int width);
 
 // Whether a byte sequence at text[i] is a number-list separator; returns its

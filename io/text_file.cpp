@@ -12,6 +12,8 @@
 #include <unistd.h>
 #endif
 
+#include "io/gb18030.h"
+
 namespace numsift {
 
 namespace {
@@ -108,9 +110,7 @@ QString decodeText(const QByteArray& bytes) {
     if (bytes.startsWith("\xFE\xFF")) return decodeWith(QStringConverter::Utf16BE, bytes.mid(2));
     if (const auto utf16 = bomlessUtf16(bytes)) return decodeWith(*utf16, bytes);
     if (std::optional<QString> utf8 = strictUtf8(bytes)) return *std::move(utf8);
-    QStringDecoder gb("GB18030", QStringConverter::Flag::Stateless);
-    if (gb.isValid()) return gb.decode(bytes);
-    return QString::fromLatin1(bytes);
+    return decodeGb18030(bytes);
 }
 
 TextFileResult readTextFile(const QString& path) {

@@ -29,10 +29,4 @@ std::string BuildCopyResult(const DataProvider& data, int first, int last, int w
     return out;
 }
 
-bool copyToClipboard(Clipboard& clipboard, MessageSink& messages, const std::string& text) {
-    if (clipboard.setText(text)) return true;
-    messages.show({kCopyErrorTitle, kCopyErrorMessage, MessageIcon::None, MessageButtons::Ok});
-    return false;
-}
-
 }  // namespace numsift

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "results/platform.h"
+#include "platform/platform.h"
 
 namespace numsift {
 
@@ -14,8 +14,6 @@ inline constexpr int kGroupCopyWidth = 5;  // numbers a line when copying a grou
 inline constexpr int kAllCopyWidth = 10;   // numbers a line when copying everything
 
 inline constexpr const char* kNoResultMessage = "结果注数为 0，请先进行过滤！";
-inline constexpr const char* kCopyErrorTitle = "错误提示";
-inline constexpr const char* kCopyErrorMessage = "本次复制出现错误，请再复制一次";
 
 // "所有结果共" + count + "注，已复制到剪贴板。"
 std::string copyAllMessage(int count);
@@ -46,10 +44,6 @@ private:
 // is a positive multiple of width; no trailing blank or line break. A range
 // outside the data gives the empty text.
 std::string BuildCopyResult(const DataProvider& data, int first, int last, int width);
-
-// Puts text on the clipboard; on failure shows the copy error (no icon, OK
-// button, title "错误提示") and returns false.
-bool copyToClipboard(Clipboard& clipboard, MessageSink& messages, const std::string& text);
 
 // Opens exported numbers in a text editor for the user (the window supplies
 // the desktop's way of doing that).

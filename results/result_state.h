@@ -12,7 +12,7 @@
 
 #include "results/page_layout.h"
 #include "results/page_marks.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 #include "results/prize_check.h"
 #include "results/result_copy.h"
 

@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages Numsift needs that are missing (as root, or
-# through sudo), nothing else.
+# through sudo), nothing else. With package names as arguments, installs
+# those that are missing instead, without the packages they only recommend
+# (the Windows scripts name theirs: Wine alone recommends GStreamer, Mesa
+# and more that they never use).
 set -euo pipefail
 
 packages=(
@@ -10,6 +13,11 @@ packages=(
   clang libclang-rt-14-dev
   xvfb xauth
 )
+extra=()
+if (($#)); then
+  packages=("$@")
+  extra=(--no-install-recommends)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -30,5 +38,5 @@ if ((${#missing[@]})); then
     fi
   fi
   $sudo apt-get update
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${missing[@]}"
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y "${extra[@]}" "${missing[@]}"
 fi

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "engine/number_set_store.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 #include "settools/number_boxes.h"
 
 namespace numsift::settools {

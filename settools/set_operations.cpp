@@ -2,7 +2,6 @@
 
 #include "engine/number.h"
 #include "engine/number_list.h"
-#include "results/result_copy.h"
 #include "settools/messages.h"
 
 namespace numsift::settools {

@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "engine/number_set_store.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 
 namespace numsift::settools {
 

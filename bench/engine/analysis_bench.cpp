@@ -62,7 +62,8 @@ std::vector<Draw> pastDraws(std::size_t n) {
     std::uint32_t x = 12345;
     for (std::size_t i = 0; i < n; ++i) {
         x = (x * 1103515245u + 12345u) & 0x7fffffffu;
-        draws.push_back(Draw{std::to_string(2026000 + i), x % kNumberSpace, static_cast<int>(i + 1)});
+        const std::string issue = std::to_string(2026000 + i);
+        draws.push_back(Draw{issue, x % kNumberSpace, static_cast<int>(i + 1), issue, ""});
     }
     return draws;
 }

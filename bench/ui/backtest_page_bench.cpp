@@ -8,6 +8,7 @@
 
 #include "conditions/captions.h"
 #include "engine/number.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/analysis/copy_table_view.h"
 #include "ui/analysis/page_backtest.h"
 

@@ -13,7 +13,7 @@
 #include <QTextDocument>
 
 #include "engine/number_list.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "controls/entry_box.h"
 #include "ui/conditions/kill_list_binding.h"
 #include "ui/sets/number_box.h"

@@ -14,7 +14,7 @@
 
 #include "conditions/filter_input.h"
 #include "conditions/hint_texts.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/results/result_area.h"

@@ -1,5 +1,6 @@
 // Schemes, export and the backtest page driven through the window.
 
+#include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
@@ -22,14 +23,13 @@
 #include "conditions/run_order.h"
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "results/result_copy.h"
 #include "ui/shell/app_setup.h"
 #include "ui/analysis/copy_table_view.h"
 #include "ui/shell/main_window.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/shell/scheme_files.h"
-#include "ui/shell/window_extras.h"
 #include "tests/ui/window_probe.h"
 
 using namespace numsift;
@@ -58,7 +58,6 @@ class AnalysisWindowTest : public QObject {
     std::unique_ptr<MemoryClipboard> clipboard;
     std::unique_ptr<ScriptedFileDialogs> files;
     std::unique_ptr<MainWindow> w;
-    WindowExtras* extras = nullptr;
     std::unique_ptr<QTemporaryDir> dir;
 
     template <class T = QWidget>
@@ -106,7 +105,6 @@ private slots:
         clipboard = std::make_unique<MemoryClipboard>();
         files = std::make_unique<ScriptedFileDialogs>();
         w = std::make_unique<MainWindow>(WindowServices{messages.get(), clipboard.get(), files.get(), {}});
-        extras = installWindowExtras(*w);
         w->show();
         QApplication::setActiveWindow(w.get());
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
@@ -122,8 +120,8 @@ private slots:
         QCOMPARE(w->centralWidget()->height(), 724);
         QCOMPARE(find("fraTab_1")->geometry(), QRect(2, 37, 797, 621));
         QCOMPARE(member("cmdTab", 0)->geometry().x(), 818);
-        QCOMPARE(member("cmdTab", 12)->geometry(), QRect(880, 0, 63, 25));
-        QVERIFY(member("cmdTab", 12)->geometry().right() < find("fraButton")->width());
+        QCOMPARE(find("backtestTab")->geometry(), QRect(880, 0, 63, 25));
+        QVERIFY(find("backtestTab")->geometry().right() < find("fraButton")->width());
     }
 
     void schemeRoundTripGivesTheSameRun() {
@@ -135,7 +133,7 @@ private slots:
         QVERIFY(first.size() < 100000);
 
         choose(path("mine"));  // the suffix is added
-        QVERIFY(extras->schemeFiles().saveScheme());
+        QVERIFY(w->schemeFiles().saveScheme());
         QCOMPARE(files->requests.back().filter, std::string("方案文件|*.json"));
         QVERIFY(files->requests.back().save);
         QVERIFY(QFile::exists(path("mine.json")));
@@ -147,7 +145,7 @@ private slots:
         QCOMPARE(w->results().size(), std::size_t(100000));
 
         choose(path("mine.json"));
-        QVERIFY(extras->schemeFiles().loadScheme());
+        QVERIFY(w->schemeFiles().loadScheme());
         QVERIFY(w->filterInput() == before);
         QCOMPARE(w->toleranceText(0), QStringLiteral("0"));
         QCOMPARE(w->toleranceText(1), QStringLiteral("1"));
@@ -157,7 +155,7 @@ private slots:
         QVERIFY(w->results() == first);
 
         // Saving the loaded state again writes the same file.
-        QVERIFY(extras->schemeFiles().saveSchemeTo(path("again.json")));
+        QVERIFY(w->schemeFiles().saveSchemeTo(path("again.json")));
         QCOMPARE(readAll(path("again.json")), readAll(path("mine.json")));
     }
 
@@ -165,7 +163,7 @@ private slots:
         setSomeConditions();
         writeFile(path("small.json"),
                   R"({"numsift": 1, "sumTailKill": "5", "compound": {"kill2": "45,67"}})");
-        QVERIFY(extras->schemeFiles().loadSchemeFrom(path("small.json")));
+        QVERIFY(w->schemeFiles().loadSchemeFrom(path("small.json")));
         const FilterInput in = w->filterInput();
         QVERIFY(in.sumTailKill[5] && !in.sumTailKill[0]);
         QVERIFY(!member<QCheckBox>("chkDW", 3)->isChecked());
@@ -186,7 +184,7 @@ private slots:
             path("bad.json"),
             R"({"numsift": 1, "tolerance": [0, 3], "sumTailKill": "9", "roadKill": ["00000", "01203"]})");
         choose(path("bad.json"));
-        QVERIFY(!extras->schemeFiles().loadScheme());
+        QVERIFY(!w->schemeFiles().loadScheme());
         QCOMPARE(messages->shown.size(), std::size_t(1));
         const Message& m = messages->shown.back();
         QCOMPARE(m.title, std::string("导入提示"));
@@ -199,18 +197,18 @@ private slots:
 
         // Not JSON at all, and a file that is not there.
         writeFile(path("junk.json"), QByteArray("\xFF\xFE{{{", 5));
-        QVERIFY(!extras->schemeFiles().loadSchemeFrom(path("junk.json")));
-        QVERIFY(!extras->schemeFiles().loadSchemeFrom(path("none.json")));
+        QVERIFY(!w->schemeFiles().loadSchemeFrom(path("junk.json")));
+        QVERIFY(!w->schemeFiles().loadSchemeFrom(path("none.json")));
         QCOMPARE(messages->shown.size(), std::size_t(3));
         QVERIFY(w->filterInput() == before);
 
         // A cancelled dialog does nothing and says nothing.
-        QVERIFY(!extras->schemeFiles().loadScheme());
+        QVERIFY(!w->schemeFiles().loadScheme());
         QCOMPARE(messages->shown.size(), std::size_t(3));
     }
 
     void exportWritesTheCopyAllText() {
-        QVERIFY(!extras->schemeFiles().exportResults());  // nothing run yet
+        QVERIFY(!w->schemeFiles().exportResults());  // nothing run yet
         QCOMPARE(messages->shown.back().text, std::string(kNoResultMessage));
         QVERIFY(files->requests.empty());
 
@@ -218,7 +216,7 @@ private slots:
         w->startRun();
         QCOMPARE(w->results().size(), std::size_t(59049));
         choose(path("out"));
-        QVERIFY(extras->schemeFiles().exportResults());
+        QVERIFY(w->schemeFiles().exportResults());
         QCOMPARE(files->requests.back().filter, std::string("文本文件|*.txt"));
         const ResultData data(w->results());
         QCOMPARE(readAll(path("out.txt")),
@@ -230,7 +228,7 @@ private slots:
         w->startRun();  // all 100,000 numbers
         // A folder that does not exist.
         const QString lost = path("no/such/folder/out.txt");
-        QVERIFY(!extras->schemeFiles().exportResultsTo(lost));
+        QVERIFY(!w->schemeFiles().exportResultsTo(lost));
         QCOMPARE(messages->shown.back().icon, MessageIcon::Exclamation);
         QVERIFY(messages->shown.back().text.find("导出失败") != std::string::npos);
         QVERIFY(!QFile::exists(lost));
@@ -244,8 +242,8 @@ private slots:
         rlimit small = saved;
         small.rlim_cur = 64 * 1024;
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const bool ok = extras->schemeFiles().exportResultsTo(path("old.txt"));
-        const bool fresh = extras->schemeFiles().exportResultsTo(path("fresh.txt"));
+        const bool ok = w->schemeFiles().exportResultsTo(path("old.txt"));
+        const bool fresh = w->schemeFiles().exportResultsTo(path("fresh.txt"));
         QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
         QVERIFY(!ok);
         QVERIFY(!fresh);
@@ -254,9 +252,33 @@ private slots:
         QCOMPARE(QDir(dir->path()).entryList(QDir::Files), QStringList{QStringLiteral("old.txt")});
     }
 
+    // The window the program opens carries the menu: each action does its
+    // work on this window's panel and result.
+    void menuActionsWorkOnTheWindow() {
+        setSomeConditions();
+        const FilterInput before = w->filterInput();
+        auto action = [this](const char* name) { return probe::findControl<QAction>(w.get(), u(name)); };
+        choose(path("menu.json"));
+        action("saveSchemeAction")->trigger();
+        QVERIFY(QFile::exists(path("menu.json")));
+        w->clearAllConditions();
+        choose(path("menu.json"));
+        action("loadSchemeAction")->trigger();
+        QVERIFY(w->filterInput() == before);
+        w->startRun();
+        choose(path("menu.txt"));
+        action("exportFileAction")->trigger();
+        const ResultData data(w->results());
+        QCOMPARE(readAll(path("menu.txt")),
+                 QByteArray::fromStdString(BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth)));
+        action("backtestAction")->trigger();
+        QVERIFY(find<PageBacktest>("backtestPage")->isVisible());
+        QVERIFY(find<SelectButton>("backtestTab")->isSelected());
+    }
+
     void backtestTabShowsThePageAndStepsBack() {
-        auto* tab = member<SelectButton>("cmdTab", 12);
-        auto* page = find<PageBacktest>("fraBacktest");
+        auto* tab = find<SelectButton>("backtestTab");
+        auto* page = find<PageBacktest>("backtestPage");
         QVERIFY(!page->isVisible());
         click(tab);
         QVERIFY(page->isVisible());
@@ -280,8 +302,8 @@ private slots:
         setSomeConditions();
         w->startRun();
         const std::vector<std::uint32_t> kept = w->results();
-        click(member("cmdTab", 12));
-        auto* page = find<PageBacktest>("fraBacktest");
+        click(find("backtestTab"));
+        auto* page = find<PageBacktest>("backtestPage");
         // Two bad lines, a mixed set of formats, and survivors and victims.
         QString text = u("期号 开奖号码\n");
         std::vector<std::uint32_t> values;
@@ -303,7 +325,7 @@ private slots:
         }
         text += u("2026999 1234\n");
         page->drawsBox()->setPlainText(text);
-        click(member("cmdDraws", 2));
+        click(find("runBacktestButton"));
         QVERIFY(messages->shown.empty());
         const BacktestReport* r = page->report();
         QVERIFY(r);
@@ -339,18 +361,18 @@ private slots:
         QVERIFY(clipboard->content.ends_with("\r\n"));
         QCOMPARE(std::count(clipboard->content.begin(), clipboard->content.end(), '\n'), 1);
         // The copy buttons take the whole tables.
-        click(member("cmdCopyBacktest", 0));
+        click(find("copyDrawTableButton"));
         QVERIFY(clipboard->content.starts_with("期号\t号码\t错误数\t结果\t未通过的条件\r\n"));
         QVERIFY(clipboard->content.find("验证期数\t" + std::to_string(values.size())) != std::string::npos);
-        click(member("cmdCopyBacktest", 1));
+        click(find("copyColumnTableButton"));
         QVERIFY(clipboard->content.starts_with("步骤\t条件\t标记候选"));
         QCOMPARE(std::count(clipboard->content.begin(), clipboard->content.end(), '\n'),
                  int(r->columns.size()) + 1);
     }
 
     void backtestNeedsDraws() {
-        click(member("cmdTab", 12));
-        auto* page = find<PageBacktest>("fraBacktest");
+        click(find("backtestTab"));
+        auto* page = find<PageBacktest>("backtestPage");
         page->drawsBox()->setPlainText(u("期号 号码\n1234\n"));
         QVERIFY(!page->runBacktest());
         QCOMPARE(messages->shown.size(), std::size_t(1));
@@ -363,13 +385,13 @@ private slots:
     }
 
     void importReadsChineseWindowsFiles() {
-        click(member("cmdTab", 12));
-        auto* page = find<PageBacktest>("fraBacktest");
+        click(find("backtestTab"));
+        auto* page = find<PageBacktest>("backtestPage");
         // GB18030 text: "第2026120期 35789", a header line "开奖".
         writeFile(path("draws.txt"), QByteArray("\xBF\xAA\xBD\xB1\r\n\xB5\xDA"
                                                 "2026120\xC6\xDA 35789\r\n54321\r\n"));
         choose(path("draws.txt"));
-        click(member("cmdDraws", 1));
+        click(find("importDrawsButton"));
         QCOMPARE(files->requests.back().filter, std::string("文本文件|*.txt"));
         QVERIFY(!files->requests.back().save);
         QVERIFY(page->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
@@ -389,7 +411,7 @@ private slots:
         writeFile(path("header.txt"), QByteArray("期号 开奖号码\r\n1234\r\n"));
         for (const char* name : {"empty.txt", "header.txt"}) {
             choose(path(name));
-            click(member("cmdDraws", 1));
+            click(find("importDrawsButton"));
             QVERIFY(page->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
             QCOMPARE(page->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
         }
@@ -402,7 +424,7 @@ private slots:
             QVERIFY(m.text.starts_with("选择的文件里没有开奖号码，历史开奖保持不变。"));
         }
         QVERIFY(messages->shown.back().text.ends_with("第 1、2 行"));
-        click(member("cmdDraws", 0));
+        click(find("clearDrawsButton"));
         QVERIFY(page->drawsBox()->toPlainText().isEmpty());
         QCOMPARE(page->drawsNote()->text(), u("共 0 期"));
     }
@@ -411,12 +433,12 @@ private slots:
         member<QCheckBox>("chkHKD", 20)->setChecked(true);  // 通杀码 0
         member<QCheckBox>("chkHKD", 0)->setChecked(true);   // 杀和尾 0
         w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
-        click(member("cmdTab", 12));
-        auto* page = find<PageBacktest>("fraBacktest");
-        auto* box = find<QLineEdit>("txtExplain");
+        click(find("backtestTab"));
+        auto* page = find<PageBacktest>("backtestPage");
+        auto* box = find<QLineEdit>("explainBox");
 
         box->setText(QStringLiteral("10009"));  // holds 0, sum 10: both fail
-        click(find("cmdExplain"));
+        click(find("explainButton"));
         QVERIFY(page->explanation());
         QCOMPARE(page->explanation()->failCount, 2);
         QVERIFY(!page->explanation()->survives);
@@ -428,18 +450,18 @@ private slots:
         QCOMPARE(page->explanation()->failCount, 0);
         QVERIFY(page->explanation()->survives);
         QCOMPARE(box->text(), QStringLiteral("12345"));
-        click(find("cmdCopyExplain"));
+        click(find("copyExplanationButton"));
         QVERIFY(clipboard->content.starts_with("号码\t12345\r\n"));
 
         box->setText(QStringLiteral("1234"));
-        click(find("cmdExplain"));
+        click(find("explainButton"));
         QCOMPARE(messages->shown.back().icon, MessageIcon::Exclamation);
         QCOMPARE(page->explanation()->value, 12345u);  // the last diagnosis stays
 
         // A base set without the number: within tolerance, still not kept.
         w->numberSets().parse("11111 22222", ParseTarget::Base, false);
         box->setText(QStringLiteral("12345"));
-        click(find("cmdExplain"));
+        click(find("explainButton"));
         QVERIFY(!page->explanation()->inBase);
         QVERIFY(!page->explanation()->survives);
         QVERIFY(page->explainLabel()->text().contains(u("不在大底中")));

@@ -268,7 +268,6 @@ TEST(Backtest, BinomialTailMatchesKnownValues) {
     EXPECT_NEAR(binomialUpperTail(100000, 1000, 0.01), 0.5, 0.02);
 }
 
-// The backtest looks draws up in one run; what it calls kept must be exactly
 // Backtest columns and diagnosis verdicts name the condition of their column,
 // and a draw outside the base set is diagnosed by the same columns.
 TEST(Backtest, ColumnsAndVerdictsNameTheirConditions) {
@@ -276,7 +275,7 @@ TEST(Backtest, ColumnsAndVerdictsNameTheirConditions) {
     in.sumTailKill[0] = true;
     in.shapeKill.set(kShapeAAAAA);
     const NumberSet base{{12345, 22222}};
-    const std::vector<Draw> draws = {Draw{"1", 11111, 1}, Draw{"2", 12345, 2}};
+    const std::vector<Draw> draws = {Draw{"1", 11111, 1, "", ""}, Draw{"2", 12345, 2, "", ""}};
     const BacktestReport r = backtest(in, base, Tolerance{0, 0}, draws);
     ASSERT_EQ(r.columns.size(), 2u);
     EXPECT_EQ(r.columns[0].id, (ColumnId{ConditionId::SumTailKill}));
@@ -292,6 +291,7 @@ TEST(Backtest, ColumnsAndVerdictsNameTheirConditions) {
     EXPECT_TRUE(e.checks[1].failed);
 }
 
+// The backtest looks draws up in one run; what it calls kept must be exactly
 // what the full run keeps, for the program's own conditions.
 TEST(Backtest, AgreesWithTheFullRunOfTheProgramsConditions) {
     FilterInput in;
@@ -302,7 +302,7 @@ TEST(Backtest, AgreesWithTheFullRunOfTheProgramsConditions) {
     in.bigSmallRatio.set(2).set(3);
     in.acKill.set(4);
     std::vector<Draw> draws;
-    for (std::uint32_t v = 7; v < kNumberSpace; v += 997) draws.push_back(Draw{"", v, 0});
+    for (std::uint32_t v = 7; v < kNumberSpace; v += 997) draws.push_back(Draw{"", v, 0, "", ""});
     const Tolerance tol{0, 1};
     const RunResult run = runFilter(in, NumberSet{}, tol);
     const BacktestReport r = backtestRun(run, runOrder(), in, draws);

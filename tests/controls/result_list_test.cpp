@@ -108,7 +108,7 @@ private slots:
         QCOMPARE(list.visibleRows(), 20);
         QVERIFY(list.scrollBarShown());
         QCOMPARE(list.scrollBar()->max(), 19980);
-        QCOMPARE(list.scrollBar()->largeChange(), 20);
+        QCOMPARE(list.scrollBar()->pageStep(), 20);
         QCOMPARE(list.scrollBar()->geometry(), QRect(240 - 1 - 15, 1, 15, list.height() - 2));
 
         list.SetTopIndex(1 << 30);  // clamped to the last top row

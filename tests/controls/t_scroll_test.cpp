@@ -1,9 +1,11 @@
 #include "controls/t_scroll.h"
 
+#include <QAbstractEventDispatcher>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimerEvent>
 
 #include <limits>
 
@@ -20,6 +22,26 @@ void dragTo(QWidget* w, QPoint pos) {
 
 QPoint centre(const QRect& r) { return r.center(); }
 
+// The bar's repeat timer, as the event dispatcher has it registered.
+QList<QAbstractEventDispatcher::TimerInfo> repeatTimers(TScroll& bar) {
+    return QAbstractEventDispatcher::instance()->registeredTimers(&bar);
+}
+
+bool repeating(TScroll& bar) { return !repeatTimers(bar).isEmpty(); }
+
+int repeatInterval(TScroll& bar) {
+    const auto timers = repeatTimers(bar);
+    return timers.size() == 1 ? timers.first().interval : -1;
+}
+
+// The repeat timer fires now.
+void repeatTick(TScroll& bar) {
+    const auto timers = repeatTimers(bar);
+    QCOMPARE(timers.size(), 1);
+    QTimerEvent tick(timers.first().timerId);
+    QApplication::sendEvent(&bar, &tick);
+}
+
 }  // namespace
 
 class TScrollTest : public QObject {
@@ -31,8 +53,8 @@ private slots:
         QCOMPARE(bar.value(), 0);
         QCOMPARE(bar.min(), 0);
         QCOMPARE(bar.max(), 100);
-        QCOMPARE(bar.smallChange(), 1);
-        QCOMPARE(bar.largeChange(), 10);
+        QCOMPARE(bar.singleStep(), 1);
+        QCOMPARE(bar.pageStep(), 10);
         QCOMPARE(bar.backColor(), QColor(224, 224, 224));
         QCOMPARE(bar.foreColor(), QColor(192, 192, 255));
         bar.resize(40, 200);
@@ -48,10 +70,10 @@ private slots:
         QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.upArrowRect()));
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, centre(bar.upArrowRect()));
         QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
-        QVERIFY(!bar.repeating());
+        QVERIFY(!repeating(bar));
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
         QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(7, 75));
-        QVERIFY(!bar.repeating());
+        QVERIFY(!repeating(bar));
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(7, 75));
         QCOMPARE(spy.count(), 0);
         QCOMPARE(bar.value(), 0);
@@ -98,6 +120,32 @@ private slots:
         QCOMPARE(bar.value(), 20);
     }
 
+    void aValueLeftOutsideTheRangeStepsBackIntoIt() {
+        TScroll bar;
+        bar.resize(15, 150);
+        bar.setValue(50);
+        bar.setMax(20);
+        QSignalSpy spy(&bar, &TScroll::Scroll);
+        // Nothing below to step to; a step up is clamped after it is taken,
+        // so it lands on Max itself.
+        QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
+        QCOMPARE(bar.value(), 50);
+        QCOMPARE(bar.thumbRect().bottom(), bar.downArrowRect().top());
+        QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.upArrowRect()));
+        QTest::mouseRelease(&bar, Qt::LeftButton, {}, centre(bar.upArrowRect()));
+        QCOMPARE(bar.value(), 20);
+        QCOMPARE(spy.count(), 1);
+
+        // Min above Max: every value is Max.
+        bar.setMin(30);
+        bar.setValue(25);
+        QCOMPARE(bar.value(), 20);
+        bar.setValue(-7);
+        QCOMPARE(bar.value(), 20);
+        QCOMPARE(spy.count(), 1);
+    }
+
     void heldDownArrowAtTheLastStep() {
         TScroll bar;
         bar.resize(15, 150);
@@ -107,13 +155,13 @@ private slots:
         QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
         QCOMPARE(bar.value(), 10);
         QCOMPARE(spy.count(), 1);
-        QVERIFY(bar.repeating());
-        QCOMPARE(bar.repeatInterval(), TScroll::kFirstRepeatMs);
+        QVERIFY(repeating(bar));
+        QCOMPARE(repeatInterval(bar), TScroll::kFirstRepeatMs);
         QCOMPARE(bar.partColor(TScroll::Part::DownArrow), QColor(255, 255, 255));
-        bar.repeatTick();
+        repeatTick(bar);
         QCOMPARE(bar.value(), 10);
         QCOMPARE(spy.count(), 2);
-        QVERIFY(!bar.repeating());
+        QVERIFY(!repeating(bar));
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
         QCOMPARE(bar.partColor(TScroll::Part::DownArrow), bar.foreColor());
     }
@@ -121,15 +169,15 @@ private slots:
     void arrowRepeatsFasterAfterTheFirstTick() {
         TScroll bar;
         bar.resize(15, 150);
-        bar.setSmallChange(2);
+        bar.setSingleStep(2);
         QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
         QCOMPARE(bar.value(), 2);
-        bar.repeatTick();
+        repeatTick(bar);
         QCOMPARE(bar.value(), 4);
-        QCOMPARE(bar.repeatInterval(), TScroll::kRepeatMs);
-        QVERIFY(bar.repeating());
+        QCOMPARE(repeatInterval(bar), TScroll::kRepeatMs);
+        QVERIFY(repeating(bar));
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
-        QVERIFY(!bar.repeating());
+        QVERIFY(!repeating(bar));
 
         // Only the left button steps an arrow.
         QTest::mousePress(&bar, Qt::RightButton, {}, centre(bar.upArrowRect()));
@@ -148,14 +196,14 @@ private slots:
         QSignalSpy spy(&bar, &TScroll::Scroll);
         QTest::mousePress(&bar, Qt::RightButton, {}, low);  // any button pages
         QCOMPARE(bar.value(), 10);
-        QVERIFY(bar.repeating());
+        QVERIFY(repeating(bar));
         // Paging goes on past the mouse until the end of the range.
-        bar.repeatTick();
-        bar.repeatTick();
+        repeatTick(bar);
+        repeatTick(bar);
         QCOMPARE(bar.value(), 30);
-        bar.repeatTick();
+        repeatTick(bar);
         QCOMPARE(bar.value(), 35);
-        QVERIFY(!bar.repeating());
+        QVERIFY(!repeating(bar));
         QTest::mouseRelease(&bar, Qt::RightButton, {}, low);
         QCOMPARE(spy.count(), 4);
 
@@ -163,7 +211,7 @@ private slots:
         QTest::mousePress(&bar, Qt::LeftButton, {}, high);
         QCOMPARE(bar.value(), 25);
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, high);
-        QVERIFY(!bar.repeating());
+        QVERIFY(!repeating(bar));
     }
 
     void dragFollowsTheMouseAndSnaps() {
@@ -215,15 +263,15 @@ private slots:
         bar.show();
         // A release away from the arrow still ends the repeat.
         QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
-        QVERIFY(bar.repeating());
+        QVERIFY(repeating(bar));
         QTest::mouseRelease(&bar, Qt::LeftButton, {}, QPoint(7, -100));
-        QVERIFY(!bar.repeating());
+        QVERIFY(!repeating(bar));
         QCOMPARE(bar.partColor(TScroll::Part::DownArrow), bar.foreColor());
 
         QTest::mousePress(&bar, Qt::LeftButton, {}, centre(bar.downArrowRect()));
-        QVERIFY(bar.repeating());
+        QVERIFY(repeating(bar));
         bar.hide();
-        QVERIFY(!bar.repeating());
+        QVERIFY(!repeating(bar));
     }
 
     void extremeRangesDoNotOverflow() {
@@ -231,7 +279,7 @@ private slots:
         bar.resize(15, 150);
         bar.setMin(std::numeric_limits<int>::min());
         bar.setMax(std::numeric_limits<int>::max());
-        bar.setLargeChange(std::numeric_limits<int>::max());
+        bar.setPageStep(std::numeric_limits<int>::max());
         bar.setValue(1);
         QTest::mousePress(&bar, Qt::LeftButton, {}, QPoint(7, bar.downArrowRect().top() - 1));
         QCOMPARE(bar.value(), std::numeric_limits<int>::max());

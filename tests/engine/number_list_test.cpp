@@ -79,6 +79,28 @@ TEST(NumberListParser, MultiMegabyteTextIsLinear) {
     EXPECT_EQ(parseNumbers(text).values, values({54321}));
 }
 
+TEST(NumberListParser, ShortAndLongTextsGiveTheSameSet) {
+    // A short text sorts its tokens, a long one marks them in flags: the same
+    // tokens, repeated and out of order, give the same set either way.
+    std::mt19937 rng(11);
+    std::uniform_int_distribution<std::uint32_t> any(0, kNumberSpace - 1);
+    std::vector<std::uint32_t> drawn(1500);
+    for (std::uint32_t& v : drawn) v = any(rng);
+    drawn.push_back(drawn.front());
+    drawn.push_back(99999);
+    drawn.push_back(0);
+    std::string text;
+    for (std::uint32_t v : drawn) text += numberText(v) + (v % 3 ? " " : "，");
+    ASSERT_LT(text.size(), 16u * 1024);
+    std::vector<std::uint32_t> expected = drawn;
+    std::sort(expected.begin(), expected.end());
+    expected.erase(std::unique(expected.begin(), expected.end()), expected.end());
+
+    EXPECT_EQ(parseNumbers(text).values, expected);
+    const std::string longText = text + std::string(20'000, '\n') + "12 " + numberText(drawn[7]);
+    EXPECT_EQ(parseNumbers(longText).values, expected);
+}
+
 TEST(NumberListLayout, ElevenNumbers) {
     const auto eleven = oneTo(11);
     EXPECT_EQ(formatNumbers(eleven, kBaseLineWidth),

@@ -8,6 +8,7 @@
 #include "engine/number_list.h"
 #include "results/group_selection.h"
 #include "results/prize_check.h"
+#include "tests/fakes/platform_fakes.h"
 
 namespace numsift {
 namespace {

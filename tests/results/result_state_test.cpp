@@ -6,6 +6,7 @@
 
 #include "engine/number_list.h"
 #include "results/group_size.h"
+#include "tests/fakes/platform_fakes.h"
 
 namespace numsift {
 namespace {

@@ -4,6 +4,8 @@
 
 #include <map>
 
+#include "tests/fakes/platform_fakes.h"
+
 using namespace numsift;
 using namespace numsift::settools;
 using Status = ImportOutcome::Status;

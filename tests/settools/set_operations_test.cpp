@@ -4,6 +4,7 @@
 
 #include "engine/number_list.h"
 #include "settools/number_boxes.h"
+#include "tests/fakes/platform_fakes.h"
 
 using namespace numsift;
 using namespace numsift::settools;

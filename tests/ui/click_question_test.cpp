@@ -18,7 +18,7 @@
 #include <memory>
 
 #include "controls/entry_box.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/results/result_area.h"

@@ -18,7 +18,7 @@
 #include "analysis/analysis_text.h"
 #include "analysis/backtest.h"
 #include "controls/entry_box.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "tests/ui/window_probe.h"
 #include "ui/analysis/backtest_models.h"
 #include "ui/shell/bl_comm_dialog.h"
@@ -28,8 +28,6 @@
 #include "ui/analysis/page_backtest.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
-#include "ui/sets/set_pages.h"
-#include "ui/shell/window_extras.h"
 
 using namespace numsift;
 
@@ -92,15 +90,13 @@ private slots:
         const QString device = QStringLiteral("/dev/zero");
 
         MainWindow window(WindowServices{&messages_, &clipboard_, &dialogs_, {}});
-        WindowExtras* extras = installWindowExtras(window);
         showAndWait(window);
-        auto* pages = window.findChild<SetPages*>(QStringLiteral("setPages"));
-        pages->base()->setBaseText("00001 00002 00003");
+        window.basePage()->setBaseText("00001 00002 00003");
 
         choose(fifo);
         click(&window, "cmdBase", 1);
         expectRefusal(fifo, kPipe, "大底号码和注数保持不变。");
-        QCOMPARE(pages->base()->txtBase()->toPlainText(), QStringLiteral("00001 00002 00003"));
+        QCOMPARE(window.basePage()->txtBase()->toPlainText(), QStringLiteral("00001 00002 00003"));
         QCOMPARE(window.numberSets().baseCount(), 3u);
 
         window.selectTab(3);
@@ -118,8 +114,8 @@ private slots:
         expectRefusal(fifo, kPipe, "杀直选号码保持不变。");
         QCOMPARE(window.straightKillBox()->toPlainText(), QStringLiteral("12345"));
 
-        extras->showBacktestPage();
-        PageBacktest* page = extras->backtestPage();
+        window.showBacktestPage();
+        PageBacktest* page = window.backtestPage();
         page->drawsBox()->setPlainText(QStringLiteral("2026120 35789"));
         choose(fifo);
         QVERIFY(!page->importDraws());
@@ -205,13 +201,12 @@ private slots:
 
     void backtestTableShowsEachConditionsPValues() {
         MainWindow window(WindowServices{&messages_, &clipboard_, &dialogs_, {}});
-        WindowExtras* extras = installWindowExtras(window);
         showAndWait(window);
         probe::findMember<QCheckBox>(&window, "chkHKD", 0)->setChecked(true);   // 杀和尾 0
         probe::findMember<QCheckBox>(&window, "chkHKD", 20)->setChecked(true);  // 通杀码 0
         window.setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
-        extras->showBacktestPage();
-        PageBacktest* page = extras->backtestPage();
+        window.showBacktestPage();
+        PageBacktest* page = window.backtestPage();
         page->drawsBox()->setPlainText(QStringLiteral("a 10009\nb 20008\nc 30007\nd 12345\n"));
         QVERIFY(page->runBacktest());
         const BacktestReport* report = page->report();

@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCursor>
 #include <QDialog>
 #include <QFile>
 #include <QKeyEvent>
@@ -21,7 +22,7 @@
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
 #include "results/group_size.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/conditions/page_compound.h"
@@ -59,6 +60,11 @@ class MainWindowTest : public QObject {
         return probe::findMember<T>(w.get(), array, i);
     }
     void click(QWidget* b) { probe::clickCentre(b); }
+    // QTest::mouseMove takes a point at (0, 0) for the centre.
+    void moveCursorTo(QWidget* widget, const QPoint& pos) {
+        QCursor::setPos(widget->mapToGlobal(pos));
+        QApplication::processEvents();
+    }
     void focusInto(QWidget* box) {
         click(box);
         QApplication::processEvents();
@@ -174,21 +180,28 @@ private slots:
         QWidget* dan = find("cmdDanHelp");
         QWidget* ex = member("cmdEx", 0);
         QCOMPARE(face(dan), kLightBlue);
+        // The cursor moved by the window system: enter, move and leave events.
         QTest::mouseMove(dan, dan->rect().center());
-        QApplication::processEvents();
-        QVERIFY(w->hoverTimer()->isActive());
-        w->hoverTick(dan->mapToGlobal(dan->rect().center()));
         QCOMPARE(face(dan), kRed);
         QCOMPARE(face(ex), kLightBlue);
-        w->hoverTick(ex->mapToGlobal(ex->rect().center()));
+        QTest::mouseMove(ex, ex->rect().center());
         QCOMPARE(face(ex), kRed);
         QCOMPARE(face(dan), kLightBlue);
-        QVERIFY(w->hoverTimer()->isActive());
         // The edge itself is outside: strictly inside on all four sides.
-        w->hoverTick(ex->mapToGlobal(QPoint(0, 0)));
+        moveCursorTo(ex, QPoint(0, 0));
         QCOMPARE(face(ex), kLightBlue);
         QCOMPARE(face(dan), kLightBlue);
-        QVERIFY(!w->hoverTimer()->isActive());
+        moveCursorTo(ex, QPoint(ex->width() - 1, ex->height() - 1));
+        QCOMPARE(face(ex), kRed);
+        // Off both buttons: both light blue.
+        QTest::mouseMove(find("fraTab_1"), QPoint(2, 2));
+        QCOMPARE(face(ex), kLightBlue);
+        QCOMPARE(face(dan), kLightBlue);
+        // A button hidden under the cursor does not stay red.
+        QTest::mouseMove(dan, dan->rect().center());
+        QCOMPARE(face(dan), kRed);
+        click(member("cmdTab", 2));
+        QCOMPARE(face(dan), kLightBlue);
     }
 
     void helpTexts() {
@@ -440,7 +453,7 @@ private slots:
 
     void clearAllResetsConditionsOnly() {
         int baseCleared = 0;
-        w->setBaseClearHook([&] { ++baseCleared; });
+        connect(member<QPushButton>("cmdBase", 0), &QPushButton::clicked, this, [&] { ++baseCleared; });
         w->straightKillBox()->setEntryText(QStringLiteral("12345 54321"));
         click(member("chkDW", 13));
         click(member("chkHKD", 25));
@@ -634,10 +647,10 @@ private slots:
         QCOMPARE(opened.size(), std::size_t(1));
         QVERIFY(opened[0].endsWith(QStringLiteral(".txt")));
         QVERIFY(clipboard->content.starts_with("00001 00002"));
-        auto* viewer = w->findChild<QDialog*>(QStringLiteral("frmExport"));
+        auto* viewer = w->findChild<QDialog*>(QStringLiteral("exportViewer"));
         QVERIFY(viewer);
-        QVERIFY(viewer->findChild<QLabel*>(QStringLiteral("lblExportPath"))->text().contains(opened[0]));
-        QVERIFY(viewer->findChild<QPlainTextEdit*>(QStringLiteral("txtExport"))
+        QVERIFY(viewer->findChild<QLabel*>(QStringLiteral("exportPathLabel"))->text().contains(opened[0]));
+        QVERIFY(viewer->findChild<QPlainTextEdit*>(QStringLiteral("exportText"))
                     ->toPlainText()
                     .startsWith(QStringLiteral("00001 00002")));
         QFile::remove(opened[0]);

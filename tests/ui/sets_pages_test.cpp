@@ -17,7 +17,7 @@
 #include "conditions/hint_texts.h"
 #include "controls/entry_box.h"
 #include "engine/candidate_table.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/conditions/kill_list_binding.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"

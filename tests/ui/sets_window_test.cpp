@@ -1,5 +1,5 @@
-// The number-set pages inside the main window: installed as pages 0 and 3,
-// the base set feeding the run, the kill list and "清空所有条件".
+// The number-set pages inside the main window: built as pages 0 and 3, the
+// base set feeding the run, the kill list and "清空所有条件".
 
 #include <QApplication>
 #include <QClipboard>
@@ -8,14 +8,13 @@
 #include <QTest>
 
 #include "controls/entry_box.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/conditions/kill_list_binding.h"
 #include "ui/shell/main_window.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
-#include "ui/sets/set_pages.h"
 
 using namespace numsift;
 
@@ -36,10 +35,9 @@ private:
 
 void SetsWindowTest::pagesAreInstalled() {
     MainWindow window(services());
-    auto* pages = window.findChild<SetPages*>("setPages");
-    QVERIFY(pages);
-    QCOMPARE(window.page(0), static_cast<QWidget*>(pages->base()));
-    QCOMPARE(window.page(3), static_cast<QWidget*>(pages->join()));
+    QVERIFY(window.basePage());
+    QCOMPARE(window.page(0), static_cast<QWidget*>(window.basePage()));
+    QCOMPARE(window.page(3), static_cast<QWidget*>(window.joinPage()));
     QCOMPARE(window.findChildren<QWidget*>("fraTab_0").size(), 1);
     QVERIFY(window.findChild<NumberBox*>("txtBase"));
     QCOMPARE(window.findChild<QLabel*>("lblBase")->text(), QString("0"));
@@ -56,8 +54,7 @@ void SetsWindowTest::baseSetFeedsTheRunAndClearAllEmptiesIt() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.selectTab(0);
-    auto* pages = window.findChild<SetPages*>("setPages");
-    PageBase* base = pages->base();
+    PageBase* base = window.basePage();
     base->txtBase()->setFocus(Qt::TabFocusReason);
     QGuiApplication::clipboard()->setText("12345 54321,00007");
     QTest::keyClick(base->txtBase(), Qt::Key_V, Qt::ControlModifier);
@@ -102,12 +99,12 @@ void SetsWindowTest::closingTheWindowRemovesPasteInterception() {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
     window->selectTab(3);
-    auto* pages = window->findChild<SetPages*>("setPages");
-    NumberBox* a = pages->join()->txtJoin(0);
+    PageJoin* join = window->joinPage();
+    NumberBox* a = join->txtJoin(0);
     a->setFocus(Qt::TabFocusReason);
-    QVERIFY(pages->join()->binding(0)->pasteIntercepted());
+    QVERIFY(join->binding(0)->pasteIntercepted());
     window->close();
-    QVERIFY(!pages->join()->binding(0)->pasteIntercepted());
+    QVERIFY(!join->binding(0)->pasteIntercepted());
     delete window;
 }
 

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QTimer>
 
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/shell/bl_comm_dialog.h"
 #include "ui/shell/startup_window.h"
 

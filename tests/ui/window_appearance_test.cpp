@@ -22,11 +22,10 @@
 #include "controls/entry_box.h"
 #include "controls/result_list.h"
 #include "controls/t_scroll.h"
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/results/result_area.h"
-#include "ui/shell/window_extras.h"
 #include "ui/shell/window_placement.h"
 #include "tests/ui/window_probe.h"
 
@@ -83,7 +82,6 @@ class WindowAppearanceTest : public QObject {
     std::unique_ptr<MemoryClipboard> clipboard;
     std::unique_ptr<ScriptedFileDialogs> files;
     std::unique_ptr<MainWindow> w;
-    WindowExtras* extras = nullptr;
 
     template <class T = QWidget>
     T* find(const QString& name) {
@@ -107,7 +105,6 @@ private slots:
         clipboard = std::make_unique<MemoryClipboard>();
         files = std::make_unique<ScriptedFileDialogs>();
         w = std::make_unique<MainWindow>(WindowServices{messages.get(), clipboard.get(), files.get(), {}});
-        extras = installWindowExtras(*w);
     }
     void cleanup() { w.reset(); }
 
@@ -128,9 +125,10 @@ private slots:
         QWidget* ex = member("cmdEx", 0);
         QCOMPARE(faceShown(dan), kLightBlue);
         QCOMPARE(faceShown(ex), kLightBlue);
-        w->hoverTick(dan->mapToGlobal(dan->rect().center()));
+        QVERIFY(QTest::qWaitForWindowExposed(w.get()));
+        QTest::mouseMove(dan, dan->rect().center());
         QCOMPARE(faceShown(dan), kRed);
-        w->hoverTick(ex->mapToGlobal(ex->rect().center()));
+        QTest::mouseMove(ex, ex->rect().center());
         QCOMPARE(faceShown(ex), kRed);
         QCOMPARE(faceShown(dan), kLightBlue);
     }
@@ -205,13 +203,13 @@ private slots:
         w->show();
         QCOMPARE(w->menuWidget(), nullptr);
         QCOMPARE(w->size(), QSize(1056, 724));
-        auto* button = find<QToolButton>("cmdFileMenu");
+        auto* button = find<QToolButton>("fileMenuButton");
         QVERIFY(button->isVisible());
         QVERIFY(button->geometry().left() > find("fraButton")->geometry().right());
         QVERIFY(w->client()->rect().contains(button->geometry()));
         const QList<QAction*> actions = button->menu()->actions();
         QCOMPARE(actions.size(), 4);
-        QCOMPARE(actions[0], extras->saveSchemeAction());
+        QCOMPARE(actions[0], w->saveSchemeAction());
         QCOMPARE(actions[3]->text(), QStringLiteral("历史验证"));
         // The shortcut saves with the menu closed.
         QApplication::setActiveWindow(w.get());

@@ -8,19 +8,17 @@
 
 #include "conditions/captions.h"
 #include "engine/number.h"
-#include "results/platform.h"
+#include "tools/screenshots/quiet_desktop.h"
 #include "ui/shell/main_window.h"
 #include "ui/analysis/page_backtest.h"
-#include "ui/shell/window_extras.h"
 
 namespace numsift {
 
 int takeAnalysisScreenshots(const QString& folder) {
     QDir().mkpath(folder);
-    RecordingMessages messages;
-    MemoryClipboard clipboard;
+    PrintedMessages messages;
+    HeldClipboard clipboard;
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
-    WindowExtras* extras = installWindowExtras(w);
 
     // A player's scheme: sum tails 0 and 5, spans 0 and 1, two class
     // patterns, two shapes, 2:3 and 3:2 big/small, tolerance 0 - 1.
@@ -52,8 +50,8 @@ int takeAnalysisScreenshots(const QString& folder) {
                       .arg(n[3])
                       .arg(n[4]);
     }
-    PageBacktest* page = extras->backtestPage();
-    extras->showBacktestPage();
+    PageBacktest* page = w.backtestPage();
+    w.showBacktestPage();
     page->drawsBox()->setPlainText(draws);
     page->runBacktest();
     page->explainBox()->setText(QStringLiteral("55555"));

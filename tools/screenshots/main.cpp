@@ -1,6 +1,6 @@
 // numsift-screenshots: the pictures of the window in docs/, taken of the
 // same window the program opens.
-//   numsift-screenshots DIR             pages 1, 2 and 4 and a result with page buttons
+//   numsift-screenshots DIR             pages 0 to 4 and a result with page buttons
 //   numsift-screenshots --analysis DIR  the backtest page and the number diagnosis
 
 #include <QApplication>

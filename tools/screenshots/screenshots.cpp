@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 
-#include "results/platform.h"
+#include "tools/screenshots/quiet_desktop.h"
 #include "ui/shell/main_window.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/results/result_area.h"
@@ -15,17 +15,14 @@
 #include "ui/sets/number_box_binding.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
-#include "ui/sets/set_pages.h"
-#include "ui/shell/window_extras.h"
 
 namespace numsift {
 
 int takeScreenshots(const QString& folder) {
     QDir().mkpath(folder);
-    RecordingMessages messages;
-    MemoryClipboard clipboard;
+    PrintedMessages messages;
+    HeldClipboard clipboard;
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
-    installWindowExtras(w);  // the menu button and the backtest tab, as the program shows them
     w.show();
     QApplication::processEvents();
     bool ok = true;
@@ -40,23 +37,21 @@ int takeScreenshots(const QString& folder) {
     for (int i = 0; i < 6; ++i) w.compoundPage()->flashTick();
     save("window-page4-compound.png");
     // Page 0 with a base set, page 3 with two sets and their union.
-    if (auto* sets = w.findChild<SetPages*>(QStringLiteral("setPages"))) {
-        std::string base, a, b;
-        for (int v = 0; v < 1200; ++v) base += numberText(static_cast<std::uint32_t>(v * 83 % 100000)) + " ";
-        for (int v = 0; v < 300; ++v) a += numberText(static_cast<std::uint32_t>(v * 37)) + " ";
-        for (int v = 0; v < 300; ++v) b += numberText(static_cast<std::uint32_t>(v * 74)) + " ";
-        w.selectTab(0);
-        sets->base()->setBaseText(base);
-        save("window-page0-base.png");
-        w.selectTab(3);
-        PageJoin* join = sets->join();
-        for (int side = 0; side < 2; ++side) {
-            join->txtJoin(side)->setPlainText(QString::fromStdString(side ? b : a));
-            join->binding(side)->reparse();
-        }
-        join->runOperation(settools::SetOperation::Union);
-        save("window-page3-join.png");
+    std::string base, a, b;
+    for (int v = 0; v < 1200; ++v) base += numberText(static_cast<std::uint32_t>(v * 83 % 100000)) + " ";
+    for (int v = 0; v < 300; ++v) a += numberText(static_cast<std::uint32_t>(v * 37)) + " ";
+    for (int v = 0; v < 300; ++v) b += numberText(static_cast<std::uint32_t>(v * 74)) + " ";
+    w.selectTab(0);
+    w.basePage()->setBaseText(base);
+    save("window-page0-base.png");
+    w.selectTab(3);
+    PageJoin* join = w.joinPage();
+    for (int side = 0; side < 2; ++side) {
+        join->txtJoin(side)->setPlainText(QString::fromStdString(side ? b : a));
+        join->binding(side)->reparse();
     }
+    join->runOperation(settools::SetOperation::Union);
+    save("window-page3-join.png");
     w.selectTab(1);
     w.clearAllConditions();  // also empties the base set shown above
     // A result with page buttons: two code kills and tolerance 0 - 0.

@@ -1,6 +1,6 @@
 #pragma once
-// Pictures of the window for the documentation: pages 1, 2 and 4 and a
-// result with page buttons, saved as PNG files into a folder.
+// Pictures of the window for the documentation: pages 0 to 4 and a result
+// with page buttons, saved as PNG files into a folder.
 
 #include <QString>
 

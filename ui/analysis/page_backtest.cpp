@@ -15,7 +15,6 @@
 #include "analysis/analysis_text.h"
 #include "analysis/draw_history.h"
 #include "io/text_file.h"
-#include "results/result_copy.h"
 #include "ui/analysis/backtest_models.h"
 #include "ui/analysis/copy_table_view.h"
 #include "ui/shell/widget_kit.h"
@@ -35,10 +34,30 @@ constexpr const char* kDrawsUnchanged = "历史开奖保持不变。";
 constexpr const char* kDrawsPlaceholder =
     "每行一期，期号在前、号码在后，例如：\n2026120 35789\n2026121 3 5 7 8 "
     "9\n2026122,02468\n\n可粘贴或点击【导入】读入 .txt 文件";
-constexpr const char* kLegend =
+constexpr const char* kLegendText =
     "误杀偏多：该条件杀掉的历史开奖，明显多于按它所杀号码的比例应有的期数"
     "（二项检验，按全部条件 Holm 校正后 p ≤ 5%）。双击开奖表中的一行可诊断该号码。";
 constexpr int kCountDelayMs = 250;
+
+// Where the controls stand (pixels). Left column: the past draws with their
+// buttons and count, then the diagnosis of one number; right column: the
+// summary, the draw table, its copy buttons, the condition table, the legend.
+constexpr QRect kDrawsTitle(8, 4, 240, 18);
+constexpr QRect kDrawsBox(8, 24, 240, 286);
+constexpr QRect kDrawsButtons[3] = {{8, 314, 56, 25}, {68, 314, 56, 25}, {128, 314, 120, 25}};
+constexpr QRect kDrawsNote(8, 342, 240, 34);
+constexpr QRect kExplainTitle(8, 382, 240, 18);
+constexpr QRect kExplainBox(8, 402, 110, 24);
+constexpr QRect kExplainButton(122, 402, 60, 24);
+constexpr QRect kCopyExplanationButton(186, 402, 62, 24);
+constexpr QRect kExplainLabel(8, 430, 240, 52);
+constexpr QRect kExplainTable(8, 484, 240, 134);
+constexpr QRect kSummaryLabel(256, 4, 533, 38);
+constexpr QRect kDrawTable(256, 44, 533, 298);
+constexpr QRect kCopyDrawTableButton(256, 346, 100, 25);
+constexpr QRect kCopyColumnTableButton(360, 346, 100, 25);
+constexpr QRect kColumnTable(256, 375, 533, 206);
+constexpr QRect kLegend(256, 584, 533, 34);
 
 const QColor kFailColour(176, 0, 0);
 
@@ -55,118 +74,116 @@ QSortFilterProxyModel* sortedProxy(QAbstractItemModel* source, QObject* parent) 
 
 PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* parent)
     : QFrame(parent), access_(std::move(access)), services_(services) {
-    setObjectName(QStringLiteral("fraBacktest"));
+    setObjectName(QStringLiteral("backtestPage"));
     setFrameShape(QFrame::NoFrame);
 
     // Left column: the past draws and the diagnosis of one number.
-    ui::placeLabel(this, ui::qs("历史开奖（每行一期）"), QRect(8, 4, 240, 18), ui::memberName("lblDraws", 0));
-    txtDraws_ = new QPlainTextEdit(this);
-    txtDraws_->setObjectName(QStringLiteral("txtDraws"));
-    txtDraws_->setGeometry(8, 24, 240, 286);
-    txtDraws_->setPlaceholderText(ui::qs(kDrawsPlaceholder));
-    txtDraws_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ui::placeLabel(this, ui::qs("历史开奖（每行一期）"), kDrawsTitle, QStringLiteral("drawsTitle"));
+    drawsBox_ = new QPlainTextEdit(this);
+    drawsBox_->setObjectName(QStringLiteral("drawsBox"));
+    drawsBox_->setGeometry(kDrawsBox);
+    drawsBox_->setPlaceholderText(ui::qs(kDrawsPlaceholder));
+    drawsBox_->setLineWrapMode(QPlainTextEdit::NoWrap);
     const char* drawCaptions[3] = {"清空", "导入", "开始验证"};
-    const QRect drawPlaces[3] = {QRect(8, 314, 56, 25), QRect(68, 314, 56, 25), QRect(128, 314, 120, 25)};
+    const char* drawNames[3] = {"clearDrawsButton", "importDrawsButton", "runBacktestButton"};
     for (int i = 0; i < 3; ++i)
-        cmdDraws_[i] =
-            ui::placeButton(this, ui::qs(drawCaptions[i]), drawPlaces[i], ui::memberName("cmdDraws", i));
-    QFont bold = cmdDraws_[2]->font();
+        drawsButtons_[i] = ui::placeButton(this, ui::qs(drawCaptions[i]), kDrawsButtons[i],
+                                           QString::fromLatin1(drawNames[i]));
+    QFont bold = drawsButtons_[2]->font();
     bold.setBold(true);
-    cmdDraws_[2]->setFont(bold);
-    lblDrawsNote_ =
-        ui::placeLabel(this, ui::qs("共 0 期"), QRect(8, 342, 240, 34), ui::memberName("lblDraws", 1));
-    lblDrawsNote_->setWordWrap(true);
-    lblDrawsNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    drawsButtons_[2]->setFont(bold);
+    drawsNote_ = ui::placeLabel(this, ui::qs("共 0 期"), kDrawsNote, QStringLiteral("drawsNote"));
+    drawsNote_->setWordWrap(true);
+    drawsNote_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     auto* explainTitle =
-        ui::placeLabel(this, ui::qs("号码诊断"), QRect(8, 382, 240, 18), QStringLiteral("lblExplainTitle"));
+        ui::placeLabel(this, ui::qs("号码诊断"), kExplainTitle, QStringLiteral("explainTitle"));
     explainTitle->setFont(bold);
-    txtExplain_ = new QLineEdit(this);
-    txtExplain_->setObjectName(QStringLiteral("txtExplain"));
-    txtExplain_->setGeometry(8, 402, 110, 24);
-    txtExplain_->setMaxLength(20);
-    txtExplain_->setPlaceholderText(ui::qs("五位数号码"));
-    auto* cmdExplain =
-        ui::placeButton(this, ui::qs("诊断"), QRect(122, 402, 60, 24), QStringLiteral("cmdExplain"));
-    auto* cmdCopyExplain =
-        ui::placeButton(this, ui::qs("复制"), QRect(186, 402, 62, 24), QStringLiteral("cmdCopyExplain"));
-    lblExplain_ = ui::placeLabel(this, QString(), QRect(8, 430, 240, 52), QStringLiteral("lblExplain"));
-    lblExplain_->setWordWrap(true);
-    lblExplain_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    tblExplain_ = new QTableWidget(0, 3, this);
-    tblExplain_->setObjectName(QStringLiteral("tblExplain"));
-    tblExplain_->setGeometry(8, 484, 240, 134);
-    tblExplain_->setHorizontalHeaderLabels({ui::qs("步骤"), ui::qs("条件"), ui::qs("结果")});
-    tblExplain_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tblExplain_->setSelectionBehavior(QAbstractItemView::SelectRows);
-    tblExplain_->verticalHeader()->hide();
-    tblExplain_->verticalHeader()->setDefaultSectionSize(20);
-    tblExplain_->setColumnWidth(0, 36);
-    tblExplain_->setColumnWidth(1, 104);
-    tblExplain_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    tblExplain_->horizontalHeader()->setStretchLastSection(true);
+    explainBox_ = new QLineEdit(this);
+    explainBox_->setObjectName(QStringLiteral("explainBox"));
+    explainBox_->setGeometry(kExplainBox);
+    explainBox_->setMaxLength(20);
+    explainBox_->setPlaceholderText(ui::qs("五位数号码"));
+    auto* explainButton =
+        ui::placeButton(this, ui::qs("诊断"), kExplainButton, QStringLiteral("explainButton"));
+    auto* copyExplanationButton = ui::placeButton(this, ui::qs("复制"), kCopyExplanationButton,
+                                                  QStringLiteral("copyExplanationButton"));
+    explainLabel_ = ui::placeLabel(this, QString(), kExplainLabel, QStringLiteral("explainLabel"));
+    explainLabel_->setWordWrap(true);
+    explainLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    explainTable_ = new QTableWidget(0, 3, this);
+    explainTable_->setObjectName(QStringLiteral("explainTable"));
+    explainTable_->setGeometry(kExplainTable);
+    explainTable_->setHorizontalHeaderLabels({ui::qs("步骤"), ui::qs("条件"), ui::qs("结果")});
+    explainTable_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    explainTable_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    explainTable_->verticalHeader()->hide();
+    explainTable_->verticalHeader()->setDefaultSectionSize(20);
+    explainTable_->setColumnWidth(0, 36);
+    explainTable_->setColumnWidth(1, 104);
+    explainTable_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    explainTable_->horizontalHeader()->setStretchLastSection(true);
 
     // Right column: summary, the draw table and the condition table.
-    lblBacktest_ =
+    summaryLabel_ =
         ui::placeLabel(this, ui::qs("输入历史开奖后点击【开始验证】，看当前条件在过去各期能否保留开奖号码。"),
-                       QRect(256, 4, 533, 38), QStringLiteral("lblBacktest"));
-    lblBacktest_->setWordWrap(true);
-    lblBacktest_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    lblBacktest_->setFont(bold);
+                       kSummaryLabel, QStringLiteral("summaryLabel"));
+    summaryLabel_->setWordWrap(true);
+    summaryLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    summaryLabel_->setFont(bold);
 
     drawModel_ = new DrawTableModel(this);
     drawProxy_ = sortedProxy(drawModel_, this);
-    tblDraws_ = new CopyTableView(this);
-    tblDraws_->setObjectName(QStringLiteral("tblDraws"));
-    tblDraws_->setModel(drawProxy_);
-    tblDraws_->setGeometry(256, 44, 533, 298);
-    tblDraws_->sortByColumn(-1, Qt::AscendingOrder);  // the order of the text until a header is clicked
+    drawTable_ = new CopyTableView(this);
+    drawTable_->setObjectName(QStringLiteral("drawTable"));
+    drawTable_->setModel(drawProxy_);
+    drawTable_->setGeometry(kDrawTable);
+    drawTable_->sortByColumn(-1, Qt::AscendingOrder);  // the order of the text until a header is clicked
     const int drawWidths[DrawTableModel::ColumnCount] = {110, 60, 50, 62, 200};
-    for (int c = 0; c < DrawTableModel::ColumnCount; ++c) tblDraws_->setColumnWidth(c, drawWidths[c]);
-    tblDraws_->horizontalHeader()->setStretchLastSection(true);
+    for (int c = 0; c < DrawTableModel::ColumnCount; ++c) drawTable_->setColumnWidth(c, drawWidths[c]);
+    drawTable_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* copyDraws = ui::placeButton(this, ui::qs("复制开奖表"), QRect(256, 346, 100, 25),
-                                      ui::memberName("cmdCopyBacktest", 0));
-    auto* copyColumns = ui::placeButton(this, ui::qs("复制条件表"), QRect(360, 346, 100, 25),
-                                        ui::memberName("cmdCopyBacktest", 1));
+    auto* copyDraws = ui::placeButton(this, ui::qs("复制开奖表"), kCopyDrawTableButton,
+                                      QStringLiteral("copyDrawTableButton"));
+    auto* copyColumns = ui::placeButton(this, ui::qs("复制条件表"), kCopyColumnTableButton,
+                                        QStringLiteral("copyColumnTableButton"));
 
     columnModel_ = new ColumnTableModel(this);
     columnProxy_ = sortedProxy(columnModel_, this);
-    tblColumns_ = new CopyTableView(this);
-    tblColumns_->setObjectName(QStringLiteral("tblColumns"));
-    tblColumns_->setModel(columnProxy_);
-    tblColumns_->setGeometry(256, 375, 533, 206);
-    tblColumns_->sortByColumn(-1, Qt::AscendingOrder);
+    columnTable_ = new CopyTableView(this);
+    columnTable_->setObjectName(QStringLiteral("columnTable"));
+    columnTable_->setModel(columnProxy_);
+    columnTable_->setGeometry(kColumnTable);
+    columnTable_->sortByColumn(-1, Qt::AscendingOrder);
     // Ten columns in the table's width: the step column numbers the rows.
-    tblColumns_->verticalHeader()->hide();
+    columnTable_->verticalHeader()->hide();
     const int columnWidths[ColumnTableModel::ColumnCount] = {30, 72, 56, 56, 56, 56, 38, 56, 44, 52};
-    for (int c = 0; c < ColumnTableModel::ColumnCount; ++c) tblColumns_->setColumnWidth(c, columnWidths[c]);
-    tblColumns_->horizontalHeader()->setStretchLastSection(true);
+    for (int c = 0; c < ColumnTableModel::ColumnCount; ++c) columnTable_->setColumnWidth(c, columnWidths[c]);
+    columnTable_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* legend =
-        ui::placeLabel(this, ui::qs(kLegend), QRect(256, 584, 533, 34), QStringLiteral("lblBacktestLegend"));
+    auto* legend = ui::placeLabel(this, ui::qs(kLegendText), kLegend, QStringLiteral("legend"));
     legend->setWordWrap(true);
     legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
     const auto copySink = [this](const std::string& text) { copyText(text); };
-    tblDraws_->setCopySink(copySink);
-    tblColumns_->setCopySink(copySink);
+    drawTable_->setCopySink(copySink);
+    columnTable_->setCopySink(copySink);
 
     countTimer_ = new QTimer(this);
     countTimer_->setSingleShot(true);
     countTimer_->setInterval(kCountDelayMs);
     connect(countTimer_, &QTimer::timeout, this, &PageBacktest::updateDrawCount);
-    connect(txtDraws_, &QPlainTextEdit::textChanged, countTimer_, qOverload<>(&QTimer::start));
+    connect(drawsBox_, &QPlainTextEdit::textChanged, countTimer_, qOverload<>(&QTimer::start));
 
-    connect(cmdDraws_[0], &QPushButton::clicked, this, &PageBacktest::clearDraws);
-    connect(cmdDraws_[1], &QPushButton::clicked, this, [this] { importDraws(); });
-    connect(cmdDraws_[2], &QPushButton::clicked, this, [this] { runBacktest(); });
-    connect(cmdExplain, &QPushButton::clicked, this, [this] { explainNumber(); });
-    connect(txtExplain_, &QLineEdit::returnPressed, this, [this] { explainNumber(); });
-    connect(cmdCopyExplain, &QPushButton::clicked, this, [this] { copyExplanation(); });
+    connect(drawsButtons_[0], &QPushButton::clicked, this, &PageBacktest::clearDraws);
+    connect(drawsButtons_[1], &QPushButton::clicked, this, [this] { importDraws(); });
+    connect(drawsButtons_[2], &QPushButton::clicked, this, [this] { runBacktest(); });
+    connect(explainButton, &QPushButton::clicked, this, [this] { explainNumber(); });
+    connect(explainBox_, &QLineEdit::returnPressed, this, [this] { explainNumber(); });
+    connect(copyExplanationButton, &QPushButton::clicked, this, [this] { copyExplanation(); });
     connect(copyDraws, &QPushButton::clicked, this, [this] { copyDrawTable(); });
     connect(copyColumns, &QPushButton::clicked, this, [this] { copyColumnTable(); });
-    connect(tblDraws_, &QAbstractItemView::doubleClicked, this, &PageBacktest::drawRowActivated);
+    connect(drawTable_, &QAbstractItemView::doubleClicked, this, &PageBacktest::drawRowActivated);
 }
 
 PageBacktest::~PageBacktest() = default;
@@ -181,17 +198,17 @@ bool PageBacktest::copyText(const std::string& text) {
     return copyToClipboard(*services_.clipboard, *services_.messages, text);
 }
 
-void PageBacktest::updateDrawCount() { showDrawCount(parseDraws(boxUtf8(txtDraws_))); }
+void PageBacktest::updateDrawCount() { showDrawCount(parseDraws(boxUtf8(drawsBox_))); }
 
 void PageBacktest::showDrawCount(const DrawHistory& h) {
     countTimer_->stop();
     std::string note = "共 " + std::to_string(h.draws.size()) + " 期";
     if (h.badLineCount > 0) note += "；" + badLinesNote(h);
-    lblDrawsNote_->setText(ui::qs(note));
+    drawsNote_->setText(ui::qs(note));
 }
 
 void PageBacktest::clearDraws() {
-    txtDraws_->clear();
+    drawsBox_->clear();
     updateDrawCount();
 }
 
@@ -219,14 +236,14 @@ bool PageBacktest::importDraws() {
         showMessage(text, MessageIcon::Exclamation, kImportTitle);
         return false;
     }
-    txtDraws_->setPlainText(file.text);
+    drawsBox_->setPlainText(file.text);
     showDrawCount(h);
     return true;
 }
 
 bool PageBacktest::runBacktest() {
     if (access_.commitFocus && !access_.commitFocus()) return false;
-    const DrawHistory h = parseDraws(boxUtf8(txtDraws_));
+    const DrawHistory h = parseDraws(boxUtf8(drawsBox_));
     showDrawCount(h);
     if (h.draws.empty()) {
         std::string text = kNoDraws;
@@ -244,12 +261,12 @@ bool PageBacktest::runBacktest() {
     std::string summary = backtestSummaryLine(*report) + "，容错 " + std::to_string(tolerance.lower) + "-" +
                           std::to_string(tolerance.upper);
     if (report->columns.empty()) summary += "（没有生效的条件）";
-    lblBacktest_->setText(ui::qs(summary));
+    summaryLabel_->setText(ui::qs(summary));
     return true;
 }
 
 bool PageBacktest::explainNumber() {
-    const std::optional<std::uint32_t> value = parseSingleNumber(txtExplain_->text().toStdString());
+    const std::optional<std::uint32_t> value = parseSingleNumber(explainBox_->text().toStdString());
     if (!value) {
         showMessage(kBadNumber, MessageIcon::Exclamation);
         return false;
@@ -265,7 +282,7 @@ void PageBacktest::explainNumber(std::uint32_t value) {
         std::make_unique<Explanation>(explain(access_.filterInput ? access_.filterInput() : FilterInput{},
                                               access_.base ? access_.base() : NumberSet{}, tolerance, value));
     const Explanation& e = *explanation_;
-    txtExplain_->setText(QString::fromStdString(numberText(e.value)));
+    explainBox_->setText(QString::fromStdString(numberText(e.value)));
 
     std::string failed;
     for (const CheckVerdict& c : e.checks)
@@ -276,12 +293,12 @@ void PageBacktest::explainNumber(std::uint32_t value) {
                        (e.withinTolerance ? "在容错 " : "超出容错 ") + std::to_string(e.tolerance.lower) +
                        "-" + std::to_string(e.tolerance.upper) + (e.withinTolerance ? " 内" : "");
     if (e.baseUsed) line += e.inBase ? "，在大底中" : "，不在大底中";
-    lblExplain_->setText(ui::qs(line));
-    QPalette pal = lblExplain_->palette();
+    explainLabel_->setText(ui::qs(line));
+    QPalette pal = explainLabel_->palette();
     pal.setColor(QPalette::WindowText, e.survives ? palette().color(QPalette::WindowText) : kFailColour);
-    lblExplain_->setPalette(pal);
+    explainLabel_->setPalette(pal);
 
-    tblExplain_->setRowCount(static_cast<int>(e.checks.size()));
+    explainTable_->setRowCount(static_cast<int>(e.checks.size()));
     for (int r = 0; r < static_cast<int>(e.checks.size()); ++r) {
         const CheckVerdict& c = e.checks[static_cast<std::size_t>(r)];
         const QString cells[3] = {QString::number(c.step), ui::qs(c.caption),
@@ -289,7 +306,7 @@ void PageBacktest::explainNumber(std::uint32_t value) {
         for (int k = 0; k < 3; ++k) {
             auto* item = new QTableWidgetItem(cells[k]);
             if (c.failed) item->setForeground(QBrush(kFailColour));
-            tblExplain_->setItem(r, k, item);
+            explainTable_->setItem(r, k, item);
         }
     }
 }

@@ -16,7 +16,7 @@
 #include "conditions/filter_input.h"
 #include "engine/number_list.h"
 #include "engine/tolerance.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 
 class QLabel;
 class QLineEdit;
@@ -52,15 +52,15 @@ public:
     PageBacktest(PanelAccess access, PageServices services, QWidget* parent = nullptr);
     ~PageBacktest() override;
 
-    // cmdDraws(0) "清空", cmdDraws(1) "导入", cmdDraws(2) "开始验证".
+    // The buttons under the draws: "清空", "导入", "开始验证".
     void clearDraws();
     bool importDraws();
     bool runBacktest();
-    // cmdExplain "诊断" on the text of txtExplain.
+    // "诊断" on the number in the diagnosis box.
     bool explainNumber();
     void explainNumber(std::uint32_t value);
-    // cmdCopyBacktest(0): the draw table and the summary; (1): the condition
-    // table; cmdCopyExplain: the diagnosis.
+    // "复制开奖表": the draw table and the summary; "复制条件表": the condition
+    // table; "复制" under the diagnosis: the diagnosis.
     bool copyDrawTable();
     bool copyColumnTable();
     bool copyExplanation();
@@ -68,15 +68,14 @@ public:
     const BacktestReport* report() const { return report_.get(); }
     const Explanation* explanation() const { return explanation_.get(); }
 
-    QPlainTextEdit* drawsBox() const { return txtDraws_; }
-    QLabel* drawsNote() const { return lblDrawsNote_; }
-    QLabel* summaryLabel() const { return lblBacktest_; }
-    CopyTableView* drawTable() const { return tblDraws_; }
-    CopyTableView* columnTable() const { return tblColumns_; }
-    QLineEdit* explainBox() const { return txtExplain_; }
-    QLabel* explainLabel() const { return lblExplain_; }
-    QTableWidget* explainTable() const { return tblExplain_; }
-    QPushButton* drawsButton(int index) const { return cmdDraws_[index]; }
+    QPlainTextEdit* drawsBox() const { return drawsBox_; }
+    QLabel* drawsNote() const { return drawsNote_; }
+    QLabel* summaryLabel() const { return summaryLabel_; }
+    CopyTableView* drawTable() const { return drawTable_; }
+    CopyTableView* columnTable() const { return columnTable_; }
+    QLineEdit* explainBox() const { return explainBox_; }
+    QLabel* explainLabel() const { return explainLabel_; }
+    QTableWidget* explainTable() const { return explainTable_; }
 
 private:
     void showMessage(const std::string& text, MessageIcon icon, const char* title = nullptr);
@@ -90,19 +89,19 @@ private:
     std::shared_ptr<const BacktestReport> report_;
     std::unique_ptr<Explanation> explanation_;
 
-    QPlainTextEdit* txtDraws_ = nullptr;
-    QLabel* lblDrawsNote_ = nullptr;
-    QPushButton* cmdDraws_[3] = {};
-    QLabel* lblBacktest_ = nullptr;
-    CopyTableView* tblDraws_ = nullptr;
-    CopyTableView* tblColumns_ = nullptr;
+    QPlainTextEdit* drawsBox_ = nullptr;
+    QLabel* drawsNote_ = nullptr;
+    QPushButton* drawsButtons_[3] = {};  // "清空", "导入", "开始验证"
+    QLabel* summaryLabel_ = nullptr;
+    CopyTableView* drawTable_ = nullptr;
+    CopyTableView* columnTable_ = nullptr;
     DrawTableModel* drawModel_ = nullptr;
     ColumnTableModel* columnModel_ = nullptr;
     QSortFilterProxyModel* drawProxy_ = nullptr;
     QSortFilterProxyModel* columnProxy_ = nullptr;
-    QLineEdit* txtExplain_ = nullptr;
-    QLabel* lblExplain_ = nullptr;
-    QTableWidget* tblExplain_ = nullptr;
+    QLineEdit* explainBox_ = nullptr;
+    QLabel* explainLabel_ = nullptr;
+    QTableWidget* explainTable_ = nullptr;
     QTimer* countTimer_ = nullptr;
 };
 

@@ -1,17 +1,12 @@
 #include "ui/conditions/entry_validation.h"
 
 #include "controls/entry_box.h"
-#include "results/platform.h"
+#include "platform/platform.h"
+#include "ui/sets/box_text.h"
 
 namespace numsift {
 
 namespace {
-
-QString boxText(const std::string& crlf) {
-    QString s = QString::fromStdString(crlf);
-    s.remove(QLatin1Char('\r'));
-    return s;
-}
 
 void replaceText(EntryBox& box, const QString& text) {
     if (box.toPlainText() != text) box.setPlainText(text);
@@ -22,11 +17,11 @@ void replaceText(EntryBox& box, const QString& text) {
 LeaveAnswer validateEntryBox(EntryBox& box, const NormaliserParams& params, MessageSink* messages,
                              bool mayAsk) {
     if (box.showingHint()) return LeaveAnswer::Go;
-    const std::string text = withCrLf(box.toPlainText().toStdString());
-    const std::string hint = withCrLf(box.hint().toStdString());
+    const std::string text = ui::engineText(box.toPlainText());
+    const std::string hint = ui::engineText(box.hint());
     ValidationDecision d = validateEntry(text, params, hint);
     if (d.accepted) {
-        replaceText(box, boxText(d.normalised));
+        replaceText(box, ui::boxText(d.normalised));
         return LeaveAnswer::Go;
     }
     if (!mayAsk && messages) return LeaveAnswer::NeedsAnswer;
@@ -40,7 +35,7 @@ LeaveAnswer validateEntryBox(EntryBox& box, const NormaliserParams& params, Mess
         answer = messages->show(m);
     }
     if (answer == MessageAnswer::No) return LeaveAnswer::Stay;
-    replaceText(box, boxText(d.normalised));
+    replaceText(box, ui::boxText(d.normalised));
     return LeaveAnswer::Go;
 }
 

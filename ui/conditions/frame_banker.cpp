@@ -2,33 +2,37 @@
 
 #include "conditions/filter_input.h"
 #include "controls/select_button.h"
-#include "results/platform.h"
+#include "platform/platform.h"
+#include "ui/shell/help_hover.h"
 #include "ui/shell/widget_kit.h"
 #include "ui/shell/window_texts.h"
 
 namespace numsift {
 
 namespace {
-constexpr int kTitleTop = 26, kTop = 44, kRowHeight = 21, kButton = 20;
+// Where the controls stand (pixels): "胆码计重" and the help button in the
+// top line, the two column titles, then one row a group: ten digit buttons,
+// six count buttons, "清" and, for groups 0-5, "全".
 constexpr int kDigitLeft = 8, kCountLeft = 222, kClearLeft = 346, kAllLeft = 370;
+constexpr QRect kChkDanOption(kDigitLeft, 4, 90, 18);
+constexpr QRect kCmdDanHelp(kCountLeft, 2, 80, 21);
+constexpr QRect kLblDan[2] = {{kDigitLeft, 26, 100, 16}, {kCountLeft, 26, 120, 16}};
+constexpr int kTop = 44, kRowHeight = 21, kButton = 20, kRowButtonWidth = 22;
 }  // namespace
 
 FrameBanker::FrameBanker(MessageSink* messages, QWidget* parent) : QFrame(parent), messages_(messages) {
     setObjectName(ui::memberName("fraFilter", 4));
     setFrameShape(QFrame::StyledPanel);
 
-    chkDanOption_ = ui::placeCheck(this, ui::qs("胆码计重"), QRect(kDigitLeft, 4, 90, 18),
-                                   QStringLiteral("chkDanOption"));
+    chkDanOption_ = ui::placeCheck(this, ui::qs("胆码计重"), kChkDanOption, QStringLiteral("chkDanOption"));
     cmdDanHelp_ = new SelectButton(ui::qs("胆组说明"), this);
-    cmdDanHelp_->setGeometry(kCountLeft, 2, 80, 21);
+    cmdDanHelp_->setGeometry(kCmdDanHelp);
     cmdDanHelp_->setObjectName(QStringLiteral("cmdDanHelp"));
-    cmdDanHelp_->setFaceColour(ui::kHelpIdle);
-    cmdDanHelp_->setMouseTracking(true);
+    ui::highlightWhileHovered(cmdDanHelp_);
     connect(cmdDanHelp_, &QPushButton::clicked, this, &FrameBanker::showHelp);
 
-    ui::placeLabel(this, ui::qs("胆组"), QRect(kDigitLeft, kTitleTop, 100, 16), ui::memberName("lblDan", 0));
-    ui::placeLabel(this, ui::qs("胆码开出个数"), QRect(kCountLeft, kTitleTop, 120, 16),
-                   ui::memberName("lblDan", 1));
+    ui::placeLabel(this, ui::qs("胆组"), kLblDan[0], ui::memberName("lblDan", 0));
+    ui::placeLabel(this, ui::qs("胆码开出个数"), kLblDan[1], ui::memberName("lblDan", 1));
 
     for (int g = 0; g < 10; ++g) {
         const int y = kTop + g * kRowHeight;
@@ -47,16 +51,18 @@ FrameBanker::FrameBanker(MessageSink* messages, QWidget* parent) : QFrame(parent
             connect(b, &QPushButton::clicked, this, [this, index] { clickCount(index); });
             cmdDanCount_[index] = b;
         }
-        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y, 22, kButton),
-                                             ui::memberName("cmdDanButton", g));
+        QPushButton* clear =
+            ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y, kRowButtonWidth, kButton),
+                            ui::memberName("cmdDanButton", g));
         connect(clear, &QPushButton::clicked, this, [this, g] {
             for (int d = 0; d < 10; ++d) cmdDan_[g * 10 + d]->resetSelection();
             for (int n = 0; n < 6; ++n) cmdDanCount_[g * 6 + n]->resetSelection();
         });
         cmdDanButton_[g] = clear;
         if (g < 6) {
-            QPushButton* all = ui::placeButton(this, ui::qs("全"), QRect(kAllLeft, y, 22, kButton),
-                                               ui::memberName("cmdDanButton_all", g));
+            QPushButton* all =
+                ui::placeButton(this, ui::qs("全"), QRect(kAllLeft, y, kRowButtonWidth, kButton),
+                                ui::memberName("cmdDanButton_all", g));
             connect(all, &QPushButton::clicked, this, [this, g] {
                 for (int d = 0; d < 10; ++d) cmdDan_[g * 10 + d]->toggleSelection(false);
                 for (int n = 1; n < 6; ++n) cmdDanCount_[g * 6 + n]->toggleSelection(false);

@@ -22,11 +22,7 @@ class FrameBanker : public QFrame {
 public:
     FrameBanker(MessageSink* messages, QWidget* parent = nullptr);
 
-    SelectButton* digitButton(int group, int digit) const { return cmdDan_[group * 10 + digit]; }
-    SelectButton* countButton(int group, int count) const { return cmdDanCount_[group * 6 + count]; }
     QPushButton* clearButton(int group) const { return cmdDanButton_[group]; }
-    QPushButton* allButton(int group) const { return cmdDanButtonAll_[group]; }
-    QCheckBox* countRepeatsBox() const { return chkDanOption_; }
     SelectButton* helpButton() const { return cmdDanHelp_; }
 
     // cmdDanCount_Click: unselects, or selects when the group has enough
@@ -39,12 +35,12 @@ public:
 
 private:
     MessageSink* messages_;
-    std::array<SelectButton*, 100> cmdDan_{};
-    std::array<SelectButton*, 60> cmdDanCount_{};
-    std::array<QPushButton*, 10> cmdDanButton_{};
-    std::array<QPushButton*, 6> cmdDanButtonAll_{};
-    QCheckBox* chkDanOption_ = nullptr;
-    SelectButton* cmdDanHelp_ = nullptr;
+    std::array<SelectButton*, 100> cmdDan_{};        // the digits of each group, ten a group
+    std::array<SelectButton*, 60> cmdDanCount_{};    // how many of them must come: 0-5, six a group
+    std::array<QPushButton*, 10> cmdDanButton_{};    // "清": clears a group
+    std::array<QPushButton*, 6> cmdDanButtonAll_{};  // "全": flips the digits and counts 1-5 of groups 0-5
+    QCheckBox* chkDanOption_ = nullptr;              // "胆码计重": a repeated digit counts each time
+    SelectButton* cmdDanHelp_ = nullptr;             // "胆组说明": the help; red under the cursor
 };
 
 }  // namespace numsift

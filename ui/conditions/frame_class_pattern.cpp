@@ -24,11 +24,14 @@ KindNames namesOf(ClassKind kind) {
     return {7, "chkZH", "cmdZH"};
 }
 
+// Where the controls stand (pixels): the 32 boxes in rows of four, their
+// column as wide as the caption needs; "全" above "清" to the right.
 constexpr int kTop = 18, kRowHeight = 17, kLeft = 6;
+constexpr int kButtonGap = 4, kButtonPitch = 26, kButtonWidth = 30, kButtonHeight = 22;
 }  // namespace
 
 FrameClassPattern::FrameClassPattern(ClassKind kind, QWidget* parent)
-    : QGroupBox(ui::qs(classPatternConditionCaption(kind)), parent), kind_(kind) {
+    : QGroupBox(ui::qs(classPatternConditionCaption(kind)), parent) {
     const KindNames names = namesOf(kind);
     setObjectName(ui::memberName("fraFilter", names.frameIndex));
     // Wide enough for five class symbols beside the tick box.
@@ -43,7 +46,8 @@ FrameClassPattern::FrameClassPattern(ClassKind kind, QWidget* parent)
     const char* captions[2] = {"全", "清"};
     for (int b = 0; b < 2; ++b) {
         QPushButton* button = ui::placeButton(this, ui::qs(captions[b]),
-                                              QRect(kLeft + 4 * kColumnWidth + 4, kTop + b * 26, 30, 22),
+                                              QRect(kLeft + 4 * kColumnWidth + kButtonGap,
+                                                    kTop + b * kButtonPitch, kButtonWidth, kButtonHeight),
                                               ui::memberName(names.buttons, b));
         const bool value = b == 0;
         connect(button, &QPushButton::clicked, this, [this, value] {

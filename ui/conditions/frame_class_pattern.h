@@ -19,9 +19,7 @@ class FrameClassPattern : public QGroupBox {
 public:
     FrameClassPattern(ClassKind kind, QWidget* parent = nullptr);
 
-    ClassKind kind() const { return kind_; }
     QCheckBox* box(int index) const { return boxes_[index]; }
-    QPushButton* allButton() const { return buttons_[0]; }
     QPushButton* clearButton() const { return buttons_[1]; }
 
     // Bit i: box i is ticked.
@@ -29,9 +27,8 @@ public:
     void setTicked(const ClassPatternSet& ticked);
 
 private:
-    ClassKind kind_;
-    std::array<QCheckBox*, kClassPatternCount> boxes_{};
-    std::array<QPushButton*, 2> buttons_{};
+    std::array<QCheckBox*, kClassPatternCount> boxes_{};  // chkDX, chkJO or chkZH: kill that pattern
+    std::array<QPushButton*, 2> buttons_{};               // cmdDX, cmdJO or cmdZH: "全" and "清"
 };
 
 }  // namespace numsift

@@ -25,8 +25,8 @@ public:
     void applyFrom(const FilterInput& input);
 
 private:
-    std::array<QCheckBox*, 50> chkDW_{};
-    std::array<QPushButton*, 5> cmdDW_{};
+    std::array<QCheckBox*, 50> chkDW_{};   // digits to kill at each position, 万位 first, ten a position
+    std::array<QPushButton*, 5> cmdDW_{};  // "清": unticks a position
 };
 
 }  // namespace numsift

@@ -8,8 +8,12 @@
 namespace numsift {
 
 namespace {
+// Where the controls stand (pixels): one row each for 大小比, 奇偶比, 质合比
+// and the AC values: its label, its buttons, then "清" and "全".
 constexpr int kTop = 6, kRowHeight = 25, kLeft = 56;
 constexpr int kRatioWidth = 34, kAcWidth = 28, kButtonHeight = 22;
+constexpr int kLabelLeft = 6, kLabelWidth = 50, kLabelHeight = 18;
+constexpr int kClearLeft = 314, kAllLeft = 348, kRowButtonWidth = 32;
 
 int rowFirst(int row) { return row * 6; }
 int rowCount(int row) { return row < 3 ? 6 : 9; }
@@ -24,7 +28,8 @@ FrameRatioAc::FrameRatioAc(QWidget* parent) : QFrame(parent) {
                              ratioConditionCaption(ClassKind::PrimeComposite), captions::kAcKill};
     for (int row = 0; row < 4; ++row) {
         const int y = kTop + row * kRowHeight;
-        ui::placeLabel(this, ui::qs(labels[row]), QRect(6, y + 2, 50, 18), ui::memberName("lblBi", row));
+        ui::placeLabel(this, ui::qs(labels[row]), QRect(kLabelLeft, y + 2, kLabelWidth, kLabelHeight),
+                       ui::memberName("lblBi", row));
         const int width = rowIsAc(row) ? kAcWidth : kRatioWidth;
         for (int k = 0; k < rowCount(row); ++k) {
             const int index = rowFirst(row) + k;
@@ -36,13 +41,15 @@ FrameRatioAc::FrameRatioAc(QWidget* parent) : QFrame(parent) {
             connect(b, &QPushButton::clicked, this, [b, yellow] { b->toggleSelection(yellow); });
             cmdBi_[index] = b;
         }
-        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(314, y, 32, kButtonHeight),
-                                             ui::memberName("cmdBiButton", row));
+        QPushButton* clear =
+            ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y, kRowButtonWidth, kButtonHeight),
+                            ui::memberName("cmdBiButton", row));
         connect(clear, &QPushButton::clicked, this, [this, row] {
             for (int k = 0; k < rowCount(row); ++k) cmdBi_[rowFirst(row) + k]->resetSelection();
         });
-        QPushButton* all = ui::placeButton(this, ui::qs("全"), QRect(348, y, 32, kButtonHeight),
-                                           ui::memberName("cmdBiButton_all", row));
+        QPushButton* all =
+            ui::placeButton(this, ui::qs("全"), QRect(kAllLeft, y, kRowButtonWidth, kButtonHeight),
+                            ui::memberName("cmdBiButton_all", row));
         connect(all, &QPushButton::clicked, this, [this, row] {
             for (int k = 0; k < rowCount(row); ++k) cmdBi_[rowFirst(row) + k]->toggleSelection(rowIsAc(row));
         });

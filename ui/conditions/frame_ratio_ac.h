@@ -21,15 +21,14 @@ public:
 
     SelectButton* button(int index) const { return cmdBi_[index]; }
     QPushButton* clearButton(int row) const { return cmdBiButton_[row]; }
-    QPushButton* allButton(int row) const { return cmdBiButtonAll_[row]; }
 
     void readInto(FilterInput& input) const;
     void applyFrom(const FilterInput& input);
 
 private:
-    std::array<SelectButton*, 27> cmdBi_{};
-    std::array<QPushButton*, 4> cmdBiButton_{};
-    std::array<QPushButton*, 4> cmdBiButtonAll_{};
+    std::array<SelectButton*, 27> cmdBi_{};         // ratios 0-17 (green), AC values 18-26 (yellow)
+    std::array<QPushButton*, 4> cmdBiButton_{};     // "清": unselects a row
+    std::array<QPushButton*, 4> cmdBiButtonAll_{};  // "全": flips every button of a row
 };
 
 }  // namespace numsift

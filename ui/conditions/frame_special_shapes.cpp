@@ -7,11 +7,21 @@
 #include <algorithm>
 
 #include "controls/select_button.h"
-#include "results/platform.h"
+#include "platform/platform.h"
+#include "ui/shell/help_hover.h"
 #include "ui/shell/widget_kit.h"
+#include "ui/shell/window_layout.h"
 #include "ui/shell/window_texts.h"
 
 namespace numsift {
+
+namespace {
+// Where the controls stand (pixels): "说明" and "清" in the title line, the
+// fourteen boxes in one row below it, spread over the frame's width.
+constexpr QRect kCmdEx[2] = {{80, 0, 44, 19}, {128, 0, 32, 19}};
+constexpr int kBoxLeft = 8, kBoxTop = 22, kBoxHeight = 20;
+constexpr int kRowWidth = ui::layout::kSpecialShapes.width() - 2 * kBoxLeft;
+}  // namespace
 
 FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
     : QGroupBox(ui::qs(captions::kShapes), parent), messages_(messages) {
@@ -25,23 +35,22 @@ FrameSpecialShapes::FrameSpecialShapes(MessageSink* messages, QWidget* parent)
         widths[i] = fm.horizontalAdvance(ui::qs(shapeCaption(kShapeLeftToRight[i]))) + 22;
         total += widths[i];
     }
-    const int available = ui::px(11775) - 16;
-    const int gap = std::max(0, (available - total) / (kShapeCount - 1));
-    int x = 8;
+    const int gap = std::max(0, (kRowWidth - total) / (kShapeCount - 1));
+    int x = kBoxLeft;
     for (int i = 0; i < kShapeCount; ++i) {
         const int index = kShapeLeftToRight[i];
-        boxes_[index] = ui::placeCheck(this, ui::qs(shapeCaption(index)), QRect(x, 22, widths[i], 20),
-                                       ui::memberName("chkEx", index));
+        boxes_[index] =
+            ui::placeCheck(this, ui::qs(shapeCaption(index)), QRect(x, kBoxTop, widths[i], kBoxHeight),
+                           ui::memberName("chkEx", index));
         x += widths[i] + gap;
     }
     cmdExHelp_ = new SelectButton(ui::qs("说明"), this);
-    cmdExHelp_->setGeometry(80, 0, 44, 19);
+    cmdExHelp_->setGeometry(kCmdEx[0]);
     cmdExHelp_->setObjectName(ui::memberName("cmdEx", 0));
-    cmdExHelp_->setFaceColour(ui::kHelpIdle);
+    ui::highlightWhileHovered(cmdExHelp_);
     buttons_[0] = cmdExHelp_;
-    buttons_[0]->setMouseTracking(true);
     connect(buttons_[0], &QPushButton::clicked, this, &FrameSpecialShapes::showHelp);
-    buttons_[1] = ui::placeButton(this, ui::qs("清"), QRect(128, 0, 32, 19), ui::memberName("cmdEx", 1));
+    buttons_[1] = ui::placeButton(this, ui::qs("清"), kCmdEx[1], ui::memberName("cmdEx", 1));
     connect(buttons_[1], &QPushButton::clicked, this, [this] {
         for (QCheckBox* c : boxes_) c->setChecked(false);
     });

@@ -33,9 +33,9 @@ public:
 
 private:
     MessageSink* messages_;
-    std::array<QCheckBox*, kShapeCount> boxes_{};
-    std::array<QPushButton*, 2> buttons_{};
-    SelectButton* cmdExHelp_ = nullptr;  // buttons_[0]
+    std::array<QCheckBox*, kShapeCount> boxes_{};  // chkEx: kill the numbers of that shape
+    std::array<QPushButton*, 2> buttons_{};        // cmdEx: "说明" shows the help, "清" unticks all
+    SelectButton* cmdExHelp_ = nullptr;            // "说明", which lights up under the cursor
 };
 
 }  // namespace numsift

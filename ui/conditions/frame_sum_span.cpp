@@ -10,8 +10,12 @@
 namespace numsift {
 
 namespace {
-constexpr int kTop = 18, kRowHeight = 22, kBoxLeft = 56, kBoxWidth = 29;
-constexpr int kClearLeft = kBoxLeft + 10 * kBoxWidth + 4;
+// Where the controls stand (pixels): one row each, its label, its ten digit
+// boxes or the sum-value box, and "清".
+constexpr int kTop = 18, kRowHeight = 22, kBoxLeft = 56, kBoxWidth = 29, kBoxHeight = 18;
+constexpr int kLabelLeft = 6, kLabelWidth = 48;
+constexpr int kTxtHkdHeight = 21;
+constexpr int kClearLeft = kBoxLeft + 10 * kBoxWidth + 4, kClearWidth = 34, kClearHeight = 20;
 }  // namespace
 
 FrameSumSpan::FrameSumSpan(MessageSink* messages, QWidget* parent) : QGroupBox(ui::qs("和、跨、胆"), parent) {
@@ -23,26 +27,28 @@ FrameSumSpan::FrameSumSpan(MessageSink* messages, QWidget* parent) : QGroupBox(u
     const int clearIndex[4] = {0, 3, 1, 2};
     for (int row = 0; row < 4; ++row) {
         const int y = kTop + row * kRowHeight;
-        ui::placeLabel(this, ui::qs(labels[row]), QRect(6, y, 48, 18), ui::memberName("lblHKD", row));
+        ui::placeLabel(this, ui::qs(labels[row]), QRect(kLabelLeft, y, kLabelWidth, kBoxHeight),
+                       ui::memberName("lblHKD", row));
         const int group = boxRow[row];
         if (group >= 0) {
             for (int k = 0; k < 10; ++k) {
                 const int index = group * 10 + k;
                 chkHKD_[index] =
-                    ui::placeDigitCheck(this, k, QRect(kBoxLeft + k * kBoxWidth, y, kBoxWidth, 18),
+                    ui::placeDigitCheck(this, k, QRect(kBoxLeft + k * kBoxWidth, y, kBoxWidth, kBoxHeight),
                                         ui::memberName("chkHKD", index));
             }
         } else {
             txtHKD_ = new EntryBox(this);
             txtHKD_->setObjectName(QStringLiteral("txtHKD"));
             txtHKD_->setSingleLine(true);
-            txtHKD_->setGeometry(kBoxLeft, y - 2, 10 * kBoxWidth - 4, 21);
+            txtHKD_->setGeometry(kBoxLeft, y - 2, 10 * kBoxWidth - 4, kTxtHkdHeight);
             txtHKD_->setHint(ui::boxText(hints::kSumValue));
             installEntryValidation(txtHKD_, kSumValueParams, messages);
         }
         const int ci = clearIndex[row];
-        QPushButton* clear = ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y - 1, 34, 20),
-                                             ui::memberName("cmdHKD", ci));
+        QPushButton* clear =
+            ui::placeButton(this, ui::qs("清"), QRect(kClearLeft, y - 1, kClearWidth, kClearHeight),
+                            ui::memberName("cmdHKD", ci));
         if (ci < 3) {
             connect(clear, &QPushButton::clicked, this, [this, ci] {
                 for (int k = 0; k < 10; ++k) chkHKD_[ci * 10 + k]->setChecked(false);

@@ -38,6 +38,8 @@ constexpr ComposeDesign kDesign[8] = {
 constexpr int kColumnLeft[2] = {240, 6090};
 constexpr int kRowTop[4] = {480, 2820, 5190, 7500};
 constexpr int kBoxWidth = 5625, kBoxHeight = 1545;
+// Above each box (pixels): its bold title, then its format note.
+constexpr int kLabelRise = 20, kLabelHeight = 18, kTitleWidth = 90;
 
 QColor windowBackground() { return QApplication::palette().color(QPalette::Active, QPalette::Base); }
 
@@ -48,12 +50,14 @@ PageCompound::PageCompound(MessageSink* messages, QWidget* parent) : QFrame(pare
     setFrameShape(QFrame::StyledPanel);
     for (int i = 0; i < 8; ++i) {
         const QRect r = ui::pxRect(kColumnLeft[i % 2], kRowTop[i / 2], kBoxWidth, kBoxHeight);
-        auto* title = ui::placeLabel(this, ui::qs(kDesign[i].title), QRect(r.x(), r.y() - 20, 90, 18),
+        auto* title = ui::placeLabel(this, ui::qs(kDesign[i].title),
+                                     QRect(r.x(), r.y() - kLabelRise, kTitleWidth, kLabelHeight),
                                      ui::memberName("lblCompose", 2 * i));
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
-        ui::placeLabel(this, ui::qs(kDesign[i].format), QRect(r.x() + 90, r.y() - 20, r.width() - 90, 18),
+        ui::placeLabel(this, ui::qs(kDesign[i].format),
+                       QRect(r.x() + kTitleWidth, r.y() - kLabelRise, r.width() - kTitleWidth, kLabelHeight),
                        ui::memberName("lblCompose", 2 * i + 1));
         auto* box = new EntryBox(this);
         box->setObjectName(ui::memberName("txtCompose", i));

@@ -29,7 +29,6 @@ public:
     EntryBox* box(int index) const { return boxes_[index]; }
     QFrame* marker() const { return shpFlash_; }
     QTimer* flashTimer() const { return tmrFlash_; }
-    int flashCount() const { return flashCount_; }
 
     // Enables only box mode (light yellow), disables the others and starts
     // the marker blink.
@@ -41,7 +40,7 @@ public:
     void applyFrom(const FilterInput& input);
 
 private:
-    std::array<EntryBox*, 8> boxes_{};
+    std::array<EntryBox*, 8> boxes_{};  // txtCompose, one a compose mode; only the mode's box is enabled
     QFrame* shpFlash_ = nullptr;
     QTimer* tmrFlash_ = nullptr;
     int mode_ = 0;

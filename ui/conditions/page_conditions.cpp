@@ -15,39 +15,52 @@
 
 namespace numsift {
 
+namespace {
+
+// Where the controls stand on the page (pixels). Left column: the kill list
+// with its captions and import button, the frames of whole digits and
+// ratios, then the prime/composite patterns; right column: the banker
+// groups, then the big/small and odd/even patterns.
+constexpr QRect kLblFilter0(6, 4, 44, 18);  // "杀直选"
+constexpr QRect kLblFilter2(50, 4, 290, 18);
+constexpr QRect kCmdImportDan5(342, 2, 48, 21);
+constexpr QRect kTxtDan5(4, 25, 386, 80);
+constexpr QRect kPositionalKill(4, 108, 386, 128);
+constexpr QRect kSumSpan(4, 240, 386, 108);
+constexpr QRect kRatioAc(4, 352, 386, 106);
+constexpr QRect kBanker(398, 4, 397, 260);
+constexpr QRect kClassPatterns[3] = {{398, 268, 397, 160}, {398, 432, 397, 160}, {4, 462, 386, 154}};
+
+}  // namespace
+
 PageConditions::PageConditions(MessageSink* messages, QWidget* parent) : QFrame(parent) {
     setObjectName(ui::memberName("fraTab", 1));
     setFrameShape(QFrame::NoFrame);
 
-    // Left column: the kill list and the frames of whole digits and ratios,
-    // then the prime/composite patterns.
-    ui::placeLabel(this, ui::qs("杀直选"), QRect(6, 4, 44, 18), ui::memberName("lblFilter", 0));
-    ui::placeLabel(this, ui::qs("（格式 12345 54321 中间用空格隔开，双击清空)"), QRect(50, 4, 290, 18),
+    ui::placeLabel(this, ui::qs("杀直选"), kLblFilter0, ui::memberName("lblFilter", 0));
+    ui::placeLabel(this, ui::qs("（格式 12345 54321 中间用空格隔开，双击清空)"), kLblFilter2,
                    ui::memberName("lblFilter", 2));
-    cmdImportDan5_ =
-        ui::placeButton(this, ui::qs("导入"), QRect(342, 2, 48, 21), QStringLiteral("cmdImportDan5"));
+    cmdImportDan5_ = ui::placeButton(this, ui::qs("导入"), kCmdImportDan5, QStringLiteral("cmdImportDan5"));
     txtDan5_ = new EntryBox(this);
     txtDan5_->setObjectName(QStringLiteral("txtDan5"));
-    txtDan5_->setGeometry(4, 25, 386, 80);
+    txtDan5_->setGeometry(kTxtDan5);
     txtDan5_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     txtDan5_->setHint(ui::boxText(hints::kStraightKill));
 
     positional_ = new FramePositionalKill(this);
-    positional_->setGeometry(4, 108, 386, 128);
+    positional_->setGeometry(kPositionalKill);
     sumSpan_ = new FrameSumSpan(messages, this);
-    sumSpan_->setGeometry(4, 240, 386, 108);
+    sumSpan_->setGeometry(kSumSpan);
     ratio_ = new FrameRatioAc(this);
-    ratio_->setGeometry(4, 352, 386, 106);
+    ratio_->setGeometry(kRatioAc);
 
-    // Right column: banker groups, then the big/small and odd/even patterns.
     banker_ = new FrameBanker(messages, this);
-    banker_->setGeometry(398, 4, 397, 260);
-    patterns_[0] = new FrameClassPattern(ClassKind::BigSmall, this);
-    patterns_[0]->setGeometry(398, 268, 397, 160);
-    patterns_[1] = new FrameClassPattern(ClassKind::OddEven, this);
-    patterns_[1]->setGeometry(398, 432, 397, 160);
-    patterns_[2] = new FrameClassPattern(ClassKind::PrimeComposite, this);
-    patterns_[2]->setGeometry(4, 462, 386, 154);
+    banker_->setGeometry(kBanker);
+    const ClassKind kinds[3] = {ClassKind::BigSmall, ClassKind::OddEven, ClassKind::PrimeComposite};
+    for (int k = 0; k < 3; ++k) {
+        patterns_[k] = new FrameClassPattern(kinds[k], this);
+        patterns_[k]->setGeometry(kClassPatterns[k]);
+    }
 }
 
 void PageConditions::readInto(FilterInput& input) const {

@@ -7,13 +7,20 @@
 
 namespace numsift {
 
+namespace {
+
+// Box 0 near the top left, 1245 x 330 twips; the other 242 follow from it.
+constexpr QRect kBox0(24, 22, ui::px(1245), ui::px(330));
+// "全" and "清" in the title line.
+constexpr QRect kButtons[2] = {{100, 0, 36, 19}, {140, 0, 36, 19}};
+
+}  // namespace
+
 PageRoad::PageRoad(QWidget* parent) : QGroupBox(ui::qs("杀012排列"), parent) {
     setObjectName(ui::memberName("fraTab", 2));
-    // Box 0 stands near the top left (1245 x 330 twips); every further box
-    // goes right of the one before it, and each ninth starts a new row below
-    // the box nine places earlier.
-    boxes_[0] = ui::placeCheck(this, QString(), QRect(24, 22, ui::px(1245), ui::px(330)),
-                               ui::memberName("chk012", 0));
+    // Every box after box 0 goes right of the one before it, and each ninth
+    // starts a new row below the box nine places earlier.
+    boxes_[0] = ui::placeCheck(this, QString(), kBox0, ui::memberName("chk012", 0));
     for (int i = 1; i < kRoadPatternCount; ++i) {
         QRect r;
         if (i % 9 != 0) {
@@ -29,8 +36,8 @@ PageRoad::PageRoad(QWidget* parent) : QGroupBox(ui::qs("杀012排列"), parent) 
 
     const char* captions[2] = {"全", "清"};
     for (int b = 0; b < 2; ++b) {
-        QPushButton* button = ui::placeButton(this, ui::qs(captions[b]), QRect(100 + b * 40, 0, 36, 19),
-                                              ui::memberName("cmd012", b));
+        QPushButton* button =
+            ui::placeButton(this, ui::qs(captions[b]), kButtons[b], ui::memberName("cmd012", b));
         const bool value = b == 0;
         connect(button, &QPushButton::clicked, this, [this, value] {
             for (QCheckBox* c : boxes_) c->setChecked(value);

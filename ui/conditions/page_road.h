@@ -20,7 +20,6 @@ public:
     explicit PageRoad(QWidget* parent = nullptr);
 
     QCheckBox* box(int index) const { return boxes_[index]; }
-    QPushButton* allButton() const { return buttons_[0]; }
     QPushButton* clearButton() const { return buttons_[1]; }
 
     // Bit i: box i is ticked.
@@ -28,8 +27,8 @@ public:
     void setTicked(const RoadPatternSet& ticked);
 
 private:
-    std::array<QCheckBox*, kRoadPatternCount> boxes_{};
-    std::array<QPushButton*, 2> buttons_{};
+    std::array<QCheckBox*, kRoadPatternCount> boxes_{};  // chk012: kill the pattern of its caption
+    std::array<QPushButton*, 2> buttons_{};              // cmd012: "全" ticks every box, "清" none
 };
 
 }  // namespace numsift

@@ -16,12 +16,17 @@
 #include "results/prize_check.h"
 #include "ui/sets/box_text.h"
 #include "ui/shell/widget_kit.h"
+#include "ui/shell/window_layout.h"
 #include "ui/shell/window_texts.h"
 
 namespace numsift {
 
 namespace {
 
+// Where the controls stand (pixels). Down the area: the count, the result
+// list (it takes the height the panels below leave), the results panel
+// picResult and the filter panel picFilter; each panel's controls are placed
+// within it.
 constexpr int kInnerLeft = 4, kInnerWidth = 243;
 constexpr int kListTop = 24;
 constexpr int kCopyTipTop = 24;
@@ -29,6 +34,28 @@ constexpr int kContainerTop = 44;
 constexpr int kContainerWidth = 205;
 constexpr int kLegendHeight = 40;
 constexpr int kFilterPanelHeight = 144;
+constexpr QRect kCountCaption(kInnerLeft + 2, 4, 56, 18);  // "结果注数"
+constexpr QRect kLblCount(kInnerLeft + 60, 4, 120, 18);
+constexpr QRect kTNonb(kInnerLeft + 20, kListTop + 40, kInnerWidth - 40, 110);
+// picResult: the group size line, the copy tip, the page buttons, the legend.
+constexpr QRect kGroupSizeCaption(0, 3, 86, 18);  // "每个按键设置为"
+constexpr QRect kTxtPage(88, 1, 60, 21);
+constexpr QRect kGroupSizeUnit(152, 3, 50, 18);  // "注号码"
+constexpr QRect kLblCopyTip(0, kCopyTipTop, kInnerWidth, 18);
+// picGroup, the legend: two swatches with their captions, then a line.
+constexpr QRect kUntouchedSwatch(20, 4, 14, 14), kUntouchedCaption(38, 2, 60, 18);
+constexpr QRect kVisitedSwatch(110, 4, 14, 14), kVisitedCaption(128, 2, 60, 18);
+constexpr QRect kLegendLine(0, 20, kInnerWidth, 18);
+// picFilter: the prize check, the tolerance and status line, the buttons.
+constexpr QRect kDrawnNumberCaption(0, 3, 52, 18);  // "输入奖号"
+constexpr QRect kTxtLottoNumber(54, 1, 64, 21);
+constexpr QRect kCmdBonus(124, 0, 80, 23);
+constexpr QRect kLabel9(0, 30, 52, 18);
+constexpr QRect kTxtWrong[2] = {{54, 28, 32, 21}, {100, 28, 32, 21}};
+constexpr QRect kLabel11(90, 30, 8, 18);
+constexpr QRect kLZtai(140, 30, 103, 18);
+constexpr QRect kCmdFilter[5] = {
+    {0, 54, kInnerWidth, 32}, {0, 90, 120, 25}, {123, 90, 120, 25}, {0, 118, 120, 25}, {123, 118, 120, 25}};
 
 const QColor kVisitedRed(255, 0, 0);
 
@@ -80,11 +107,11 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     : QFrame(parent), messages_(messages), state_(*this, clipboard, messages) {
     setObjectName(QStringLiteral("fraResult"));
     setFrameShape(QFrame::StyledPanel);
-    setGeometry(ui::pxRect(12000, 420, 3765, 10245));
+    // Its place in the window: the panels below are stacked to its height.
+    setGeometry(ui::layout::kResultArea);
 
-    ui::placeLabel(this, ui::qs("结果注数"), QRect(kInnerLeft + 2, 4, 56, 18));
-    lblCount_ = ui::placeLabel(this, QStringLiteral("0"), QRect(kInnerLeft + 60, 4, 120, 18),
-                               QStringLiteral("lblCount"));
+    ui::placeLabel(this, ui::qs("结果注数"), kCountCaption);
+    lblCount_ = ui::placeLabel(this, QStringLiteral("0"), kLblCount, QStringLiteral("lblCount"));
     QFont bold = lblCount_->font();
     bold.setBold(true);
     lblCount_->setFont(bold);
@@ -97,18 +124,18 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     T_nonb_ = new QPlainTextEdit(this);
     T_nonb_->setObjectName(QStringLiteral("T_nonb"));
     T_nonb_->setReadOnly(true);
-    T_nonb_->setGeometry(kInnerLeft + 20, kListTop + 40, kInnerWidth - 40, 110);
+    T_nonb_->setGeometry(kTNonb);
     T_nonb_->hide();
 
     // The results panel: group size, copy tip, page buttons and legend.
     picResult_ = new QWidget(this);
     picResult_->setObjectName(QStringLiteral("picResult"));
-    ui::placeLabel(picResult_, ui::qs("每个按键设置为"), QRect(0, 3, 86, 18));
-    txtPage_ = numberEdit(picResult_, QRect(88, 1, 60, 21), QStringLiteral("txtPage"), kGroupSizeMaxLength);
+    ui::placeLabel(picResult_, ui::qs("每个按键设置为"), kGroupSizeCaption);
+    txtPage_ = numberEdit(picResult_, kTxtPage, QStringLiteral("txtPage"), kGroupSizeMaxLength);
     txtPage_->setText(QString::number(kStartGroupSize));
-    ui::placeLabel(picResult_, ui::qs("注号码"), QRect(152, 3, 50, 18));
-    lblCopyTip_ = ui::placeLabel(picResult_, ui::qs("点下面按键复制号码，可分多次投注"),
-                                 QRect(0, kCopyTipTop, kInnerWidth, 18), QStringLiteral("lblCopyTip"));
+    ui::placeLabel(picResult_, ui::qs("注号码"), kGroupSizeUnit);
+    lblCopyTip_ = ui::placeLabel(picResult_, ui::qs("点下面按键复制号码，可分多次投注"), kLblCopyTip,
+                                 QStringLiteral("lblCopyTip"));
     lblCopyTip_->setAlignment(Qt::AlignCenter);
     picPageContainer_ = new QWidget(picResult_);
     picPageContainer_->setObjectName(QStringLiteral("picPageContainer"));
@@ -128,22 +155,20 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     picGroup_ = new QWidget(picResult_);
     picGroup_->setObjectName(QStringLiteral("picGroup"));
     picGroup_->setGeometry(0, kContainerTop + kPageButtonHeight, kInnerWidth, kLegendHeight);
-    swatch(picGroup_, QColor(), QRect(20, 4, 14, 14));
-    ui::placeLabel(picGroup_, ui::qs("无复制"), QRect(38, 2, 60, 18));
-    swatch(picGroup_, kVisitedRed, QRect(110, 4, 14, 14));
-    ui::placeLabel(picGroup_, ui::qs("复制过"), QRect(128, 2, 60, 18));
-    auto* legend =
-        ui::placeLabel(picGroup_, ui::qs("单击过=红色/当前=绿色/没点过=无色"), QRect(0, 20, kInnerWidth, 18));
+    swatch(picGroup_, QColor(), kUntouchedSwatch);
+    ui::placeLabel(picGroup_, ui::qs("无复制"), kUntouchedCaption);
+    swatch(picGroup_, kVisitedRed, kVisitedSwatch);
+    ui::placeLabel(picGroup_, ui::qs("复制过"), kVisitedCaption);
+    auto* legend = ui::placeLabel(picGroup_, ui::qs("单击过=红色/当前=绿色/没点过=无色"), kLegendLine);
     legend->setAlignment(Qt::AlignCenter);
 
     // The filter panel: prize check, tolerance, status and the run buttons.
     picFilter_ = new QWidget(this);
     picFilter_->setObjectName(QStringLiteral("picFilter"));
-    ui::placeLabel(picFilter_, ui::qs("输入奖号"), QRect(0, 3, 52, 18));
+    ui::placeLabel(picFilter_, ui::qs("输入奖号"), kDrawnNumberCaption);
     txtLottoNumber_ =
-        numberEdit(picFilter_, QRect(54, 1, 64, 21), QStringLiteral("txtLottoNumber"), kDrawnNumberMaxLength);
-    cmdBonus_ =
-        ui::placeButton(picFilter_, ui::qs("兑奖匹配"), QRect(124, 0, 80, 23), QStringLiteral("cmdBonus"));
+        numberEdit(picFilter_, kTxtLottoNumber, QStringLiteral("txtLottoNumber"), kDrawnNumberMaxLength);
+    cmdBonus_ = ui::placeButton(picFilter_, ui::qs("兑奖匹配"), kCmdBonus, QStringLiteral("cmdBonus"));
     cmdBonus_->setEnabled(false);
     connect(txtLottoNumber_, &QLineEdit::textChanged, this,
             [this](const QString& t) { cmdBonus_->setEnabled(prizeCheckEnabled(t.toStdString())); });
@@ -151,20 +176,17 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     guardFocus(txtLottoNumber_, [this](bool mayAsk) { return leaveDrawnNumber(mayAsk); });
     guardFocus(txtPage_, [this](bool mayAsk) { return leaveGroupSize(mayAsk); });
 
-    ui::placeLabel(picFilter_, ui::qs("容错级别"), QRect(0, 30, 52, 18), QStringLiteral("Label9"));
-    txtWrong_[0] = numberEdit(picFilter_, QRect(54, 28, 32, 21), ui::memberName("txtWrong", 0), 2);
-    ui::placeLabel(picFilter_, QStringLiteral("-"), QRect(90, 30, 8, 18), QStringLiteral("Label11"));
-    txtWrong_[1] = numberEdit(picFilter_, QRect(100, 28, 32, 21), ui::memberName("txtWrong", 1), 2);
+    ui::placeLabel(picFilter_, ui::qs("容错级别"), kLabel9, QStringLiteral("Label9"));
+    txtWrong_[0] = numberEdit(picFilter_, kTxtWrong[0], ui::memberName("txtWrong", 0), 2);
+    ui::placeLabel(picFilter_, QStringLiteral("-"), kLabel11, QStringLiteral("Label11"));
+    txtWrong_[1] = numberEdit(picFilter_, kTxtWrong[1], ui::memberName("txtWrong", 1), 2);
     for (QLineEdit* e : txtWrong_) e->setText(QStringLiteral("0"));
-    lblStatus_ = ui::placeLabel(picFilter_, ui::qs(ui::texts::kStatusIdle), QRect(140, 30, 103, 18),
-                                QStringLiteral("L_ztai"));
+    lblStatus_ = ui::placeLabel(picFilter_, ui::qs(ui::texts::kStatusIdle), kLZtai, QStringLiteral("L_ztai"));
 
     const char* captions[5] = {"开始缩水", "转为组选", "清空所有条件", "复制全部号码", "导出全部号码"};
-    const QRect places[5] = {QRect(0, 54, kInnerWidth, 32), QRect(0, 90, 120, 25), QRect(123, 90, 120, 25),
-                             QRect(0, 118, 120, 25), QRect(123, 118, 120, 25)};
     for (int i = 0; i < 5; ++i)
         cmdFilter_[i] =
-            ui::placeButton(picFilter_, ui::qs(captions[i]), places[i], ui::memberName("cmdFilter", i));
+            ui::placeButton(picFilter_, ui::qs(captions[i]), kCmdFilter[i], ui::memberName("cmdFilter", i));
     QFont big = cmdFilter_[0]->font();
     big.setBold(true);
     big.setPointSizeF(big.pointSizeF() * 1.3);
@@ -261,8 +283,8 @@ void ResultArea::layoutPages(const PageLayout& layout) {
     if (bar.visible) {
         scrPage_->setMin(bar.min);
         scrPage_->setMax(bar.max);
-        scrPage_->setSmallChange(bar.smallChange);
-        scrPage_->setLargeChange(bar.largeChange);
+        scrPage_->setSingleStep(bar.smallChange);
+        scrPage_->setPageStep(bar.largeChange);
         scrPage_->setGeometry(pageScrollBarLeft(kContainerWidth, TScroll::kWidth), 0, TScroll::kWidth,
                               layout.containerHeight);
         scrPage_->setValue(bar.value);

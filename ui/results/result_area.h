@@ -35,18 +35,11 @@ public:
     const ResultState& state() const { return state_; }
 
     ResultList* list() const { return lstResult_; }
-    QLabel* countLabel() const { return lblCount_; }
     QLabel* statusLabel() const { return lblStatus_; }
     QLineEdit* toleranceBox(int index) const { return txtWrong_[index]; }
     QLineEdit* groupSizeBox() const { return txtPage_; }
-    QLineEdit* drawnNumberBox() const { return txtLottoNumber_; }
-    QPushButton* prizeButton() const { return cmdBonus_; }
     QPushButton* filterButton(int index) const { return cmdFilter_[index]; }
-    QPlainTextEdit* note() const { return T_nonb_; }
     TScroll* pageScroll() const { return scrPage_; }
-    QWidget* pageArea() const { return picPage_; }
-    QWidget* pageContainer() const { return picPageContainer_; }
-    QWidget* resultPanel() const { return picResult_; }
     int pageButtonCount() const { return static_cast<int>(cmdPage_.size()); }
     QPushButton* pageButton(int index) const;
 

@@ -2,19 +2,16 @@
 
 #include "conditions/entry_syntax.h"
 #include "controls/entry_box.h"
+#include "engine/line_breaks.h"
 
 namespace numsift::ui {
 
-QString boxText(const std::string& crlf) {
-    QString s = QString::fromStdString(crlf);
-    s.remove(QLatin1Char('\r'));
-    return s;
-}
+QString boxText(std::string_view engineText) { return QString::fromStdString(withLf(engineText)); }
 
-std::string conditionText(const QString& text) { return withCrLf(text.toStdString()); }
+std::string engineText(const QString& boxText) { return withCrLf(boxText.toStdString()); }
 
 HintedText hintedText(const EntryBox& box) {
-    return HintedText{conditionText(box.toPlainText()), conditionText(box.hint())};
+    return HintedText{engineText(box.toPlainText()), engineText(box.hint())};
 }
 
 void setHintedText(EntryBox& box, const HintedText& value) {

@@ -1,10 +1,11 @@
 #pragma once
-// Conversions at the window boundary: the boxes hold LF line breaks, the
-// condition texts and hints use CR LF.
+// Texts at the window boundary: the boxes hold LF line breaks, the engine's
+// texts (conditions, hints, number lists, messages) use CR LF.
 
 #include <QString>
 
 #include <string>
+#include <string_view>
 
 #include "conditions/filter_input.h"
 
@@ -14,10 +15,10 @@ class EntryBox;
 
 namespace numsift::ui {
 
-// A CR LF text as a box shows it (LF breaks).
-QString boxText(const std::string& crlf);
-// A box text (LF breaks) as the conditions read it (CR LF breaks).
-std::string conditionText(const QString& boxText);
+// An engine text (UTF-8, CR LF breaks) as a box shows it (LF breaks).
+QString boxText(std::string_view engineText);
+// A box text (LF breaks) as the engine reads it (UTF-8, CR LF breaks).
+std::string engineText(const QString& boxText);
 
 // The box's text and hint as a condition input.
 HintedText hintedText(const EntryBox& box);

@@ -7,6 +7,7 @@
 #include <QTextCursor>
 
 #include "controls/entry_box.h"
+#include "ui/sets/box_text.h"
 #include "ui/sets/set_services.h"
 
 namespace numsift {
@@ -33,13 +34,13 @@ void NumberBoxBinding::showCount(std::size_t count) {
 
 void NumberBoxBinding::showText(const std::string& engineText) {
     if (!box_) return;
-    box_->setEntryText(toBoxText(engineText));
+    box_->setEntryText(ui::boxText(engineText));
     showCount(countAfter(engineText));
 }
 
 void NumberBoxBinding::reparse() {
     if (!box_) return;
-    const std::string text = settools::reparseBox(*store_, kind_, toEngineText(box_->entryText()));
+    const std::string text = settools::reparseBox(*store_, kind_, ui::engineText(box_->entryText()));
     showText(text);
 }
 

@@ -27,7 +27,6 @@ public:
                      QObject* parent = nullptr);
 
     EntryBox* box() const { return box_; }
-    settools::NumberBox kind() const { return kind_; }
 
     // The label that shows the box's count; none for the kill list.
     void setCountLabel(QLabel* label) { countLabel_ = label; }

@@ -7,20 +7,26 @@
 #include "settools/import_flow.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"
+#include "ui/shell/widget_kit.h"
+#include "ui/shell/window_layout.h"
 
 namespace numsift {
 
 namespace {
 
-// Design values in twips (15 to a pixel): the page is 11955 x 9315.
-constexpr int px(int twips) { return (twips + 7) / 15; }
+// Where the controls stand on the page (twips).
+constexpr QRect kLabel5 = ui::pxRect(120, 90, 11700, 300);
+constexpr QRect kTxtBase = ui::pxRect(120, 420, 11700, 8160);
+constexpr QRect kLabel6 = ui::pxRect(120, 8730, 900, 360);
+constexpr QRect kLblBase = ui::pxRect(1050, 8730, 1500, 360);
+constexpr QRect kCmdBase[2] = {ui::pxRect(9420, 8700, 1140, 420), ui::pxRect(10650, 8700, 1140, 420)};
 
 }  // namespace
 
 PageBase::PageBase(NumberSetStore* store, SetServices services, QWidget* parent)
     : QWidget(parent), store_(store), services_(std::move(services)) {
     setObjectName(QStringLiteral("fraTab_0"));
-    setFixedSize(px(11955), px(9315));
+    setFixedSize(ui::layout::kPageSize);
     setFont(cjkFont(9));
 
     auto* label5 = new QLabel(
@@ -28,19 +34,19 @@ PageBase::PageBase(NumberSetStore* store, SetServices services, QWidget* parent)
             "粘贴大底号码，号码之间可以是逗号、空格、分号或回车。空白默认为全部号码（10万注）做底。"),
         this);
     label5->setObjectName(QStringLiteral("Label5"));
-    label5->setGeometry(px(120), px(90), px(11700), px(300));
+    label5->setGeometry(kLabel5);
 
     txtBase_ = new NumberBox(this);
     txtBase_->setObjectName(QStringLiteral("txtBase"));
-    txtBase_->setGeometry(px(120), px(420), px(11700), px(8160));
+    txtBase_->setGeometry(kTxtBase);
 
     auto* label6 = new QLabel(QStringLiteral("号码注数"), this);
     label6->setObjectName(QStringLiteral("Label6"));
-    label6->setGeometry(px(120), px(8730), px(900), px(360));
+    label6->setGeometry(kLabel6);
 
     lblBase_ = new QLabel(QStringLiteral("0"), this);
     lblBase_->setObjectName(QStringLiteral("lblBase"));
-    lblBase_->setGeometry(px(1050), px(8730), px(1500), px(360));
+    lblBase_->setGeometry(kLblBase);
     QPalette red = lblBase_->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
     lblBase_->setPalette(red);
@@ -49,7 +55,7 @@ PageBase::PageBase(NumberSetStore* store, SetServices services, QWidget* parent)
     for (int i = 0; i < 2; ++i) {
         auto* button = new QPushButton(captions[i], this);
         button->setObjectName(QStringLiteral("cmdBase_%1").arg(i));
-        button->setGeometry(px(9420 + i * 1230), px(8700), px(1140), px(420));
+        button->setGeometry(kCmdBase[i]);
         cmdBase_[static_cast<std::size_t>(i)] = button;
     }
     connect(cmdBase_[0], &QPushButton::clicked, this, &PageBase::clearBase);

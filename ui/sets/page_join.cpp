@@ -5,23 +5,29 @@
 
 #include "controls/cjk_font.h"
 #include "settools/import_flow.h"
+#include "ui/sets/box_text.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"
+#include "ui/shell/window_layout.h"
 
 namespace numsift {
 
 namespace {
 
-constexpr int px(int twips) { return (twips + 7) / 15; }
-
-// Columns of A, B and the result (pixels); the page is 15045 x 10245 twips.
+// Where the controls stand (pixels). Three columns, A, B and the result:
+// the title and its count, the box, then a row of buttons under each; the
+// four operations in a second row under A and B, beside the note lines.
 constexpr int kColumnLeft[3] = {10, 335, 660};
 constexpr int kColumnWidth[3] = {315, 315, 330};
+constexpr int kTitleTop = 8, kTitleWidth = 90, kTitleHeight = 22;
+constexpr int kCountLeft = 96;  // from the column's left edge
 constexpr int kBoxTop = 36;
 constexpr int kBoxHeight = 520;
 constexpr int kRow1 = 566;
 constexpr int kRow2 = 606;
 constexpr int kButtonHeight = 30;
+constexpr int kButtonGap = 10;
+constexpr int kNoteLineHeight = 22;
 
 void setRed(QLabel* label) {
     QPalette p = label->palette();
@@ -34,7 +40,7 @@ void setRed(QLabel* label) {
 PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
     : QWidget(parent), store_(store), services_(std::move(services)) {
     setObjectName(QStringLiteral("fraTab_3"));
-    setFixedSize(px(15045), px(10245));
+    setFixedSize(ui::layout::kJoinPageSize);
     setFont(cjkFont(9));
 
     const char* titleNames[3] = {"Label3", "Label12", "Label10"};
@@ -47,14 +53,14 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
         const int width = kColumnWidth[i];
         auto* title = new QLabel(titles[i], this);
         title->setObjectName(QString::fromLatin1(titleNames[i]));
-        title->setGeometry(left, 8, 90, 22);
+        title->setGeometry(left, kTitleTop, kTitleWidth, kTitleHeight);
         QFont bold = title->font();
         bold.setBold(true);
         title->setFont(bold);
 
         lblJoin_[i] = new QLabel(QString(), this);
         lblJoin_[i]->setObjectName(QStringLiteral("lblJoin_%1").arg(i));
-        lblJoin_[i]->setGeometry(left + 96, 8, width - 96, 22);
+        lblJoin_[i]->setGeometry(left + kCountLeft, kTitleTop, width - kCountLeft, kTitleHeight);
         setRed(lblJoin_[i]);
 
         txtJoin_[i] = new NumberBox(this);
@@ -82,19 +88,19 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
     }
     // Under A and B: clear and import; under the result: copy; the four
     // operations in one row under A and B.
-    const int half = (kColumnWidth[0] - 10) / 2;
+    const int half = (kColumnWidth[0] - kButtonGap) / 2;
     for (int side = 0; side < 2; ++side) {
         const int left = kColumnLeft[side];
         cmdJoin_[static_cast<std::size_t>(side)]->setGeometry(left, kRow1, half, kButtonHeight);
-        cmdJoin_[static_cast<std::size_t>(7 + side)]->setGeometry(left + half + 10, kRow1, half,
+        cmdJoin_[static_cast<std::size_t>(7 + side)]->setGeometry(left + half + kButtonGap, kRow1, half,
                                                                   kButtonHeight);
     }
     cmdJoin_[2]->setGeometry(kColumnLeft[2], kRow1, kColumnWidth[2], kButtonHeight);
     const int opsWidth = kColumnLeft[1] + kColumnWidth[1] - kColumnLeft[0];
-    const int opWidth = (opsWidth - 3 * 10) / 4;
+    const int opWidth = (opsWidth - 3 * kButtonGap) / 4;
     for (int k = 0; k < 4; ++k)
-        cmdJoin_[static_cast<std::size_t>(3 + k)]->setGeometry(kColumnLeft[0] + k * (opWidth + 10), kRow2,
-                                                               opWidth, kButtonHeight + 6);
+        cmdJoin_[static_cast<std::size_t>(3 + k)]->setGeometry(kColumnLeft[0] + k * (opWidth + kButtonGap),
+                                                               kRow2, opWidth, kButtonHeight + 6);
 
     const QString lines[3] = {QStringLiteral("交集结果注数太多投注不了解决方法："),
                               QStringLiteral("把交集结果复制到【大底号码】框，"),
@@ -102,7 +108,7 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         auto* line = new QLabel(lines[i], this);
         line->setObjectName(QStringLiteral("Label16_%1").arg(i));
-        line->setGeometry(kColumnLeft[2], kRow2 + i * 22, kColumnWidth[2], 20);
+        line->setGeometry(kColumnLeft[2], kRow2 + i * kNoteLineHeight, kColumnWidth[2], kNoteLineHeight - 2);
         if (i == 0) setRed(line);
     }
 }
@@ -138,15 +144,15 @@ void PageJoin::importSide(int side) {
 }
 
 void PageJoin::copyResult() {
-    settools::copyJoinResult(toEngineText(txtJoin_[2]->toPlainText()), *services_.clipboard,
+    settools::copyJoinResult(ui::engineText(txtJoin_[2]->toPlainText()), *services_.clipboard,
                              *services_.messages);
 }
 
 void PageJoin::runOperation(settools::SetOperation op) {
     const settools::SetOperationOutcome r = settools::runSetOperation(
-        *store_, op, toEngineText(txtJoin_[0]->toPlainText()), toEngineText(txtJoin_[1]->toPlainText()),
+        *store_, op, ui::engineText(txtJoin_[0]->toPlainText()), ui::engineText(txtJoin_[1]->toPlainText()),
         *services_.messages, kJoinResultLineWidth, [this](const settools::SetOperationOutcome& outcome) {
-            txtJoin_[2]->setEntryText(toBoxText(outcome.resultText));
+            txtJoin_[2]->setEntryText(ui::boxText(outcome.resultText));
             lblJoin_[2]->setText(QString::number(outcome.count));
         });
     if (r.focusSide >= 0) txtJoin_[static_cast<std::size_t>(r.focusSide)]->setFocus(Qt::OtherFocusReason);

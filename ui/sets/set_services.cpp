@@ -17,23 +17,4 @@ settools::FileReader textFileReader() {
     };
 }
 
-QString toBoxText(const std::string& engineText) {
-    QString s = QString::fromStdString(engineText);
-    s.remove(QLatin1Char('\r'));
-    return s;
-}
-
-std::string toEngineText(const QString& boxText) {
-    const QByteArray utf8 = boxText.toUtf8();
-    std::string out;
-    out.reserve(static_cast<std::size_t>(utf8.size()) + static_cast<std::size_t>(utf8.count('\n')));
-    char previous = 0;
-    for (const char c : utf8) {
-        if (c == '\n' && previous != '\r') out.push_back('\r');
-        out.push_back(c);
-        previous = c;
-    }
-    return out;
-}
-
 }  // namespace numsift

@@ -15,7 +15,11 @@ void setUpApplication(QApplication& app) {
     static QTranslator* qtTexts = nullptr;
     if (!qtTexts) {
         qtTexts = new QTranslator(&app);
-        if (qtTexts->load(QStringLiteral("qtbase_zh_CN"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        // Qt's own translations where Qt is installed; the Windows build
+        // carries its copy inside the program (":/i18n").
+        if (qtTexts->load(QStringLiteral("qtbase_zh_CN"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)) ||
+            qtTexts->load(QStringLiteral("qtbase_zh_CN"), QStringLiteral(":/i18n")))
             app.installTranslator(qtTexts);
     }
     if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion"))) app.setStyle(fusion);

@@ -56,7 +56,9 @@ void BLCommDialog::setAction(int action) {
         cancel_ = true;  // FileName and FileTitle stay as they were
         return;
     }
-    FileName = chosen;
+    // Windows paths as Windows writes them (C:\...), also in every message
+    // that names the file; the same path elsewhere.
+    FileName = QDir::toNativeSeparators(chosen);
     FileTitle = fileTitleOf(chosen);
     const qsizetype index = filters.indexOf(request.selectedFilter);
     if (index >= 0) FilterIndex = static_cast<int>(index) + 1;

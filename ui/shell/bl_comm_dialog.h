@@ -13,7 +13,7 @@
 
 #include <functional>
 
-#include "results/platform.h"
+#include "platform/platform.h"
 
 class QWidget;
 

@@ -6,7 +6,6 @@
 #include "ui/shell/main_window.h"
 #include "ui/shell/qt_platform.h"
 #include "ui/shell/startup_window.h"
-#include "ui/shell/window_extras.h"
 #include "ui/shell/window_placement.h"
 
 int main(int argc, char* argv[]) {
@@ -19,7 +18,6 @@ int main(int argc, char* argv[]) {
         [] {
             auto* window = new numsift::MainWindow(numsift::WindowServices{});
             window->setAttribute(Qt::WA_DeleteOnClose);
-            numsift::installWindowExtras(*window);
             window->fitIn(numsift::availableArea(window));
             return window;
         },

@@ -1,33 +1,40 @@
 #include "ui/shell/main_window.h"
 
-#include <QApplication>
+#include <QAction>
 #include <QCheckBox>
-#include <QEvent>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMouseEvent>
+#include <QMenu>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
-#include <QTimer>
+#include <QToolButton>
 
 #include "conditions/run_order.h"
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
+#include "ui/analysis/page_backtest.h"
 #include "ui/conditions/frame_banker.h"
 #include "ui/conditions/frame_class_pattern.h"
 #include "ui/conditions/frame_positional_kill.h"
 #include "ui/conditions/frame_ratio_ac.h"
 #include "ui/conditions/frame_special_shapes.h"
 #include "ui/conditions/frame_sum_span.h"
+#include "ui/conditions/kill_list_binding.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/conditions/page_conditions.h"
 #include "ui/conditions/page_road.h"
-#include "ui/shell/qt_platform.h"
 #include "ui/results/result_area.h"
-#include "ui/sets/set_pages.h"
+#include "ui/sets/page_base.h"
+#include "ui/sets/page_join.h"
+#include "ui/sets/set_services.h"
+#include "ui/shell/bl_comm_dialog.h"
+#include "ui/shell/qt_platform.h"
+#include "ui/shell/scheme_files.h"
 #include "ui/shell/tab_strip.h"
 #include "ui/shell/widget_kit.h"
+#include "ui/shell/window_layout.h"
 #include "ui/shell/window_placement.h"
 #include "ui/shell/window_texts.h"
 
@@ -35,19 +42,11 @@ namespace numsift {
 
 namespace {
 
-// Design values of the window's areas (twips).
-const QRect kStripRect = ui::pxRect(60, 60, 14175, 405);
-constexpr int kPageLeft = 30, kPageGap = 90;
-constexpr int kPageWidth = 11955, kPageHeight = 9315;
-constexpr int kJoinPageWidth = 15045, kJoinPageHeight = 10245;
-const QRect kSpecialRect = ui::pxRect(150, 9900, 11775, 735);
-constexpr int kWindowWidth = 1056, kWindowHeight = 724;
-constexpr int kHoverIntervalMs = 1;
-
-bool strictlyInside(const QWidget* w, const QPoint& global) {
-    const QPoint tl = w->mapToGlobal(QPoint(0, 0));
-    return global.x() > tl.x() && global.x() < tl.x() + w->width() && global.y() > tl.y() &&
-           global.y() < tl.y() + w->height();
+// An action of the menu "文件", named for what it does.
+QAction* addMenuAction(QMenu* menu, const char* caption, const char* name) {
+    QAction* a = menu->addAction(ui::qs(caption));
+    a->setObjectName(QString::fromLatin1(name));
+    return a;
 }
 
 }  // namespace
@@ -65,87 +64,137 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
         services_.clipboard = ownClipboard_.get();
     }
     editor_ = std::make_unique<DesktopTextEditor>(this, services_.openTextFile);
-    buildWindow();
-    // Pages 0 and 3 and the kill list's paste and import.
-    SetPages::install(*this);
+
+    buildClientArea();
+    buildConditionPages();
+    buildSetPages();
+    buildBacktestPage();
+    buildFileMenu();
+
+    // An empty result area, then page 1 in front with its tab selected.
+    resultArea_->state().refresh(0, true);
+    selectTab(1);
 }
 
 MainWindow::~MainWindow() = default;
 
-void MainWindow::buildWindow() {
+void MainWindow::buildClientArea() {
     // The client keeps the design size; the scroll area around it shows
     // scroll bars only when the window is made smaller (fitIn).
     clientScroll_ = new QScrollArea(this);
-    clientScroll_->setObjectName(QStringLiteral("frmFilterScroll"));
+    clientScroll_->setObjectName(QStringLiteral("clientScroll"));
     clientScroll_->setFrameShape(QFrame::NoFrame);
     // A click on a control that takes no focus (a page button, a label)
     // must leave the focus where it is; a scroll area would take it.
     clientScroll_->setFocusPolicy(Qt::NoFocus);
-    central_ = new QWidget;
-    central_->setObjectName(QStringLiteral("frmFilterClient"));
-    central_->setFixedSize(kWindowWidth, kWindowHeight);
-    clientScroll_->setWidget(central_);
+    client_ = new QWidget;
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(ui::layout::kClientSize);
+    clientScroll_->setWidget(client_);
     setCentralWidget(clientScroll_);
-    setFixedSize(kWindowWidth, kWindowHeight);
+    setFixedSize(ui::layout::kClientSize);
 
-    tabStrip_ = new TabStrip(central_);
-    tabStrip_->setGeometry(kStripRect);
+    tabStrip_ = new TabStrip(client_);
+    tabStrip_->setGeometry(ui::layout::kTabStrip);
     connect(tabStrip_, &TabStrip::tabClicked, this, &MainWindow::selectTab);
+    connect(tabStrip_, &TabStrip::backtestTabClicked, this, &MainWindow::showBacktestPage);
+}
 
+void MainWindow::buildConditionPages() {
     MessageSink* messages = services_.messages;
-    // The pages; the 012 page makes its 242 added boxes as it is built.
-    auto* base = new QFrame(central_);
-    base->setObjectName(ui::memberName("fraTab", 0));
-    conditions_ = new PageConditions(messages, central_);
-    road_ = new PageRoad(central_);
-    auto* join = new QFrame(central_);
-    join->setObjectName(ui::memberName("fraTab", 3));
-    compound_ = new PageCompound(messages, central_);
-    QWidget* pages[kPageCount] = {base, conditions_, road_, join, compound_};
-    for (int i = 0; i < kPageCount; ++i) placePage(pages[i], i);
+    // Pages 1, 2 and 4; the 012 page makes its 242 added boxes as it is built.
+    conditions_ = new PageConditions(messages, client_);
+    placePage(conditions_, 1);
+    road_ = new PageRoad(client_);
+    placePage(road_, 2);
+    compound_ = new PageCompound(messages, client_);
+    placePage(compound_, 4);
 
-    shapes_ = new FrameSpecialShapes(messages, central_);
-    shapes_->setGeometry(kSpecialRect);
+    shapes_ = new FrameSpecialShapes(messages, client_);
+    shapes_->setGeometry(ui::layout::kSpecialShapes);
 
-    resultArea_ = new ResultArea(*services_.clipboard, *messages, central_);
+    resultArea_ = new ResultArea(*services_.clipboard, *messages, client_);
     resultArea_->setCommitHook([this] { return commitFocusedEntry(); });
     for (int i = 0; i < 5; ++i)
         connect(resultArea_->filterButton(i), &QPushButton::clicked, this, [this, i] { filterClicked(i); });
+}
 
-    tmrButtonMouse_ = new QTimer(this);
-    tmrButtonMouse_->setObjectName(QStringLiteral("tmrButtonMouse"));
-    tmrButtonMouse_->setInterval(kHoverIntervalMs);
-    connect(tmrButtonMouse_, &QTimer::timeout, this, [this] { hoverTick(QCursor::pos()); });
-    conditions_->banker()->helpButton()->installEventFilter(this);
-    shapes_->helpButton()->installEventFilter(this);
+void MainWindow::buildSetPages() {
+    SetServices services;
+    services.messages = services_.messages;
+    services.clipboard = services_.clipboard;
+    services.dialogs = services_.files;
+    if (!services.dialogs) {
+        setDialog_ = std::make_unique<BLCommDialog>(this);
+        services.dialogs = setDialog_.get();
+    }
+    services.readFile = textFileReader();
+    base_ = new PageBase(&store_, services, client_);
+    placePage(base_, 0);
+    join_ = new PageJoin(&store_, services, client_);
+    placePage(join_, 3);
+    killList_ = new KillListBinding(conditions_->straightKillBox(), conditions_->importButton(), &store_,
+                                    services, this);
+}
 
-    // An empty result area, then page 1 in front with its tab selected.
-    resultArea_->state().refresh(0, true);
-    tabStrip_->raise();
-    selectTab(1);
+void MainWindow::buildBacktestPage() {
+    FileDialogs* dialogs = services_.files;
+    if (!dialogs) {
+        fileDialog_ = std::make_unique<BLCommDialog>(this);
+        dialogs = fileDialog_.get();
+    }
+    schemeFiles_ = std::make_unique<SchemeFiles>(*this, *services_.messages, *dialogs);
+
+    // The page reads the panel as a run would and changes none of it.
+    PanelAccess access;
+    access.commitFocus = [this] { return commitFocusedEntry(); };
+    access.filterInput = [this] { return filterInput(); };
+    access.base = [this] { return store_.base(); };
+    access.tolerance = [this] {
+        return normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance;
+    };
+    backtest_ = new PageBacktest(std::move(access),
+                                 PageServices{services_.messages, services_.clipboard, dialogs}, client_);
+    backtest_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kPageSize));
+    backtest_->setAutoFillBackground(true);
+    backtest_->hide();
+}
+
+void MainWindow::buildFileMenu() {
+    // A menu bar would make the window taller than a laptop screen; the
+    // strip's row has room for one menu button, from just after the strip
+    // to the right edge of the result area.
+    fileMenuButton_ = new QToolButton(client_);
+    fileMenuButton_->setObjectName(QStringLiteral("fileMenuButton"));
+    fileMenuButton_->setText(ui::qs("文件"));
+    const QRect strip = tabStrip_->geometry();
+    const int left = strip.right() + 4;
+    fileMenuButton_->setGeometry(left, strip.top(), resultArea_->geometry().right() + 1 - left,
+                                 tabStrip_->backtestTab()->height());
+    fileMenuButton_->setPopupMode(QToolButton::InstantPopup);
+    fileMenu_ = new QMenu(fileMenuButton_);
+    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
+    fileMenuButton_->setMenu(fileMenu_);
+
+    saveSchemeAction_ = addMenuAction(fileMenu_, "保存方案", "saveSchemeAction");
+    QAction* loadSchemeAction = addMenuAction(fileMenu_, "载入方案", "loadSchemeAction");
+    QAction* exportFileAction = addMenuAction(fileMenu_, "导出到文件", "exportFileAction");
+    QAction* backtestAction = addMenuAction(fileMenu_, "历史验证", "backtestAction");
+    saveSchemeAction_->setShortcut(QKeySequence::Save);
+    loadSchemeAction->setShortcut(QKeySequence::Open);
+    // The shortcuts work while the menu is closed.
+    addActions({saveSchemeAction_, loadSchemeAction});
+    connect(saveSchemeAction_, &QAction::triggered, this, [this] { schemeFiles_->saveScheme(); });
+    connect(loadSchemeAction, &QAction::triggered, this, [this] { schemeFiles_->loadScheme(); });
+    connect(exportFileAction, &QAction::triggered, this, [this] { schemeFiles_->exportResults(); });
+    connect(backtestAction, &QAction::triggered, this, &MainWindow::showBacktestPage);
 }
 
 void MainWindow::placePage(QWidget* page, int index) {
-    page->setParent(central_);
-    const bool join = index == 3;
-    page->setGeometry(ui::px(kPageLeft), kStripRect.y() + kStripRect.height() + ui::px(kPageGap),
-                      ui::px(join ? kJoinPageWidth : kPageWidth),
-                      ui::px(join ? kJoinPageHeight : kPageHeight));
+    const QSize size = index == 3 ? ui::layout::kJoinPageSize : ui::layout::kPageSize;
+    page->setGeometry(QRect(ui::layout::kPageOrigin, size));
     page->setAutoFillBackground(true);
     pages_[index] = page;
-}
-
-void MainWindow::installPage(int index, QWidget* page) {
-    if ((index != 0 && index != 3) || !page || page == pages_[index]) return;
-    QWidget* old = pages_[index];
-    const bool front = old && old->isVisible();
-    if (page->objectName().isEmpty()) page->setObjectName(ui::memberName("fraTab", index));
-    placePage(page, index);
-    if (old) old->deleteLater();
-    if (old) old->setObjectName(QString());
-    page->setVisible(front);
-    if (front) page->raise();
-    if (index == 3 && front) page->raise();
 }
 
 EntryBox* MainWindow::straightKillBox() const { return conditions_->straightKillBox(); }
@@ -153,6 +202,7 @@ EntryBox* MainWindow::straightKillBox() const { return conditions_->straightKill
 QPushButton* MainWindow::straightKillImportButton() const { return conditions_->importButton(); }
 
 void MainWindow::bringToFront(int pageIndex) {
+    backtest_->hide();
     for (int i = 0; i < kPageCount; ++i) {
         if (i == pageIndex) continue;
         if (i != 3) pages_[i]->hide();
@@ -180,6 +230,15 @@ void MainWindow::selectTab(int index) {
         pages_[3]->hide();
         resultArea_->show();
     }
+    tabStrip_->raise();
+}
+
+void MainWindow::showBacktestPage() {
+    tabStrip_->selectBacktest();
+    for (QWidget* page : pages_) page->hide();
+    resultArea_->show();
+    backtest_->show();
+    backtest_->raise();
     tabStrip_->raise();
 }
 
@@ -255,7 +314,7 @@ void MainWindow::clearAllConditions() {
     road_->clearButton()->click();
     for (int i = 0; i < kShapeCount; ++i) shapes_->box(i)->setChecked(false);
     for (int i = 0; i < 8; ++i) compound_->box(i)->clearEntry();
-    if (baseClearHook_) baseClearHook_();
+    base_->cmdBase(0)->click();  // "清空" of the base set
 }
 
 void MainWindow::filterClicked(int index) {
@@ -272,31 +331,12 @@ void MainWindow::filterClicked(int index) {
     }
 }
 
-void MainWindow::hoverTick(const QPoint& globalCursor) {
-    SelectButton* danHelp = conditions_->banker()->helpButton();
-    SelectButton* exHelp = shapes_->helpButton();
-    const bool inDan = danHelp->isVisible() && strictlyInside(danHelp, globalCursor);
-    const bool inEx = exHelp->isVisible() && strictlyInside(exHelp, globalCursor);
-    danHelp->setFaceColour(inDan ? ui::kHelpHot : ui::kHelpIdle);
-    const QColor exWanted = inEx ? ui::kHelpHot : ui::kHelpIdle;
-    if (exHelp->faceColour() != exWanted) exHelp->setFaceColour(exWanted);
-    if (!inDan && !inEx) tmrButtonMouse_->stop();
-}
-
-bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    if ((event->type() == QEvent::MouseMove || event->type() == QEvent::Enter) &&
-        (watched == conditions_->banker()->helpButton() || watched == shapes_->helpButton())) {
-        if (!tmrButtonMouse_->isActive()) tmrButtonMouse_->start();
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
 void MainWindow::fitIn(const QRect& area) {
     if (area.isEmpty()) return;
     const QSize room = area.size().shrunkBy(frameMarginsOf(this));
     // Scrolling one way takes a scroll bar's breadth from the other.
     const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, clientScroll_);
-    QSize size = central_->size();
+    QSize size = client_->size();
     if (const QWidget* menu = menuWidget()) size.rheight() += menu->sizeHint().height();
     bool across = size.width() > room.width(), down = size.height() > room.height();
     if (down) size.rwidth() += bar;

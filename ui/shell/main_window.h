@@ -1,7 +1,9 @@
 #pragma once
-// frmFilter: the one working window. It holds the tab strip, the five pages,
-// the special-shapes frame and the result area, owns the number sets, the
-// last run and the result set, and wires the controls to the run.
+// frmFilter: the one working window, built whole by its constructor: the tab
+// strip with the tab "历史验证", the five pages, the special-shapes frame,
+// the result area, the backtest page and the menu button "文件". It owns the
+// number sets, the last run and the result set, and wires the controls to
+// the run.
 
 #include <QMainWindow>
 #include <QString>
@@ -16,34 +18,40 @@
 #include "engine/filter_run.h"
 #include "engine/number_set_store.h"
 #include "engine/tolerance.h"
-#include "results/platform.h"
+#include "platform/platform.h"
 
-class QFrame;
-class QLabel;
-class QLineEdit;
+class QAction;
+class QMenu;
 class QPushButton;
 class QScrollArea;
-class QTimer;
+class QToolButton;
 
 namespace numsift {
 
-class EntryBox;
-class TabStrip;
-class PageConditions;
-class PageRoad;
-class PageCompound;
-class FrameSpecialShapes;
-class ResultArea;
+class BLCommDialog;
 class DesktopTextEditor;
-class QtMessageSink;
+class EntryBox;
+class FrameSpecialShapes;
+class KillListBinding;
+class PageBacktest;
+class PageBase;
+class PageCompound;
+class PageConditions;
+class PageJoin;
+class PageRoad;
 class QtClipboard;
+class QtMessageSink;
+class ResultArea;
+class SchemeFiles;
+class SelectButton;
+class TabStrip;
 
 // Starts a text editor on a file; true when one was started.
 using TextFileOpener = std::function<bool(const QString& path)>;
 
 // The desktop services the window talks to. Tests pass fakes; a service left
-// empty is supplied by the desktop (message boxes, the system clipboard, an
-// installed text editor). The file dialogs are only passed on to the pages.
+// empty is supplied by the desktop (message boxes, the system clipboard, the
+// file dialogs, an installed text editor).
 struct WindowServices {
     MessageSink* messages = nullptr;
     Clipboard* clipboard = nullptr;
@@ -59,20 +67,27 @@ public:
     explicit MainWindow(WindowServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
 
-    // ---- for the pages built elsewhere (base set, intersection) ----
-    // Replaces the placeholder of page 0 or 3 by page; the window takes
-    // ownership, gives it the page's name fraTab_<index> unless it has one,
-    // and places it where the pages stand.
-    void installPage(int index, QWidget* page);
+    // ---- the parts ----
+    // Page fraTab(index): 0 base set, 1 conditions, 2 roads, 3 two-set
+    // combination, 4 compound boxes.
     QWidget* page(int index) const { return pages_[index]; }
-    // Called by "清空所有条件" as its last step, to clear the base set
-    // (the press of the base page's "清空").
-    void setBaseClearHook(std::function<void()> hook) { baseClearHook_ = std::move(hook); }
-    NumberSetStore& numberSets() { return store_; }
-    const NumberSetStore& numberSets() const { return store_; }
+    PageBase* basePage() const { return base_; }
+    PageConditions* conditionsPage() const { return conditions_; }
+    PageRoad* roadPage() const { return road_; }
+    PageJoin* joinPage() const { return join_; }
+    PageCompound* compoundPage() const { return compound_; }
+    FrameSpecialShapes* specialShapes() const { return shapes_; }
+    ResultArea* resultArea() const { return resultArea_; }
+    TabStrip* tabStrip() const { return tabStrip_; }
+    PageBacktest* backtestPage() const { return backtest_; }
     EntryBox* straightKillBox() const;              // txtDan5
     QPushButton* straightKillImportButton() const;  // cmdImportDan5
-    const WindowServices& services() const { return services_; }
+    NumberSetStore& numberSets() { return store_; }
+    const NumberSetStore& numberSets() const { return store_; }
+
+    // ---- the menu "文件" ----
+    SchemeFiles& schemeFiles() { return *schemeFiles_; }
+    QAction* saveSchemeAction() const { return saveSchemeAction_; }
 
     // ---- the condition panel ----
     // The panel's state as the run and a scheme see it.
@@ -85,6 +100,9 @@ public:
 
     // ---- operations of the buttons ----
     void selectTab(int index);  // cmdTab_Click
+    // The tab "历史验证": no tab of the twelve selected, the backtest page in
+    // front of where the pages stand, the result area shown.
+    void showBacktestPage();
     void startRun();            // cmdFilter(0) "开始缩水"
     void clearAllConditions();  // cmdFilter(2) "清空所有条件"
     // Runs the validation of the box that has the focus, as leaving it
@@ -96,16 +114,6 @@ public:
     int currentTab() const { return currentTab_; }
     const std::vector<std::uint32_t>& results() const;
     const RunResult* lastRun() const;
-    TabStrip* tabStrip() const { return tabStrip_; }
-    PageConditions* conditionsPage() const { return conditions_; }
-    PageRoad* roadPage() const { return road_; }
-    PageCompound* compoundPage() const { return compound_; }
-    FrameSpecialShapes* specialShapes() const { return shapes_; }
-    ResultArea* resultArea() const { return resultArea_; }
-
-    // One tick of the help-button hover timer at a cursor position (global).
-    void hoverTick(const QPoint& globalCursor);
-    QTimer* hoverTimer() const { return tmrButtonMouse_; }
     DesktopTextEditor* exportEditor() const { return editor_.get(); }
 
     // Sizes the window for an available screen area and centres it there:
@@ -114,36 +122,48 @@ public:
     void fitIn(const QRect& area);
     // The client area (every control of the window) and the scroll area
     // that shows it.
-    QWidget* client() const { return central_; }
+    QWidget* client() const { return client_; }
     QScrollArea* clientScroll() const { return clientScroll_; }
 
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
 private:
-    void buildWindow();
+    void buildClientArea();
+    void buildConditionPages();
+    void buildSetPages();
+    void buildBacktestPage();
+    void buildFileMenu();
     void placePage(QWidget* page, int index);
     void bringToFront(int pageIndex);
     void filterClicked(int index);
-    QWidget* central_ = nullptr;
-    QScrollArea* clientScroll_ = nullptr;
 
     std::unique_ptr<QtMessageSink> ownMessages_;
     std::unique_ptr<QtClipboard> ownClipboard_;
+    // The open and save dialogs when the services bring none: one for the
+    // number-set pages and the kill list, one for the menu and the backtest
+    // page; each starts in the folder of its own last choice.
+    std::unique_ptr<BLCommDialog> setDialog_;
+    std::unique_ptr<BLCommDialog> fileDialog_;
     WindowServices services_;
     std::unique_ptr<DesktopTextEditor> editor_;
+    std::unique_ptr<SchemeFiles> schemeFiles_;
     NumberSetStore store_;
     std::unique_ptr<RunResult> lastRun_;
-    std::function<void()> baseClearHook_;
 
+    QScrollArea* clientScroll_ = nullptr;
+    QWidget* client_ = nullptr;
     TabStrip* tabStrip_ = nullptr;
     std::array<QWidget*, kPageCount> pages_{};
+    PageBase* base_ = nullptr;
     PageConditions* conditions_ = nullptr;
     PageRoad* road_ = nullptr;
+    PageJoin* join_ = nullptr;
     PageCompound* compound_ = nullptr;
+    KillListBinding* killList_ = nullptr;  // paste and import of txtDan5
     FrameSpecialShapes* shapes_ = nullptr;
     ResultArea* resultArea_ = nullptr;
-    QTimer* tmrButtonMouse_ = nullptr;
+    PageBacktest* backtest_ = nullptr;
+    QToolButton* fileMenuButton_ = nullptr;  // "文件", right of the tab strip
+    QMenu* fileMenu_ = nullptr;
+    QAction* saveSchemeAction_ = nullptr;  // also Ctrl+S while the menu is closed
 
     int composeMode_ = 0;
     int currentTab_ = 1;

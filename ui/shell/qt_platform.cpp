@@ -80,6 +80,10 @@ DesktopTextEditor::DesktopTextEditor(QWidget* parent, Starter starter)
     : parent_(parent), starter_(std::move(starter)) {}
 
 bool DesktopTextEditor::startInstalledEditor(const QString& path) {
+#ifdef Q_OS_WIN
+    // Notepad, which every Windows has; it opens the file itself.
+    return QProcess::startDetached(QStringLiteral("notepad.exe"), {QDir::toNativeSeparators(path)});
+#else
     // Editors first: a file manager's "open" may claim success with nothing
     // to open the file in.
     static const char* kEditors[] = {"gnome-text-editor", "gedit", "kate",     "kwrite",
@@ -97,6 +101,7 @@ bool DesktopTextEditor::startInstalledEditor(const QString& path) {
     if (!query.waitForFinished(2000) || query.exitCode() != 0) return false;
     if (QString::fromLocal8Bit(query.readAllStandardOutput()).trimmed().isEmpty()) return false;
     return QProcess::startDetached(xdgOpen, {path});
+#endif
 }
 
 DesktopTextEditor::~DesktopTextEditor() = default;
@@ -123,7 +128,7 @@ void DesktopTextEditor::open(const std::string& text) {
     }
     // No editor: the numbers stay readable (and selectable) in the program.
     auto* dlg = new QDialog(parent_);
-    dlg->setObjectName(QStringLiteral("frmExport"));
+    dlg->setObjectName(QStringLiteral("exportViewer"));
     dlg->setAttribute(Qt::WA_DeleteOnClose);
     dlg->setWindowTitle(QString::fromUtf8("导出全部号码"));
     auto* layout = new QVBoxLayout(dlg);
@@ -131,11 +136,11 @@ void DesktopTextEditor::open(const std::string& text) {
                                            QDir::toNativeSeparators(lastPath_)
                                      : QString::fromUtf8("号码已复制到剪贴板（临时文件无法写入）。"),
                              dlg);
-    label->setObjectName(QStringLiteral("lblExportPath"));
+    label->setObjectName(QStringLiteral("exportPathLabel"));
     label->setWordWrap(true);
     label->setTextInteractionFlags(Qt::TextSelectableByMouse);
     auto* view = new QPlainTextEdit(dlg);
-    view->setObjectName(QStringLiteral("txtExport"));
+    view->setObjectName(QStringLiteral("exportText"));
     view->setReadOnly(true);
     view->setPlainText(ui::boxText(text));
     layout->addWidget(label);

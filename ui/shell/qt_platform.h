@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "results/platform.h"
+#include "platform/platform.h"
 #include "results/result_copy.h"
 
 class QTemporaryDir;
@@ -48,7 +48,8 @@ public:
     QString lastPath() const { return lastPath_; }
     QWidget* lastViewer() const { return lastViewer_; }
 
-    // Starts an installed text editor on path; false when none was found.
+    // Starts a text editor on path (Notepad on Windows, else the first
+    // installed editor or the desktop's default); false when none started.
     static bool startInstalledEditor(const QString& path);
 
 private:

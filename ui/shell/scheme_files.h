@@ -8,7 +8,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "results/platform.h"
+#include "platform/platform.h"
 
 namespace numsift {
 

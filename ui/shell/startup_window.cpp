@@ -13,6 +13,12 @@ namespace {
 
 constexpr int kTickMs = 600;
 
+// Where the controls stand (pixels).
+constexpr QSize kWindowSize(400, 250);
+constexpr QRect kWarningLabel(16, 12, 368, 22);
+constexpr QRect kProgressLabel(16, 38, 368, 22);
+constexpr QRect kList1(16, 66, 368, 168);
+
 }  // namespace
 
 StartupWindow::Checks StartupWindow::nativeChecks() {
@@ -29,22 +35,22 @@ StartupWindow::StartupWindow(MainWindowFactory openMain, MessageSink* messages, 
     setObjectName(QStringLiteral("Flogin"));
     setWindowTitle(QStringLiteral("检测系统必要插件，请稍等。。。"));
     setFont(cjkFont(9));
-    setFixedSize(400, 250);
+    setFixedSize(kWindowSize);
 
-    auto* label1 = new QLabel(QStringLiteral("正在检测系统必要插件,如果杀软误报，请加信任"), this);
-    label1->setObjectName(QStringLiteral("Label1"));
-    label1->setGeometry(16, 12, 368, 22);
-    QPalette red = label1->palette();
+    auto* warningLabel = new QLabel(QStringLiteral("正在检测系统必要插件,如果杀软误报，请加信任"), this);
+    warningLabel->setObjectName(QStringLiteral("warningLabel"));
+    warningLabel->setGeometry(kWarningLabel);
+    QPalette red = warningLabel->palette();
     red.setColor(QPalette::WindowText, QColor(255, 0, 0));
-    label1->setPalette(red);
+    warningLabel->setPalette(red);
 
-    auto* label2 = new QLabel(QStringLiteral("正在检测系统必要插件"), this);
-    label2->setObjectName(QStringLiteral("Label2"));
-    label2->setGeometry(16, 38, 368, 22);
+    auto* progressLabel = new QLabel(QStringLiteral("正在检测系统必要插件"), this);
+    progressLabel->setObjectName(QStringLiteral("progressLabel"));
+    progressLabel->setGeometry(kProgressLabel);
 
     list1_ = new QListWidget(this);
     list1_->setObjectName(QStringLiteral("List1"));
-    list1_->setGeometry(16, 66, 368, 168);
+    list1_->setGeometry(kList1);
 
     timer1_ = new QTimer(this);
     timer1_->setObjectName(QStringLiteral("Timer1"));

@@ -12,7 +12,7 @@
 
 #include <functional>
 
-#include "results/platform.h"
+#include "platform/platform.h"
 
 class QLabel;
 class QListWidget;

@@ -19,24 +19,42 @@ constexpr TabDesign kTabs[TabStrip::kTabCount] = {
     {"杀垃圾复式", 1110, 1095}, {"杀两码", 2190, 945},    {"杀三码", 3120, 945},   {"杀四码", 4050, 945},
     {"必出两码", 4980, 945},    {"必出三码", 5910, 945},  {"必出四码", 6840, 945}, {"组合定位杀", 7770, 1095},
 };
+// After "大底号码", which ends at 13215.
+constexpr TabDesign kBacktestTab = {"历史验证", 13200, 945};
 constexpr int kTabHeight = 375;
+
+SelectButton* makeTab(QWidget* strip, const TabDesign& design, const QString& name) {
+    auto* b = new SelectButton(ui::qs(design.caption), strip);
+    b->setObjectName(name);
+    b->setGeometry(ui::pxRect(design.left, 0, design.width, kTabHeight));
+    return b;
+}
 
 }  // namespace
 
 TabStrip::TabStrip(QWidget* parent) : QFrame(parent) {
     setObjectName(QStringLiteral("fraButton"));
     for (int i = 0; i < kTabCount; ++i) {
-        auto* b = new SelectButton(ui::qs(kTabs[i].caption), this);
-        b->setObjectName(ui::memberName("cmdTab", i));
-        b->setGeometry(ui::pxRect(kTabs[i].left, 0, kTabs[i].width, kTabHeight));
-        connect(b, &QPushButton::clicked, this, [this, i] { emit tabClicked(i); });
-        tabs_[i] = b;
+        tabs_[i] = makeTab(this, kTabs[i], ui::memberName("cmdTab", i));
+        connect(tabs_[i], &QPushButton::clicked, this, [this, i] { emit tabClicked(i); });
     }
+    backtestTab_ = makeTab(this, kBacktestTab, QStringLiteral("backtestTab"));
+    connect(backtestTab_, &QPushButton::clicked, this, &TabStrip::backtestTabClicked);
+}
+
+void TabStrip::resetAll() {
+    for (SelectButton* b : tabs_) b->resetSelection();
+    backtestTab_->resetSelection();
 }
 
 void TabStrip::select(int index) {
-    for (SelectButton* b : tabs_) b->resetSelection();
+    resetAll();
     if (index >= 0 && index < kTabCount) tabs_[index]->toggleSelection(false);
+}
+
+void TabStrip::selectBacktest() {
+    resetAll();
+    backtestTab_->toggleSelection(false);
 }
 
 int TabStrip::selected() const {

@@ -1,5 +1,6 @@
 #pragma once
-// fraButton: the twelve tab buttons cmdTab(0)..cmdTab(11). A click selects
+// fraButton: the twelve tab buttons cmdTab(0)..cmdTab(11) and, after
+// "大底号码", the tab "历史验证" of the backtest page. A click selects
 // exactly the clicked tab (reset all, then toggle it in green) and asks the
 // window to switch pages.
 
@@ -14,20 +15,29 @@ class SelectButton;
 class TabStrip : public QFrame {
     Q_OBJECT
 public:
-    static constexpr int kTabCount = 12;
+    static constexpr int kTabCount = 12;  // cmdTab(0)..cmdTab(11)
 
     explicit TabStrip(QWidget* parent = nullptr);
 
     SelectButton* tab(int index) const { return tabs_[index]; }
-    // The selection reset of every tab, then the toggle of index (green).
+    SelectButton* backtestTab() const { return backtestTab_; }
+    // The selection reset of every tab, then the toggle of index (green);
+    // an index outside 0..11 leaves every tab unselected.
     void select(int index);
+    // The same for the tab "历史验证".
+    void selectBacktest();
+    // The selected one of the twelve tabs; -1 when none is.
     int selected() const;
 
 signals:
     void tabClicked(int index);
+    void backtestTabClicked();
 
 private:
+    void resetAll();
+
     std::array<SelectButton*, kTabCount> tabs_{};
+    SelectButton* backtestTab_ = nullptr;
 };
 
 }  // namespace numsift

@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRect>
+#include <QSize>
 #include <QString>
 
 #include <string>
@@ -25,6 +26,7 @@ constexpr int px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPix
 constexpr QRect pxRect(int left, int top, int width, int height) {
     return QRect(px(left), px(top), px(width), px(height));
 }
+constexpr QSize pxSize(int width, int height) { return QSize(px(width), px(height)); }
 
 // "chkDW_12" for member 12 of the array chkDW.
 inline QString memberName(const char* array, int index) {

@@ -1,4 +1,4 @@
-#include "results/platform.h"
+#include "tests/fakes/platform_fakes.h"
 
 namespace numsift {
 

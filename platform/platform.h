@@ -1,12 +1,9 @@
 #pragma once
 // Small interfaces between the program's logic and the desktop: message
-// boxes, the clipboard, the open/save dialogs and opening a file. The window
-// supplies Qt implementations (ui/); tests supply fakes that record what was
-// shown and answer without a modal loop.
+// boxes, the clipboard and the open/save dialogs. Plain C++: the window
+// supplies Qt implementations (ui/), the tests their own doubles.
 
-#include <optional>
 #include <string>
-#include <vector>
 
 namespace numsift {
 
@@ -58,32 +55,11 @@ public:
     virtual FileDialogResult run(const FileDialogRequest& request) = 0;
 };
 
-// Fakes for tests: record every message and answer from a queue.
-class RecordingMessages : public MessageSink {
-public:
-    std::vector<Message> shown;
-    std::vector<MessageAnswer> nextAnswers;  // consumed front first; default Yes/Ok
+inline constexpr const char* kCopyErrorTitle = "错误提示";
+inline constexpr const char* kCopyErrorMessage = "本次复制出现错误，请再复制一次";
 
-    MessageAnswer show(const Message& message) override;
-    void setNextAnswer(MessageAnswer a) { nextAnswers.push_back(a); }
-};
-
-class MemoryClipboard : public Clipboard {
-public:
-    std::string content;
-    bool failNext = false;  // the next setText fails (and leaves it empty)
-    int writes = 0;
-
-    bool setText(const std::string& text) override;
-    std::string text() override { return content; }
-};
-
-class ScriptedFileDialogs : public FileDialogs {
-public:
-    std::vector<FileDialogRequest> requests;
-    std::vector<FileDialogResult> results;  // consumed front first; empty = cancel
-
-    FileDialogResult run(const FileDialogRequest& request) override;
-};
+// Puts text on the clipboard; on failure shows the copy error (no icon, OK
+// button, title "错误提示") and returns false.
+bool copyToClipboard(Clipboard& clipboard, MessageSink& messages, const std::string& text);
 
 }  // namespace numsift

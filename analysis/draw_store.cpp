@@ -1,0 +1,279 @@
+#include "analysis/draw_store.h"
+
+#include <algorithm>
+
+#include "engine/number.h"
+
+namespace numsift {
+
+namespace {
+
+std::string_view withoutLeadingZeros(std::string_view issue) {
+    while (issue.size() > 1 && issue.front() == '0') issue.remove_prefix(1);
+    return issue;
+}
+
+bool isDigits(std::string_view s) {
+    return !s.empty() && std::all_of(s.begin(), s.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+bool isDateOrEmpty(std::string_view date) { return date.empty() || readDate(date, false) == date; }
+
+KeptDraw keptOf(const Draw& d) { return KeptDraw{d.issue, d.date, d.value}; }
+
+// Weighs an offered draw against the kept draw of its issue.
+void weigh(KeptDraw& kept, const Draw& offered, MergeReport& report) {
+    const bool sameDate = offered.date.empty() || kept.date.empty() || offered.date == kept.date;
+    if (offered.value == kept.value && sameDate) {
+        ++report.unchanged;
+        if (kept.date.empty() && !offered.date.empty()) {
+            kept.date = offered.date;
+            ++report.datesAdded;
+        }
+        return;
+    }
+    report.conflicts.push_back(
+        {kept.issue, kept.value, offered.value, kept.date, offered.date, offered.line});
+}
+
+void noteLines(std::string& s, std::size_t count, const std::vector<int>& lines, std::string_view what) {
+    if (count == 0) return;
+    if (!s.empty()) s += "；";
+    s += "有 " + std::to_string(count) + " 行" + std::string(what) + "：" + lineListText(lines, count);
+}
+
+// Conflicts, draws without an issue and bad lines; withoutIssue says what
+// became of the draws without an issue.
+std::string problemsNote(const MergeReport& r, std::string_view withoutIssue) {
+    std::string s;
+    if (!r.conflicts.empty()) {
+        s += "有 " + std::to_string(r.conflicts.size()) + " 期与已有的不同，保留原样：";
+        const std::size_t shown = std::min(r.conflicts.size(), kReportedBadLines);
+        for (std::size_t i = 0; i < shown; ++i) {
+            const IssueConflict& c = r.conflicts[i];
+            if (i > 0) s += "，";
+            if (c.keptValue != c.offeredValue)
+                s += "期号 " + c.issue + " 已有 " + numberText(c.keptValue) + "、导入 " +
+                     numberText(c.offeredValue);
+            else
+                s += "期号 " + c.issue + " 日期已有 " + c.keptDate + "、导入 " + c.offeredDate;
+        }
+        if (r.conflicts.size() > shown) s += "等";
+    }
+    noteLines(s, r.withoutIssue, r.firstWithoutIssue, "没有期号，" + std::string(withoutIssue));
+    noteLines(s, r.badLineCount, r.firstBadLines, "不是开奖号码，已跳过");
+    return s;
+}
+
+}  // namespace
+
+int compareIssues(std::string_view a, std::string_view b) {
+    a = withoutLeadingZeros(a);
+    b = withoutLeadingZeros(b);
+    if (a.size() != b.size()) return a.size() < b.size() ? -1 : 1;
+    const int c = a.compare(b);
+    return c < 0 ? -1 : c > 0 ? 1 : 0;
+}
+
+std::optional<DrawStore> DrawStore::fromOrdered(std::vector<KeptDraw> draws) {
+    for (std::size_t i = 0; i < draws.size(); ++i) {
+        const KeptDraw& d = draws[i];
+        if (!isDigits(d.issue) || !isDateOrEmpty(d.date) || d.value >= kNumberSpace) return std::nullopt;
+        if (i > 0 && compareIssues(draws[i - 1].issue, d.issue) >= 0) return std::nullopt;
+    }
+    DrawStore store;
+    store.draws_ = std::move(draws);
+    return store;
+}
+
+std::optional<std::size_t> DrawStore::find(std::string_view issue) const {
+    const auto it =
+        std::lower_bound(draws_.begin(), draws_.end(), issue,
+                         [](const KeptDraw& d, std::string_view i) { return compareIssues(d.issue, i) < 0; });
+    if (it == draws_.end() || compareIssues(it->issue, issue) != 0) return std::nullopt;
+    return static_cast<std::size_t>(it - draws_.begin());
+}
+
+bool DrawStore::put(KeptDraw draw) {
+    if (!isDigits(draw.issue) || !isDateOrEmpty(draw.date) || draw.value >= kNumberSpace) return false;
+    const auto it =
+        std::lower_bound(draws_.begin(), draws_.end(), draw.issue,
+                         [](const KeptDraw& d, std::string_view i) { return compareIssues(d.issue, i) < 0; });
+    if (it != draws_.end() && compareIssues(it->issue, draw.issue) == 0)
+        *it = std::move(draw);
+    else
+        draws_.insert(it, std::move(draw));
+    return true;
+}
+
+bool DrawStore::remove(std::string_view issue) {
+    const std::optional<std::size_t> i = find(issue);
+    if (!i) return false;
+    draws_.erase(draws_.begin() + static_cast<std::ptrdiff_t>(*i));
+    return true;
+}
+
+std::vector<std::uint32_t> DrawStore::values() const {
+    std::vector<std::uint32_t> v;
+    v.reserve(draws_.size());
+    for (const KeptDraw& d : draws_) v.push_back(d.value);
+    return v;
+}
+
+std::vector<Draw> DrawStore::toDraws() const {
+    std::vector<Draw> out;
+    out.reserve(draws_.size());
+    for (std::size_t i = 0; i < draws_.size(); ++i) {
+        const KeptDraw& d = draws_[i];
+        out.push_back(Draw{d.issue, d.value, static_cast<int>(i + 1), d.issue, d.date});
+    }
+    return out;
+}
+
+MergeReport DrawStore::merge(const DrawHistory& parsed) {
+    MergeReport report;
+    report.badLineCount = parsed.badLineCount;
+    report.firstBadLines = parsed.firstBadLines;
+    std::vector<const Draw*> offered;
+    offered.reserve(parsed.draws.size());
+    for (const Draw& d : parsed.draws) {
+        if (!d.issue.empty()) {
+            offered.push_back(&d);
+        } else if (++report.withoutIssue <= kReportedBadLines) {
+            report.firstWithoutIssue.push_back(d.line);
+        }
+    }
+    // Equal issues keep their text order, so the first of them is the one
+    // a new issue is kept with.
+    std::stable_sort(offered.begin(), offered.end(),
+                     [](const Draw* a, const Draw* b) { return compareIssues(a->issue, b->issue) < 0; });
+
+    std::vector<KeptDraw> merged;
+    merged.reserve(draws_.size() + offered.size());
+    std::size_t i = 0;
+    for (std::size_t j = 0; j < offered.size();) {
+        const std::string_view issue = offered[j]->issue;
+        while (i < draws_.size() && compareIssues(draws_[i].issue, issue) < 0)
+            merged.push_back(std::move(draws_[i++]));
+        if (i < draws_.size() && compareIssues(draws_[i].issue, issue) == 0) {
+            merged.push_back(std::move(draws_[i++]));
+        } else {
+            merged.push_back(keptOf(*offered[j++]));
+            ++report.added;
+        }
+        for (; j < offered.size() && compareIssues(offered[j]->issue, issue) == 0; ++j)
+            weigh(merged.back(), *offered[j], report);
+    }
+    while (i < draws_.size()) merged.push_back(std::move(draws_[i++]));
+    draws_ = std::move(merged);
+    std::stable_sort(report.conflicts.begin(), report.conflicts.end(),
+                     [](const IssueConflict& a, const IssueConflict& b) { return a.line < b.line; });
+    return report;
+}
+
+std::string mergeNote(const MergeReport& r) {
+    std::string s = "新增 " + std::to_string(r.added) + " 期";
+    if (r.unchanged > 0) s += "，已有 " + std::to_string(r.unchanged) + " 期未变";
+    if (r.datesAdded > 0) s += "（其中 " + std::to_string(r.datesAdded) + " 期补上了日期）";
+    const std::string problems = problemsNote(r, "未加入历史");
+    if (!problems.empty()) s += "；" + problems;
+    return s;
+}
+
+OrderedDraws drawsInOrder(const DrawHistory& parsed) {
+    OrderedDraws out;
+    out.badLineCount = parsed.badLineCount;
+    const bool numbered =
+        std::any_of(parsed.draws.begin(), parsed.draws.end(), [](const Draw& d) { return !d.issue.empty(); });
+    if (!numbered) {
+        out.values.reserve(parsed.draws.size());
+        for (const Draw& d : parsed.draws) out.values.push_back(d.value);
+        out.note = badLinesNote(parsed);
+        return out;
+    }
+    DrawStore store;
+    const MergeReport r = store.merge(parsed);
+    out.values = store.values();
+    out.note = problemsNote(r, "未计入");
+    return out;
+}
+
+std::string keptHistoryText(const DrawStore& store) {
+    std::string s(kKeptHistorySignature);
+    s += ", format " + std::to_string(kKeptHistoryFormat) + "\nissue,date,number\n";
+    s.reserve(s.size() + store.size() * 26);
+    for (const KeptDraw& d : store.draws()) {
+        s += d.issue;
+        s += ',';
+        s += d.date;
+        s += ',';
+        char number[6] = {};
+        writeNumber(d.value, number);
+        s.append(number, 5);
+        s += '\n';
+    }
+    return s;
+}
+
+KeptHistoryRead readKeptHistory(std::string_view text) {
+    using Problem = KeptHistoryRead::Problem;
+    KeptHistoryRead read;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    auto damaged = [&read](int line) {
+        read.problem = Problem::Damaged;
+        read.line = line;
+        read.store = {};
+        return read;
+    };
+    std::vector<KeptDraw> draws;
+    int lineNo = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find('\n', pos);
+        std::string_view line =
+            text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
+        ++lineNo;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (lineNo == 1) {
+            const std::string prefix = std::string(kKeptHistorySignature) + ", format ";
+            if (!line.starts_with(prefix)) {
+                read.problem = Problem::Foreign;
+                return read;
+            }
+            const std::string_view version = line.substr(prefix.size());
+            if (!isDigits(version) || version.size() > 6 || version.front() == '0') return damaged(1);
+            read.version = std::stoi(std::string(version));
+            if (read.version > kKeptHistoryFormat) {
+                read.problem = Problem::Newer;
+                return read;
+            }
+        } else if (lineNo == 2) {
+            if (line != "issue,date,number") return damaged(2);
+        } else {
+            const std::size_t c1 = line.find(',');
+            const std::size_t c2 = c1 == std::string_view::npos ? c1 : line.find(',', c1 + 1);
+            if (c2 == std::string_view::npos) return damaged(lineNo);
+            const std::string_view issue = line.substr(0, c1), date = line.substr(c1 + 1, c2 - c1 - 1),
+                                   number = line.substr(c2 + 1);
+            if (!isDigits(issue) || !isDateOrEmpty(date) || number.size() != 5 || !isDigits(number))
+                return damaged(lineNo);
+            if (!draws.empty() && compareIssues(draws.back().issue, issue) >= 0) return damaged(lineNo);
+            std::uint32_t value = 0;
+            for (char c : number) value = value * 10 + static_cast<std::uint32_t>(c - '0');
+            draws.push_back({std::string(issue), std::string(date), value});
+        }
+        if (end == std::string_view::npos) return damaged(lineNo);  // the last line lost its end
+        pos = end + 1;
+    }
+    if (lineNo == 0) {
+        read.problem = Problem::Foreign;
+        return read;
+    }
+    if (lineNo == 1) return damaged(2);  // the header is missing
+    std::optional<DrawStore> store = DrawStore::fromOrdered(std::move(draws));
+    if (!store) return damaged(lineNo);  // not reached: every row was checked above
+    read.store = std::move(*store);
+    return read;
+}
+
+}  // namespace numsift

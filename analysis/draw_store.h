@@ -1,0 +1,155 @@
+#pragma once
+// The kept draw history ("开奖历史"): past draws with their issue (期号), date
+// and number, ordered by issue, one draw per issue. The statistics, the
+// trend chart, the backtest and numsift-cli all read it; io/
+// draw_history_file.h keeps it between starts.
+//
+// Importing text (analysis/draw_history.h reads every form) merges its draws
+// by issue:
+//  - a new issue is added in its place; issues compare as numbers, so
+//    "2026009" comes before "2026010" and "007" is the issue "7";
+//  - an issue already kept with the same number changes nothing (a date the
+//    kept draw lacked is filled in), so importing the same text again, or a
+//    longer copy of it, adds only what is new;
+//  - an issue already kept with another number (or another date) is
+//    reported, old and new, and the kept draw stays as it is: a correction
+//    is the player's decision, never a side effect of an import.
+//
+// A draw without an issue (a line holding only "35789", or only a date and
+// a number) has neither a place among the issues nor anything to recognise
+// it by when it comes again, so the kept history does not take it: the
+// import reports such lines by number. Texts without issues still serve
+// the backtest and the statistics directly, in their own line order, oldest
+// first (see drawsInOrder).
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "analysis/draw_history.h"
+
+namespace numsift {
+
+struct KeptDraw {
+    std::string issue;        // ASCII digits, never empty
+    std::string date;         // "YYYY-MM-DD" or empty
+    std::uint32_t value = 0;  // 0..99999
+
+    bool operator==(const KeptDraw&) const = default;
+};
+
+// Orders issues as whole numbers (leading zeros do not count): negative
+// when a comes first, 0 for the same issue, positive when b comes first.
+int compareIssues(std::string_view a, std::string_view b);
+
+// An issue that came again with another number or date; the kept one stays.
+struct IssueConflict {
+    std::string issue;  // as kept
+    std::uint32_t keptValue = 0;
+    std::uint32_t offeredValue = 0;
+    std::string keptDate;
+    std::string offeredDate;
+    int line = 0;  // line of the offered draw in the imported text
+
+    bool operator==(const IssueConflict&) const = default;
+};
+
+struct MergeReport {
+    std::size_t added = 0;                 // draws of issues not kept before
+    std::size_t unchanged = 0;             // draws already kept as they came (dates filled in included)
+    std::size_t datesAdded = 0;            // of those, kept draws that got their date
+    std::vector<IssueConflict> conflicts;  // in the order of the text
+    std::size_t withoutIssue = 0;          // draws the text gave no issue
+    std::vector<int> firstWithoutIssue;    // their lines, at most kReportedBadLines
+    std::size_t badLineCount = 0;          // lines without a draw (as DrawHistory)
+    std::vector<int> firstBadLines;
+
+    bool changed() const { return added > 0 || datesAdded > 0; }
+};
+
+class DrawStore {
+public:
+    DrawStore() = default;
+
+    // A store of draws already in issue order; nothing when an issue is not
+    // digits, a date is not "YYYY-MM-DD" of a real day, a value is above
+    // 99999, or the issues do not strictly ascend.
+    static std::optional<DrawStore> fromOrdered(std::vector<KeptDraw> draws);
+
+    // Oldest first (ascending issue).
+    const std::vector<KeptDraw>& draws() const { return draws_; }
+    std::size_t size() const { return draws_.size(); }
+    bool empty() const { return draws_.empty(); }
+
+    // Index of a kept issue (compared as a number).
+    std::optional<std::size_t> find(std::string_view issue) const;
+
+    // The numbers, oldest first: what the statistics count over.
+    std::vector<std::uint32_t> values() const;
+
+    // The draws as the backtest takes them: label = issue, line = 1-based
+    // place in the store.
+    std::vector<Draw> toDraws() const;
+
+    // Merges parsed draws by the rules above; linear in the store plus
+    // n log n in the draws offered.
+    MergeReport merge(const DrawHistory& parsed);
+    MergeReport importText(std::string_view text) { return merge(parseDraws(text)); }
+
+    // The player's own corrections (an import never replaces a kept draw):
+    // put places a draw by its issue, replacing the kept draw of that issue,
+    // and refuses (false, nothing changed) a draw whose issue is not digits,
+    // whose date is not "YYYY-MM-DD" of a real day or whose value is above
+    // 99999; remove takes out the draw of an issue, false when none is kept.
+    bool put(KeptDraw draw);
+    bool remove(std::string_view issue);
+    void clear() { draws_.clear(); }
+
+    bool operator==(const DrawStore&) const = default;
+
+private:
+    std::vector<KeptDraw> draws_;
+};
+
+// What an import did, for a message box: "新增 12 期，已有 7306 期未变；
+// 期号 2025001 已有号码 12345，导入的是 54321，未改动；有 2 行没有期号，未保存：
+// 第 3、4 行；有 1 行不是开奖号码，已跳过：第 1 行". Conflicts are listed up to
+// kReportedBadLines, then counted.
+std::string mergeNote(const MergeReport& report);
+
+// The draws of a text in the order a history has them, oldest first: by
+// issue (through a DrawStore) when some draw has an issue, in line order
+// when none has. Draws without an issue beside numbered ones are left out;
+// note says what was left out or not taken (mergeNote's wording), empty
+// when nothing was.
+struct OrderedDraws {
+    std::vector<std::uint32_t> values;
+    std::size_t badLineCount = 0;  // lines without a draw
+    std::string note;
+};
+OrderedDraws drawsInOrder(const DrawHistory& parsed);
+
+// The kept history's file: the signature line with the format version
+// ("# Numsift draw history, format 1"), the header "issue,date,number", then
+// one line per draw in issue order; UTF-8, LF line breaks.
+inline constexpr int kKeptHistoryFormat = 1;
+std::string keptHistoryText(const DrawStore& store);
+
+struct KeptHistoryRead {
+    enum class Problem { None, Foreign, Newer, Damaged };
+    Problem problem = Problem::None;
+    int version = 0;  // the file's format version when it has a signature
+    int line = 0;     // first damaged line (Problem::Damaged)
+    DrawStore store;  // empty unless Problem::None
+};
+
+// Reads the file's text strictly: without the signature line the text is
+// Foreign; a later format version is Newer; a wrong header, a row that is
+// not "digits,date or nothing,five digits", or issues out of order make it
+// Damaged. CR LF line breaks are accepted (an editor may have saved it).
+KeptHistoryRead readKeptHistory(std::string_view text);
+
+}  // namespace numsift

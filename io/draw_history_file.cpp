@@ -1,0 +1,131 @@
+#include "io/draw_history_file.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include "io/text_file.h"
+
+namespace numsift {
+
+namespace {
+
+constexpr qint64 kChunkBytes = 64 * 1024;
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+// A free name beside path: path + "." + what + "-yyyyMMdd-HHmmss", with
+// "-2", "-3"… after it while that name is taken.
+QString asideName(const QString& path, const char* what) {
+    const QString base = path + QLatin1Char('.') + QLatin1String(what) + QLatin1Char('-') +
+                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
+    QString name = base;
+    for (int k = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++k)
+        name = base + QLatin1Char('-') + QString::number(k);
+    return name;
+}
+
+}  // namespace
+
+QString drawHistoryPath(const DataFolder& folder) {
+    if (!folder.ok) return {};
+    return QDir(folder.path).filePath(QLatin1String(kDrawHistoryFileName));
+}
+
+LoadedHistory DrawHistoryFile::load() {
+    LoadedHistory loaded;
+    refusal_.clear();
+    const QFileInfo info(path_);
+    if (!info.exists() && !info.isSymLink()) return loaded;
+
+    // Why the file is not a history we can read, and the suffix it is moved
+    // away with; empty when it can be read.
+    QString problem;
+    const char* suffix = "damaged";
+    if (!info.isFile()) {
+        problem = QStringLiteral("不是开奖历史文件");
+        suffix = "foreign";
+    } else if (info.size() > kMaxTextFileBytes) {
+        problem = QStringLiteral("大得不像开奖历史文件");
+        suffix = "foreign";
+    } else {
+        const TextFileResult file = readTextFile(path_);
+        if (!file.ok) {
+            refusal_ = QStringLiteral("开奖历史文件无法读取（") + file.error +
+                       QStringLiteral("），为免覆盖，不会保存");
+            loaded.message = QStringLiteral("无法读取开奖历史文件 ") + native(path_) + QStringLiteral("：") +
+                             file.error + QStringLiteral("。本次不会改写它。");
+            return loaded;
+        }
+        const std::string text = file.text.toStdString();
+        KeptHistoryRead read = readKeptHistory(text);
+        switch (read.problem) {
+            case KeptHistoryRead::Problem::None: loaded.store = std::move(read.store); return loaded;
+            case KeptHistoryRead::Problem::Newer:
+                refusal_ = QStringLiteral("开奖历史文件由更新版本的 Numsift 写成，为免覆盖，不会保存");
+                loaded.message = QStringLiteral("开奖历史文件 ") + native(path_) +
+                                 QStringLiteral(" 由更新版本的 Numsift 写成（格式 ") +
+                                 QString::number(read.version) +
+                                 QStringLiteral("），本版本不读取也不改写它。");
+                return loaded;
+            case KeptHistoryRead::Problem::Foreign:
+                problem = QStringLiteral("不是 Numsift 的开奖历史");
+                suffix = "foreign";
+                break;
+            case KeptHistoryRead::Problem::Damaged:
+                problem =
+                    QStringLiteral("已损坏（第 ") + QString::number(read.line) + QStringLiteral(" 行）");
+                break;
+        }
+    }
+
+    const QString aside = asideName(path_, suffix);
+    if (!QDir().rename(path_, aside)) {
+        refusal_ =
+            QStringLiteral("开奖历史文件") + problem + QStringLiteral("且无法改名，为免覆盖，不会保存");
+        loaded.message = QStringLiteral("开奖历史文件 ") + native(path_) + problem +
+                         QStringLiteral("，也无法改名移开。本次不会改写它。");
+        return loaded;
+    }
+    loaded.setAsidePath = aside;
+    loaded.message = QStringLiteral("开奖历史文件") + problem + QStringLiteral("，已改名保存为 ") +
+                     native(aside) + QStringLiteral("；开奖历史从空开始。");
+    return loaded;
+}
+
+SaveResult DrawHistoryFile::save(const DrawStore& store, const SaveStepCheck& allow) const {
+    SaveResult result;
+    if (!refusal_.isEmpty()) {
+        result.error = refusal_;
+        return result;
+    }
+    auto step = [&allow](SaveStep s) { return !allow || allow(s); };
+    const QString where = native(path_);
+    QSaveFile file(path_);
+    if (!step(SaveStep::Open) || !file.open(QIODevice::WriteOnly)) {
+        result.error =
+            QStringLiteral("无法写入开奖历史文件 ") + where + QStringLiteral("：") + file.errorString();
+        return result;  // QSaveFile removes its temporary file
+    }
+    const std::string text = keptHistoryText(store);
+    for (std::size_t at = 0; at < text.size(); at += kChunkBytes) {
+        const qint64 size = std::min<qint64>(kChunkBytes, static_cast<qint64>(text.size() - at));
+        if (!step(SaveStep::Write) || file.write(text.data() + at, size) != size) {
+            file.cancelWriting();
+            result.error = QStringLiteral("写入开奖历史文件 ") + where + QStringLiteral(" 时出错：") +
+                           file.errorString() + QStringLiteral("。原文件未改动。");
+            return result;
+        }
+    }
+    if (!step(SaveStep::Commit)) file.cancelWriting();
+    if (!file.commit()) {
+        result.error = QStringLiteral("无法保存开奖历史文件 ") + where + QStringLiteral("：") +
+                       file.errorString() + QStringLiteral("。原文件未改动。");
+        return result;
+    }
+    result.ok = true;
+    return result;
+}
+
+}  // namespace numsift

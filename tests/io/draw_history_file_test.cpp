@@ -1,0 +1,196 @@
+#include "io/draw_history_file.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "tests/io/draw_history_samples.h"
+
+using namespace numsift;
+using numsift::testdata::historyA;
+using numsift::testdata::historyB;
+
+namespace {
+
+QByteArray bytesOf(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
+
+class DrawHistoryFileTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(dir_.isValid()); }
+    QString path() const { return dir_.filePath(QLatin1String(kDrawHistoryFileName)); }
+    // The folder's entries other than the history file itself.
+    QStringList others() const {
+        QStringList names =
+            QDir(dir_.path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+        names.removeAll(QLatin1String(kDrawHistoryFileName));
+        return names;
+    }
+
+    QTemporaryDir dir_;
+};
+
+}  // namespace
+
+TEST_F(DrawHistoryFileTest, SavedHistoryLoadsBackTheSame) {
+    DrawHistoryFile file(path());
+    const LoadedHistory none = file.load();  // no file yet: empty, nothing to say
+    EXPECT_TRUE(none.store.empty());
+    EXPECT_TRUE(none.message.isEmpty());
+
+    DrawStore store;
+    store.importText("期号,日期,号码\n2026002,2026-01-02,00042\n2026001,,12345\n");
+    ASSERT_TRUE(file.save(store).ok);
+    EXPECT_TRUE(bytesOf(path()).startsWith("# Numsift draw history, format 1\nissue,date,number\n"));
+    const LoadedHistory loaded = DrawHistoryFile(path()).load();
+    EXPECT_EQ(loaded.store, store);
+    EXPECT_TRUE(loaded.message.isEmpty());
+    EXPECT_TRUE(others().isEmpty());  // no temporary file left beside it
+
+    ASSERT_TRUE(file.save(historyA()).ok);
+    EXPECT_EQ(DrawHistoryFile(path()).load().store, historyA());
+    ASSERT_TRUE(file.save(DrawStore{}).ok);
+    EXPECT_TRUE(DrawHistoryFile(path()).load().store.empty());
+
+    DataFolder folder;
+    EXPECT_TRUE(drawHistoryPath(folder).isEmpty());  // no folder, no path
+    folder.ok = true;
+    folder.path = dir_.path();
+    EXPECT_EQ(drawHistoryPath(folder), path());
+}
+
+TEST_F(DrawHistoryFileTest, ASaveFailingAtAnyStepLeavesTheOldFileAndSaysWhy) {
+    DrawHistoryFile file(path());
+    ASSERT_TRUE(file.save(historyA()).ok);
+    const QByteArray old = bytesOf(path());
+
+    int steps = 0;
+    int writes = 0;
+    ASSERT_TRUE(
+        file.save(historyB(), [&](SaveStep s) { return ++steps, writes += s == SaveStep::Write, true; }).ok);
+    EXPECT_GE(writes, 3);  // the file takes several chunks, so a write can fail halfway
+    ASSERT_TRUE(file.save(historyA()).ok);
+    ASSERT_EQ(bytesOf(path()), old);
+
+    for (int failing = 0; failing < steps; ++failing) {
+        int seen = 0;
+        const SaveResult r = file.save(historyB(), [&](SaveStep) { return seen++ != failing; });
+        EXPECT_FALSE(r.ok) << failing;
+        EXPECT_TRUE(r.error.contains(QDir::toNativeSeparators(path()))) << r.error.toStdString();
+        EXPECT_EQ(bytesOf(path()), old) << failing;
+        EXPECT_TRUE(others().isEmpty()) << others().join(QLatin1Char(' ')).toStdString();
+        EXPECT_EQ(DrawHistoryFile(path()).load().store, historyA()) << failing;
+    }
+
+    // Failures of the platform itself: no folder, a folder in the file's place.
+    const SaveResult noFolder = DrawHistoryFile(dir_.filePath(QStringLiteral("gone/x.csv"))).save(historyA());
+    EXPECT_FALSE(noFolder.ok);
+    EXPECT_FALSE(noFolder.error.isEmpty());
+    ASSERT_TRUE(QDir(dir_.path()).mkdir(QStringLiteral("folder.csv")));
+    EXPECT_FALSE(DrawHistoryFile(dir_.filePath(QStringLiteral("folder.csv"))).save(historyA()).ok);
+    EXPECT_TRUE(QFileInfo(dir_.filePath(QStringLiteral("folder.csv"))).isDir());
+}
+
+TEST_F(DrawHistoryFileTest, AKilledSaveLeavesTheOldFileOrTheNewOne) {
+    ASSERT_TRUE(DrawHistoryFile(path()).save(historyA()).ok);
+    const DrawStore a = historyA(), b = historyB();
+    int killedMidSave = 0, round = 0;
+    // The saver says "saving N" before each save and "saved N" after it.
+    // Kill it once it has begun save 1, 2, 3 or 4; when its last words are
+    // "saving", the kill caught that save before it ended. Go on until some
+    // kills have.
+    for (; round < 60 && (round < 8 || killedMidSave < 2); ++round) {
+        QProcess saver;
+        saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        saver.start(QStringLiteral(NUMSIFT_SAVE_LOOP), {path()});
+        ASSERT_TRUE(saver.waitForStarted());
+        const QByteArray killAt = "saving " + QByteArray::number(1 + round % 4) + "\n";
+        for (QByteArray line; line != killAt;) {
+            if (!saver.canReadLine()) {
+                ASSERT_TRUE(saver.waitForReadyRead(30000)) << "the saver said nothing";
+                continue;
+            }
+            line = saver.readLine();
+        }
+        saver.kill();  // SIGKILL
+        ASSERT_TRUE(saver.waitForFinished(30000));
+        EXPECT_EQ(saver.exitStatus(), QProcess::CrashExit);
+        const QList<QByteArray> after = saver.readAll().split('\n');
+        killedMidSave += after.size() < 2 || after[after.size() - 2].startsWith("saving ");
+
+        const LoadedHistory h = DrawHistoryFile(path()).load();
+        EXPECT_TRUE(h.message.isEmpty()) << h.message.toStdString();
+        EXPECT_TRUE(h.store == a || h.store == b) << "round " << round << ": " << h.store.size() << " draws";
+        for (const QString& name : others()) QFile::remove(dir_.filePath(name));  // a temporary file left
+    }
+    EXPECT_GE(killedMidSave, 2) << "no kill landed inside a save in " << round << " rounds";
+}
+
+TEST_F(DrawHistoryFileTest, ADamagedOrForeignFileIsSetAsideNeverDeleted) {
+    const QByteArray damaged =
+        "# Numsift draw history, format 1\nissue,date,number\n2026001,,12345\n2026002,,123";
+    writeBytes(path(), damaged);
+    DrawHistoryFile file(path());
+    const LoadedHistory first = file.load();
+    EXPECT_TRUE(first.store.empty());
+    ASSERT_FALSE(first.setAsidePath.isEmpty());
+    EXPECT_TRUE(
+        QFileInfo(first.setAsidePath).fileName().startsWith(QStringLiteral("draw-history.csv.damaged-")));
+    EXPECT_EQ(bytesOf(first.setAsidePath), damaged);
+    EXPECT_FALSE(QFileInfo::exists(path()));
+    EXPECT_EQ(first.message, QStringLiteral("开奖历史文件已损坏（第 4 行），已改名保存为 ") +
+                                 QDir::toNativeSeparators(first.setAsidePath) +
+                                 QStringLiteral("；开奖历史从空开始。"));
+    ASSERT_TRUE(file.save(historyA()).ok);  // a new history goes where the old one was
+
+    // Another damaged file in the same second gets a name of its own.
+    writeBytes(path(), "garbage");
+    const LoadedHistory second = DrawHistoryFile(path()).load();
+    EXPECT_TRUE(
+        QFileInfo(second.setAsidePath).fileName().startsWith(QStringLiteral("draw-history.csv.foreign-")));
+    EXPECT_NE(second.setAsidePath, first.setAsidePath);
+    EXPECT_EQ(bytesOf(second.setAsidePath), QByteArray("garbage"));
+    EXPECT_TRUE(second.message.contains(QStringLiteral("不是 Numsift 的开奖历史")))
+        << second.message.toStdString();
+    writeBytes(path(), "garbage 2");
+    const LoadedHistory third = DrawHistoryFile(path()).load();
+    EXPECT_NE(third.setAsidePath, second.setAsidePath);
+    EXPECT_EQ(bytesOf(second.setAsidePath), QByteArray("garbage"));
+    EXPECT_EQ(bytesOf(third.setAsidePath), QByteArray("garbage 2"));
+    EXPECT_EQ(bytesOf(first.setAsidePath), damaged);
+
+    // A folder in the file's place is moved aside whole.
+    ASSERT_TRUE(QDir(dir_.path()).mkpath(QStringLiteral("draw-history.csv/inside")));
+    const LoadedHistory folder = DrawHistoryFile(path()).load();
+    EXPECT_TRUE(QFileInfo(folder.setAsidePath + QStringLiteral("/inside")).isDir());
+    EXPECT_FALSE(QFileInfo::exists(path()));
+}
+
+TEST_F(DrawHistoryFileTest, AFileOfANewerFormatIsLeftAloneAndNotOverwritten) {
+    const QByteArray newer = "# Numsift draw history, format 2\nissue,date,number,extra\n2026001,,12345,x\n";
+    writeBytes(path(), newer);
+    DrawHistoryFile file(path());
+    const LoadedHistory h = file.load();
+    EXPECT_TRUE(h.store.empty());
+    EXPECT_TRUE(h.setAsidePath.isEmpty());
+    EXPECT_TRUE(h.message.contains(QStringLiteral("由更新版本的 Numsift 写成（格式 2）")))
+        << h.message.toStdString();
+    const SaveResult r = file.save(historyA());
+    EXPECT_FALSE(r.ok);
+    EXPECT_FALSE(r.error.isEmpty());
+    EXPECT_EQ(bytesOf(path()), newer);
+    EXPECT_TRUE(others().isEmpty());
+}
