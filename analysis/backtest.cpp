@@ -99,9 +99,14 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
         outsideKnown = sameColumns(matrix, outsideRun.matrix);
     }
 
+    const GroupedTolerance grouping = run.grouping();
+    BacktestSummary& s = report.summary;
+    s.setFailedDraws.assign(grouping.setCount(), 0);
+
     report.columns.resize(columns);
     for (std::size_t c = 0; c < columns; ++c) {
         ColumnOutcome& co = report.columns[c];
+        co.set = c < run.columnSets.size() ? run.columnSets[c] : grouping.restSet();
         co.step = matrix.column(c).step;
         co.caption = matrix.column(c).caption;
         co.id = matrix.column(c).id;
@@ -113,7 +118,6 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
 
     report.draws.reserve(draws.size());
     std::size_t missRun = 0;
-    BacktestSummary& s = report.summary;
     for (const Draw& d : draws) {
         DrawOutcome o;
         o.label = d.label;
@@ -136,7 +140,14 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
             }
         }
         o.failCount = static_cast<int>(o.failedColumns.size());
-        o.survives = o.inBase && o.failCount >= run.tolerance.lower && o.failCount <= run.tolerance.upper;
+        o.setFails.assign(grouping.setCount(), 0);
+        for (std::size_t c : o.failedColumns) ++o.setFails[report.columns[c].set];
+        for (std::size_t set = 0; set < grouping.setCount(); ++set) {
+            if (within(grouping.toleranceOf(set), o.setFails[set])) continue;
+            o.failedSets.push_back(set);
+            ++s.setFailedDraws[set];
+        }
+        o.survives = o.inBase && o.failedSets.empty();
         if (o.survives) {
             ++s.survived;
             missRun = 0;
@@ -153,6 +164,7 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
     s.resultShare = static_cast<double>(s.resultSize) / static_cast<double>(kNumberSpace);
     s.candidateCount = run.table.size();
     s.tolerance = run.tolerance;
+    s.groups = run.groups;
 
     for (ColumnOutcome& co : report.columns) {
         const std::size_t n = s.drawCount;
@@ -174,14 +186,24 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
 }
 
 BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
-                        Tolerance tolerance, std::span<const Draw> draws) {
+                        const GroupedTolerance& tolerance, std::span<const Draw> draws) {
     const RunResult run = runChecks(steps, input, base, tolerance);
     return backtestRun(run, steps, input, draws);
 }
 
-BacktestReport backtest(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
+BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
+                        Tolerance tolerance, std::span<const Draw> draws) {
+    return backtest(steps, input, base, GroupedTolerance(tolerance), draws);
+}
+
+BacktestReport backtest(const FilterInput& input, const NumberSet& base, const GroupedTolerance& tolerance,
                         std::span<const Draw> draws) {
     return backtest(runOrder(), input, base, tolerance, draws);
+}
+
+BacktestReport backtest(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
+                        std::span<const Draw> draws) {
+    return backtest(runOrder(), input, base, GroupedTolerance(tolerance), draws);
 }
 
 }  // namespace numsift

@@ -26,13 +26,16 @@ struct DrawOutcome {
     bool inBase = true;                      // false: a base set was used and lacks the draw
     int failCount = 0;                       // checks the draw fails
     std::vector<std::size_t> failedColumns;  // indexes into BacktestReport::columns
-    bool survives = false;                   // inBase and lower <= failCount <= upper
+    bool survives = false;                   // inBase and the tolerance admits its fails
+    std::vector<int> setFails;            // fails per set of the grouped tolerance (one set without groups)
+    std::vector<std::size_t> failedSets;  // the sets whose fails lie outside their tolerance
 };
 
 struct ColumnOutcome {
     int step = 0;
     std::string caption;
     std::optional<ColumnId> id;        // the condition (and item) of the column
+    std::size_t set = 0;               // its set of the grouped tolerance
     std::size_t candidatesMarked = 0;  // rows of the run the column marks
     double candidateShare = 0;         // candidatesMarked / candidate count
     std::size_t drawsMarked = 0;       // draws the column marks
@@ -56,13 +59,17 @@ struct ColumnOutcome {
 struct BacktestSummary {
     std::size_t drawCount = 0;
     std::size_t survived = 0;
-    double survivedPercent = 0;      // 0 when there are no draws
-    std::size_t longestMissRun = 0;  // most consecutive draws (text order) not kept
-    std::size_t resultSize = 0;      // K of the run
-    double resultShare = 0;          // K / 100,000
-    std::size_t candidateCount = 0;  // N of the run (100,000 or the base set)
-    std::size_t outsideBase = 0;     // draws not in the base set
-    Tolerance tolerance;
+    double survivedPercent = 0;               // 0 when there are no draws
+    std::size_t longestMissRun = 0;           // most consecutive draws (text order) not kept
+    std::size_t resultSize = 0;               // K of the run
+    double resultShare = 0;                   // K / 100,000
+    std::size_t candidateCount = 0;           // N of the run (100,000 or the base set)
+    std::size_t outsideBase = 0;              // draws not in the base set
+    Tolerance tolerance;                      // the rest's; without groups, every column's
+    std::vector<ToleranceGroup> groups;       // empty without grouped tolerance
+    std::vector<std::size_t> setFailedDraws;  // per set: draws whose fails there lie outside its tolerance
+
+    GroupedTolerance grouping() const { return GroupedTolerance(tolerance, groups); }
 };
 
 struct BacktestReport {
@@ -80,9 +87,13 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
 
 // Runs the given steps once and backtests the draws against that run.
 BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
+                        const GroupedTolerance& tolerance, std::span<const Draw> draws);
+BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
                         Tolerance tolerance, std::span<const Draw> draws);
 
 // The same with the program's full run order.
+BacktestReport backtest(const FilterInput& input, const NumberSet& base, const GroupedTolerance& tolerance,
+                        std::span<const Draw> draws);
 BacktestReport backtest(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
                         std::span<const Draw> draws);
 

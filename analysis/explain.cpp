@@ -14,29 +14,52 @@ std::vector<CheckVerdict> Explanation::failedChecks() const {
 }
 
 Explanation explain(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
-                    Tolerance tolerance, std::uint32_t value) {
+                    const GroupedTolerance& tolerance, std::uint32_t value) {
     Explanation e;
     e.value = value % kNumberSpace;
-    e.tolerance = tolerance;
+    e.tolerance = tolerance.rest;
     e.baseUsed = !base.empty();
     e.inBase = !e.baseUsed || std::binary_search(base.values.begin(), base.values.end(), e.value);
 
     NumberSet one;
     one.values.push_back(e.value);
-    const RunResult run = runChecks(steps, input, one, tolerance);
-    for (const CheckColumn& col : run.matrix.columns()) {
+    const CandidateTable table = CandidateTable::build(one);
+    const ConditionMatrix matrix = checkTable(steps, input, table);
+    std::vector<int> setFails(tolerance.setCount(), 0);
+    for (const CheckColumn& col : matrix.columns()) {
         const bool failed = !col.marks.empty() && col.marks[0] != 0;
-        e.checks.push_back(CheckVerdict{col.step, col.caption, failed, col.id});
+        const std::size_t set = tolerance.setOf(col.id);
+        e.checks.push_back(CheckVerdict{col.step, col.caption, failed, col.id, set});
         e.failCount += failed ? 1 : 0;
+        setFails[set] += failed ? 1 : 0;
     }
-    e.withinTolerance = e.failCount >= tolerance.lower && e.failCount <= tolerance.upper;
+    if (tolerance.groups.empty()) {
+        e.withinTolerance = within(tolerance.rest, e.failCount);
+    } else {
+        for (std::size_t set = 0; set < tolerance.setCount(); ++set) {
+            const Tolerance t = tolerance.toleranceOf(set);
+            e.groups.push_back(
+                SetVerdict{setName(tolerance, set), t, setFails[set], within(t, setFails[set])});
+        }
+        e.withinTolerance = tolerance.admits(setFails);
+    }
     e.survives = e.inBase && e.withinTolerance;
     return e;
 }
 
-Explanation explain(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
+Explanation explain(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
+                    Tolerance tolerance, std::uint32_t value) {
+    return explain(steps, input, base, GroupedTolerance(tolerance), value);
+}
+
+Explanation explain(const FilterInput& input, const NumberSet& base, const GroupedTolerance& tolerance,
                     std::uint32_t value) {
     return explain(runOrder(), input, base, tolerance, value);
+}
+
+Explanation explain(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
+                    std::uint32_t value) {
+    return explain(runOrder(), input, base, GroupedTolerance(tolerance), value);
 }
 
 std::optional<std::uint32_t> parseSingleNumber(std::string_view text) {

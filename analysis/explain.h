@@ -21,23 +21,37 @@ struct CheckVerdict {
     std::string caption;
     bool failed = false;
     std::optional<ColumnId> id;  // the condition (and item) of the column
+    std::size_t set = 0;         // its set of the grouped tolerance
+};
+
+// With grouped tolerance: one group's (or the rest's) fails against its tolerance.
+struct SetVerdict {
+    std::string name;
+    Tolerance tolerance;
+    int failCount = 0;
+    bool withinTolerance = false;
 };
 
 struct Explanation {
     std::uint32_t value = 0;
     std::vector<CheckVerdict> checks;  // every active check, in run order
     int failCount = 0;
-    Tolerance tolerance;
-    bool withinTolerance = false;  // lower <= failCount <= upper
-    bool baseUsed = false;         // a base set was loaded
-    bool inBase = true;            // true without a base set
-    bool survives = false;         // inBase and withinTolerance
+    Tolerance tolerance;             // the rest's; without groups, every check's
+    std::vector<SetVerdict> groups;  // with grouped tolerance: every group, then the rest; else empty
+    bool withinTolerance = false;    // lower <= failCount <= upper, or every set within its own
+    bool baseUsed = false;           // a base set was loaded
+    bool inBase = true;              // true without a base set
+    bool survives = false;           // inBase and withinTolerance
 
     std::vector<CheckVerdict> failedChecks() const;
 };
 
 Explanation explain(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
+                    const GroupedTolerance& tolerance, std::uint32_t value);
+Explanation explain(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
                     Tolerance tolerance, std::uint32_t value);
+Explanation explain(const FilterInput& input, const NumberSet& base, const GroupedTolerance& tolerance,
+                    std::uint32_t value);
 Explanation explain(const FilterInput& input, const NumberSet& base, Tolerance tolerance,
                     std::uint32_t value);
 

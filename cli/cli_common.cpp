@@ -4,6 +4,7 @@
 #include <QString>
 #include <cstdio>
 
+#include "engine/number.h"
 #include "io/text_file.h"
 
 namespace numsift::cli {
@@ -48,5 +49,17 @@ std::optional<long> parseInteger(std::string_view text, long min, long max) {
 }
 
 void writeOut(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+void writeNumbers(std::span<const std::uint32_t> numbers, long width) {
+    std::string out;
+    out.resize(numbers.size() * 6);
+    char* p = out.data();
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        writeNumber(numbers[i], p);
+        p[5] = (static_cast<long>(i + 1) % width == 0 || i + 1 == numbers.size()) ? '\n' : ' ';
+        p += 6;
+    }
+    writeOut(out);
+}
 
 }  // namespace numsift::cli

@@ -2,7 +2,9 @@
 // Shared pieces of the numsift-cli commands: the one-line error report and
 // reading an input file (or standard input for "-") through the text reader.
 
+#include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -21,5 +23,8 @@ std::optional<long> parseInteger(std::string_view text, long min, long max);
 
 // Writes text to stdout as it stands (binary, no newline translation).
 void writeOut(std::string_view text);
+
+// Writes numbers to stdout, width per line joined by one blank.
+void writeNumbers(std::span<const std::uint32_t> numbers, long width);
 
 }  // namespace numsift::cli

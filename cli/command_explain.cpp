@@ -22,7 +22,7 @@ int explainNumber(const CommandLine& line) {
     if (!args) return 2;
     const std::optional<std::uint32_t> value = parseSingleNumber(args->second);
     if (!value) return fail(args->second, "不是五位数号码");
-    const Explanation e = explain(args->scheme.input, args->base, args->scheme.tolerance, *value);
+    const Explanation e = explain(args->scheme.input, args->base, args->scheme.grouping(), *value);
     writeOut(explainText(e, "\n"));
     return 0;
 }

@@ -113,6 +113,10 @@ std::optional<std::string> CommandLine::value(std::string_view option) const {
     return std::nullopt;
 }
 
+bool CommandLine::has(std::string_view option) const {
+    return std::find(order_.begin(), order_.end(), option) != order_.end();
+}
+
 int runCommand(const Command& command, int argc, char** argv) {
     const GivenArguments given(argc, argv);
     QCommandLineParser parser;
@@ -154,9 +158,10 @@ int runCommand(const Command& command, int argc, char** argv) {
     const auto required =
         static_cast<qsizetype>(std::count_if(command.arguments.begin(), command.arguments.end(),
                                              [](const ArgumentSpec& a) { return !a.optional; }));
+    const bool repeats = !command.arguments.empty() && command.arguments.back().repeats;
     const auto allowed = static_cast<qsizetype>(command.arguments.size());
     if (positional.size() < required) return fail(command.name, usageLine(command));
-    if (positional.size() > allowed)
+    if (!repeats && positional.size() > allowed)
         return fail(command.name, withUsage(command, "多余的参数 " + given.raw(positional[allowed])));
     for (const QString& a : positional) line.arguments_.push_back(given.raw(a));
     return command.run(line);

@@ -22,6 +22,7 @@ struct ArgumentSpec {
     const char* name;  // e.g. "SCHEME.json"
     const char* description;
     bool optional = false;  // only the last arguments may be optional
+    bool repeats = false;   // the last argument may be given any number of times (at least once)
 };
 
 class CommandLine;
@@ -42,6 +43,8 @@ public:
     const std::vector<std::string>& arguments() const { return arguments_; }
     // The value of a value option; nothing when it was not given.
     std::optional<std::string> value(std::string_view option) const;
+    // Whether the option (a switch, or a value option) was given.
+    bool has(std::string_view option) const;
     // The options found, by name, in the order given (repeats included).
     const std::vector<std::string>& optionOrder() const { return order_; }
 

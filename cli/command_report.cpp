@@ -1,6 +1,7 @@
 // numsift-cli report SCHEME.json [--base FILE]: one line per column the run
-// appended, in run order (step, caption, candidates marked), then the kept
-// count.
+// appended, in run order (step, caption, candidates marked), with grouped
+// tolerance one line per group and the rest (name, fails allowed, its
+// columns), then the kept count.
 #include <string>
 
 #include "cli/cli_common.h"
@@ -20,10 +21,26 @@ int report(const CommandLine& line) {
     const std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], line.value("base").value_or(""));
     if (!in) return 2;
 
-    const RunResult r = runFilter(in->scheme.input, in->base, in->scheme.tolerance);
+    const RunResult r = runFilter(in->scheme.input, in->base, in->scheme.grouping());
     std::string out;
     for (const CheckColumn& c : r.matrix.columns())
         out += std::to_string(c.step) + "\t" + c.caption + "\t" + std::to_string(c.markedCount()) + "\n";
+    // With grouped tolerance: each group, then the rest, with the fails it
+    // allows and its active columns.
+    if (!r.groups.empty()) {
+        const GroupedTolerance grouping = r.grouping();
+        for (std::size_t set = 0; set < grouping.setCount(); ++set) {
+            const Tolerance t = grouping.toleranceOf(set);
+            std::string columns;
+            for (std::size_t c = 0; c < r.matrix.columnCount(); ++c) {
+                if (r.columnSets[c] != set) continue;
+                if (!columns.empty()) columns += "、";
+                columns += r.matrix.column(c).caption;
+            }
+            out += "分组\t" + setName(grouping, set) + "\t" + std::to_string(t.lower) + "-" +
+                   std::to_string(t.upper) + "\t" + columns + "\n";
+        }
+    }
     out += "kept " + std::to_string(r.result.size()) + " of " + std::to_string(r.table.size()) + "\n";
     writeOut(out);
     return 0;

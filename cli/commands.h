@@ -14,5 +14,6 @@ extern const Command kBacktestCommand;
 extern const Command kExplainCommand;
 extern const Command kParseCommand;
 extern const Command kStatsCommand;
+extern const Command kStackCommand;
 
 }  // namespace numsift::cli

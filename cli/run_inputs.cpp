@@ -29,4 +29,12 @@ std::optional<RunInputs> loadRunInputs(const std::string& schemePath, const std:
     return in;
 }
 
+std::optional<long> widthOption(const CommandLine& line, const char* command) {
+    const std::optional<std::string> value = line.value("width");
+    if (!value) return 1;
+    const std::optional<long> width = parseInteger(*value, 1, 100000);
+    if (!width) fail(command, "--width 应为 1–100000 的整数，而不是 \"" + *value + "\"");
+    return width;
+}
+
 }  // namespace numsift::cli

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "conditions/run_order.h"
 #include "conditions/scheme.h"
 #include "engine/number_list.h"
@@ -21,5 +22,9 @@ struct RunInputs {
 // Loads the scheme file and the base file; on any problem prints the one
 // error line and returns nothing.
 std::optional<RunInputs> loadRunInputs(const std::string& schemePath, const std::string& basePath);
+
+// The --width N of the commands that print numbers (1 when not given); on a
+// bad value prints the one error line, naming command, and returns nothing.
+std::optional<long> widthOption(const CommandLine& line, const char* command);
 
 }  // namespace numsift::cli

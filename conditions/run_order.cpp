@@ -41,4 +41,8 @@ RunResult runFilter(const FilterInput& input, const NumberSet& base, Tolerance t
     return runChecks(runOrder(), input, base, tolerance);
 }
 
+RunResult runFilter(const FilterInput& input, const NumberSet& base, const GroupedTolerance& tolerance) {
+    return runChecks(runOrder(), input, base, tolerance);
+}
+
 }  // namespace numsift

@@ -15,5 +15,6 @@ namespace numsift {
 std::span<const RunStep> runOrder();
 
 RunResult runFilter(const FilterInput& input, const NumberSet& base, Tolerance tolerance);
+RunResult runFilter(const FilterInput& input, const NumberSet& base, const GroupedTolerance& tolerance);
 
 }  // namespace numsift

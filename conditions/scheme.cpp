@@ -5,6 +5,7 @@
 #include <bitset>
 
 #include "conditions/captions.h"
+#include "conditions/condition_id.h"
 #include "conditions/entry_syntax.h"
 #include "conditions/hint_texts.h"
 #include "conditions/json.h"
@@ -171,6 +172,61 @@ void compound(const Value& v, FilterInput& in) {
     }
 }
 
+// [L, U], integers 0–99; L > U gives U - U, as the run normalises it.
+Tolerance tolerance(const std::string& key, const Value& v) {
+    const std::vector<Value>& pair = needArray(key, v);
+    if (pair.size() != 2) failWith(key, "应为 [下限, 上限] 两个整数");
+    const auto lower = static_cast<std::uint8_t>(needInteger(key, pair[0], 0, 99));
+    const auto upper = static_cast<std::uint8_t>(needInteger(key, pair[1], 0, 99));
+    return {std::min(lower, upper), upper};
+}
+
+// The groups of a grouped tolerance: at most eight, each named once, each
+// column caption in one group at most (repeats within a group are harmless).
+std::vector<ToleranceGroup> toleranceGroups(const Value& v) {
+    const std::vector<Value>& list = needArray("groups", v);
+    if (list.size() > kMaxToleranceGroups)
+        failWith("groups", "最多 " + std::to_string(kMaxToleranceGroups) + " 组，实际有 " +
+                               std::to_string(list.size()) + " 组");
+    std::vector<ToleranceGroup> groups;
+    for (std::size_t g = 0; g < list.size(); ++g) {
+        const std::string where = "groups[" + std::to_string(g) + "]";
+        if (list[g].type != Value::Type::Object) wrongType(where, "对象", list[g]);
+        ToleranceGroup group;
+        bool named = false;
+        for (const auto& [k, member] : list[g].object) {
+            if (k == "name") {
+                group.name = needString(where + ".name", member);
+                if (group.name.empty()) failWith(where + ".name", "组名不能为空");
+                for (const ToleranceGroup& earlier : groups)
+                    if (earlier.name == group.name)
+                        failWith(where + ".name", quoted(group.name) + " 与前面的组重名");
+                named = true;
+            } else if (k == "tolerance") {
+                group.tolerance = tolerance(where + ".tolerance", member);
+            } else if (k == "conditions") {
+                const std::string key = where + ".conditions";
+                for (const Value& item : needArray(key, member)) {
+                    const std::string& caption = needString(key, item);
+                    const std::optional<ColumnId> column = columnOfCaption(caption);
+                    if (!column) failWith(key, quoted(caption) + " 不是条件的名称");
+                    for (const ToleranceGroup& earlier : groups)
+                        if (std::find(earlier.columns.begin(), earlier.columns.end(), *column) !=
+                            earlier.columns.end())
+                            failWith(key, quoted(caption) + " 已在组 " + quoted(earlier.name) + " 中");
+                    if (std::find(group.columns.begin(), group.columns.end(), *column) == group.columns.end())
+                        group.columns.push_back(*column);
+                }
+            } else {
+                failWith(where, quoted(k) + " 是未知的键");
+            }
+        }
+        if (!named) failWith(where, "缺少组名 name");
+        groups.push_back(std::move(group));
+    }
+    return groups;
+}
+
 Scheme parseScheme(const Value& root) {
     if (root.type != Value::Type::Object)
         failWith("方案", std::string("应为 JSON 对象，实际是") + json::typeName(root.type));
@@ -184,11 +240,9 @@ Scheme parseScheme(const Value& root) {
     for (const auto& [key, v] : root.object) {
         if (key == "numsift") {
         } else if (key == "tolerance") {
-            const std::vector<Value>& pair = needArray(key, v);
-            if (pair.size() != 2) failWith(key, "应为 [下限, 上限] 两个整数");
-            const auto lower = static_cast<std::uint8_t>(needInteger(key, pair[0], 0, 99));
-            const auto upper = static_cast<std::uint8_t>(needInteger(key, pair[1], 0, 99));
-            s.tolerance = {std::min(lower, upper), upper};
+            s.tolerance = tolerance(key, v);
+        } else if (key == "groups") {
+            s.groups = toleranceGroups(v);
         } else if (key == "straightKill") {
             in.straightKill = straightKillText(key, v);
         } else if (key == "positionalKill") {
@@ -270,6 +324,13 @@ std::vector<std::string> classPatternCaptions(const ClassPatternSet& ticked, Cla
     return tickedCaptions(ticked, [kind](int i) { return classPatternCaption(kind, i); });
 }
 
+// "[L, U]" within what a file may hold: U at most 99, L at most U.
+std::string toleranceValue(Tolerance t) {
+    const int upper = std::min<int>(t.upper, 99);
+    const int lower = std::min<int>(t.lower, upper);
+    return "[" + std::to_string(lower) + ", " + std::to_string(upper) + "]";
+}
+
 }  // namespace
 
 Scheme emptyScheme() {
@@ -307,11 +368,21 @@ std::string saveScheme(const Scheme& scheme) {
         s += value;
         s += last ? "\n" : ",\n";
     };
-    const Tolerance t = scheme.tolerance;
-    const int upper = std::min<int>(t.upper, 99);
-    const int lower = std::min<int>(t.lower, upper);
     line("numsift", "1");
-    line("tolerance", "[" + std::to_string(lower) + ", " + std::to_string(upper) + "]");
+    line("tolerance", toleranceValue(scheme.tolerance));
+    if (!scheme.groups.empty()) {
+        std::string groups = "[";
+        for (std::size_t g = 0; g < scheme.groups.size(); ++g) {
+            const ToleranceGroup& group = scheme.groups[g];
+            std::vector<std::string> captions;
+            for (const ColumnId& column : group.columns) captions.push_back(columnCaption(column));
+            groups += g ? ",\n    " : "\n    ";
+            groups += "{\"name\": " + json::quote(group.name) +
+                      ", \"tolerance\": " + toleranceValue(group.tolerance) +
+                      ", \"conditions\": " + stringArray(captions) + "}";
+        }
+        line("groups", groups + "\n  ]");
+    }
     line("straightKill", textValue(in.straightKill));
     std::vector<std::string> rows;
     for (const auto& row : in.positionalKill) rows.push_back(digitString(row.data(), 10));

@@ -5,15 +5,20 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "conditions/filter_input.h"
 #include "engine/tolerance.h"
+#include "engine/tolerance_groups.h"
 
 namespace numsift {
 
 struct Scheme {
-    FilterInput input;    // box texts in the form the boxes show after being left
-    Tolerance tolerance;  // lower <= upper
+    FilterInput input;                   // box texts in the form the boxes show after being left
+    Tolerance tolerance;                 // lower <= upper; with groups, the rest's
+    std::vector<ToleranceGroup> groups;  // grouped tolerance; empty: one tolerance for the panel
+
+    GroupedTolerance grouping() const { return GroupedTolerance(tolerance, groups); }
     bool operator==(const Scheme&) const = default;
 };
 
@@ -28,7 +33,7 @@ struct SchemeLoad {
 
 SchemeLoad loadScheme(std::string_view json);
 
-// Every key in the format's order, the empty value for inactive conditions,
+// Every key in the format's order (groups only when there are any), the empty value for inactive conditions,
 // box texts with LF line breaks, ending with a line break.
 std::string saveScheme(const Scheme& scheme);
 

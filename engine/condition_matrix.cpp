@@ -11,8 +11,21 @@ std::size_t CheckColumn::markedCount() const {
 }
 
 std::uint8_t* ConditionMatrix::appendColumn(int step, std::string caption, std::optional<ColumnId> id) {
-    columns_.push_back(CheckColumn{step, std::move(caption), std::vector<std::uint8_t>(rows_, 0), id});
+    std::vector<std::uint8_t> cells;
+    if (spare_.empty()) {
+        cells.assign(rows_, 0);
+    } else {
+        cells = std::move(spare_.back());
+        spare_.pop_back();
+        cells.assign(rows_, 0);
+    }
+    columns_.push_back(CheckColumn{step, std::move(caption), std::move(cells), id});
     return columns_.back().marks.data();
+}
+
+void ConditionMatrix::clearColumns() {
+    for (CheckColumn& c : columns_) spare_.push_back(std::move(c.marks));
+    columns_.clear();
 }
 
 std::vector<std::uint8_t> ConditionMatrix::failCounts() const {

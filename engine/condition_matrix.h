@@ -48,9 +48,15 @@ public:
     // Sum of each row: the number of active checks the candidate fails.
     std::vector<std::uint8_t> failCounts() const;
 
+    // Drops every column but keeps the cells' storage for the columns
+    // appended next, so that runs of several schemes over one table do not
+    // allocate and fault in their matrix again.
+    void clearColumns();
+
 private:
     std::size_t rows_;
     std::vector<CheckColumn> columns_;
+    std::vector<std::vector<std::uint8_t>> spare_;  // cells of cleared columns
 };
 
 }  // namespace numsift

@@ -193,6 +193,34 @@ TEST(CliStats, OneLinePerItemInIssueOrder) {
     EXPECT_EQ(runCli({"stats", draws, "--last", "99"}).out, r.out);  // more than there are: all
 }
 
+TEST(CliStats, SetCountsTheNumbersHavingEachItem) {
+    QTemporaryDir dir;
+    const std::string set = writeTemp(dir, "set.txt", "12345 11111,35789\r\n12345 40509");  // 12345 once
+    const CliRun r = runCli({"stats", "--set", set});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    const std::vector<std::string> out = lines(r.out);
+    ASSERT_EQ(out.size(), 562u);
+    EXPECT_EQ(out[0], "项目\t名称\t出现次数\t占比");
+    EXPECT_EQ(lineOf(r.out, "pos1:1"), "pos1:1\t万位1\t2\t50.00%");
+    EXPECT_EQ(lineOf(r.out, "any:5"), "any:5\t含5\t3\t75.00%");
+    EXPECT_EQ(lineOf(r.out, "span:9"), "span:9\t跨度9\t1\t25.00%");
+    EXPECT_EQ(lineOf(r.out, "code2:11"), "code2:11\t两码11\t1\t25.00%");
+    EXPECT_EQ(lineOf(r.out, "shape:AAAAA"), "shape:AAAAA\tAAAAA\t1\t25.00%");
+
+    // The same numbers as draws: every item's 出现次数 is the same.
+    const CliRun asDraws = runCli({"stats", "-"}, "11111\n12345\n35789\n40509\n");
+    ASSERT_EQ(asDraws.exitCode, 0) << asDraws.err;
+    const std::vector<std::string> drawLines = lines(asDraws.out);
+    ASSERT_EQ(drawLines.size(), out.size());
+    auto firstThree = [](const std::string& line) {
+        std::size_t at = 0;
+        for (int tab = 0; tab < 3; ++tab) at = line.find('\t', at) + 1;
+        return line.substr(0, at);
+    };
+    for (std::size_t i = 1; i < out.size(); ++i) EXPECT_EQ(firstThree(out[i]), firstThree(drawLines[i]));
+}
+
 TEST(CliStats, NumbersWithoutIssuesCountInTheirOrderAndStandardInputWorks) {
     const CliRun r = runCli({"stats", "-"}, "11111\r\n12345\r\nno draw\r\n35789\r\n");
     ASSERT_EQ(r.exitCode, 0) << r.err;
@@ -214,9 +242,17 @@ TEST(CliStats, ProblemsAreOneLineWithExitCodeTwo) {
              ": 没有开奖号码（每行一期，例如 2026120 35789）；有 1 行不是开奖号码，已跳过：第 1 行\n"},
         {{"stats", good, "--last", "0"}, "numsift-cli: stats: --last 应为正整数，而不是 \"0\"\n"},
         {{"stats", good, "--last", "x"}, "numsift-cli: stats: --last 应为正整数，而不是 \"x\"\n"},
-        {{"stats"}, "numsift-cli: stats: 用法: numsift-cli stats DRAWS.txt [--last N]\n"},
+        {{"stats"}, "numsift-cli: stats: 用法: numsift-cli stats DRAWS.txt [--last N] | --set FILE\n"},
+        {{"stats", good, "--set", good},
+         "numsift-cli: stats: --set 与 DRAWS.txt 不能同时使用；用法: numsift-cli stats DRAWS.txt [--last N] "
+         "| --set FILE\n"},
+        {{"stats", "--set", good, "--last", "3"},
+         "numsift-cli: stats: --last 只用于 DRAWS.txt；用法: numsift-cli stats DRAWS.txt [--last N] | --set "
+         "FILE\n"},
+        {{"stats", "--set", none}, "numsift-cli: " + none + ": 文件中没有五位号码\n"},
         {{"stats", good, "--width", "3"},
-         "numsift-cli: stats: 未知的选项 --width；用法: numsift-cli stats DRAWS.txt [--last N]\n"},
+         "numsift-cli: stats: 未知的选项 --width；用法: numsift-cli stats DRAWS.txt [--last N] | --set "
+         "FILE\n"},
     };
     for (const Case& c : cases) {
         const CliRun r = runCli(c.args);

@@ -37,9 +37,9 @@ protected:
     }
     std::vector<CommandCase> commands() const {
         return {
-            {"run", "run SCHEME.json [--base FILE] [--width N]", {scheme}},
+            {"run", "run SCHEME.json [--base FILE] [--width N | --csv]", {scheme}},
             {"report", "report SCHEME.json [--base FILE]", {scheme}},
-            {"backtest", "backtest SCHEME.json DRAWS.txt [--base FILE]", {scheme, draws}},
+            {"backtest", "backtest SCHEME.json DRAWS.txt [--base FILE] [--what-if]", {scheme, draws}},
             {"explain", "explain SCHEME.json NUMBER [--base FILE]", {scheme, "35789"}},
             {"parse", "parse [--base | --intersection | --format-only] [FILE]", {numbers}},
         };
