@@ -2,7 +2,8 @@
 // Where the window's areas stand, as designed (twips, 15 to a pixel). All
 // five pages share one place under the tab strip; page 3 alone is larger and
 // reaches into the result area, which is hidden while page 3 shows. The
-// backtest page takes the place of the others.
+// backtest page takes the place of the others; the trend page that of page 3,
+// hiding the result area as page 3 does.
 
 #include <QPoint>
 #include <QRect>
@@ -12,7 +13,8 @@
 
 namespace numsift::ui::layout {
 
-inline constexpr QRect kTabStrip = pxRect(60, 60, 14175, 405);
+// The strip reaches past its twelve tabs to hold "历史验证" and "走势图".
+inline constexpr QRect kTabStrip = pxRect(60, 60, 14955, 405);
 // Every page: left 30, and 90 below the strip.
 inline constexpr QPoint kPageOrigin(px(30), kTabStrip.y() + kTabStrip.height() + px(90));
 inline constexpr QSize kPageSize = pxSize(11955, 9315);

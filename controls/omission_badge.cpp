@@ -1,0 +1,66 @@
+#include "controls/omission_badge.h"
+
+#include <QAbstractButton>
+#include <QEvent>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace numsift {
+
+namespace {
+
+const QColor kFigureColour(200, 0, 0);
+
+}  // namespace
+
+OmissionBadge::OmissionBadge(QWidget* control) : QWidget(control) {
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setFocusPolicy(Qt::NoFocus);
+    setGeometry(control->rect());
+    control->installEventFilter(this);
+}
+
+void OmissionBadge::setFigure(const QString& figure, double heat) {
+    heat = std::clamp(heat, 0.0, 1.0);
+    if (figure == figure_ && heat == heat_) return;
+    figure_ = figure;
+    heat_ = heat;
+    update();
+}
+
+QColor OmissionBadge::tint(double heat) {
+    return QColor(255, 140, 0, static_cast<int>(std::clamp(heat, 0.0, 1.0) * 110));
+}
+
+bool OmissionBadge::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == parent() && event->type() == QEvent::Resize) setGeometry(parentWidget()->rect());
+    return false;
+}
+
+void OmissionBadge::paintEvent(QPaintEvent*) {
+    QPainter p(this);
+    if (heat_ > 0) p.fillRect(rect(), tint(heat_));
+    if (figure_.isEmpty()) return;
+    QFont f = font();
+    f.setPixelSize(9);
+    f.setBold(true);
+    p.setFont(f);
+    const int width = p.fontMetrics().horizontalAdvance(figure_);
+    // Right of the caption where the control has room, else in its top
+    // right corner.
+    int used = 0;
+    if (const auto* button = qobject_cast<const QAbstractButton*>(parentWidget()))
+        used = button->sizeHint().width();
+    const bool room = used > 0 && used + width + 1 <= rect().width();
+    p.setPen(kFigureColour);
+    if (room) {
+        p.drawText(QRect(used, 0, rect().width() - used, rect().height()), Qt::AlignVCenter | Qt::AlignRight,
+                   figure_);
+    } else {
+        p.drawText(rect().adjusted(0, -1, 0, 0), Qt::AlignTop | Qt::AlignRight, figure_);
+    }
+}
+
+}  // namespace numsift
