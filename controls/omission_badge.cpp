@@ -54,13 +54,18 @@ void OmissionBadge::paintEvent(QPaintEvent*) {
     if (const auto* button = qobject_cast<const QAbstractButton*>(parentWidget()))
         used = button->sizeHint().width();
     const bool room = used > 0 && used + width + 1 <= rect().width();
-    p.setPen(kFigureColour);
-    if (room) {
-        p.drawText(QRect(used, 0, rect().width() - used, rect().height()), Qt::AlignVCenter | Qt::AlignRight,
-                   figure_);
-    } else {
-        p.drawText(rect().adjusted(0, -1, 0, 0), Qt::AlignTop | Qt::AlignRight, figure_);
+    const QRect box =
+        room ? QRect(used, 0, rect().width() - used, rect().height()) : rect().adjusted(0, -1, 0, 0);
+    const Qt::Alignment align = Qt::AlignRight | (room ? Qt::AlignVCenter : Qt::AlignTop);
+    // In the corner the figure lies over the caption: a white rim keeps
+    // both readable.
+    if (!room) {
+        p.setPen(Qt::white);
+        for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            p.drawText(box.translated(d), align, figure_);
     }
+    p.setPen(kFigureColour);
+    p.drawText(box, align, figure_);
 }
 
 }  // namespace numsift

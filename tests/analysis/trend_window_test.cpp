@@ -201,9 +201,11 @@ private slots:
         QVERIFY(w->history().store().empty());
         const QStringList aside = QDir(dir->path()).entryList({QStringLiteral("draw-history.csv.*")});
         QCOMPARE(aside.size(), 1);
-        // The new history is saved in the file's place.
+        // The new history is saved in the file's place; a paste into the
+        // empty box shows the kept draws once.
         w->showBacktestPage();
-        importFile("a.txt", drawsText({12345}));
+        paste("2026001 12345\n");
+        QCOMPARE(backtest()->drawsBox()->toPlainText(), u("2026001 12345\n"));
         QVERIFY(QFile::exists(historyPath()));
         QCOMPARE(messages->shown.size(), std::size_t(1));
     }

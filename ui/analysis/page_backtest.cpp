@@ -285,11 +285,12 @@ bool PageBacktest::importDraws() {
 
 void PageBacktest::keepDrawsIn(KeptHistory* history) {
     history_ = history;
-    const auto kept = [this] {
-        if (drawsBox_->document()->isEmpty() || showsKept_) showKeptDraws();
+    // A history loaded from its file shows where the box is free for it.
+    const auto loaded = [this] {
+        if (!merging_ && (drawsBox_->document()->isEmpty() || showsKept_)) showKeptDraws();
     };
-    connect(history_, &KeptHistory::historyChanged, this, kept);
-    if (!history_->store().empty()) kept();
+    connect(history_, &KeptHistory::historyChanged, this, loaded);
+    if (!history_->store().empty()) loaded();
 }
 
 void PageBacktest::showKeptDraws() {
@@ -304,17 +305,19 @@ bool PageBacktest::mergePasted(const QString& text) {
     if (!history_) return false;
     const DrawHistory h = parseDraws(text.toStdString());
     if (!anyIssue(h)) return false;
-    const bool showedKept = showsKept_;
+    const bool showedKept = showsKept_ || drawsBox_->document()->isEmpty();
     mergeIntoHistory(h);
-    // The box showed the kept draws: it shows them again, the pasted ones
-    // in their places. Otherwise the paste goes in as it is.
+    // The box showed the kept draws (or nothing): it shows them again, the
+    // pasted ones in their places. Otherwise the paste goes in as it is.
     if (!showedKept || !everyIssue(h)) return false;
     showKeptDraws();
     return true;
 }
 
 void PageBacktest::mergeIntoHistory(const DrawHistory& parsed) {
+    merging_ = true;
     const HistoryMerge merged = history_->merge(parsed);
+    merging_ = false;
     const MergeReport& r = merged.report;
     std::string text;
     if (!r.conflicts.empty() || r.withoutIssue > 0) text = "开奖历史：" + mergeNote(r) + "。";

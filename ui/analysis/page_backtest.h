@@ -120,6 +120,7 @@ private:
     KeptHistory* history_ = nullptr;
     bool showsKept_ = false;  // the box holds the kept draws as they were shown
     bool settingBox_ = false;
+    bool merging_ = false;  // the page's own merge: it shows the outcome itself
 };
 
 }  // namespace numsift
