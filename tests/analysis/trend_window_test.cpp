@@ -210,6 +210,20 @@ private slots:
         QCOMPARE(messages->shown.size(), std::size_t(1));
     }
 
+    void aSaveThatFailsIsSaidAndTheDrawsStayForTheSession() {
+        // The history's folder is gone: the save fails, the player is told,
+        // the draws serve the chart until the window closes.
+        w = makeWindow();
+        w->keepHistoryIn(path("gone/draw-history.csv"));
+        w->showBacktestPage();
+        importFile("a.txt", drawsText({12345, 54321}));
+        QCOMPARE(messages->shown.size(), std::size_t(1));
+        QCOMPARE(messages->shown[0].icon, MessageIcon::Exclamation);
+        QVERIFY(messages->shown[0].text.starts_with("开奖历史未能保存："));
+        QCOMPARE(w->history().store().size(), std::size_t(2));
+        QCOMPARE(w->trendPage()->chart()->rowCount(), std::size_t(2));
+    }
+
     void chartCellsTickAndUntickTheirKills() {
         w->showBacktestPage();
         importFile("a.txt", drawsText(kDraws));
