@@ -116,10 +116,14 @@ private slots:
         const QRect backtestTab = probe::findControl(w.get(), QStringLiteral("backtestTab"))->geometry();
         auto* trendTab = probe::findControl<SelectButton>(w.get(), QStringLiteral("trendTab"));
         QCOMPARE(backtestTab, QRect(880, 0, 63, 25));
-        QCOMPARE(trendTab->geometry().left(), backtestTab.right());
-        QVERIFY(trendTab->geometry().right() < strip->width());
+        // The strip keeps its design place; the tab follows 历史验证 just
+        // outside it.
+        QCOMPARE(strip->geometry(), QRect(4, 4, 945, 27));
+        QCOMPARE(trendTab->parentWidget(), w->client());
+        QCOMPARE(trendTab->geometry(), QRect(946, 4, 54, 25));
+        QCOMPARE(trendTab->geometry().left(), strip->geometry().left() + backtestTab.right());
         QWidget* menuButton = probe::findControl(w.get(), QStringLiteral("fileMenuButton"));
-        QVERIFY(menuButton->geometry().left() > strip->geometry().right());
+        QVERIFY(menuButton->geometry().left() > trendTab->geometry().right());
         QVERIFY(w->client()->rect().contains(menuButton->geometry()));
         QCOMPARE(w->size(), QSize(1056, 724));
 

@@ -242,11 +242,11 @@ void MainWindow::showPendingMessage() {
 void MainWindow::buildFileMenu() {
     // A menu bar would make the window taller than a laptop screen; the
     // strip's row has room for one menu button, from just after the strip
-    // to the right edge of the result area.
+    // and the tab "走势图" to the right edge of the result area.
     fileMenuButton_ = new QToolButton(client_);
     fileMenuButton_->setObjectName(QStringLiteral("fileMenuButton"));
     fileMenuButton_->setText(ui::qs("文件"));
-    const QRect strip = tabStrip_->geometry();
+    const QRect strip = tabStrip_->geometry().united(tabStrip_->trendTab()->geometry());
     const int left = strip.right() + 4;
     fileMenuButton_->setGeometry(left, strip.top(), resultArea_->geometry().right() + 1 - left,
                                  tabStrip_->backtestTab()->height());
@@ -314,6 +314,7 @@ void MainWindow::selectTab(int index) {
         resultArea_->show();
     }
     tabStrip_->raise();
+    tabStrip_->trendTab()->raise();
 }
 
 void MainWindow::showBacktestPage() {
@@ -324,6 +325,7 @@ void MainWindow::showBacktestPage() {
     backtest_->show();
     backtest_->raise();
     tabStrip_->raise();
+    tabStrip_->trendTab()->raise();
 }
 
 void MainWindow::showTrendPage() {
@@ -334,6 +336,7 @@ void MainWindow::showTrendPage() {
     trend_->show();
     trend_->raise();
     tabStrip_->raise();
+    tabStrip_->trendTab()->raise();
 }
 
 FilterInput MainWindow::filterInput() const {

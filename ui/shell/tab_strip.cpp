@@ -21,6 +21,7 @@ constexpr TabDesign kTabs[TabStrip::kTabCount] = {
 };
 // After "大底号码", which ends at 13215.
 constexpr TabDesign kBacktestTab = {"历史验证", 13200, 945};
+// After "历史验证", past the strip's right edge (14175).
 constexpr TabDesign kTrendTab = {"走势图", 14130, 810};
 constexpr int kTabHeight = 375;
 
@@ -41,8 +42,14 @@ TabStrip::TabStrip(QWidget* parent) : QFrame(parent) {
     }
     backtestTab_ = makeTab(this, kBacktestTab, QStringLiteral("backtestTab"));
     connect(backtestTab_, &QPushButton::clicked, this, &TabStrip::backtestTabClicked);
-    trendTab_ = makeTab(this, kTrendTab, QStringLiteral("trendTab"));
+    trendTab_ = makeTab(parentWidget() ? parentWidget() : this, kTrendTab, QStringLiteral("trendTab"));
     connect(trendTab_, &QPushButton::clicked, this, &TabStrip::trendTabClicked);
+}
+
+void TabStrip::moveEvent(QMoveEvent* event) {
+    QFrame::moveEvent(event);
+    if (trendTab_->parentWidget() != this)
+        trendTab_->move(pos() + ui::pxRect(kTrendTab.left, 0, kTrendTab.width, kTabHeight).topLeft());
 }
 
 void TabStrip::resetAll() {

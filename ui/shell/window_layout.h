@@ -13,8 +13,7 @@
 
 namespace numsift::ui::layout {
 
-// The strip reaches past its twelve tabs to hold "历史验证" and "走势图".
-inline constexpr QRect kTabStrip = pxRect(60, 60, 14955, 405);
+inline constexpr QRect kTabStrip = pxRect(60, 60, 14175, 405);
 // Every page: left 30, and 90 below the strip.
 inline constexpr QPoint kPageOrigin(px(30), kTabStrip.y() + kTabStrip.height() + px(90));
 inline constexpr QSize kPageSize = pxSize(11955, 9315);
