@@ -12,7 +12,7 @@ namespace {
 bool sameColumns(const ConditionMatrix& a, const ConditionMatrix& b) {
     if (a.columnCount() != b.columnCount()) return false;
     for (std::size_t c = 0; c < a.columnCount(); ++c)
-        if (a.column(c).step != b.column(c).step || a.column(c).caption != b.column(c).caption) return false;
+        if (a.column(c).step != b.column(c).step || a.column(c).id != b.column(c).id) return false;
     return true;
 }
 
@@ -104,6 +104,7 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
         ColumnOutcome& co = report.columns[c];
         co.step = matrix.column(c).step;
         co.caption = matrix.column(c).caption;
+        co.id = matrix.column(c).id;
         co.candidatesMarked = matrix.column(c).markedCount();
         co.candidateShare = run.table.size() ? static_cast<double>(co.candidatesMarked) /
                                                    static_cast<double>(run.table.size())

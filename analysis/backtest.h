@@ -10,6 +10,7 @@
 // still sees which conditions they fail, but they never count as kept.
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
@@ -31,6 +32,7 @@ struct DrawOutcome {
 struct ColumnOutcome {
     int step = 0;
     std::string caption;
+    std::optional<ColumnId> id;        // the condition (and item) of the column
     std::size_t candidatesMarked = 0;  // rows of the run the column marks
     double candidateShare = 0;         // candidatesMarked / candidate count
     std::size_t drawsMarked = 0;       // draws the column marks

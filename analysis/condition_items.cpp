@@ -36,13 +36,12 @@ struct NumberRecord {
 };
 
 // Keys, captions and the look-ups from the checks' per-number properties to
-// item indexes, built once. A pattern box is found by the pattern its
-// caption names, as the check reads it.
+// item indexes, built once. A pattern box is found by the pattern it stands
+// for, as the check reads it; a road box is its road pattern.
 struct ItemTables {
     std::vector<std::string> keys, captions;  // by flat index
     std::unordered_map<std::string, int> flatOfKey;
     std::array<std::array<std::uint8_t, kClassPatternCount>, 3> boxOfClassPattern{};
-    std::array<std::uint8_t, kRoadPatternCount> boxOfRoad{};
     // The two-digit codes each digit multiset contains, ascending.
     std::vector<std::array<std::uint8_t, 16>> twoCodesOfMultiset;
     std::vector<std::uint8_t> twoCodeCount;
@@ -71,15 +70,13 @@ struct ItemTables {
                 const std::string caption =
                     classPatternCaption(kClassKinds[static_cast<std::size_t>(k)], box);
                 add(std::string(kPatternKeys[k]) + ":" + caption, caption);
-                const int pattern = *classPatternOfCaption(kClassKinds[static_cast<std::size_t>(k)], caption);
+                const int pattern = classPatternOfBox(kClassKinds[static_cast<std::size_t>(k)], box);
                 boxOfClassPattern[static_cast<std::size_t>(k)][static_cast<std::size_t>(pattern)] =
                     static_cast<std::uint8_t>(box);
             }
         for (int box = 0; box < kRoadPatternCount; ++box) {
             const std::string caption = roadCaption(box);
             add("road:" + caption, "012路" + caption);
-            boxOfRoad[static_cast<std::size_t>(*roadPatternOfCaption(caption))] =
-                static_cast<std::uint8_t>(box);
         }
         for (int box = 0; box < kShapeCount; ++box) add("shape:" + shapeCaption(box), shapeCaption(box));
         for (int k = 0; k < 3; ++k)
@@ -118,7 +115,7 @@ struct ItemTables {
                 r.classBox[k] = boxOfClassPattern[k][traits.classPattern[k][v]];
                 r.ratio[k] = traits.ratioCount[k][v];
             }
-            r.roadBox = boxOfRoad[traits.road[v]];
+            r.roadBox = traits.road[v];
             r.digitMask = traits.digitMask[v];
             r.shapes = traits.shapes[v];
             r.multiset = traits.multiset[v];

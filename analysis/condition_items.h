@@ -11,8 +11,8 @@
 // line ("pos1:0", "bigsmall:大小大小大", "code2:11") and a Chinese caption for
 // the window ("万位0", "大小大小大", "两码11"). Whether a number has an item is
 // read from the same per-number tables the checks use (conditions/
-// number_traits.h), through the same captions, so a statistic and the check
-// of the same control can never disagree.
+// number_traits.h), through the same box-to-pattern rules, so a statistic
+// and the check of the same control can never disagree.
 //
 // Every item has a flat index 0..kItemCount-1: the families in the order of
 // ItemFamily, each family's items by index. That is the order of

@@ -26,7 +26,7 @@ Explanation explain(std::span<const RunStep> steps, const FilterInput& input, co
     const RunResult run = runChecks(steps, input, one, tolerance);
     for (const CheckColumn& col : run.matrix.columns()) {
         const bool failed = !col.marks.empty() && col.marks[0] != 0;
-        e.checks.push_back(CheckVerdict{col.step, col.caption, failed});
+        e.checks.push_back(CheckVerdict{col.step, col.caption, failed, col.id});
         e.failCount += failed ? 1 : 0;
     }
     e.withinTolerance = e.failCount >= tolerance.lower && e.failCount <= tolerance.upper;

@@ -20,6 +20,7 @@ struct CheckVerdict {
     int step = 0;
     std::string caption;
     bool failed = false;
+    std::optional<ColumnId> id;  // the condition (and item) of the column
 };
 
 struct Explanation {

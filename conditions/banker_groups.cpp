@@ -2,7 +2,6 @@
 // admissible counts; the groups together are one check.
 #include <vector>
 
-#include "conditions/captions.h"
 #include "conditions/checks.h"
 #include "conditions/column_fill.h"
 #include "conditions/number_traits.h"
@@ -36,7 +35,7 @@ void checkBankerGroups(const FilterInput& in, const CandidateTable& t, Condition
         }
     }
     if (!anyGroup) return;
-    fillFromProperty(t, m.appendColumn(steps::kBanker, captions::kBanker), traits.multiset, failed.data());
+    fillFromProperty(t, appendColumn(m, {ConditionId::Banker}), traits.multiset, failed.data());
 }
 
 }  // namespace numsift

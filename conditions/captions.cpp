@@ -68,6 +68,19 @@ std::optional<int> classPatternOfCaption(ClassKind kind, std::string_view captio
     return pattern;
 }
 
+std::optional<int> classBoxOfCaption(ClassKind kind, std::string_view caption) {
+    for (int i = 0; i < kClassPatternCount; ++i)
+        if (caption == classPatternCaption(kind, i)) return i;
+    return std::nullopt;
+}
+
+int classPatternOfBox(ClassKind kind, int index) {
+    // A set bit of the index shows captionSecond; where that is the class 0
+    // symbol, the box's classes are the complement of its index bits.
+    const DigitClasses& c = digitClasses(kind);
+    return std::string_view(c.captionSecond) == c.symbol1 ? index : index ^ (kClassPatternCount - 1);
+}
+
 std::string roadCaption(int index) {
     if (index < 0 || index >= kRoadPatternCount) return {};
     std::string s(5, '0');

@@ -43,6 +43,14 @@ std::string classPatternCaption(ClassKind kind, int index);
 // class 1 symbol. Empty for a text that is not five symbols of the kind.
 std::optional<int> classPatternOfCaption(ClassKind kind, std::string_view caption);
 
+// The box index (0..31) of chkDX, chkJO or chkZH whose caption this is;
+// empty when no box of the kind has it.
+std::optional<int> classBoxOfCaption(ClassKind kind, std::string_view caption);
+
+// The class pattern box index (0..31) stands for, by the caption rule: the
+// pattern classPatternOfCaption reads from classPatternCaption(kind, index).
+int classPatternOfBox(ClassKind kind, int index);
+
 // Digit -> road (remainder modulo 3).
 inline constexpr std::array<std::uint8_t, 10> kRoadOf = {0, 1, 2, 0, 1, 2, 0, 1, 2, 0};
 

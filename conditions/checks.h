@@ -3,19 +3,12 @@
 // calls them: each reads its own part of the condition panel state, decides
 // whether it is active and, if so, appends its column(s) of fail marks.
 
+#include "conditions/condition_id.h"
 #include "conditions/filter_input.h"
 #include "engine/candidate_table.h"
 #include "engine/condition_matrix.h"
 
 namespace numsift {
-
-// Step numbers of the run order; the compound boxes txtCompose(i) are step
-// kCompoundFirst + i.
-namespace steps {
-inline constexpr int kStraightKill = 1, kPositionalKill = 2, kSumSpan = 3, kBanker = 4, kBigSmall = 5,
-                     kOddEven = 6, kPrimeComposite = 7, kRoad = 8, kShapes = 9, kBigSmallRatio = 10,
-                     kOddEvenRatio = 11, kPrimeCompositeRatio = 12, kAc = 13, kCompoundFirst = 14;
-}  // namespace steps
 
 // straight_kill.cpp: 杀直选, the whole numbers of txtDan5.
 void checkStraightKill(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m);

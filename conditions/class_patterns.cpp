@@ -1,5 +1,5 @@
 // 杀大小排列, 杀奇偶排列, 杀质合排列: a candidate fails when the pattern its
-// digits' classes form is ticked. Ticked boxes are read by their captions.
+// digits' classes form is ticked.
 #include "conditions/captions.h"
 #include "conditions/checks.h"
 #include "conditions/column_fill.h"
@@ -9,29 +9,29 @@ namespace numsift {
 
 namespace {
 
-void checkClassPatterns(ClassKind kind, int step, const std::vector<std::string>& ticked,
+void checkClassPatterns(ClassKind kind, ConditionId condition, const ClassPatternSet& ticked,
                         const CandidateTable& t, ConditionMatrix& m) {
+    if (ticked.none()) return;
     std::uint8_t selected[kClassPatternCount] = {};
-    bool any = false;
-    for (const std::string& caption : ticked)
-        if (const auto pattern = classPatternOfCaption(kind, caption)) selected[*pattern] = 1, any = true;
-    if (!any) return;
-    fillFromProperty(t, m.appendColumn(step, classPatternConditionCaption(kind)),
-                     numberTraits().classPattern[static_cast<int>(kind)], selected);
+    for (int box = 0; box < kClassPatternCount; ++box)
+        if (ticked.test(static_cast<std::size_t>(box))) selected[classPatternOfBox(kind, box)] = 1;
+    fillFromProperty(t, appendColumn(m, {condition}), numberTraits().classPattern[static_cast<int>(kind)],
+                     selected);
 }
 
 }  // namespace
 
 void checkBigSmallPatterns(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkClassPatterns(ClassKind::BigSmall, steps::kBigSmall, in.bigSmallKill, t, m);
+    checkClassPatterns(ClassKind::BigSmall, ConditionId::BigSmallPatterns, in.bigSmallKill, t, m);
 }
 
 void checkOddEvenPatterns(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkClassPatterns(ClassKind::OddEven, steps::kOddEven, in.oddEvenKill, t, m);
+    checkClassPatterns(ClassKind::OddEven, ConditionId::OddEvenPatterns, in.oddEvenKill, t, m);
 }
 
 void checkPrimeCompositePatterns(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkClassPatterns(ClassKind::PrimeComposite, steps::kPrimeComposite, in.primeCompositeKill, t, m);
+    checkClassPatterns(ClassKind::PrimeComposite, ConditionId::PrimeCompositePatterns, in.primeCompositeKill,
+                       t, m);
 }
 
 }  // namespace numsift

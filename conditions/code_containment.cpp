@@ -7,7 +7,6 @@
 #include <set>
 #include <vector>
 
-#include "conditions/captions.h"
 #include "conditions/checks.h"
 #include "conditions/column_fill.h"
 #include "conditions/number_traits.h"
@@ -80,9 +79,9 @@ bool containsCode(const Digits& s, int n, const std::vector<std::uint8_t>& marke
     return false;
 }
 
-void checkCodes(int n, bool kill, const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    const int box = kill ? n - 1 : n + 2;
-    const std::vector<std::string_view> items = boxItems(in.compound[static_cast<std::size_t>(box)]);
+void checkCodes(int n, bool kill, ConditionId condition, const HintedText& box, const CandidateTable& t,
+                ConditionMatrix& m) {
+    const std::vector<std::string_view> items = boxItems(box);
     if (items.empty()) return;
     const std::vector<std::uint8_t> marked = codeTable(items, n);
     // Containment depends only on the candidate's digit multiset.
@@ -90,30 +89,28 @@ void checkCodes(int n, bool kill, const FilterInput& in, const CandidateTable& t
     std::vector<std::uint8_t> failed(traits.multisets.size());
     for (std::size_t id = 0; id < traits.multisets.size(); ++id)
         failed[id] = containsCode(traits.multisets[id].sorted, n, marked) == kill;
-    fillFromProperty(
-        t, m.appendColumn(steps::kCompoundFirst + box, captions::kCompound[static_cast<std::size_t>(box)]),
-        traits.multiset, failed.data());
+    fillFromProperty(t, appendColumn(m, {condition}), traits.multiset, failed.data());
 }
 
 }  // namespace
 
 void checkKillTwoCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkCodes(2, true, in, t, m);
+    checkCodes(2, true, ConditionId::KillTwoCodes, in.compound.killTwo, t, m);
 }
 void checkKillThreeCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkCodes(3, true, in, t, m);
+    checkCodes(3, true, ConditionId::KillThreeCodes, in.compound.killThree, t, m);
 }
 void checkKillFourCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkCodes(4, true, in, t, m);
+    checkCodes(4, true, ConditionId::KillFourCodes, in.compound.killFour, t, m);
 }
 void checkMustTwoCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkCodes(2, false, in, t, m);
+    checkCodes(2, false, ConditionId::MustTwoCodes, in.compound.mustTwo, t, m);
 }
 void checkMustThreeCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkCodes(3, false, in, t, m);
+    checkCodes(3, false, ConditionId::MustThreeCodes, in.compound.mustThree, t, m);
 }
 void checkMustFourCodes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkCodes(4, false, in, t, m);
+    checkCodes(4, false, ConditionId::MustFourCodes, in.compound.mustFour, t, m);
 }
 
 }  // namespace numsift

@@ -1,16 +1,24 @@
 #pragma once
-// Small helpers shared by the checks: filling a column from a per-number
-// property through a flag table, and reading a box's items.
+// Small helpers shared by the checks: appending a condition's column,
+// filling a column from a per-number property through a flag table, and
+// reading a box's items.
 
 #include <cstdint>
 #include <cstring>
 #include <string_view>
 #include <vector>
 
+#include "conditions/condition_id.h"
 #include "conditions/filter_input.h"
 #include "engine/candidate_table.h"
 
 namespace numsift {
+
+// Appends the column of a condition (or of one item of it) with the step and
+// caption that belong to it.
+inline std::uint8_t* appendColumn(ConditionMatrix& m, ColumnId column) {
+    return m.appendColumn(conditionStep(column.condition), columnCaption(column), column);
+}
 
 // Whether the table holds every number, so that row i is the number i (a
 // sorted, duplicate-free table of 100,000 numbers can hold nothing else).

@@ -1,7 +1,8 @@
 #include "conditions/number_traits.h"
 
 #include <algorithm>
-#include <map>
+#include <initializer_list>
+#include <vector>
 
 #include "conditions/captions.h"
 
@@ -9,69 +10,73 @@ namespace numsift {
 
 namespace {
 
-// The run and repetition tables of the special shapes, indexed by digits.
-// Runs treat the digits as a ring (9 and 0 are neighbours) and are entered
-// under their digits in ascending order.
-struct ShapeTables {
-    std::int16_t rise[10][10];
-    std::int16_t fall[10][10];
-    std::uint8_t p2[100] = {};
-    std::uint8_t p3[1000] = {};
-    std::uint8_t p4[10000] = {};
-    std::uint8_t p5[100000] = {};
-    std::uint8_t q2[100] = {};
-    std::uint8_t q3[1000] = {};
-    std::uint8_t q4[10000] = {};
-    std::uint8_t q5[100000] = {};
-    std::uint8_t k[100000] = {};
+// The special shapes in their plain meaning. All but 上山 and 下山 depend
+// only on which digits occur how often, so the table builds them once per
+// digit multiset.
 
-    ShapeTables() {
-        for (int a = 0; a < 10; ++a)
-            for (int b = 0; b < 10; ++b) {
-                rise[a][b] = static_cast<std::int16_t>(b > a ? 1 : b < a ? -10 : 0);
-                fall[a][b] = static_cast<std::int16_t>(b < a ? 1 : b > a ? -10 : 0);
-            }
-        // Runs of length n: i..i+n-1 for i = 0..10-n, and the wrapped runs
-        // holding 0 and 9, each written ascending.
-        auto runs = [](int n, std::uint8_t* table) {
-            for (int start = 0; start < 10; ++start) {
-                int digits[5];
-                for (int j = 0; j < n; ++j) digits[j] = (start + j) % 10;
-                std::sort(digits, digits + n);
-                int index = 0;
-                for (int j = 0; j < n; ++j) index = index * 10 + digits[j];
-                table[index] = 1;
-            }
-        };
-        runs(2, p2);
-        runs(3, p3);
-        runs(4, p4);
-        runs(5, p5);
-        for (int a = 0; a < 10; ++a) {
-            q2[a * 11] = 1;
-            q3[a * 111] = 1;
-            q4[a * 1111] = 1;
-            q5[a * 11111] = 1;
-        }
-        for (int x = 0; x < 10; ++x)
-            for (int y = x + 1; y < 10; ++y)
-                for (int z = y + 1; z < 10; ++z) {
-                    k[x * 11000 + y * 110 + z] = 1;        // x x y y z
-                    k[x * 11000 + y * 100 + z * 11] = 1;   // x x y z z
-                    k[x * 10000 + y * 1100 + z * 11] = 1;  // x y y z z
-                }
+// 上山: the digits never fall from one position to the next, and the last is
+// above the first; 下山: never rise, and the last is below the first.
+std::uint16_t orderShapeBits(const Digits& p) {
+    bool rising = true, falling = true;
+    for (std::size_t i = 0; i + 1 < p.size(); ++i) {
+        rising = rising && p[i] <= p[i + 1];
+        falling = falling && p[i] >= p[i + 1];
     }
-};
-
-const ShapeTables& shapeTables() {
-    static const ShapeTables t;
-    return t;
+    unsigned bits = 0;
+    if (rising && p[0] < p[4]) bits |= 1u << kShapeUphill;
+    if (falling && p[0] > p[4]) bits |= 1u << kShapeDownhill;
+    return static_cast<std::uint16_t>(bits);
 }
 
-int i2(int a, int b) { return a * 10 + b; }
-int i3(int a, int b, int c) { return a * 100 + b * 10 + c; }
-int i4(int a, int b, int c, int d) { return a * 1000 + b * 100 + c * 10 + d; }
-int i5(int a, int b, int c, int d, int e) { return a * 10000 + b * 1000 + c * 100 + d * 10 + e; }
+// Runs: the digits stand on a ring (9 and 0 are neighbours), and a run of n
+// is n ring-neighbouring digits that all occur. 不连: no run of two; 2连:
+// runs of two but none of three; 3连, 4连: exactly one run of three, of four;
+// 5连: five digits in a row.
+// Repetitions: how often each occurring digit occurs, most first: AAAAA 5,
+// AAAAB 4 1, AAABB 3 2, AAABC 3 1 1, AABBC 2 2 1, AABCD 2 1 1 1, ABCDE
+// 1 1 1 1 1.
+std::uint16_t multisetShapeBits(const std::array<std::uint8_t, 10>& count) {
+    auto runs = [&count](int n) {
+        int k = 0;
+        for (int start = 0; start < 10; ++start) {
+            bool all = true;
+            for (int i = 0; i < n; ++i) all = all && count[static_cast<std::size_t>((start + i) % 10)] > 0;
+            k += all ? 1 : 0;
+        }
+        return k;
+    };
+    std::vector<int> reps;
+    for (std::uint8_t c : count)
+        if (c) reps.push_back(c);
+    std::sort(reps.rbegin(), reps.rend());
+    auto repsAre = [&reps](std::initializer_list<int> r) {
+        return std::equal(reps.begin(), reps.end(), r.begin(), r.end());
+    };
+
+    unsigned bits = 0;
+    auto set = [&bits](int box, bool on) {
+        if (on) bits |= 1u << box;
+    };
+    set(kShapeNoRun, runs(2) == 0);
+    set(kShapeRun2, runs(2) >= 1 && runs(3) == 0);
+    set(kShapeRun3, runs(3) == 1);
+    set(kShapeRun4, runs(4) == 1);
+    set(kShapeRun5, runs(5) == 1);
+    set(kShapeAAAAA, repsAre({5}));
+    set(kShapeAAAAB, repsAre({4, 1}));
+    set(kShapeAAABB, repsAre({3, 2}));
+    set(kShapeAAABC, repsAre({3, 1, 1}));
+    set(kShapeAABBC, repsAre({2, 2, 1}));
+    set(kShapeAABCD, repsAre({2, 1, 1, 1}));
+    set(kShapeABCDE, repsAre({1, 1, 1, 1, 1}));
+    return static_cast<std::uint16_t>(bits);
+}
+
+std::array<std::uint8_t, 10> digitCounts(const Digits& p) {
+    std::array<std::uint8_t, 10> count{};
+    for (std::uint8_t d : p) ++count[d];
+    return count;
+}
 
 std::uint8_t acValue(const Digits& p) {
     bool seen[10] = {};
@@ -89,51 +94,7 @@ std::uint8_t acValue(const Digits& p) {
 
 }  // namespace
 
-std::uint16_t shapeBitsOf(const Digits& p) {
-    const ShapeTables& t = shapeTables();
-    Digits s = p;
-    std::sort(s.begin(), s.end());
-    // Distinct digits ascending, the remaining places 0.
-    int u[5] = {0, 0, 0, 0, 0};
-    int n = 0;
-    for (int i = 0; i < 5; ++i)
-        if (i == 0 || s[static_cast<std::size_t>(i)] != s[static_cast<std::size_t>(i - 1)])
-            u[n++] = s[static_cast<std::size_t>(i)];
-
-    std::uint16_t bits = 0;
-    auto set = [&bits](int box, bool on) {
-        if (on) bits = static_cast<std::uint16_t>(bits | (1u << box));
-    };
-    set(kShapeUphill, t.rise[p[0]][p[1]] + t.rise[p[1]][p[2]] + t.rise[p[2]][p[3]] + t.rise[p[3]][p[4]] > 0);
-    set(kShapeDownhill,
-        t.fall[p[0]][p[1]] + t.fall[p[1]][p[2]] + t.fall[p[2]][p[3]] + t.fall[p[3]][p[4]] > 0);
-
-    const int pairs = t.p2[i2(u[0], u[1])] + t.p2[i2(u[1], u[2])] + t.p2[i2(u[2], u[3])] +
-                      t.p2[i2(u[3], u[4])] + t.p2[i2(u[0], u[2])] + t.p2[i2(u[0], u[3])] +
-                      t.p2[i2(u[0], u[4])];
-    const int triples = t.p3[i3(u[0], u[1], u[2])] + t.p3[i3(u[1], u[2], u[3])] + t.p3[i3(u[2], u[3], u[4])] +
-                        t.p3[i3(u[0], u[3], u[4])] + t.p3[i3(u[0], u[1], u[3])] + t.p3[i3(u[0], u[1], u[4])] +
-                        t.p3[i3(u[0], u[2], u[3])];
-    const int quads = t.p4[i4(u[0], u[1], u[2], u[3])] + t.p4[i4(u[1], u[2], u[3], u[4])] +
-                      t.p4[i4(u[0], u[2], u[3], u[4])] + t.p4[i4(u[0], u[1], u[3], u[4])] +
-                      t.p4[i4(u[0], u[1], u[2], u[4])];
-    set(kShapeNoRun, pairs == 0);
-    set(kShapeRun2, pairs == 1 || (pairs == 2 && triples != 1));
-    set(kShapeRun3, triples == 1);
-    set(kShapeRun4, quads == 1);
-    set(kShapeRun5, t.p5[i5(s[0], s[1], s[2], s[3], s[4])] == 1);
-
-    const int q2 = t.q2[i2(s[0], s[1])] + t.q2[i2(s[1], s[2])] + t.q2[i2(s[2], s[3])] + t.q2[i2(s[3], s[4])];
-    const int q3 = t.q3[i3(s[0], s[1], s[2])] + t.q3[i3(s[1], s[2], s[3])] + t.q3[i3(s[2], s[3], s[4])];
-    set(kShapeAAAAA, t.q5[i5(s[0], s[1], s[2], s[3], s[4])] == 1);
-    set(kShapeAABCD, q2 == 1);
-    set(kShapeAABBC, t.k[i5(s[0], s[1], s[2], s[3], s[4])] == 1);
-    set(kShapeAAABC, q3 == 1 && q2 == 2);
-    set(kShapeAAABB, q3 == 1 && q2 == 3);
-    set(kShapeAAAAB, t.q4[i4(s[0], s[1], s[2], s[3])] + t.q4[i4(s[1], s[2], s[3], s[4])] == 1);
-    set(kShapeABCDE, q2 + t.q2[i2(s[0], s[4])] == 0);
-    return bits;
-}
+std::uint16_t shapeBitsOf(const Digits& p) { return multisetShapeBits(digitCounts(p)) | orderShapeBits(p); }
 
 const NumberTraits& numberTraits() {
     static const NumberTraits traits = [] {
@@ -181,8 +142,6 @@ const NumberTraits& numberTraits() {
                 t.classPattern[k][v] = static_cast<std::uint8_t>(pattern[k]);
                 t.ratioCount[k][v] = static_cast<std::uint8_t>(ratio[k]);
             }
-            t.shapes[v] = shapeBitsOf(p);
-
             Digits s = p;
             std::sort(s.begin(), s.end());
             const std::uint32_t key = valueOf(s);
@@ -195,6 +154,12 @@ const NumberTraits& numberTraits() {
             }
             t.multiset[v] = static_cast<std::uint16_t>(idOfSorted[key]);
         }
+        std::vector<std::uint16_t> multisetShapes(t.multisets.size());
+        for (std::size_t id = 0; id < t.multisets.size(); ++id)
+            multisetShapes[id] = multisetShapeBits(t.multisets[id].count);
+        for (std::uint32_t v = 0; v < kNumberSpace; ++v)
+            t.shapes[v] =
+                static_cast<std::uint16_t>(multisetShapes[t.multiset[v]] | orderShapeBits(digitsOf(v)));
         return t;
     }();
     return traits;

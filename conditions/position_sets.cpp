@@ -7,7 +7,6 @@
 #include <set>
 #include <vector>
 
-#include "conditions/captions.h"
 #include "conditions/checks.h"
 #include "conditions/column_fill.h"
 
@@ -46,12 +45,11 @@ Slots wildcardSlots(std::string_view line) {
     return slots;
 }
 
-void checkPositionSets(int box, Slots (*slotsOf)(std::string_view), const FilterInput& in,
+void checkPositionSets(ConditionId condition, const HintedText& box, Slots (*slotsOf)(std::string_view),
                        const CandidateTable& t, ConditionMatrix& m) {
-    const std::vector<std::string_view> items = boxItems(in.compound[static_cast<std::size_t>(box)]);
+    const std::vector<std::string_view> items = boxItems(box);
     if (items.empty()) return;
-    std::uint8_t* column =
-        m.appendColumn(steps::kCompoundFirst + box, captions::kCompound[static_cast<std::size_t>(box)]);
+    std::uint8_t* column = appendColumn(m, {condition});
     // The union of the lines' number sets, folded once into a table over all
     // numbers; repeated lines are folded once.
     std::vector<std::uint8_t> killed(kNumberSpace, 0);
@@ -90,11 +88,11 @@ void checkPositionSets(int box, Slots (*slotsOf)(std::string_view), const Filter
 }  // namespace
 
 void checkJunkCompounds(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkPositionSets(0, groupSlots, in, t, m);
+    checkPositionSets(ConditionId::JunkCompound, in.compound.junk, groupSlots, t, m);
 }
 
 void checkPositionalCombinations(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkPositionSets(7, wildcardSlots, in, t, m);
+    checkPositionSets(ConditionId::PositionalCombinations, in.compound.positional, wildcardSlots, t, m);
 }
 
 }  // namespace numsift

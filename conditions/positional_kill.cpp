@@ -1,6 +1,5 @@
 // 定位杀: a candidate fails when the digit at any position is ticked for
 // that position.
-#include "conditions/captions.h"
 #include "conditions/checks.h"
 #include "conditions/column_fill.h"
 
@@ -16,7 +15,7 @@ void checkPositionalKill(const FilterInput& in, const CandidateTable& t, Conditi
                 any = true;
             }
     if (!any) return;
-    std::uint8_t* column = m.appendColumn(steps::kPositionalKill, captions::kPositionalKill);
+    std::uint8_t* column = appendColumn(m, {ConditionId::PositionalKill});
     if (isWholeSpace(t)) {
         // Row i is the number i: walk the digits as nested counters.
         std::uint8_t* out = column;

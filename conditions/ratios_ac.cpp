@@ -9,39 +9,36 @@ namespace numsift {
 
 namespace {
 
-// Ratio row r holds cmdBi(6r .. 6r+5), button k standing for k counted digits.
-void checkRatio(ClassKind kind, int row, int step, const FilterInput& in, const CandidateTable& t,
+void checkRatio(ClassKind kind, ConditionId condition, const RatioSet& keep, const CandidateTable& t,
                 ConditionMatrix& m) {
-    std::uint8_t fails[6] = {1, 1, 1, 1, 1, 1};
-    bool any = false;
-    for (int k = 0; k <= 5; ++k)
-        if (in.ratioButtons[static_cast<std::size_t>(6 * row + k)]) fails[k] = 0, any = true;
-    if (!any) return;
-    fillFromProperty(t, m.appendColumn(step, ratioConditionCaption(kind)),
-                     numberTraits().ratioCount[static_cast<int>(kind)], fails);
+    if (keep.none()) return;
+    std::uint8_t fails[6] = {};
+    for (int k = 0; k <= 5; ++k) fails[k] = !keep.test(static_cast<std::size_t>(k));
+    fillFromProperty(t, appendColumn(m, {condition}), numberTraits().ratioCount[static_cast<int>(kind)],
+                     fails);
 }
 
 }  // namespace
 
 void checkBigSmallRatio(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkRatio(ClassKind::BigSmall, 0, steps::kBigSmallRatio, in, t, m);
+    checkRatio(ClassKind::BigSmall, ConditionId::BigSmallRatio, in.bigSmallRatio, t, m);
 }
 
 void checkOddEvenRatio(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkRatio(ClassKind::OddEven, 1, steps::kOddEvenRatio, in, t, m);
+    checkRatio(ClassKind::OddEven, ConditionId::OddEvenRatio, in.oddEvenRatio, t, m);
 }
 
 void checkPrimeCompositeRatio(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    checkRatio(ClassKind::PrimeComposite, 2, steps::kPrimeCompositeRatio, in, t, m);
+    checkRatio(ClassKind::PrimeComposite, ConditionId::PrimeCompositeRatio, in.primeCompositeRatio, t, m);
 }
 
 void checkAcKill(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
     std::uint8_t killed[11] = {};
     bool any = false;
     for (int v = 1; v <= 9; ++v)
-        if (in.ratioButtons[static_cast<std::size_t>(17 + v)]) killed[v] = 1, any = true;
+        if (in.acKill.test(static_cast<std::size_t>(v))) killed[v] = 1, any = true;
     if (!any) return;
-    fillFromProperty(t, m.appendColumn(steps::kAc, captions::kAcKill), numberTraits().ac, killed);
+    fillFromProperty(t, appendColumn(m, {ConditionId::AcKill}), numberTraits().ac, killed);
 }
 
 }  // namespace numsift

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 
 #include "conditions/captions.h"
 #include "conditions/entry_syntax.h"
@@ -105,60 +106,28 @@ HintedText entryText(const std::string& key, const Value& v, const NormaliserPar
 HintedText straightKillText(const std::string& key, const Value& v) {
     HintedText box{needString(key, v), hints::kStraightKill};
     if (countsAsEmpty(box)) return {"", hints::kStraightKill};
-    const std::string_view text = box.text;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        if (const std::size_t sep = separatorLength(text, i)) {
-            i += sep;
-            continue;
-        }
-        std::size_t end = i;
-        while (end < text.size() && separatorLength(text, end) == 0) ++end;
-        const std::string_view token = text.substr(i, end - i);
-        const bool fiveDigits = token.size() == 5 && std::all_of(token.begin(), token.end(),
-                                                                 [](char c) { return c >= '0' && c <= '9'; });
-        if (!fiveDigits) failWith(key, quoted(characterAt(token, 0, 40)) + " 不是五位数字");
-        i = end;
-    }
-    return {formatNumbers(parseNumbers(text).values, kListLineWidth), hints::kStraightKill};
+    forEachToken(box.text, [&key](std::string_view token) {
+        if (!numberOfToken(token)) failWith(key, quoted(characterAt(token, 0, 40)) + " 不是五位数字");
+    });
+    return {formatNumbers(parseNumbers(box.text).values, kListLineWidth), hints::kStraightKill};
 }
 
-// Captions of ticked boxes, kept in box order without repeats.
-std::vector<std::string> captionList(const std::string& key, const Value& v, int count,
-                                     std::string (*captionOf)(int),
-                                     std::optional<int> (*indexOf)(std::string_view)) {
-    std::vector<bool> ticked(static_cast<std::size_t>(count), false);
+// The boxes an array of captions ticks; repeats allowed.
+template <std::size_t N, typename IndexOf>
+std::bitset<N> tickedBoxes(const std::string& key, const Value& v, IndexOf indexOf) {
+    std::bitset<N> ticked;
     for (const Value& item : needArray(key, v)) {
         const std::string& caption = needString(key, item);
-        const auto index = indexOf(caption);
+        const std::optional<int> index = indexOf(caption);
         if (!index) failWith(key, quoted(caption) + " 不是有效的选项");
-        ticked[static_cast<std::size_t>(*index)] = true;
+        ticked.set(static_cast<std::size_t>(*index));
     }
-    std::vector<std::string> out;
-    for (int i = 0; i < count; ++i)
-        if (ticked[static_cast<std::size_t>(i)]) out.push_back(captionOf(i));
-    return out;
+    return ticked;
 }
 
-// Class-pattern captions map to box indexes by the caption rule.
-template <ClassKind K>
-std::optional<int> classBoxOf(std::string_view caption) {
-    for (int i = 0; i < kClassPatternCount; ++i)
-        if (caption == classPatternCaption(K, i)) return i;
-    return std::nullopt;
-}
-template <ClassKind K>
-std::string classBoxCaption(int i) {
-    return classPatternCaption(K, i);
-}
-
-void ratios(const std::string& key, const Value& v, int row, std::array<bool, 27>& buttons) {
-    for (const Value& item : needArray(key, v)) {
-        const std::string& caption = needString(key, item);
-        const auto k = ratioOfCaption(caption);
-        if (!k) failWith(key, quoted(caption) + " 不是有效的选项");
-        buttons[static_cast<std::size_t>(6 * row + *k)] = true;
-    }
+ClassPatternSet classPatterns(const std::string& key, const Value& v, ClassKind kind) {
+    return tickedBoxes<kClassPatternCount>(
+        key, v, [kind](std::string_view caption) { return classBoxOfCaption(kind, caption); });
 }
 
 void banker(const Value& v, FilterInput& in) {
@@ -197,7 +166,8 @@ void compound(const Value& v, FilterInput& in) {
             std::find_if(kCompoundKeys.begin(), kCompoundKeys.end(), [&](const char* c) { return key == c; });
         if (at == kCompoundKeys.end()) failWith("compound", quoted(k) + " 是未知的键");
         const auto i = static_cast<std::size_t>(at - kCompoundKeys.begin());
-        in.compound[i] = entryText("compound." + k, member, kComposeParams[i], hints::kCompose[i]);
+        in.compound.*kCompoundBoxes[i] =
+            entryText("compound." + k, member, kComposeParams[i], hints::kCompose[i]);
     }
 }
 
@@ -237,28 +207,24 @@ Scheme parseScheme(const Value& root) {
         } else if (key == "banker") {
             banker(v, in);
         } else if (key == "bigSmallKill") {
-            in.bigSmallKill = captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::BigSmall>,
-                                          classBoxOf<ClassKind::BigSmall>);
+            in.bigSmallKill = classPatterns(key, v, ClassKind::BigSmall);
         } else if (key == "oddEvenKill") {
-            in.oddEvenKill = captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::OddEven>,
-                                         classBoxOf<ClassKind::OddEven>);
+            in.oddEvenKill = classPatterns(key, v, ClassKind::OddEven);
         } else if (key == "primeCompositeKill") {
-            in.primeCompositeKill =
-                captionList(key, v, kClassPatternCount, classBoxCaption<ClassKind::PrimeComposite>,
-                            classBoxOf<ClassKind::PrimeComposite>);
+            in.primeCompositeKill = classPatterns(key, v, ClassKind::PrimeComposite);
         } else if (key == "roadKill") {
-            in.roadKill = captionList(key, v, kRoadPatternCount, roadCaption, roadPatternOfCaption);
+            in.roadKill = tickedBoxes<kRoadPatternCount>(key, v, roadPatternOfCaption);
         } else if (key == "shapeKill") {
-            in.shapeKill = captionList(key, v, kShapeCount, shapeCaption, shapeBoxOfCaption);
+            in.shapeKill = tickedBoxes<kShapeCount>(key, v, shapeBoxOfCaption);
         } else if (key == "bigSmallRatio") {
-            ratios(key, v, 0, in.ratioButtons);
+            in.bigSmallRatio = tickedBoxes<6>(key, v, ratioOfCaption);
         } else if (key == "oddEvenRatio") {
-            ratios(key, v, 1, in.ratioButtons);
+            in.oddEvenRatio = tickedBoxes<6>(key, v, ratioOfCaption);
         } else if (key == "primeCompositeRatio") {
-            ratios(key, v, 2, in.ratioButtons);
+            in.primeCompositeRatio = tickedBoxes<6>(key, v, ratioOfCaption);
         } else if (key == "acKill") {
             for (const Value& item : needArray(key, v))
-                in.ratioButtons[static_cast<std::size_t>(17 + needInteger(key, item, 1, 9))] = true;
+                in.acKill.set(static_cast<std::size_t>(needInteger(key, item, 1, 9)));
         } else if (key == "compound") {
             compound(v, in);
         } else {
@@ -291,24 +257,17 @@ std::string stringArray(const std::vector<std::string>& items) {
     return s + "]";
 }
 
-// Captions in box order, each once, of the ticked boxes named in ticked.
-template <typename IndexOf, typename CaptionOf>
-std::vector<std::string> orderedCaptions(const std::vector<std::string>& ticked, int count, IndexOf indexOf,
-                                         CaptionOf captionOf) {
-    std::vector<bool> on(static_cast<std::size_t>(count), false);
-    for (const std::string& c : ticked)
-        if (const auto i = indexOf(c)) on[static_cast<std::size_t>(*i)] = true;
+// Captions of the ticked boxes, in box order.
+template <std::size_t N, typename CaptionOf>
+std::vector<std::string> tickedCaptions(const std::bitset<N>& ticked, CaptionOf captionOf) {
     std::vector<std::string> out;
-    for (int i = 0; i < count; ++i)
-        if (on[static_cast<std::size_t>(i)]) out.push_back(captionOf(i));
+    for (std::size_t i = 0; i < N; ++i)
+        if (ticked.test(i)) out.push_back(captionOf(static_cast<int>(i)));
     return out;
 }
 
-std::vector<std::string> ratioList(const std::array<bool, 27>& buttons, int row) {
-    std::vector<std::string> out;
-    for (int k = 0; k <= 5; ++k)
-        if (buttons[static_cast<std::size_t>(6 * row + k)]) out.push_back(ratioCaption(k));
-    return out;
+std::vector<std::string> classPatternCaptions(const ClassPatternSet& ticked, ClassKind kind) {
+    return tickedCaptions(ticked, [kind](int i) { return classPatternCaption(kind, i); });
 }
 
 }  // namespace
@@ -317,7 +276,7 @@ Scheme emptyScheme() {
     Scheme s;
     s.input.straightKill.hint = hints::kStraightKill;
     s.input.sumValueKill.hint = hints::kSumValue;
-    for (std::size_t i = 0; i < 8; ++i) s.input.compound[i].hint = hints::kCompose[i];
+    for (std::size_t i = 0; i < 8; ++i) (s.input.compound.*kCompoundBoxes[i]).hint = hints::kCompose[i];
     return s;
 }
 
@@ -377,31 +336,24 @@ std::string saveScheme(const Scheme& scheme) {
     }
     line("banker", banker + "]}");
 
-    line("bigSmallKill",
-         stringArray(orderedCaptions(in.bigSmallKill, kClassPatternCount, classBoxOf<ClassKind::BigSmall>,
-                                     classBoxCaption<ClassKind::BigSmall>)));
-    line("oddEvenKill",
-         stringArray(orderedCaptions(in.oddEvenKill, kClassPatternCount, classBoxOf<ClassKind::OddEven>,
-                                     classBoxCaption<ClassKind::OddEven>)));
-    line("primeCompositeKill", stringArray(orderedCaptions(in.primeCompositeKill, kClassPatternCount,
-                                                           classBoxOf<ClassKind::PrimeComposite>,
-                                                           classBoxCaption<ClassKind::PrimeComposite>)));
-    line("roadKill",
-         stringArray(orderedCaptions(in.roadKill, kRoadPatternCount, roadPatternOfCaption, roadCaption)));
-    line("shapeKill",
-         stringArray(orderedCaptions(in.shapeKill, kShapeCount, shapeBoxOfCaption, shapeCaption)));
-    line("bigSmallRatio", stringArray(ratioList(in.ratioButtons, 0)));
-    line("oddEvenRatio", stringArray(ratioList(in.ratioButtons, 1)));
-    line("primeCompositeRatio", stringArray(ratioList(in.ratioButtons, 2)));
+    line("bigSmallKill", stringArray(classPatternCaptions(in.bigSmallKill, ClassKind::BigSmall)));
+    line("oddEvenKill", stringArray(classPatternCaptions(in.oddEvenKill, ClassKind::OddEven)));
+    line("primeCompositeKill",
+         stringArray(classPatternCaptions(in.primeCompositeKill, ClassKind::PrimeComposite)));
+    line("roadKill", stringArray(tickedCaptions(in.roadKill, roadCaption)));
+    line("shapeKill", stringArray(tickedCaptions(in.shapeKill, shapeCaption)));
+    line("bigSmallRatio", stringArray(tickedCaptions(in.bigSmallRatio, ratioCaption)));
+    line("oddEvenRatio", stringArray(tickedCaptions(in.oddEvenRatio, ratioCaption)));
+    line("primeCompositeRatio", stringArray(tickedCaptions(in.primeCompositeRatio, ratioCaption)));
     std::string ac = "[";
     for (int v = 1; v <= 9; ++v)
-        if (in.ratioButtons[static_cast<std::size_t>(17 + v)])
+        if (in.acKill.test(static_cast<std::size_t>(v)))
             ac += (ac.size() > 1 ? ", " : "") + std::to_string(v);
     line("acKill", ac + "]");
     std::string comp = "{";
     for (std::size_t i = 0; i < 8; ++i) {
         if (i) comp += ", ";
-        comp += json::quote(kCompoundKeys[i]) + ": " + textValue(in.compound[i]);
+        comp += json::quote(kCompoundKeys[i]) + ": " + textValue(in.compound.*kCompoundBoxes[i]);
     }
     line("compound", comp + "}", true);
     s += "}\n";

@@ -8,16 +8,13 @@
 namespace numsift {
 
 void checkSpecialShapes(const FilterInput& in, const CandidateTable& t, ConditionMatrix& m) {
-    bool ticked[kShapeCount] = {};
-    for (const std::string& caption : in.shapeKill)
-        if (const auto box = shapeBoxOfCaption(caption)) ticked[*box] = true;
     if (t.size() == 0) return;
     const std::uint16_t* shapes = numberTraits().shapes.data();
     const std::uint32_t* v = t.values.data();
     const std::size_t n = t.size();
     for (int box : kShapeRunOrder) {
-        if (!ticked[box]) continue;
-        std::uint8_t* column = m.appendColumn(steps::kShapes, shapeCaption(box));
+        if (!in.shapeKill.test(static_cast<std::size_t>(box))) continue;
+        std::uint8_t* column = appendColumn(m, {ConditionId::Shapes, box});
         if (isWholeSpace(t))
             for (std::size_t i = 0; i < n; ++i) column[i] = static_cast<std::uint8_t>((shapes[i] >> box) & 1);
         else

@@ -1,6 +1,5 @@
 // The frame 和、跨、胆: sum tails, sum values, spans and digits killed
 // anywhere, four independent checks with a column each.
-#include "conditions/captions.h"
 #include "conditions/checks.h"
 #include "conditions/column_fill.h"
 #include "conditions/number_traits.h"
@@ -8,8 +7,6 @@
 namespace numsift {
 
 namespace {
-
-constexpr int kStep = steps::kSumSpan;
 
 // Sum values of the box: blank-separated decimal items; an item that is not
 // a number from 0 to 45 is ignored.
@@ -39,23 +36,23 @@ void checkSumSpanKill(const FilterInput& in, const CandidateTable& t, ConditionM
     bool anyTail = false;
     for (int s = 0; s <= 45; ++s)
         if (in.sumTailKill[static_cast<std::size_t>(s % 10)]) tails[s] = 1, anyTail = true;
-    if (anyTail) fillFromProperty(t, m.appendColumn(kStep, captions::kSumTailKill), traits.sum, tails);
+    if (anyTail) fillFromProperty(t, appendColumn(m, {ConditionId::SumTailKill}), traits.sum, tails);
 
     std::uint8_t sums[46] = {};
     if (killedSums(in.sumValueKill, sums))
-        fillFromProperty(t, m.appendColumn(kStep, captions::kSumValueKill), traits.sum, sums);
+        fillFromProperty(t, appendColumn(m, {ConditionId::SumValueKill}), traits.sum, sums);
 
     std::uint8_t spans[10] = {};
     bool anySpan = false;
     for (int k = 0; k < 10; ++k)
         if (in.spanKill[static_cast<std::size_t>(k)]) spans[k] = 1, anySpan = true;
-    if (anySpan) fillFromProperty(t, m.appendColumn(kStep, captions::kSpanKill), traits.span, spans);
+    if (anySpan) fillFromProperty(t, appendColumn(m, {ConditionId::SpanKill}), traits.span, spans);
 
     unsigned killedDigits = 0;
     for (int d = 0; d < 10; ++d)
         if (in.digitKill[static_cast<std::size_t>(d)]) killedDigits |= 1u << d;
     if (killedDigits != 0) {
-        std::uint8_t* column = m.appendColumn(kStep, captions::kDigitKill);
+        std::uint8_t* column = appendColumn(m, {ConditionId::DigitKill});
         const std::uint16_t* mask = traits.digitMask.data();
         const std::uint32_t* v = t.values.data();
         const std::size_t n = t.size();

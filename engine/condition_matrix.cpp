@@ -10,8 +10,8 @@ std::size_t CheckColumn::markedCount() const {
     return n;
 }
 
-std::uint8_t* ConditionMatrix::appendColumn(int step, std::string caption) {
-    columns_.push_back(CheckColumn{step, std::move(caption), std::vector<std::uint8_t>(rows_, 0)});
+std::uint8_t* ConditionMatrix::appendColumn(int step, std::string caption, std::optional<ColumnId> id) {
+    columns_.push_back(CheckColumn{step, std::move(caption), std::vector<std::uint8_t>(rows_, 0), id});
     return columns_.back().marks.data();
 }
 

@@ -6,54 +6,14 @@
 
 namespace numsift {
 
-std::size_t separatorLength(std::string_view text, std::size_t i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    switch (c) {
-        case ' ':
-        case '\r':
-        case '\n':
-        case ',':
-        case ';':
-        case '|':
-        case '\t':
-        case '.': return 1;
-        default: break;
-    }
-    if (i + 2 < text.size()) {
-        const auto c1 = static_cast<unsigned char>(text[i + 1]);
-        const auto c2 = static_cast<unsigned char>(text[i + 2]);
-        if (c == 0xE3 && c1 == 0x80 && c2 == 0x81) return 3;                  // 、
-        if (c == 0xEF && c1 == 0xBC && (c2 == 0x8C || c2 == 0x9B)) return 3;  // ， ；
-    }
-    return 0;
-}
-
 namespace {
 
 // Calls take(value) for every valid token of text, in text order.
 template <class Take>
 void forEachNumber(std::string_view text, Take&& take) {
-    std::size_t i = 0;
-    const std::size_t n = text.size();
-    while (i < n) {
-        if (const std::size_t sep = separatorLength(text, i)) {
-            i += sep;
-            continue;
-        }
-        // A token runs to the next separator.
-        const std::size_t start = i;
-        std::uint32_t value = 0;
-        bool digits = true;
-        while (i < n && separatorLength(text, i) == 0) {
-            const char ch = text[i];
-            if (ch < '0' || ch > '9')
-                digits = false;
-            else if (i - start < 5)
-                value = value * 10 + static_cast<std::uint32_t>(ch - '0');
-            ++i;
-        }
-        if (digits && i - start == 5) take(value);
-    }
+    forEachToken(text, [&take](std::string_view token) {
+        if (const auto value = numberOfToken(token)) take(*value);
+    });
 }
 
 // Below this many bytes a text has at most a few thousand tokens (each

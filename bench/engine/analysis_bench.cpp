@@ -32,28 +32,28 @@ FilterInput everyConditionActive() {
         for (int d = 0; d < 4; ++d) in.banker[g].digits[(g + 3 * d) % 10] = true;
         in.banker[g].counts[0] = in.banker[g].counts[1] = in.banker[g].counts[2] = true;
     }
-    in.bigSmallKill = {classPatternCaption(ClassKind::BigSmall, 0),
-                       classPatternCaption(ClassKind::BigSmall, 31)};
-    in.oddEvenKill = {classPatternCaption(ClassKind::OddEven, 0),
-                      classPatternCaption(ClassKind::OddEven, 21)};
-    in.primeCompositeKill = {classPatternCaption(ClassKind::PrimeComposite, 0)};
-    for (int i = 0; i < 243; i += 7) in.roadKill.push_back(roadCaption(i));
-    for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
-    for (int i : {1, 2, 3, 4, 7, 8, 9, 10, 13, 14, 15, 16, 18, 19, 25, 26}) in.ratioButtons[i] = true;
-    for (int i = 0; i < 8; ++i) in.compound[i].hint = hints::kCompose[i];
-    in.compound[0].text = "0123*0123*0123*01*01\r\n9*9*9*9*9";
+    in.bigSmallKill.set(0).set(31);
+    in.oddEvenKill.set(0).set(21);
+    in.primeCompositeKill.set(0);
+    for (std::size_t i = 0; i < 243; i += 7) in.roadKill.set(i);
+    in.shapeKill.set();
+    for (RatioSet* ratios : {&in.bigSmallRatio, &in.oddEvenRatio, &in.primeCompositeRatio})
+        ratios->set(1).set(2).set(3).set(4);
+    in.acKill.set(1).set(2).set(8).set(9);
+    for (std::size_t i = 0; i < 8; ++i) (in.compound.*kCompoundBoxes[i]).hint = hints::kCompose[i];
+    in.compound.junk.text = "0123*0123*0123*01*01\r\n9*9*9*9*9";
     std::string two, three, four, must2, must3, must4;
     for (int a = 0; a < 10; ++a)
         for (int b = a + 1; b < 10; b += 3) two += std::to_string(a) + std::to_string(b) + " ";
     for (int a = 0; a < 300; a += 3) three += numberText(a * 3 % 1000).substr(2) + " ";
     for (int a = 0; a < 200; ++a) four += numberText(a * 37 % 10000).substr(1) + " ";
-    in.compound[1].text = two;
-    in.compound[2].text = three;
-    in.compound[3].text = four;
-    in.compound[4].text = "01 23 45 67 89";
-    in.compound[5].text = "012 345 678 901";
-    in.compound[6].text = "0123456789";
-    in.compound[7].text = "12***\r\n*34**\r\n**5*6";
+    in.compound.killTwo.text = two;
+    in.compound.killThree.text = three;
+    in.compound.killFour.text = four;
+    in.compound.mustTwo.text = "01 23 45 67 89";
+    in.compound.mustThree.text = "012 345 678 901";
+    in.compound.mustFour.text = "0123456789";
+    in.compound.positional.text = "12***\r\n*34**\r\n**5*6";
     return in;
 }
 

@@ -50,15 +50,21 @@ Scheme everything() {
         for (int k = 0; k < 5; ++k) g.digits[rng() % 10] = true;
         g.counts[1] = g.counts[2] = g.counts[3] = true;
     }
-    in.bigSmallKill = {"大大大大大", "小小小小小", "大小大小大"};
-    in.oddEvenKill = {"奇奇奇奇奇", "偶偶偶偶偶"};
-    in.primeCompositeKill = {"质质质质质", "合合合合合"};
-    in.roadKill = {"00000", "11111", "22222", "01201", "12012"};
-    for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
-    for (int k : {1, 2, 3, 4})
-        in.ratioButtons[static_cast<std::size_t>(k)] = in.ratioButtons[static_cast<std::size_t>(6 + k)] =
-            in.ratioButtons[static_cast<std::size_t>(12 + k)] = true;
-    in.ratioButtons[18] = in.ratioButtons[19] = in.ratioButtons[20] = true;
+    for (const char* c : {"大大大大大", "小小小小小", "大小大小大"})
+        in.bigSmallKill.set(*classBoxOfCaption(ClassKind::BigSmall, c));
+    for (const char* c : {"奇奇奇奇奇", "偶偶偶偶偶"})
+        in.oddEvenKill.set(*classBoxOfCaption(ClassKind::OddEven, c));
+    for (const char* c : {"质质质质质", "合合合合合"})
+        in.primeCompositeKill.set(*classBoxOfCaption(ClassKind::PrimeComposite, c));
+    for (const char* c : {"00000", "11111", "22222", "01201", "12012"})
+        in.roadKill.set(*roadPatternOfCaption(c));
+    in.shapeKill.set();
+    for (std::size_t k : {1, 2, 3, 4}) {
+        in.bigSmallRatio.set(k);
+        in.oddEvenRatio.set(k);
+        in.primeCompositeRatio.set(k);
+    }
+    in.acKill.set(1).set(2).set(3);
     std::string junk, positional;
     for (int i = 0; i < 300; ++i) {
         if (i) junk += "\r\n", positional += "\r\n";
@@ -67,14 +73,14 @@ Scheme everything() {
         for (int k = 0; k < 5; ++k) line += rng() % 2 ? static_cast<char>('0' + rng() % 10) : '*';
         positional += line == "*****" ? "1****" : line;
     }
-    in.compound[0].text = junk;
-    in.compound[1].text = codes(rng, 2, 300);
-    in.compound[2].text = codes(rng, 3, 300);
-    in.compound[3].text = codes(rng, 4, 200) + "\r\n" + codes(rng, 6, 100);
-    in.compound[4].text = codes(rng, 2, 300);
-    in.compound[5].text = codes(rng, 3, 300);
-    in.compound[6].text = codes(rng, 4, 200) + "\r\n" + codes(rng, 7, 100);
-    in.compound[7].text = positional;
+    in.compound.junk.text = junk;
+    in.compound.killTwo.text = codes(rng, 2, 300);
+    in.compound.killThree.text = codes(rng, 3, 300);
+    in.compound.killFour.text = codes(rng, 4, 200) + "\r\n" + codes(rng, 6, 100);
+    in.compound.mustTwo.text = codes(rng, 2, 300);
+    in.compound.mustThree.text = codes(rng, 3, 300);
+    in.compound.mustFour.text = codes(rng, 4, 200) + "\r\n" + codes(rng, 7, 100);
+    in.compound.positional.text = positional;
     s.tolerance = {4, 9};
     return s;
 }
@@ -103,7 +109,7 @@ void BM_LoadEveryConditionScheme(benchmark::State& state) {
     for (auto _ : state) {
         SchemeLoad load = loadScheme(text);
         if (!load.ok) state.SkipWithError(load.error.c_str());
-        benchmark::DoNotOptimize(load.scheme.input.compound[0].text.data());
+        benchmark::DoNotOptimize(load.scheme.input.compound.junk.text.data());
     }
 }
 BENCHMARK(BM_LoadEveryConditionScheme)->Unit(benchmark::kMillisecond);

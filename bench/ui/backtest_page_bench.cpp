@@ -22,10 +22,10 @@ FilterInput someConditions() {
     in.spanKill[0] = in.spanKill[1] = true;
     in.digitKill[4] = true;
     in.positionalKill[0][0] = true;
-    in.bigSmallKill = {classPatternCaption(ClassKind::BigSmall, 0)};
-    in.shapeKill = {shapeCaption(kShapeAAAAA), shapeCaption(kShapeRun5), shapeCaption(kShapeUphill)};
-    in.ratioButtons[2] = in.ratioButtons[3] = true;
-    in.ratioButtons[18] = true;
+    in.bigSmallKill.set(0);
+    in.shapeKill.set(kShapeAAAAA).set(kShapeRun5).set(kShapeUphill);
+    in.bigSmallRatio.set(2).set(3);
+    in.acKill.set(1);
     return in;
 }
 

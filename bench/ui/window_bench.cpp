@@ -34,15 +34,16 @@ FilterInput everyCondition() {
     in.digitKill[9] = true;
     in.banker[0].digits[1] = true;
     in.banker[0].counts[1] = true;
-    in.bigSmallKill = {"小小小小小"};
-    in.oddEvenKill = {"偶偶偶偶偶"};
-    in.primeCompositeKill = {"质质质质质"};
-    in.roadKill = {"00000"};
-    in.shapeKill = {"上山", "下山",  "AAAAA", "不连",  "2连",   "3连",   "4连",
-                    "5连",  "AABCD", "AABBC", "AAABC", "AAABB", "AAAAB", "ABCDE"};
-    for (int i = 0; i < 27; ++i) in.ratioButtons[i] = i % 6 != 5;
+    in.bigSmallKill.set(*classBoxOfCaption(ClassKind::BigSmall, "小小小小小"));
+    in.oddEvenKill.set(*classBoxOfCaption(ClassKind::OddEven, "偶偶偶偶偶"));
+    in.primeCompositeKill.set(*classBoxOfCaption(ClassKind::PrimeComposite, "质质质质质"));
+    in.roadKill.set(*roadPatternOfCaption("00000"));
+    in.shapeKill.set();
+    for (RatioSet* ratios : {&in.bigSmallRatio, &in.oddEvenRatio, &in.primeCompositeRatio})
+        ratios->set().reset(5);  // every ratio but 5:0
+    in.acKill.set().reset(0).reset(6);
     const char* compound[8] = {"17*235*12*789*01", "23", "233", "2406", "01", "012", "0123", "12***"};
-    for (int i = 0; i < 8; ++i) in.compound[i] = {compound[i], hints::kCompose[i]};
+    for (std::size_t i = 0; i < 8; ++i) in.compound.*kCompoundBoxes[i] = {compound[i], hints::kCompose[i]};
     return in;
 }
 

@@ -90,8 +90,8 @@ class AnalysisWindowTest : public QObject {
         click(member("cmdBi", 2));
         click(member("cmdBi", 20));
         FilterInput in = w->filterInput();
-        in.compound[1].text = "12 34";
-        in.compound[7].text = "9***9";
+        in.compound.killTwo.text = "12 34";
+        in.compound.positional.text = "9***9";
         in.straightKill.text = "12345 54321";
         w->setFilterInput(in);
         w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
@@ -168,9 +168,9 @@ private slots:
         QVERIFY(in.sumTailKill[5] && !in.sumTailKill[0]);
         QVERIFY(!member<QCheckBox>("chkDW", 3)->isChecked());
         QVERIFY(!member<SelectButton>("cmdBi", 2)->isSelected());
-        QVERIFY(in.shapeKill.empty() && in.roadKill.empty());
+        QVERIFY(in.shapeKill.none() && in.roadKill.none());
         QCOMPARE(member<EntryBox>("txtCompose", 1)->toPlainText(), QStringLiteral("45 67"));
-        QVERIFY(countsAsEmpty(in.compound[7]));
+        QVERIFY(countsAsEmpty(in.compound.positional));
         QVERIFY(countsAsEmpty(in.straightKill));
         QCOMPARE(w->toleranceText(0), QStringLiteral("0"));
         QCOMPARE(w->toleranceText(1), QStringLiteral("0"));

@@ -7,6 +7,8 @@
 #include <random>
 
 #include "analysis/analysis_text.h"
+#include "analysis/explain.h"
+#include "conditions/condition_id.h"
 #include "conditions/run_order.h"
 #include "test_checks.h"
 
@@ -266,6 +268,29 @@ TEST(Backtest, BinomialTailMatchesKnownValues) {
     EXPECT_NEAR(binomialUpperTail(100000, 1000, 0.01), 0.5, 0.02);
 }
 
+// Backtest columns and diagnosis verdicts name the condition of their column,
+// and a draw outside the base set is diagnosed by the same columns.
+TEST(Backtest, ColumnsAndVerdictsNameTheirConditions) {
+    FilterInput in;
+    in.sumTailKill[0] = true;
+    in.shapeKill.set(kShapeAAAAA);
+    const NumberSet base{{12345, 22222}};
+    const std::vector<Draw> draws = {Draw{"1", 11111, 1, "", ""}, Draw{"2", 12345, 2, "", ""}};
+    const BacktestReport r = backtest(in, base, Tolerance{0, 0}, draws);
+    ASSERT_EQ(r.columns.size(), 2u);
+    EXPECT_EQ(r.columns[0].id, (ColumnId{ConditionId::SumTailKill}));
+    EXPECT_EQ(r.columns[1].id, (ColumnId{ConditionId::Shapes, kShapeAAAAA}));
+    ASSERT_EQ(r.draws.size(), 2u);
+    EXPECT_FALSE(r.draws[0].inBase);
+    EXPECT_EQ(r.draws[0].failedColumns, (std::vector<std::size_t>{1}));
+
+    const Explanation e = explain(in, base, Tolerance{0, 0}, 11111);
+    ASSERT_EQ(e.checks.size(), 2u);
+    EXPECT_EQ(e.checks[0].id, r.columns[0].id);
+    EXPECT_EQ(e.checks[1].id, r.columns[1].id);
+    EXPECT_TRUE(e.checks[1].failed);
+}
+
 // The backtest looks draws up in one run; what it calls kept must be exactly
 // what the full run keeps, for the program's own conditions.
 TEST(Backtest, AgreesWithTheFullRunOfTheProgramsConditions) {
@@ -274,8 +299,8 @@ TEST(Backtest, AgreesWithTheFullRunOfTheProgramsConditions) {
     in.spanKill[9] = true;
     in.digitKill[4] = true;
     in.positionalKill[0][3] = in.positionalKill[4][8] = true;
-    in.ratioButtons[2] = in.ratioButtons[3] = true;
-    in.ratioButtons[18 + 4] = true;
+    in.bigSmallRatio.set(2).set(3);
+    in.acKill.set(4);
     std::vector<Draw> draws;
     for (std::uint32_t v = 7; v < kNumberSpace; v += 997) draws.push_back(Draw{"", v, 0, "", ""});
     const Tolerance tol{0, 1};

@@ -75,7 +75,7 @@ TEST(Explain, AgreesWithTheFullRun) {
     in.sumTailKill[3] = true;
     in.spanKill[0] = in.spanKill[9] = true;
     in.digitKill[7] = true;
-    in.ratioButtons[8] = true;
+    in.oddEvenRatio.set(2);
     const RunResult run = runFilter(in, NumberSet{}, Tolerance{0, 1});
     for (std::uint32_t v : {0u, 7u, 12345u, 55555u, 99999u, 40719u}) {
         const Explanation e = explain(in, NumberSet{}, Tolerance{0, 1}, v);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bitset>
 #include <random>
 #include <string>
 #include <vector>
@@ -76,6 +77,20 @@ std::vector<std::string> composeItems(const HintedText& box, bool lineFeedsToo) 
     if (lineFeedsToo) s = replaceAll(s, "\n", " ");
     s = trimBlanks(halveBlanks(halveBlanks(s)));
     return splitAtBlanks(s);
+}
+
+// The captions of the ticked boxes: the oracle reads each pattern from its
+// caption, the way a player reads the box.
+template <std::size_t N, typename CaptionOf>
+std::vector<std::string> tickedCaptions(const std::bitset<N>& ticked, CaptionOf captionOf) {
+    std::vector<std::string> out;
+    for (std::size_t i = 0; i < N; ++i)
+        if (ticked.test(i)) out.push_back(captionOf(static_cast<int>(i)));
+    return out;
+}
+
+std::vector<std::string> classCaptions(const ClassPatternSet& ticked, ClassKind kind) {
+    return tickedCaptions(ticked, [kind](int i) { return classPatternCaption(kind, i); });
 }
 
 // ---- the rules ----
@@ -268,11 +283,11 @@ struct Oracle {
         }
     }
 
-    void ratio(const FilterInput& in, int row, const char* caption, const char* counted) {
+    void ratio(const RatioSet& ratios, int row, const char* caption, const char* counted) {
         bool keep[6] = {};
         bool any = false;
         for (int k = 0; k < 6; ++k)
-            if (in.ratioButtons[static_cast<std::size_t>(6 * row + k)]) keep[k] = any = true;
+            if (ratios[static_cast<std::size_t>(k)]) keep[k] = any = true;
         if (!any) return;
         Marks& m = column(10 + row, caption);
         for (std::size_t j = 0; j < values.size(); ++j) {
@@ -287,7 +302,7 @@ struct Oracle {
         bool killed[11] = {};
         bool any = false;
         for (int v = 1; v <= 9; ++v)
-            if (in.ratioButtons[static_cast<std::size_t>(17 + v)]) killed[v] = any = true;
+            if (in.acKill[static_cast<std::size_t>(v)]) killed[v] = any = true;
         if (!any) return;
         Marks& m = column(13, "杀AC值");
         for (std::size_t j = 0; j < values.size(); ++j) {
@@ -379,23 +394,26 @@ struct Oracle {
         positionalKill(in);
         sumSpan(in);
         banker(in);
-        classPatterns(5, "杀大小排列", in.bigSmallKill, "小", "01234", "大", "56789");
-        classPatterns(6, "杀奇偶排列", in.oddEvenKill, "偶", "02468", "奇", "13579");
-        classPatterns(7, "杀质合排列", in.primeCompositeKill, "质", "12357", "合", "04689");
-        roads(in.roadKill);
-        shapes(in.shapeKill);
-        ratio(in, 0, "大小比", "56789");
-        ratio(in, 1, "奇偶比", "13579");
-        ratio(in, 2, "质合比", "12357");
+        classPatterns(5, "杀大小排列", classCaptions(in.bigSmallKill, ClassKind::BigSmall), "小", "01234",
+                      "大", "56789");
+        classPatterns(6, "杀奇偶排列", classCaptions(in.oddEvenKill, ClassKind::OddEven), "偶", "02468", "奇",
+                      "13579");
+        classPatterns(7, "杀质合排列", classCaptions(in.primeCompositeKill, ClassKind::PrimeComposite), "质",
+                      "12357", "合", "04689");
+        roads(tickedCaptions(in.roadKill, roadCaption));
+        shapes(tickedCaptions(in.shapeKill, shapeCaption));
+        ratio(in.bigSmallRatio, 0, "大小比", "56789");
+        ratio(in.oddEvenRatio, 1, "奇偶比", "13579");
+        ratio(in.primeCompositeRatio, 2, "质合比", "12357");
         ac(in);
-        positionSets(in.compound[0], true, 14, "杀垃圾复式");
-        codes(in.compound[1], 2, true, 15, "杀两码");
-        codes(in.compound[2], 3, true, 16, "杀三码");
-        codes(in.compound[3], 4, true, 17, "杀四码");
-        codes(in.compound[4], 2, false, 18, "必出两码");
-        codes(in.compound[5], 3, false, 19, "必出三码");
-        codes(in.compound[6], 4, false, 20, "必出四码");
-        positionSets(in.compound[7], false, 21, "组合定位杀");
+        positionSets(in.compound.junk, true, 14, "杀垃圾复式");
+        codes(in.compound.killTwo, 2, true, 15, "杀两码");
+        codes(in.compound.killThree, 3, true, 16, "杀三码");
+        codes(in.compound.killFour, 4, true, 17, "杀四码");
+        codes(in.compound.mustTwo, 2, false, 18, "必出两码");
+        codes(in.compound.mustThree, 3, false, 19, "必出三码");
+        codes(in.compound.mustFour, 4, false, 20, "必出四码");
+        positionSets(in.compound.positional, false, 21, "组合定位杀");
     }
 };
 
@@ -424,13 +442,13 @@ public:
         return s;
     }
 
-    // Ticked captions: each of the count boxes with probability p.
-    template <typename F>
-    std::vector<std::string> captions(int count, double p, F captionOf) {
-        std::vector<std::string> out;
+    // Ticked boxes: each of the N boxes with probability p.
+    template <std::size_t N>
+    std::bitset<N> ticked(double p) {
+        std::bitset<N> out;
         if (!chance(0.6)) return out;
-        for (int i = 0; i < count; ++i)
-            if (chance(p)) out.push_back(captionOf(i));
+        for (std::size_t i = 0; i < N; ++i)
+            if (chance(p)) out.set(i);
         return out;
     }
 
@@ -470,19 +488,18 @@ public:
                 for (auto&& b : group.digits) b = chance(0.3);
                 for (auto&& b : group.counts) b = chance(0.3);
             }
-        in.bigSmallKill =
-            captions(32, 0.15, [](int i) { return classPatternCaption(ClassKind::BigSmall, i); });
-        in.oddEvenKill = captions(32, 0.15, [](int i) { return classPatternCaption(ClassKind::OddEven, i); });
-        in.primeCompositeKill =
-            captions(32, 0.15, [](int i) { return classPatternCaption(ClassKind::PrimeComposite, i); });
-        in.roadKill = captions(243, 0.05, roadCaption);
-        in.shapeKill = captions(14, 0.2, shapeCaption);
-        for (int row = 0; row < 4; ++row) {
+        in.bigSmallKill = ticked<32>(0.15);
+        in.oddEvenKill = ticked<32>(0.15);
+        in.primeCompositeKill = ticked<32>(0.15);
+        in.roadKill = ticked<243>(0.05);
+        in.shapeKill = ticked<14>(0.2);
+        for (RatioSet* ratios : {&in.bigSmallRatio, &in.oddEvenRatio, &in.primeCompositeRatio}) {
             const double q = chance(0.5) ? 0.3 : 0.0;
-            const int first = 6 * row, last = row < 3 ? first + 6 : 27;
-            for (int b = first; b < last; ++b) in.ratioButtons[static_cast<std::size_t>(b)] = chance(q);
+            for (std::size_t k = 0; k < 6; ++k) (*ratios)[k] = chance(q);
         }
-        for (int i = 0; i < 8; ++i) in.compound[static_cast<std::size_t>(i)] = compoundBox(i);
+        const double q = chance(0.5) ? 0.3 : 0.0;
+        for (std::size_t v = 1; v <= 9; ++v) in.acKill[v] = chance(q);
+        for (int i = 0; i < 8; ++i) in.compound.*kCompoundBoxes[static_cast<std::size_t>(i)] = compoundBox(i);
         return in;
     }
 
@@ -583,21 +600,28 @@ TEST(BruteForce, EveryBoxAlone) {
     auto check = [&round](const FilterInput& in) { compareWithOracle(in, {}, {}, round++); };
     for (int b = 0; b < kShapeCount; ++b) {
         FilterInput in;
-        in.shapeKill = {shapeCaption(b)};
+        in.shapeKill.set(static_cast<std::size_t>(b));
         check(in);
     }
     for (ClassKind kind : kClassKinds)
         for (int i = 0; i < kClassPatternCount; i += 5) {
             FilterInput in;
-            std::vector<std::string>& list = kind == ClassKind::BigSmall  ? in.bigSmallKill
-                                             : kind == ClassKind::OddEven ? in.oddEvenKill
-                                                                          : in.primeCompositeKill;
-            list = {classPatternCaption(kind, i)};
+            ClassPatternSet& ticked = kind == ClassKind::BigSmall  ? in.bigSmallKill
+                                      : kind == ClassKind::OddEven ? in.oddEvenKill
+                                                                   : in.primeCompositeKill;
+            ticked.set(static_cast<std::size_t>(i));
             check(in);
         }
-    for (int b = 0; b < 27; ++b) {
+    for (RatioSet FilterInput::*ratios :
+         {&FilterInput::bigSmallRatio, &FilterInput::oddEvenRatio, &FilterInput::primeCompositeRatio})
+        for (std::size_t k = 0; k < 6; ++k) {
+            FilterInput in;
+            (in.*ratios).set(k);
+            check(in);
+        }
+    for (std::size_t v = 1; v <= 9; ++v) {
         FilterInput in;
-        in.ratioButtons[static_cast<std::size_t>(b)] = true;
+        in.acKill.set(v);
         check(in);
     }
 }

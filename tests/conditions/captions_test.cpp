@@ -49,6 +49,21 @@ TEST(Captions, ClassPatternCaptionsReadBackAsClasses) {
     EXPECT_FALSE(classPatternOfCaption(ClassKind::BigSmall, "\xe5\xb0"));
 }
 
+// The checks turn a box index into its class pattern without its caption;
+// that must be the pattern the caption shows.
+TEST(Captions, ClassBoxesStandForThePatternTheirCaptionsShow) {
+    for (ClassKind kind : kClassKinds)
+        for (int box = 0; box < kClassPatternCount; ++box) {
+            const std::string caption = classPatternCaption(kind, box);
+            EXPECT_EQ(classBoxOfCaption(kind, caption), box) << caption;
+            EXPECT_EQ(classPatternOfBox(kind, box), classPatternOfCaption(kind, caption)) << caption;
+        }
+    EXPECT_EQ(classPatternOfBox(ClassKind::BigSmall, 31), 0);       // "小小小小小": five small digits
+    EXPECT_EQ(classPatternOfBox(ClassKind::PrimeComposite, 1), 1);  // "质质质质合"
+    EXPECT_FALSE(classBoxOfCaption(ClassKind::OddEven, "小小小小小"));
+    EXPECT_FALSE(classBoxOfCaption(ClassKind::OddEven, "奇奇奇奇"));
+}
+
 TEST(Captions, DigitClassTables) {
     const DigitClasses& zh = digitClasses(ClassKind::PrimeComposite);
     EXPECT_EQ(zh.classOf[1], 0);  // 1 is prime

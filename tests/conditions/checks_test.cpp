@@ -158,14 +158,14 @@ TEST(BankerGroups, GroupsIntersectInOneColumn) {
 
 TEST(ClassPatterns, ExampleCaptions) {
     FilterInput in;
-    in.bigSmallKill = {"小小小小小"};
+    in.bigSmallKill.set(*classBoxOfCaption(ClassKind::BigSmall, "小小小小小"));
     Checked dx(in);
     ASSERT_EQ(dx.columns(), 1u);
     EXPECT_EQ(dx.column().caption, "杀大小排列");
     EXPECT_EQ(dx.marked(), 3125u);
 
     FilterInput zh;
-    zh.primeCompositeKill = {"质质质质质"};
+    zh.primeCompositeKill.set(*classBoxOfCaption(ClassKind::PrimeComposite, "质质质质质"));
     Checked z(zh);
     EXPECT_EQ(z.column().step, 7);
     EXPECT_EQ(z.mark("11111"), 1);
@@ -174,7 +174,7 @@ TEST(ClassPatterns, ExampleCaptions) {
     EXPECT_EQ(z.mark("99999"), 0);
 
     FilterInput jo;
-    jo.oddEvenKill = {"偶奇偶奇偶"};
+    jo.oddEvenKill.set(*classBoxOfCaption(ClassKind::OddEven, "偶奇偶奇偶"));
     Checked j(jo);
     EXPECT_EQ(j.mark("01234"), 1);
     EXPECT_EQ(j.mark("12345"), 0);
@@ -182,8 +182,7 @@ TEST(ClassPatterns, ExampleCaptions) {
 
 TEST(ClassPatterns, AllTickedKillsEverything) {
     FilterInput in;
-    for (int i = 0; i < kClassPatternCount; ++i)
-        in.bigSmallKill.push_back(classPatternCaption(ClassKind::BigSmall, i));
+    in.bigSmallKill.set();
     Checked run(in);
     EXPECT_EQ(run.marked(), 100000u);
     EXPECT_TRUE(run.r.result.empty());
@@ -191,7 +190,7 @@ TEST(ClassPatterns, AllTickedKillsEverything) {
 
 TEST(RoadPatterns, Examples) {
     FilterInput in;
-    in.roadKill = {"00000"};
+    in.roadKill.set(*roadPatternOfCaption("00000"));
     Checked run(in);
     ASSERT_EQ(run.columns(), 1u);
     EXPECT_EQ(run.column().caption, "杀012排列");
@@ -200,7 +199,7 @@ TEST(RoadPatterns, Examples) {
     EXPECT_EQ(run.mark("90000"), 1);
     EXPECT_EQ(run.mark("10000"), 0);
 
-    in.roadKill = {"01201"};
+    in.roadKill.reset().set(*roadPatternOfCaption("01201"));
     Checked one(in);
     EXPECT_EQ(one.mark("34534"), 1);
     EXPECT_EQ(one.mark("01201"), 1);
@@ -209,7 +208,7 @@ TEST(RoadPatterns, Examples) {
 
 TEST(SpecialShapes, OneColumnPerTickedBoxInRunOrder) {
     FilterInput in;
-    in.shapeKill = {"ABCDE", "上山"};
+    in.shapeKill.set(kShapeABCDE).set(kShapeUphill);
     Checked run(in);
     ASSERT_EQ(run.columns(), 2u);
     EXPECT_EQ(run.column(0).caption, "上山");
@@ -223,7 +222,7 @@ TEST(SpecialShapes, OneColumnPerTickedBoxInRunOrder) {
 
 TEST(Ratios, KeepSelectedRatios) {
     FilterInput in;
-    in.ratioButtons[2] = true;  // 大小比 2:3
+    in.bigSmallRatio.set(2);  // 大小比 2:3
     Checked run(in);
     ASSERT_EQ(run.columns(), 1u);
     EXPECT_EQ(run.column().caption, "大小比");
@@ -232,14 +231,14 @@ TEST(Ratios, KeepSelectedRatios) {
     EXPECT_EQ(run.mark("00000"), 1);
 
     FilterInput prime;
-    prime.ratioButtons[12] = true;  // 质合比 0:5
+    prime.primeCompositeRatio.set(0);  // 质合比 0:5
     Checked p(prime);
     EXPECT_EQ(p.column().caption, "质合比");
     EXPECT_EQ(p.marked(), 100000u - 3125u);
     EXPECT_EQ(p.mark("10000"), 1);
 
     FilterInput all;
-    for (int k = 6; k < 12; ++k) all.ratioButtons[k] = true;
+    all.oddEvenRatio.set();
     Checked a(all);
     ASSERT_EQ(a.columns(), 1u);
     EXPECT_EQ(a.column().caption, "奇偶比");
@@ -248,7 +247,7 @@ TEST(Ratios, KeepSelectedRatios) {
 
 TEST(Ratios, AcKill) {
     FilterInput in;
-    in.ratioButtons[18] = true;  // AC 1
+    in.acKill.set(1);  // AC 1
     Checked run(in);
     ASSERT_EQ(run.columns(), 1u);
     EXPECT_EQ(run.column().caption, "杀AC值");
@@ -258,7 +257,7 @@ TEST(Ratios, AcKill) {
 
 TEST(CodeContainment, KillTwoCodes) {
     FilterInput in;
-    in.compound[1] = {"23", ""};
+    in.compound.killTwo = {"23", ""};
     Checked run(in);
     ASSERT_EQ(run.columns(), 1u);
     EXPECT_EQ(run.column().caption, "杀两码");
@@ -267,7 +266,7 @@ TEST(CodeContainment, KillTwoCodes) {
     EXPECT_EQ(run.mark("32000"), 1);
     EXPECT_EQ(run.mark("22222"), 0);
 
-    in.compound[1].text = "22";
+    in.compound.killTwo.text = "22";
     Checked twos(in);
     EXPECT_EQ(twos.mark("12000"), 0);
     EXPECT_EQ(twos.mark("20200"), 1);
@@ -275,33 +274,33 @@ TEST(CodeContainment, KillTwoCodes) {
 
 TEST(CodeContainment, MustCodes) {
     FilterInput in;
-    in.compound[4] = {"23 45", ""};
+    in.compound.mustTwo = {"23 45", ""};
     Checked run(in);
     EXPECT_EQ(run.column().caption, "必出两码");
     EXPECT_EQ(run.mark("12345"), 0);
     EXPECT_EQ(run.mark("20000"), 1);
 
     FilterInput three;
-    three.compound[5] = {"123", ""};
+    three.compound.mustThree = {"123", ""};
     EXPECT_EQ(Checked(three).mark("11223"), 0);
     EXPECT_EQ(Checked(three).mark("11224"), 1);
 
     FilterInput nothing;  // a must code that no candidate holds fails them all
-    nothing.compound[6] = {"1111", hints::kCompose[6]};
-    nothing.compound[6].text = "11111";
+    nothing.compound.mustFour = {"1111", hints::kCompose[6]};
+    nothing.compound.mustFour.text = "11111";
     Checked n(nothing);
     EXPECT_EQ(n.marked(), 100000u - 46u);  // 11111 and the 45 numbers with four 1s
 }
 
 TEST(CodeContainment, FourCodesAndLongEntries) {
     FilterInput in;
-    in.compound[3] = {"2406", hints::kCompose[3]};
+    in.compound.killFour = {"2406", hints::kCompose[3]};
     Checked run(in);
     EXPECT_EQ(run.column().caption, "杀四码");
     for (const char* n : {"24061", "60423", "00246"}) EXPECT_EQ(run.mark(n), 1) << n;
     EXPECT_EQ(run.mark("24000"), 0);
 
-    in.compound[3].text = "24061387";
+    in.compound.killFour.text = "24061387";
     Checked longer(in);
     EXPECT_EQ(longer.mark("22222"), 0);
     EXPECT_EQ(longer.mark("22406"), 1);
@@ -309,25 +308,25 @@ TEST(CodeContainment, FourCodesAndLongEntries) {
     EXPECT_EQ(longer.mark("87355"), 0);
 
     // A box showing its hint is inactive.
-    in.compound[3].text = hints::kCompose[3];
+    in.compound.killFour.text = hints::kCompose[3];
     EXPECT_EQ(Checked(in).columns(), 0u);
 }
 
 TEST(PositionSets, FiguresOfBothBoxes) {
     FilterInput in;
-    in.compound[7] = {"12***", hints::kCompose[7]};
+    in.compound.positional = {"12***", hints::kCompose[7]};
     Checked run(in);
     ASSERT_EQ(run.columns(), 1u);
     EXPECT_EQ(run.column().caption, "组合定位杀");
     EXPECT_EQ(run.column().step, 21);
     EXPECT_EQ(run.marked(), 1000u);
     EXPECT_EQ(run.mark("12999"), 1);
-    in.compound[7].text = "1***7";
+    in.compound.positional.text = "1***7";
     EXPECT_EQ(Checked(in).marked(), 1000u);
 
     FilterInput junk;
-    junk.compound[0] = {"17*235*12*789*01", hints::kCompose[0]};
-    junk.compound[7] = {"12***", hints::kCompose[7]};
+    junk.compound.junk = {"17*235*12*789*01", hints::kCompose[0]};
+    junk.compound.positional = {"12***", hints::kCompose[7]};
     Checked both(junk);
     ASSERT_EQ(both.columns(), 2u);
     EXPECT_EQ(both.column(0).caption, "杀垃圾复式");
@@ -339,7 +338,7 @@ TEST(PositionSets, FiguresOfBothBoxes) {
 
 TEST(PositionSets, EmptyGroupAddsAnAllClearColumn) {
     FilterInput in;
-    in.compound[0] = {"1****", hints::kCompose[0]};
+    in.compound.junk = {"1****", hints::kCompose[0]};
     Checked run(in);
     ASSERT_EQ(run.columns(), 1u);
     EXPECT_EQ(run.marked(), 0u);
@@ -352,12 +351,15 @@ TEST(RunOrder, EveryConditionAddsThirtySevenColumns) {
     in.sumTailKill[1] = in.spanKill[1] = in.digitKill[1] = true;
     in.sumValueKill.text = "10";
     in.banker[0].digits[1] = true;
-    in.bigSmallKill = {"大大大大大"};
-    in.oddEvenKill = {"奇奇奇奇奇"};
-    in.primeCompositeKill = {"质质质质质"};
-    in.roadKill = {"00000"};
-    for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
-    in.ratioButtons[0] = in.ratioButtons[6] = in.ratioButtons[12] = in.ratioButtons[18] = true;
+    in.bigSmallKill.set(*classBoxOfCaption(ClassKind::BigSmall, "大大大大大"));
+    in.oddEvenKill.set(*classBoxOfCaption(ClassKind::OddEven, "奇奇奇奇奇"));
+    in.primeCompositeKill.set(*classBoxOfCaption(ClassKind::PrimeComposite, "质质质质质"));
+    in.roadKill.set(*roadPatternOfCaption("00000"));
+    in.shapeKill.set();
+    in.bigSmallRatio.set(0);
+    in.oddEvenRatio.set(0);
+    in.primeCompositeRatio.set(0);
+    in.acKill.set(1);
     in.compound = {HintedText{"1*2*3*4*5", ""},
                    {"12", ""},
                    {"123", ""},
@@ -394,12 +396,15 @@ TEST(RunOrder, BaseSetMarksMatchTheWholeSpace) {
     in.digitKill[2] = true;
     in.banker[1].digits[3] = in.banker[1].digits[4] = true;
     in.banker[1].counts[1] = true;
-    in.bigSmallKill = {"大小大小大"};
-    in.oddEvenKill = {"奇偶奇偶奇"};
-    in.primeCompositeKill = {"合合质质合"};
-    in.roadKill = {"01201", "22100"};
-    for (int b = 0; b < kShapeCount; ++b) in.shapeKill.push_back(shapeCaption(b));
-    in.ratioButtons[3] = in.ratioButtons[8] = in.ratioButtons[14] = in.ratioButtons[22] = true;
+    in.bigSmallKill.set(*classBoxOfCaption(ClassKind::BigSmall, "大小大小大"));
+    in.oddEvenKill.set(*classBoxOfCaption(ClassKind::OddEven, "奇偶奇偶奇"));
+    in.primeCompositeKill.set(*classBoxOfCaption(ClassKind::PrimeComposite, "合合质质合"));
+    in.roadKill.set(*roadPatternOfCaption("01201")).set(*roadPatternOfCaption("22100"));
+    in.shapeKill.set();
+    in.bigSmallRatio.set(3);
+    in.oddEvenRatio.set(2);
+    in.primeCompositeRatio.set(2);
+    in.acKill.set(5);
     in.compound = {HintedText{"17*235*12*789*01", ""},
                    {"12 34", ""},
                    {"567", ""},

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "conditions/captions.h"
 #include "tests/conditions/check_helpers.h"
 
@@ -48,6 +50,18 @@ TEST(NumberTraits, ShapeClassesSplitAllNumbers) {
     EXPECT_EQ(count[kShapeAAABB], 900);
     EXPECT_EQ(count[kShapeAAAAB], 450);
     EXPECT_EQ(count[kShapeAAAAA], 10);
+}
+
+// Apart from 上山 and 下山, a shape is about which digits occur how often:
+// every ordering of a number's digits has its shapes.
+TEST(NumberTraits, OnlyUphillAndDownhillDependOnTheOrder) {
+    const NumberTraits& t = numberTraits();
+    const unsigned ordered = 1u << kShapeUphill | 1u << kShapeDownhill;
+    for (std::uint32_t v = 0; v < kNumberSpace; ++v) {
+        Digits s = digitsOf(v);
+        std::sort(s.begin(), s.end());
+        ASSERT_EQ(t.shapes[v] & ~ordered, t.shapes[valueOf(s)] & ~ordered) << v;
+    }
 }
 
 bool has(const char* n, int box) { return numberTraits().shapes[num(n)] >> box & 1; }

@@ -32,11 +32,11 @@ TEST(Scheme, ExampleLoads) {
     EXPECT_TRUE(in.banker[0].digits[5]);
     EXPECT_TRUE(in.banker[0].counts[3]);
     EXPECT_FALSE(in.banker[0].counts[1]);
-    EXPECT_EQ(in.shapeKill, (std::vector<std::string>{"AAAAA", "5连"}));  // box order 2, 7
-    EXPECT_TRUE(in.ratioButtons[18] && in.ratioButtons[19] && !in.ratioButtons[20]);
-    EXPECT_EQ(in.compound[1].text, "23 45");
-    EXPECT_EQ(in.compound[7].text, "12*** \r\n1***7");  // the box's own layout
-    EXPECT_EQ(in.compound[7].hint, hints::kCompose[7]);
+    EXPECT_EQ(in.shapeKill, ShapeSet().set(kShapeAAAAA).set(kShapeRun5));  // box order 2, 7
+    EXPECT_TRUE(in.acKill[1] && in.acKill[2] && !in.acKill[3]);
+    EXPECT_EQ(in.compound.killTwo.text, "23 45");
+    EXPECT_EQ(in.compound.positional.text, "12*** \r\n1***7");  // the box's own layout
+    EXPECT_EQ(in.compound.positional.hint, hints::kCompose[7]);
     EXPECT_EQ(in.straightKill.hint, hints::kStraightKill);
 
     const RunResult r = runFilter(in, {}, load.scheme.tolerance);
@@ -87,9 +87,9 @@ TEST(Scheme, TextsAreNormalisedAndHintsCountAsEmpty) {
     EXPECT_EQ(in.straightKill.text, "00001 00002 00003 00004 12345 \r\n54321");
     EXPECT_EQ(in.sumValueKill.text, "45 00");
     EXPECT_TRUE(in.spanKill[0] && in.spanKill[9] && !in.spanKill[1]);
-    EXPECT_EQ(in.compound[1].text, "23 45 67 89 12");
-    EXPECT_EQ(in.compound[6].text, "2406 240613");
-    EXPECT_EQ(in.compound[0].text, "");  // the hint text counts as empty
+    EXPECT_EQ(in.compound.killTwo.text, "23 45 67 89 12");
+    EXPECT_EQ(in.compound.mustFour.text, "2406 240613");
+    EXPECT_EQ(in.compound.junk.text, "");  // the hint text counts as empty
 
     const SchemeLoad hint =
         loadScheme(std::string(R"({"numsift": 1, "straightKill": )") + "\"" + hints::kStraightKill + "\"}");
@@ -111,8 +111,9 @@ TEST(Scheme, TrailingSeparatorsLoadStably) {
         ASSERT_TRUE(again.ok) << again.error;
         EXPECT_EQ(again.scheme, load.scheme) << json;
     }
-    EXPECT_EQ(loadScheme(R"({"numsift": 1, "compound": {"kill2": "23 45\n"}})").scheme.input.compound[1].text,
-              "23 45");
+    EXPECT_EQ(
+        loadScheme(R"({"numsift": 1, "compound": {"kill2": "23 45\n"}})").scheme.input.compound.killTwo.text,
+        "23 45");
 }
 
 TEST(Scheme, ErrorsNameKeyAndItem) {

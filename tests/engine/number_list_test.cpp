@@ -43,6 +43,24 @@ TEST(NumberListParser, TokensThatAreNotFiveAsciiDigits) {
     EXPECT_EQ(parseNumbers("12345\xEF\xBC\x8C").values, values({12345}));
 }
 
+// The tokens every reader of a number list sees (the kill list, the scheme
+// file's check of it, the base set): runs between separators, numbers only
+// when exactly five ASCII digits.
+TEST(NumberListParser, TokensAndTheNumbersTheyStandFor) {
+    std::vector<std::string> tokens;
+    forEachToken("12345，1234a、 123456\r\n\n00001..\xEF\xBC",
+                 [&](std::string_view t) { tokens.emplace_back(t); });
+    EXPECT_EQ(tokens, (std::vector<std::string>{"12345", "1234a", "123456", "00001", "\xEF\xBC"}));
+    tokens.clear();
+    forEachToken(" ,;|\t\r\n.、，；", [&](std::string_view t) { tokens.emplace_back(t); });
+    EXPECT_TRUE(tokens.empty());
+
+    EXPECT_EQ(numberOfToken("00001"), 1u);
+    EXPECT_EQ(numberOfToken("99999"), 99999u);
+    for (const char* t : {"", "1234", "123456", "1234a", "+1234", "１２３４５"})
+        EXPECT_FALSE(numberOfToken(t)) << t;
+}
+
 TEST(NumberListParser, BinaryBytesAndMixedLineBreaks) {
     std::string text = "00001\r\r\n\n00002";
     text.push_back('\0');

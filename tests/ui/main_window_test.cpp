@@ -477,10 +477,12 @@ private slots:
         FilterInput empty;
         empty.straightKill.hint = cleared.straightKill.hint;
         empty.sumValueKill.hint = cleared.sumValueKill.hint;
-        for (int i = 0; i < 8; ++i) empty.compound[i].hint = cleared.compound[i].hint;
+        for (HintedText CompoundInput::*box : kCompoundBoxes) {
+            (empty.compound.*box).hint = (cleared.compound.*box).hint;
+            (empty.compound.*box).text = (empty.compound.*box).hint;
+        }
         empty.countRepeats = true;  // "胆码计重" keeps its state
-        QCOMPARE(cleared.compound[6].text, cleared.compound[6].hint);
-        for (auto& c : empty.compound) c.text = c.hint;
+        QCOMPARE(cleared.compound.mustFour.text, cleared.compound.mustFour.hint);
         empty.straightKill.text = empty.straightKill.hint;
         empty.sumValueKill.text = empty.sumValueKill.hint;
         QVERIFY(cleared == empty);
@@ -538,15 +540,17 @@ private slots:
         in.sumValueKill = {"00 45 20", hints::kSumValue};
         in.banker[0].digits[1] = in.banker[0].digits[2] = true;
         in.banker[0].counts[1] = true;
-        in.bigSmallKill = {"小小小小小"};
-        in.oddEvenKill = {member<QCheckBox>("chkJO", 10)->text().toStdString()};
-        in.primeCompositeKill = {"质质质质质"};
-        in.shapeKill = {"上山", "ABCDE"};
-        in.ratioButtons[2] = in.ratioButtons[3] = in.ratioButtons[19] = true;
-        in.roadKill = {"00000"};
-        for (int i = 0; i < 8; ++i) in.compound[i].hint = hints::kCompose[i];
-        in.compound[1].text = "23";
-        in.compound[7].text = "12***";
+        in.bigSmallKill.set(*classBoxOfCaption(ClassKind::BigSmall, "小小小小小"));
+        in.oddEvenKill.set(
+            *classBoxOfCaption(ClassKind::OddEven, member<QCheckBox>("chkJO", 10)->text().toStdString()));
+        in.primeCompositeKill.set(*classBoxOfCaption(ClassKind::PrimeComposite, "质质质质质"));
+        in.shapeKill.set(kShapeUphill).set(kShapeABCDE);
+        in.bigSmallRatio.set(2).set(3);
+        in.acKill.set(2);
+        in.roadKill.set(*roadPatternOfCaption("00000"));
+        for (std::size_t i = 0; i < 8; ++i) (in.compound.*kCompoundBoxes[i]).hint = hints::kCompose[i];
+        in.compound.killTwo.text = "23";
+        in.compound.positional.text = "12***";
         const RunResult expected = runFilter(in, NumberSet{}, Tolerance{0, 1});
         QVERIFY(!expected.result.empty());
         QCOMPARE(w->results().size(), expected.result.size());

@@ -25,11 +25,10 @@ int takeAnalysisScreenshots(const QString& folder) {
     FilterInput in;
     in.sumTailKill[0] = in.sumTailKill[5] = true;
     in.spanKill[0] = in.spanKill[1] = true;
-    in.bigSmallKill = {classPatternCaption(ClassKind::BigSmall, 0),
-                       classPatternCaption(ClassKind::BigSmall, 31)};
-    in.shapeKill = {shapeCaption(kShapeAAAAA), shapeCaption(kShapeRun5)};
-    in.ratioButtons[2] = in.ratioButtons[3] = true;
-    in.compound[1].text = "38";
+    in.bigSmallKill.set(0).set(31);
+    in.shapeKill.set(kShapeAAAAA).set(kShapeRun5);
+    in.bigSmallRatio.set(2).set(3);
+    in.compound.killTwo.text = "38";
     w.setFilterInput(in);
     w.setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
     w.show();

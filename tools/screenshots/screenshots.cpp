@@ -56,7 +56,7 @@ int takeScreenshots(const QString& folder) {
     w.clearAllConditions();  // also empties the base set shown above
     // A result with page buttons: two code kills and tolerance 0 - 0.
     FilterInput in;
-    in.compound[1].text = "23";
+    in.compound.killTwo.text = "23";
     w.setFilterInput(in);
     w.startRun();
     w.resultArea()->groupSizeBox()->setText(QStringLiteral("1000"));

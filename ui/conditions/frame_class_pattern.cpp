@@ -4,8 +4,6 @@
 #include <QFontMetrics>
 #include <QPushButton>
 
-#include <algorithm>
-
 #include "ui/shell/widget_kit.h"
 
 namespace numsift {
@@ -59,18 +57,14 @@ FrameClassPattern::FrameClassPattern(ClassKind kind, QWidget* parent)
     }
 }
 
-std::vector<std::string> FrameClassPattern::tickedCaptions() const {
-    std::vector<std::string> out;
-    for (QCheckBox* c : boxes_)
-        if (c->isChecked()) out.push_back(c->text().toStdString());
-    return out;
+ClassPatternSet FrameClassPattern::ticked() const {
+    ClassPatternSet ticked;
+    for (std::size_t i = 0; i < boxes_.size(); ++i) ticked[i] = boxes_[i]->isChecked();
+    return ticked;
 }
 
-void FrameClassPattern::setTicked(const std::vector<std::string>& captions) {
-    for (QCheckBox* c : boxes_) {
-        const std::string caption = c->text().toStdString();
-        c->setChecked(std::find(captions.begin(), captions.end(), caption) != captions.end());
-    }
+void FrameClassPattern::setTicked(const ClassPatternSet& ticked) {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setChecked(ticked.test(i));
 }
 
 }  // namespace numsift

@@ -5,10 +5,9 @@
 #include <QGroupBox>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "conditions/captions.h"
+#include "conditions/filter_input.h"
 
 class QCheckBox;
 class QPushButton;
@@ -23,10 +22,9 @@ public:
     QCheckBox* box(int index) const { return boxes_[index]; }
     QPushButton* clearButton() const { return buttons_[1]; }
 
-    // Captions of the ticked boxes, in index order.
-    std::vector<std::string> tickedCaptions() const;
-    // Ticks exactly the boxes whose captions are listed.
-    void setTicked(const std::vector<std::string>& captions);
+    // Bit i: box i is ticked.
+    ClassPatternSet ticked() const;
+    void setTicked(const ClassPatternSet& ticked);
 
 private:
     std::array<QCheckBox*, kClassPatternCount> boxes_{};  // chkDX, chkJO or chkZH: kill that pattern

@@ -58,12 +58,20 @@ FrameRatioAc::FrameRatioAc(QWidget* parent) : QFrame(parent) {
     }
 }
 
+// Ratio row r holds cmdBi(6r + k) for the ratio "k:5-k"; the AC row holds
+// cmdBi(17 + v) for the AC value v.
 void FrameRatioAc::readInto(FilterInput& input) const {
-    for (int i = 0; i < 27; ++i) input.ratioButtons[i] = cmdBi_[i]->isSelected();
+    RatioSet* rows[3] = {&input.bigSmallRatio, &input.oddEvenRatio, &input.primeCompositeRatio};
+    for (int row = 0; row < 3; ++row)
+        for (int k = 0; k <= 5; ++k) (*rows[row])[k] = cmdBi_[rowFirst(row) + k]->isSelected();
+    for (int v = 1; v <= 9; ++v) input.acKill[v] = cmdBi_[rowFirst(3) + v - 1]->isSelected();
 }
 
 void FrameRatioAc::applyFrom(const FilterInput& input) {
-    for (int i = 0; i < 27; ++i) cmdBi_[i]->setSelected(input.ratioButtons[i], i >= 18);
+    const RatioSet* rows[3] = {&input.bigSmallRatio, &input.oddEvenRatio, &input.primeCompositeRatio};
+    for (int row = 0; row < 3; ++row)
+        for (int k = 0; k <= 5; ++k) cmdBi_[rowFirst(row) + k]->setSelected(rows[row]->test(k), false);
+    for (int v = 1; v <= 9; ++v) cmdBi_[rowFirst(3) + v - 1]->setSelected(input.acKill.test(v), true);
 }
 
 }  // namespace numsift

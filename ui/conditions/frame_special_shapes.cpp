@@ -62,18 +62,14 @@ void FrameSpecialShapes::showHelp() {
             Message{kProductName, ui::texts::kShapesHelp, MessageIcon::Information, MessageButtons::Ok});
 }
 
-std::vector<std::string> FrameSpecialShapes::tickedCaptions() const {
-    std::vector<std::string> out;
-    for (QCheckBox* c : boxes_)
-        if (c->isChecked()) out.push_back(c->text().toStdString());
-    return out;
+ShapeSet FrameSpecialShapes::ticked() const {
+    ShapeSet ticked;
+    for (std::size_t b = 0; b < boxes_.size(); ++b) ticked[b] = boxes_[b]->isChecked();
+    return ticked;
 }
 
-void FrameSpecialShapes::setTicked(const std::vector<std::string>& captions) {
-    for (QCheckBox* c : boxes_) {
-        const std::string caption = c->text().toStdString();
-        c->setChecked(std::find(captions.begin(), captions.end(), caption) != captions.end());
-    }
+void FrameSpecialShapes::setTicked(const ShapeSet& ticked) {
+    for (std::size_t b = 0; b < boxes_.size(); ++b) boxes_[b]->setChecked(ticked.test(b));
 }
 
 }  // namespace numsift

@@ -5,10 +5,9 @@
 #include <QGroupBox>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "conditions/captions.h"
+#include "conditions/filter_input.h"
 
 class QCheckBox;
 class QPushButton;
@@ -28,8 +27,9 @@ public:
     QPushButton* clearButton() const { return buttons_[1]; }
     void showHelp();
 
-    std::vector<std::string> tickedCaptions() const;  // in box index order
-    void setTicked(const std::vector<std::string>& captions);
+    // Bit b: shape box b is ticked.
+    ShapeSet ticked() const;
+    void setTicked(const ShapeSet& ticked);
 
 private:
     MessageSink* messages_;

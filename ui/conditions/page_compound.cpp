@@ -111,11 +111,11 @@ void PageCompound::flashTick() {
 }
 
 void PageCompound::readInto(FilterInput& input) const {
-    for (int i = 0; i < 8; ++i) input.compound[i] = ui::hintedText(*boxes_[i]);
+    for (int i = 0; i < 8; ++i) input.compound.*kCompoundBoxes[i] = ui::hintedText(*boxes_[i]);
 }
 
 void PageCompound::applyFrom(const FilterInput& input) {
-    for (int i = 0; i < 8; ++i) ui::setHintedText(*boxes_[i], input.compound[i]);
+    for (int i = 0; i < 8; ++i) ui::setHintedText(*boxes_[i], input.compound.*kCompoundBoxes[i]);
 }
 
 }  // namespace numsift

@@ -68,9 +68,9 @@ void PageConditions::readInto(FilterInput& input) const {
     positional_->readInto(input);
     sumSpan_->readInto(input);
     banker_->readInto(input);
-    input.bigSmallKill = patterns_[0]->tickedCaptions();
-    input.oddEvenKill = patterns_[1]->tickedCaptions();
-    input.primeCompositeKill = patterns_[2]->tickedCaptions();
+    input.bigSmallKill = patterns_[0]->ticked();
+    input.oddEvenKill = patterns_[1]->ticked();
+    input.primeCompositeKill = patterns_[2]->ticked();
     ratio_->readInto(input);
 }
 

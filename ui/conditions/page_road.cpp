@@ -46,21 +46,14 @@ PageRoad::PageRoad(QWidget* parent) : QGroupBox(ui::qs("杀012排列"), parent) 
     }
 }
 
-std::vector<std::string> PageRoad::tickedCaptions() const {
-    std::vector<std::string> out;
-    for (QCheckBox* c : boxes_)
-        if (c->isChecked()) out.push_back(c->text().toStdString());
-    return out;
+RoadPatternSet PageRoad::ticked() const {
+    RoadPatternSet ticked;
+    for (std::size_t i = 0; i < boxes_.size(); ++i) ticked[i] = boxes_[i]->isChecked();
+    return ticked;
 }
 
-void PageRoad::setTicked(const std::vector<std::string>& captions) {
-    std::array<bool, kRoadPatternCount> tick{};
-    for (const std::string& c : captions)
-        if (auto p = roadPatternOfCaption(c)) tick[*p] = true;
-    for (QCheckBox* c : boxes_) {
-        auto p = roadPatternOfCaption(c->text().toStdString());
-        c->setChecked(p && tick[*p]);
-    }
+void PageRoad::setTicked(const RoadPatternSet& ticked) {
+    for (std::size_t i = 0; i < boxes_.size(); ++i) boxes_[i]->setChecked(ticked.test(i));
 }
 
 }  // namespace numsift

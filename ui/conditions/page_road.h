@@ -5,10 +5,9 @@
 #include <QGroupBox>
 
 #include <array>
-#include <string>
-#include <vector>
 
 #include "conditions/captions.h"
+#include "conditions/filter_input.h"
 
 class QCheckBox;
 class QPushButton;
@@ -23,8 +22,9 @@ public:
     QCheckBox* box(int index) const { return boxes_[index]; }
     QPushButton* clearButton() const { return buttons_[1]; }
 
-    std::vector<std::string> tickedCaptions() const;
-    void setTicked(const std::vector<std::string>& captions);
+    // Bit i: box i is ticked.
+    RoadPatternSet ticked() const;
+    void setTicked(const RoadPatternSet& ticked);
 
 private:
     std::array<QCheckBox*, kRoadPatternCount> boxes_{};  // chk012: kill the pattern of its caption

@@ -342,8 +342,8 @@ void MainWindow::showTrendPage() {
 FilterInput MainWindow::filterInput() const {
     FilterInput in;
     conditions_->readInto(in);
-    in.roadKill = road_->tickedCaptions();
-    in.shapeKill = shapes_->tickedCaptions();
+    in.roadKill = road_->ticked();
+    in.shapeKill = shapes_->ticked();
     compound_->readInto(in);
     return in;
 }
