@@ -102,6 +102,7 @@ void MainWindow::buildClientArea() {
 
     tabStrip_ = new TabStrip(client_);
     tabStrip_->setGeometry(ui::layout::kTabStrip);
+    tabStrip_->trendTab()->setGeometry(ui::layout::kTrendTab);
     connect(tabStrip_, &TabStrip::tabClicked, this, &MainWindow::selectTab);
     connect(tabStrip_, &TabStrip::backtestTabClicked, this, &MainWindow::showBacktestPage);
     connect(tabStrip_, &TabStrip::trendTabClicked, this, &MainWindow::showTrendPage);

@@ -21,7 +21,7 @@ constexpr TabDesign kTabs[TabStrip::kTabCount] = {
 };
 // After "大底号码", which ends at 13215.
 constexpr TabDesign kBacktestTab = {"历史验证", 13200, 945};
-// After "历史验证", past the strip's right edge (14175).
+// Placed by the window (window_layout.h), after "历史验证".
 constexpr TabDesign kTrendTab = {"走势图", 14130, 810};
 constexpr int kTabHeight = 375;
 
@@ -44,12 +44,6 @@ TabStrip::TabStrip(QWidget* parent) : QFrame(parent) {
     connect(backtestTab_, &QPushButton::clicked, this, &TabStrip::backtestTabClicked);
     trendTab_ = makeTab(parentWidget() ? parentWidget() : this, kTrendTab, QStringLiteral("trendTab"));
     connect(trendTab_, &QPushButton::clicked, this, &TabStrip::trendTabClicked);
-}
-
-void TabStrip::moveEvent(QMoveEvent* event) {
-    QFrame::moveEvent(event);
-    if (trendTab_->parentWidget() != this)
-        trendTab_->move(pos() + ui::pxRect(kTrendTab.left, 0, kTrendTab.width, kTabHeight).topLeft());
 }
 
 void TabStrip::resetAll() {

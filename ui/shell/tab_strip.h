@@ -2,7 +2,7 @@
 // fraButton: the twelve tab buttons cmdTab(0)..cmdTab(11) and, after
 // "大底号码", the tab "历史验证" of the backtest page. The tab "走势图" of the
 // trend page follows just outside the strip, which keeps its design width:
-// it stands on the strip's parent and moves with the strip. A click selects
+// it stands on the strip's parent, where the window places it. A click selects
 // exactly the clicked tab (reset all, then toggle it in green) and asks the
 // window to switch pages.
 
@@ -37,9 +37,6 @@ signals:
     void tabClicked(int index);
     void backtestTabClicked();
     void trendTabClicked();
-
-protected:
-    void moveEvent(QMoveEvent* event) override;
 
 private:
     void resetAll();
