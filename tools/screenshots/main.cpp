@@ -2,6 +2,7 @@
 // same window the program opens.
 //   numsift-screenshots DIR             pages 0 to 4 and a result with page buttons
 //   numsift-screenshots --analysis DIR  the backtest page and the number diagnosis
+//   numsift-screenshots --trend DRAWS DIR  the trend chart and 显示遗漏 over a draws file
 
 #include <QApplication>
 #include <QStringList>
@@ -9,6 +10,7 @@
 
 #include "tools/screenshots/analysis_screenshots.h"
 #include "tools/screenshots/screenshots.h"
+#include "tools/screenshots/trend_screenshots.h"
 #include "ui/shell/app_setup.h"
 
 int main(int argc, char* argv[]) {
@@ -17,9 +19,12 @@ int main(int argc, char* argv[]) {
     QStringList args = app.arguments();
     args.removeFirst();
     const bool analysis = args.removeAll(QStringLiteral("--analysis")) > 0;
-    if (args.size() != 1) {
-        QTextStream(stderr) << "usage: numsift-screenshots [--analysis] DIR\n";
+    const bool trend = args.removeAll(QStringLiteral("--trend")) > 0;
+    if (args.size() != (trend ? 2 : 1) || (trend && analysis)) {
+        QTextStream(stderr) << "usage: numsift-screenshots [--analysis] DIR\n"
+                               "       numsift-screenshots --trend DRAWS DIR\n";
         return 2;
     }
+    if (trend) return numsift::takeTrendScreenshots(args[0], args[1]);
     return analysis ? numsift::takeAnalysisScreenshots(args[0]) : numsift::takeScreenshots(args[0]);
 }

@@ -4,6 +4,7 @@
 #include <QColor>
 #include <QFont>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -12,11 +13,16 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <algorithm>
+#include <functional>
+
 #include "analysis/analysis_text.h"
 #include "analysis/draw_history.h"
+#include "analysis/draw_store.h"
 #include "io/text_file.h"
 #include "ui/analysis/backtest_models.h"
 #include "ui/analysis/copy_table_view.h"
+#include "ui/analysis/kept_history.h"
 #include "ui/shell/widget_kit.h"
 
 namespace numsift {
@@ -61,6 +67,29 @@ constexpr QRect kLegend(256, 584, 533, 34);
 
 const QColor kFailColour(176, 0, 0);
 
+constexpr const char* kNotSaved = "开奖历史未能保存：";
+
+// The draws box; a paste is first offered to the page, which merges the
+// draws into the kept history.
+class DrawsBox : public QPlainTextEdit {
+public:
+    using QPlainTextEdit::QPlainTextEdit;
+    std::function<bool(const QString&)> pasteHook;  // true: the paste is taken care of
+
+protected:
+    void insertFromMimeData(const QMimeData* source) override {
+        if (pasteHook && source->hasText() && pasteHook(source->text())) return;
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+};
+
+bool anyIssue(const DrawHistory& h) {
+    return std::any_of(h.draws.begin(), h.draws.end(), [](const Draw& d) { return !d.issue.empty(); });
+}
+bool everyIssue(const DrawHistory& h) {
+    return std::all_of(h.draws.begin(), h.draws.end(), [](const Draw& d) { return !d.issue.empty(); });
+}
+
 std::string boxUtf8(const QPlainTextEdit* box) { return box->toPlainText().toStdString(); }
 
 QSortFilterProxyModel* sortedProxy(QAbstractItemModel* source, QObject* parent) {
@@ -79,7 +108,9 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
 
     // Left column: the past draws and the diagnosis of one number.
     ui::placeLabel(this, ui::qs("历史开奖（每行一期）"), kDrawsTitle, QStringLiteral("drawsTitle"));
-    drawsBox_ = new QPlainTextEdit(this);
+    auto* drawsBox = new DrawsBox(this);
+    drawsBox->pasteHook = [this](const QString& text) { return mergePasted(text); };
+    drawsBox_ = drawsBox;
     drawsBox_->setObjectName(QStringLiteral("drawsBox"));
     drawsBox_->setGeometry(kDrawsBox);
     drawsBox_->setPlaceholderText(ui::qs(kDrawsPlaceholder));
@@ -174,6 +205,9 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     countTimer_->setInterval(kCountDelayMs);
     connect(countTimer_, &QTimer::timeout, this, &PageBacktest::updateDrawCount);
     connect(drawsBox_, &QPlainTextEdit::textChanged, countTimer_, qOverload<>(&QTimer::start));
+    connect(drawsBox_, &QPlainTextEdit::textChanged, this, [this] {
+        if (!settingBox_) showsKept_ = false;
+    });
 
     connect(drawsButtons_[0], &QPushButton::clicked, this, &PageBacktest::clearDraws);
     connect(drawsButtons_[1], &QPushButton::clicked, this, [this] { importDraws(); });
@@ -236,9 +270,63 @@ bool PageBacktest::importDraws() {
         showMessage(text, MessageIcon::Exclamation, kImportTitle);
         return false;
     }
-    drawsBox_->setPlainText(file.text);
-    showDrawCount(h);
+    // Draws with issues join the kept history; the box then shows all of
+    // it, unless some draws had no issue (they are not kept, and shown as
+    // the file has them).
+    if (history_ && anyIssue(h)) mergeIntoHistory(h);
+    if (history_ && everyIssue(h) && !history_->store().empty()) {
+        showKeptDraws();
+    } else {
+        drawsBox_->setPlainText(file.text);
+        showDrawCount(h);
+    }
     return true;
+}
+
+void PageBacktest::keepDrawsIn(KeptHistory* history) {
+    history_ = history;
+    // A history loaded from its file shows where the box is free for it.
+    const auto loaded = [this] {
+        if (!merging_ && (drawsBox_->document()->isEmpty() || showsKept_)) showKeptDraws();
+    };
+    connect(history_, &KeptHistory::historyChanged, this, loaded);
+    if (!history_->store().empty()) loaded();
+}
+
+void PageBacktest::showKeptDraws() {
+    settingBox_ = true;
+    drawsBox_->setPlainText(QString::fromStdString(history_->drawsText()));
+    settingBox_ = false;
+    showsKept_ = !history_->store().empty();
+    updateDrawCount();
+}
+
+bool PageBacktest::mergePasted(const QString& text) {
+    if (!history_) return false;
+    const DrawHistory h = parseDraws(text.toStdString());
+    if (!anyIssue(h)) return false;
+    const bool showedKept = showsKept_ || drawsBox_->document()->isEmpty();
+    mergeIntoHistory(h);
+    // The box showed the kept draws (or nothing): it shows them again, the
+    // pasted ones in their places. Otherwise the paste goes in as it is.
+    if (!showedKept || !everyIssue(h)) return false;
+    showKeptDraws();
+    return true;
+}
+
+void PageBacktest::mergeIntoHistory(const DrawHistory& parsed) {
+    merging_ = true;
+    const HistoryMerge merged = history_->merge(parsed);
+    merging_ = false;
+    const MergeReport& r = merged.report;
+    std::string text;
+    if (!r.conflicts.empty() || r.withoutIssue > 0) text = "开奖历史：" + mergeNote(r) + "。";
+    if (!merged.save.ok) {
+        if (!text.empty()) text += "\r\n";
+        text += kNotSaved + merged.save.error.toStdString();
+    }
+    if (text.empty()) return;
+    showMessage(text, merged.save.ok ? MessageIcon::Information : MessageIcon::Exclamation, kImportTitle);
 }
 
 bool PageBacktest::runBacktest() {

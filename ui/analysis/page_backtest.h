@@ -30,6 +30,7 @@ namespace numsift {
 
 class CopyTableView;
 class DrawTableModel;
+class KeptHistory;
 class ColumnTableModel;
 
 // What the page reads of the window, at the moment it is asked.
@@ -65,6 +66,15 @@ public:
     bool copyColumnTable();
     bool copyExplanation();
 
+    // Imported and pasted draws with issues are merged into history from
+    // now on, and the box shows the kept draws where it is empty or showed
+    // them before.
+    void keepDrawsIn(KeptHistory* history);
+    // Merges the draws of a text into the kept history, as a paste does;
+    // true when the box now shows the kept draws (every draw had an issue
+    // and the box showed the kept draws before).
+    bool mergePasted(const QString& text);
+
     const BacktestReport* report() const { return report_.get(); }
     const Explanation* explanation() const { return explanation_.get(); }
 
@@ -83,6 +93,10 @@ private:
     void updateDrawCount();
     void showDrawCount(const DrawHistory& history);
     void drawRowActivated(const QModelIndex& proxyIndex);
+    void showKeptDraws();
+    // Merges parsed draws into the kept history and says what the player
+    // must know (conflicts, draws without an issue, a failed save).
+    void mergeIntoHistory(const DrawHistory& parsed);
 
     PanelAccess access_;
     PageServices services_;
@@ -103,6 +117,10 @@ private:
     QLabel* explainLabel_ = nullptr;
     QTableWidget* explainTable_ = nullptr;
     QTimer* countTimer_ = nullptr;
+    KeptHistory* history_ = nullptr;
+    bool showsKept_ = false;  // the box holds the kept draws as they were shown
+    bool settingBox_ = false;
+    bool merging_ = false;  // the page's own merge: it shows the outcome itself
 };
 
 }  // namespace numsift

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 
+#include "io/data_folder.h"
+#include "io/draw_history_file.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/qt_platform.h"
@@ -18,6 +20,8 @@ int main(int argc, char* argv[]) {
         [] {
             auto* window = new numsift::MainWindow(numsift::WindowServices{});
             window->setAttribute(Qt::WA_DeleteOnClose);
+            const numsift::DataFolder folder = numsift::dataFolder();
+            window->keepHistoryIn(numsift::drawHistoryPath(folder), folder.error);
             window->fitIn(numsift::availableArea(window));
             return window;
         },

@@ -9,12 +9,16 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
+#include <QTimer>
 #include <QToolButton>
 
 #include "conditions/run_order.h"
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
+#include "ui/analysis/kept_history.h"
 #include "ui/analysis/page_backtest.h"
+#include "ui/analysis/page_trend.h"
+#include "ui/analysis/trend_chart.h"
 #include "ui/conditions/frame_banker.h"
 #include "ui/conditions/frame_class_pattern.h"
 #include "ui/conditions/frame_positional_kill.h"
@@ -22,6 +26,7 @@
 #include "ui/conditions/frame_special_shapes.h"
 #include "ui/conditions/frame_sum_span.h"
 #include "ui/conditions/kill_list_binding.h"
+#include "ui/conditions/omission_marks.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/conditions/page_conditions.h"
 #include "ui/conditions/page_road.h"
@@ -69,6 +74,7 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     buildConditionPages();
     buildSetPages();
     buildBacktestPage();
+    buildTrendPage();
     buildFileMenu();
 
     // An empty result area, then page 1 in front with its tab selected.
@@ -96,8 +102,10 @@ void MainWindow::buildClientArea() {
 
     tabStrip_ = new TabStrip(client_);
     tabStrip_->setGeometry(ui::layout::kTabStrip);
+    tabStrip_->trendTab()->setGeometry(ui::layout::kTrendTab);
     connect(tabStrip_, &TabStrip::tabClicked, this, &MainWindow::selectTab);
     connect(tabStrip_, &TabStrip::backtestTabClicked, this, &MainWindow::showBacktestPage);
+    connect(tabStrip_, &TabStrip::trendTabClicked, this, &MainWindow::showTrendPage);
 }
 
 void MainWindow::buildConditionPages() {
@@ -158,16 +166,88 @@ void MainWindow::buildBacktestPage() {
     backtest_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kPageSize));
     backtest_->setAutoFillBackground(true);
     backtest_->hide();
+    history_ = new KeptHistory(this);
+    backtest_->keepDrawsIn(history_);
+}
+
+void MainWindow::buildTrendPage() {
+    trend_ = new PageTrend(history_, client_);
+    trend_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kJoinPageSize));
+    trend_->setAutoFillBackground(true);
+    trend_->hide();
+
+    // The chart's digit cells are the kills of 定位杀, 通杀码, 杀和尾 and 杀跨度:
+    // a click on a header or summary cell ticks or unticks the box, and the
+    // header shows what is ticked however it was ticked.
+    TrendChart* chart = trend_->chart();
+    chart->setTickedCheck([this](ItemId item) {
+        const QAbstractButton* box = itemControl(item);
+        return box && box->isChecked();
+    });
+    connect(chart, &TrendChart::cellClicked, this, [this](ItemId item) {
+        if (QAbstractButton* box = itemControl(item)) box->click();
+    });
+    for (int cell = 0; cell < kTrendCellCount; ++cell)
+        connect(itemControl(trendCellItem(cell)), &QAbstractButton::toggled, chart,
+                &TrendChart::ticksChanged);
+
+    omissionMarks_ = new OmissionMarks(history_, this);
+    for (int flat = 0; flat < kItemCount; ++flat) {
+        const ItemId item = itemAt(flat);
+        if (QAbstractButton* control = itemControl(item)) omissionMarks_->add(control, item);
+    }
+}
+
+QAbstractButton* MainWindow::itemControl(ItemId item) const {
+    if (flatIndex(item) < 0) return nullptr;
+    const int i = item.index;
+    switch (item.family) {
+        case ItemFamily::Position: return conditions_->positionalKill()->box(i / 10, i % 10);
+        case ItemFamily::Digit: return conditions_->sumSpan()->box(20 + i);
+        case ItemFamily::SumTail: return conditions_->sumSpan()->box(i);
+        case ItemFamily::Span: return conditions_->sumSpan()->box(10 + i);
+        case ItemFamily::BigSmall: return conditions_->classPattern(0)->box(i);
+        case ItemFamily::OddEven: return conditions_->classPattern(1)->box(i);
+        case ItemFamily::PrimeComposite: return conditions_->classPattern(2)->box(i);
+        case ItemFamily::Road: return road_->box(i);
+        case ItemFamily::Shape: return shapes_->box(i);
+        case ItemFamily::BigSmallRatio: return conditions_->ratioAc()->button(i);
+        case ItemFamily::OddEvenRatio: return conditions_->ratioAc()->button(6 + i);
+        case ItemFamily::PrimeCompositeRatio: return conditions_->ratioAc()->button(12 + i);
+        case ItemFamily::Ac: return conditions_->ratioAc()->button(18 + i);
+        case ItemFamily::Sum:
+        case ItemFamily::TwoCode: return nullptr;
+    }
+    return nullptr;
+}
+
+void MainWindow::keepHistoryIn(const QString& path, const QString& folderError) {
+    pendingMessage_ = history_->keepIn(path);
+    if (path.isEmpty() && !folderError.isEmpty())
+        pendingMessage_ = ui::qs("开奖历史只保留到关闭程序，无法保存：") + folderError;
+    if (isVisible()) QTimer::singleShot(0, this, &MainWindow::showPendingMessage);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!pendingMessage_.isEmpty()) QTimer::singleShot(0, this, &MainWindow::showPendingMessage);
+}
+
+void MainWindow::showPendingMessage() {
+    if (pendingMessage_.isEmpty()) return;
+    const std::string text = pendingMessage_.toStdString();
+    pendingMessage_.clear();
+    services_.messages->show(Message{kProductName, text, MessageIcon::Exclamation, MessageButtons::Ok});
 }
 
 void MainWindow::buildFileMenu() {
     // A menu bar would make the window taller than a laptop screen; the
     // strip's row has room for one menu button, from just after the strip
-    // to the right edge of the result area.
+    // and the tab "走势图" to the right edge of the result area.
     fileMenuButton_ = new QToolButton(client_);
     fileMenuButton_->setObjectName(QStringLiteral("fileMenuButton"));
     fileMenuButton_->setText(ui::qs("文件"));
-    const QRect strip = tabStrip_->geometry();
+    const QRect strip = tabStrip_->geometry().united(tabStrip_->trendTab()->geometry());
     const int left = strip.right() + 4;
     fileMenuButton_->setGeometry(left, strip.top(), resultArea_->geometry().right() + 1 - left,
                                  tabStrip_->backtestTab()->height());
@@ -180,6 +260,8 @@ void MainWindow::buildFileMenu() {
     QAction* loadSchemeAction = addMenuAction(fileMenu_, "载入方案", "loadSchemeAction");
     QAction* exportFileAction = addMenuAction(fileMenu_, "导出到文件", "exportFileAction");
     QAction* backtestAction = addMenuAction(fileMenu_, "历史验证", "backtestAction");
+    showOmissionAction_ = addMenuAction(fileMenu_, "显示遗漏", "showOmissionAction");
+    showOmissionAction_->setCheckable(true);
     saveSchemeAction_->setShortcut(QKeySequence::Save);
     loadSchemeAction->setShortcut(QKeySequence::Open);
     // The shortcuts work while the menu is closed.
@@ -188,6 +270,7 @@ void MainWindow::buildFileMenu() {
     connect(loadSchemeAction, &QAction::triggered, this, [this] { schemeFiles_->loadScheme(); });
     connect(exportFileAction, &QAction::triggered, this, [this] { schemeFiles_->exportResults(); });
     connect(backtestAction, &QAction::triggered, this, &MainWindow::showBacktestPage);
+    connect(showOmissionAction_, &QAction::toggled, omissionMarks_, &OmissionMarks::setShown);
 }
 
 void MainWindow::placePage(QWidget* page, int index) {
@@ -203,6 +286,7 @@ QPushButton* MainWindow::straightKillImportButton() const { return conditions_->
 
 void MainWindow::bringToFront(int pageIndex) {
     backtest_->hide();
+    trend_->hide();
     for (int i = 0; i < kPageCount; ++i) {
         if (i == pageIndex) continue;
         if (i != 3) pages_[i]->hide();
@@ -231,15 +315,29 @@ void MainWindow::selectTab(int index) {
         resultArea_->show();
     }
     tabStrip_->raise();
+    tabStrip_->trendTab()->raise();
 }
 
 void MainWindow::showBacktestPage() {
     tabStrip_->selectBacktest();
     for (QWidget* page : pages_) page->hide();
+    trend_->hide();
     resultArea_->show();
     backtest_->show();
     backtest_->raise();
     tabStrip_->raise();
+    tabStrip_->trendTab()->raise();
+}
+
+void MainWindow::showTrendPage() {
+    tabStrip_->selectTrend();
+    for (QWidget* page : pages_) page->hide();
+    backtest_->hide();
+    resultArea_->hide();
+    trend_->show();
+    trend_->raise();
+    tabStrip_->raise();
+    tabStrip_->trendTab()->raise();
 }
 
 FilterInput MainWindow::filterInput() const {

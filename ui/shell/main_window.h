@@ -1,9 +1,9 @@
 #pragma once
 // frmFilter: the one working window, built whole by its constructor: the tab
-// strip with the tab "历史验证", the five pages, the special-shapes frame,
-// the result area, the backtest page and the menu button "文件". It owns the
-// number sets, the last run and the result set, and wires the controls to
-// the run.
+// strip with the tabs "历史验证" and "走势图", the five pages, the
+// special-shapes frame, the result area, the backtest page, the trend page
+// and the menu button "文件". It owns the number sets, the kept draw history,
+// the last run and the result set, and wires the controls to the run.
 
 #include <QMainWindow>
 #include <QString>
@@ -18,8 +18,10 @@
 #include "engine/filter_run.h"
 #include "engine/number_set_store.h"
 #include "engine/tolerance.h"
+#include "analysis/condition_items.h"
 #include "platform/platform.h"
 
+class QAbstractButton;
 class QAction;
 class QMenu;
 class QPushButton;
@@ -32,13 +34,16 @@ class BLCommDialog;
 class DesktopTextEditor;
 class EntryBox;
 class FrameSpecialShapes;
+class KeptHistory;
 class KillListBinding;
+class OmissionMarks;
 class PageBacktest;
 class PageBase;
 class PageCompound;
 class PageConditions;
 class PageJoin;
 class PageRoad;
+class PageTrend;
 class QtClipboard;
 class QtMessageSink;
 class ResultArea;
@@ -80,6 +85,7 @@ public:
     ResultArea* resultArea() const { return resultArea_; }
     TabStrip* tabStrip() const { return tabStrip_; }
     PageBacktest* backtestPage() const { return backtest_; }
+    PageTrend* trendPage() const { return trend_; }
     EntryBox* straightKillBox() const;              // txtDan5
     QPushButton* straightKillImportButton() const;  // cmdImportDan5
     NumberSetStore& numberSets() { return store_; }
@@ -88,6 +94,21 @@ public:
     // ---- the menu "文件" ----
     SchemeFiles& schemeFiles() { return *schemeFiles_; }
     QAction* saveSchemeAction() const { return saveSchemeAction_; }
+    // "显示遗漏": the omission figures on the condition controls (off at start).
+    QAction* showOmissionAction() const { return showOmissionAction_; }
+
+    // ---- the kept draw history ----
+    KeptHistory& history() { return *history_; }
+    // Keeps the draw history in the file at path from now on (the program:
+    // draw-history.csv in the data folder; tests: a file of their own) and
+    // loads it; what the player must be told about the file is shown once
+    // the window shows. An empty path keeps it until the window closes,
+    // and folderError says why.
+    void keepHistoryIn(const QString& path, const QString& folderError = {});
+    OmissionMarks& omissionMarks() { return *omissionMarks_; }
+    // The control that names an item (a check box or a ratio or AC button);
+    // nullptr for the items no control names (sums, two-digit codes).
+    QAbstractButton* itemControl(ItemId item) const;
 
     // ---- the condition panel ----
     // The panel's state as the run and a scheme see it.
@@ -103,6 +124,9 @@ public:
     // The tab "历史验证": no tab of the twelve selected, the backtest page in
     // front of where the pages stand, the result area shown.
     void showBacktestPage();
+    // The tab "走势图": the trend page where page 3 stands, the result area
+    // hidden.
+    void showTrendPage();
     void startRun();            // cmdFilter(0) "开始缩水"
     void clearAllConditions();  // cmdFilter(2) "清空所有条件"
     // Runs the validation of the box that has the focus, as leaving it
@@ -130,11 +154,17 @@ private:
     void buildConditionPages();
     void buildSetPages();
     void buildBacktestPage();
+    void buildTrendPage();
     void buildFileMenu();
     void placePage(QWidget* page, int index);
     void bringToFront(int pageIndex);
     void filterClicked(int index);
+    void showPendingMessage();
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
     std::unique_ptr<QtMessageSink> ownMessages_;
     std::unique_ptr<QtClipboard> ownClipboard_;
     // The open and save dialogs when the services bring none: one for the
@@ -161,9 +191,14 @@ private:
     FrameSpecialShapes* shapes_ = nullptr;
     ResultArea* resultArea_ = nullptr;
     PageBacktest* backtest_ = nullptr;
+    KeptHistory* history_ = nullptr;
+    PageTrend* trend_ = nullptr;
+    OmissionMarks* omissionMarks_ = nullptr;
+    QString pendingMessage_;                 // about the history file, shown once the window shows
     QToolButton* fileMenuButton_ = nullptr;  // "文件", right of the tab strip
     QMenu* fileMenu_ = nullptr;
     QAction* saveSchemeAction_ = nullptr;  // also Ctrl+S while the menu is closed
+    QAction* showOmissionAction_ = nullptr;
 
     int composeMode_ = 0;
     int currentTab_ = 1;

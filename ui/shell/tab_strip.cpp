@@ -21,6 +21,8 @@ constexpr TabDesign kTabs[TabStrip::kTabCount] = {
 };
 // After "大底号码", which ends at 13215.
 constexpr TabDesign kBacktestTab = {"历史验证", 13200, 945};
+// Placed by the window (window_layout.h), after "历史验证".
+constexpr TabDesign kTrendTab = {"走势图", 14130, 810};
 constexpr int kTabHeight = 375;
 
 SelectButton* makeTab(QWidget* strip, const TabDesign& design, const QString& name) {
@@ -40,11 +42,14 @@ TabStrip::TabStrip(QWidget* parent) : QFrame(parent) {
     }
     backtestTab_ = makeTab(this, kBacktestTab, QStringLiteral("backtestTab"));
     connect(backtestTab_, &QPushButton::clicked, this, &TabStrip::backtestTabClicked);
+    trendTab_ = makeTab(parentWidget() ? parentWidget() : this, kTrendTab, QStringLiteral("trendTab"));
+    connect(trendTab_, &QPushButton::clicked, this, &TabStrip::trendTabClicked);
 }
 
 void TabStrip::resetAll() {
     for (SelectButton* b : tabs_) b->resetSelection();
     backtestTab_->resetSelection();
+    trendTab_->resetSelection();
 }
 
 void TabStrip::select(int index) {
@@ -55,6 +60,11 @@ void TabStrip::select(int index) {
 void TabStrip::selectBacktest() {
     resetAll();
     backtestTab_->toggleSelection(false);
+}
+
+void TabStrip::selectTrend() {
+    resetAll();
+    trendTab_->toggleSelection(false);
 }
 
 int TabStrip::selected() const {

@@ -1,0 +1,53 @@
+#include "tools/screenshots/trend_screenshots.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDir>
+#include <QPixmap>
+#include <QTextStream>
+
+#include "analysis/draw_history.h"
+#include "io/text_file.h"
+#include "tools/screenshots/quiet_desktop.h"
+#include "ui/analysis/kept_history.h"
+#include "ui/analysis/page_trend.h"
+#include "ui/conditions/frame_positional_kill.h"
+#include "ui/conditions/frame_sum_span.h"
+#include "ui/conditions/page_conditions.h"
+#include "ui/shell/main_window.h"
+
+namespace numsift {
+
+int takeTrendScreenshots(const QString& drawsFile, const QString& folder) {
+    const TextFileResult file = readTextFile(drawsFile);
+    if (!file.ok) {
+        QTextStream(stderr) << "numsift-screenshots: " << drawsFile << ": " << file.error << "\n";
+        return 2;
+    }
+    QDir().mkpath(folder);
+    PrintedMessages messages;
+    HeldClipboard clipboard;
+    MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
+    w.history().merge(parseDraws(file.text.toStdString()));
+    w.show();
+
+    // A few kills a player took from the chart: 万位 4, 个位 0, 通杀码 7.
+    w.conditionsPage()->positionalKill()->box(0, 4)->setChecked(true);
+    w.conditionsPage()->positionalKill()->box(4, 0)->setChecked(true);
+    w.conditionsPage()->sumSpan()->box(27)->setChecked(true);
+
+    bool ok = true;
+    auto save = [&](const char* name) {
+        QApplication::processEvents();
+        ok = w.grab().save(QDir(folder).filePath(QString::fromLatin1(name))) && ok;
+    };
+    w.showTrendPage();
+    save("window-trend.png");
+    w.selectTab(1);
+    w.showOmissionAction()->setChecked(true);
+    save("window-omission.png");
+    return ok ? 0 : 1;
+}
+
+}  // namespace numsift
