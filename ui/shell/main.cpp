@@ -2,6 +2,7 @@
 
 #include <QApplication>
 
+#include "io/data_folder.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/qt_platform.h"
@@ -17,6 +18,7 @@ int main(int argc, char* argv[]) {
     numsift::StartupWindow flogin(
         [] {
             auto* window = new numsift::MainWindow(numsift::WindowServices{});
+            window->keepPanelIn(numsift::dataFolder());
             window->setAttribute(Qt::WA_DeleteOnClose);
             window->fitIn(numsift::availableArea(window));
             return window;

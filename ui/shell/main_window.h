@@ -18,9 +18,11 @@
 #include "engine/filter_run.h"
 #include "engine/number_set_store.h"
 #include "engine/tolerance.h"
+#include "io/kept_panel_file.h"
 #include "platform/platform.h"
 
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
@@ -39,6 +41,8 @@ class PageCompound;
 class PageConditions;
 class PageJoin;
 class PageRoad;
+class PanelKeeper;
+class PanelUndo;
 class QtClipboard;
 class QtMessageSink;
 class ResultArea;
@@ -109,6 +113,31 @@ public:
     // would; false when it keeps the focus (the action then does not run).
     bool commitFocusedEntry();
 
+    // ---- rounds, undo and the kept panel ----
+    // The panel as a scheme file holds it: the conditions and the tolerance.
+    Scheme panelScheme() const;
+    void applyPanelScheme(const Scheme& scheme);
+    // The panel with the base set and the sets A and B.
+    KeptPanel panelState() const;
+    // Sets the panel and each set that differs, each box as its own paste
+    // would leave it.
+    void applyPanelState(const KeptPanel& panel);
+    // "结果转为大底": the result set becomes the base set, as if pasted into
+    // txtBase. False, with a message, when there is no result.
+    bool resultToBase();
+    // Remembers the panel before action (its menu caption) replaces it.
+    void rememberForUndo(const char* action);
+    // "撤销 …": the panel as it stood before the last remembered action.
+    bool undo();
+    // "恢复上次的条件": the panel the last start kept; false when none.
+    bool restoreLastPanel();
+    // Keeps the panel in folder from now on (once, at start) and offers the
+    // panel kept there by the last start. A folder that is not ok keeps
+    // nothing; its error, when it has one, is shown.
+    void keepPanelIn(const DataFolder& folder);
+    PanelKeeper* panelKeeper() const { return keeper_; }  // null when nothing is kept
+    QLabel* keptPanelNote() const { return keptPanelNote_; }
+
     // ---- state ----
     int composeMode() const { return composeMode_; }
     int currentTab() const { return currentTab_; }
@@ -120,10 +149,16 @@ public:
     // the design size where it fits, else as much as fits, with scroll bars
     // over the client area, whose controls keep their design places.
     void fitIn(const QRect& area);
+
     // The client area (every control of the window) and the scroll area
     // that shows it.
     QWidget* client() const { return client_; }
     QScrollArea* clientScroll() const { return clientScroll_; }
+
+protected:
+    // Closing saves the kept panel at once.
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildClientArea();
@@ -131,6 +166,10 @@ private:
     void buildSetPages();
     void buildBacktestPage();
     void buildFileMenu();
+    void buildPanelKeeping();
+    void panelChanged();
+    void showUndoState();
+    void showStartMessage(const QString& text);
     void placePage(QWidget* page, int index);
     void bringToFront(int pageIndex);
     void filterClicked(int index);
@@ -164,6 +203,14 @@ private:
     QToolButton* fileMenuButton_ = nullptr;  // "文件", right of the tab strip
     QMenu* fileMenu_ = nullptr;
     QAction* saveSchemeAction_ = nullptr;  // also Ctrl+S while the menu is closed
+    QAction* undoAction_ = nullptr;        // "撤销 …", also Ctrl+Z outside text boxes
+    QAction* restoreAction_ = nullptr;     // "恢复上次的条件"
+    std::unique_ptr<PanelUndo> undo_;
+    PanelKeeper* keeper_ = nullptr;
+    // Right of the result count: the offer to restore the kept panel, or
+    // why the panel is not being kept.
+    QLabel* keptPanelNote_ = nullptr;
+    QString startMessage_;  // shown once the window is first shown
 
     int composeMode_ = 0;
     int currentTab_ = 1;

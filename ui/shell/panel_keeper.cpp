@@ -1,0 +1,55 @@
+#include "ui/shell/panel_keeper.h"
+
+#include <QTimer>
+
+namespace numsift {
+
+PanelKeeper::PanelKeeper(QString path, std::function<KeptPanel()> current, QObject* parent)
+    : QObject(parent), file_(std::move(path)), current_(std::move(current)), timer_(new QTimer(this)) {
+    timer_->setObjectName(QStringLiteral("panelKeeperTimer"));
+    timer_->setSingleShot(true);
+    timer_->setInterval(kWaitMs);
+    connect(timer_, &QTimer::timeout, this, [this] { flush(); });
+
+    const LoadedPanel loaded = file_.load();
+    if (loaded.panel && !loaded.panel->empty()) previous_ = loaded.panel;
+    startMessage_ = loaded.message;
+    written_ = current_();
+    lastLoadable_ = written_.scheme;
+}
+
+void PanelKeeper::changed() { timer_->start(); }
+
+bool PanelKeeper::flush() {
+    timer_->stop();
+    KeptPanel panel = current_();
+    // A box still being typed in may hold text it would refuse on leaving;
+    // keep the panel as it last stood in a form that loads again.
+    if (loadScheme(saveScheme(panel.scheme)).ok)
+        lastLoadable_ = panel.scheme;
+    else
+        panel.scheme = lastLoadable_;
+    if (panel == written_) return true;
+    const SaveResult saved = file_.save(panel);
+    if (!saved.ok) {
+        if (saved.error != lastError_) emit saveFailed(saved.error);
+        lastError_ = saved.error;
+        return false;
+    }
+    lastError_.clear();
+    written_ = std::move(panel);
+    return true;
+}
+
+void PanelUndo::push(Step step) {
+    steps_.push_back(std::move(step));
+    while (steps_.size() > kMaxSteps) steps_.pop_front();
+}
+
+PanelUndo::Step PanelUndo::pop() {
+    Step step = std::move(steps_.back());
+    steps_.pop_back();
+    return step;
+}
+
+}  // namespace numsift

@@ -1,0 +1,87 @@
+#pragma once
+// What the window remembers of its condition panel.
+//
+// PanelKeeper keeps it on disk (io/kept_panel_file.h): every change a run
+// would read starts a short wait, and when the wait ends without another
+// change the panel is saved; closing the window saves at once. A killed
+// window loses at most the changes of the last wait. The panel the last start
+// kept is read once, at start, and held for "恢复上次的条件"; it is not
+// overwritten while the panel still stands as the window opened it.
+//
+// PanelUndo holds the panel as it stood before the last few actions that
+// replace it whole (清空所有条件, 载入方案, 结果转为大底 …), newest last.
+
+#include <QObject>
+#include <QString>
+
+#include <deque>
+#include <functional>
+#include <optional>
+
+#include "io/kept_panel_file.h"
+
+class QTimer;
+
+namespace numsift {
+
+class PanelKeeper : public QObject {
+    Q_OBJECT
+public:
+    static constexpr int kWaitMs = 1500;
+
+    // current reads the panel as it stands; called when a wait ends and on
+    // flush(). The panel as it stands now is taken as the one on screen at
+    // start, which is never written over the kept file by itself.
+    PanelKeeper(QString path, std::function<KeptPanel()> current, QObject* parent = nullptr);
+
+    const QString& path() const { return file_.path(); }
+
+    // Reads the kept file (once, at start): the panel to offer back, or a
+    // message when the file was set aside or cannot be read.
+    const std::optional<KeptPanel>& previous() const { return previous_; }
+    const QString& startMessage() const { return startMessage_; }
+
+    // A change a run would read: the wait starts again.
+    void changed();
+    // The wait that is running; inactive when nothing waits to be saved.
+    QTimer* timer() const { return timer_; }
+    // Saves the panel now when it differs from what was saved last; false
+    // when the save failed (the error is also signalled).
+    bool flush();
+
+signals:
+    // A save failed; error is a Chinese message for the player.
+    void saveFailed(const QString& error);
+
+private:
+    KeptPanelFile file_;
+    std::function<KeptPanel()> current_;
+    QTimer* timer_;
+    std::optional<KeptPanel> previous_;
+    QString startMessage_;
+    KeptPanel written_;    // what the file holds, or the panel at start
+    Scheme lastLoadable_;  // the last panel whose scheme text loads again
+    QString lastError_;    // the last failure told, so a full disk is told once
+};
+
+class PanelUndo {
+public:
+    static constexpr std::size_t kMaxSteps = 10;
+
+    struct Step {
+        QString action;  // what it undoes, e.g. "清空所有条件"
+        KeptPanel panel;
+        QString toleranceTexts[2];  // the boxes as they read, not normalised
+    };
+
+    void push(Step step);
+    bool empty() const { return steps_.empty(); }
+    // What the next undo undoes; empty when nothing.
+    QString nextAction() const { return steps_.empty() ? QString() : steps_.back().action; }
+    Step pop();
+
+private:
+    std::deque<Step> steps_;
+};
+
+}  // namespace numsift
