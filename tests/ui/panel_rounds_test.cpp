@@ -207,6 +207,14 @@ private slots:
         QCOMPARE(undo->text(), u("撤销 载入方案"));
         undo->trigger();
         QCOMPARE(seen(*w), before);
+        // Loading touches no number set, so undoing it gives none back.
+        QVERIFY(w->schemeFiles().loadSchemeFrom(file));
+        w->basePage()->setBaseText("00007");
+        undo->trigger();
+        QCOMPARE(seen(*w).scheme, before.scheme);
+        QCOMPARE(w->basePage()->txtBase()->toPlainText(), QStringLiteral("00007"));
+        w->basePage()->setBaseText(before.boxes[0].toStdString());
+        QCOMPARE(seen(*w), before);
 
         // 结果转为大底: the base set becomes the result, as a paste would
         // leave it; the same run on it keeps the same numbers.
@@ -426,7 +434,14 @@ private slots:
         QVERIFY(note->text().contains(u("条件未能自动保存")));
         QVERIFY2(note->toolTip().contains(QDir::toNativeSeparators(keptPath())), qPrintable(note->toolTip()));
         QVERIFY(messages->shown.empty());  // no box pops up while the player works
+
+        // The folder is back: the next save goes through and the note goes.
         QVERIFY(QFile::remove(dir->path()));
+        QVERIFY(QDir().mkpath(dir->path()));
+        click(member(*w, "chkDW", 14));
+        QVERIFY(w->panelKeeper()->flush());
+        QVERIFY(!note->isVisible());
+        QCOMPARE(readKeptPanel(bytesOf(keptPath()).toStdString()).problem, KeptPanelRead::Problem::None);
     }
 };
 

@@ -14,6 +14,8 @@
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "conditions/run_order.h"
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
@@ -232,13 +234,19 @@ void MainWindow::keepPanelIn(const DataFolder& folder) {
             showStartMessage(folder.error + QStringLiteral("。本次的条件不会保存。"));
         return;
     }
+    // Typing a check has not accepted yet may not load as a scheme.
+    auto editing = [this] {
+        const QList<EntryBox*> boxes = findChildren<EntryBox*>();
+        return std::any_of(boxes.begin(), boxes.end(),
+                           [](const EntryBox* b) { return b->hasUncheckedEdit(); });
+    };
     keeper_ = new PanelKeeper(
-        keptPanelPath(folder), [this] { return panelState(); }, this);
+        keptPanelPath(folder), [this] { return panelState(); }, editing, this);
     showStartMessage(keeper_->startMessage());
-    connect(keeper_, &PanelKeeper::saveFailed, this, [this](const QString& error) {
+    connect(keeper_, &PanelKeeper::saveProblem, this, [this](const QString& error) {
         keptPanelNote_->setText(QStringLiteral("<span style=\"color:#ff0000\">条件未能自动保存</span>"));
         keptPanelNote_->setToolTip(error);
-        keptPanelNote_->show();
+        keptPanelNote_->setVisible(!error.isEmpty());
     });
     if (keeper_->previous()) {
         restoreAction_->setEnabled(true);
@@ -318,11 +326,13 @@ KeptPanel MainWindow::panelState() const {
     return p;
 }
 
-void MainWindow::applyPanelState(const KeptPanel& panel) {
+void MainWindow::applyPanelState(const KeptPanel& panel, PanelParts parts) {
     applyPanelScheme(panel.scheme);
+    if (parts == PanelParts::Conditions) return;
     const std::string base = formatNumbers(panel.base.values, kBaseLineWidth);
     if (store_.base() != panel.base || ui::engineText(base_->txtBase()->entryText()) != base)
         base_->setBaseText(base);
+    if (parts == PanelParts::ConditionsAndBase) return;
     // Filling A or B makes it the current side; the side stays as it was.
     const int side = store_.currentSide();
     const NumberSet* sets[2] = {&panel.setA, &panel.setB};
@@ -341,20 +351,20 @@ bool MainWindow::resultToBase() {
             Message{kProductName, kNoResultMessage, MessageIcon::Information, MessageButtons::Ok});
         return false;
     }
-    rememberForUndo("结果转为大底");
+    rememberForUndo("结果转为大底", PanelParts::ConditionsAndBase);
     base_->setBaseText(formatNumbers(values, kBaseLineWidth));
     return true;
 }
 
-void MainWindow::rememberForUndo(const char* action) {
-    undo_->push(PanelUndo::Step{ui::qs(action), panelState(), {toleranceText(0), toleranceText(1)}});
+void MainWindow::rememberForUndo(const char* action, PanelParts parts) {
+    undo_->push(PanelUndo::Step{ui::qs(action), parts, panelState(), {toleranceText(0), toleranceText(1)}});
     showUndoState();
 }
 
 bool MainWindow::undo() {
     if (undo_->empty()) return false;
     const PanelUndo::Step step = undo_->pop();
-    applyPanelState(step.panel);
+    applyPanelState(step.panel, step.parts);
     setToleranceTexts(step.toleranceTexts[0], step.toleranceTexts[1]);
     showUndoState();
     return true;
@@ -362,8 +372,8 @@ bool MainWindow::undo() {
 
 bool MainWindow::restoreLastPanel() {
     if (!keeper_ || !keeper_->previous()) return false;
-    rememberForUndo("恢复上次的条件");
-    applyPanelState(*keeper_->previous());
+    rememberForUndo("恢复上次的条件", PanelParts::All);
+    applyPanelState(*keeper_->previous(), PanelParts::All);
     keptPanelNote_->hide();
     return true;
 }
@@ -482,7 +492,8 @@ void MainWindow::startRun() {
 }
 
 void MainWindow::clearAllConditions() {
-    rememberForUndo("清空所有条件");
+    // Clearing empties the base set too.
+    rememberForUndo("清空所有条件", PanelParts::ConditionsAndBase);
     straightKillBox()->clearEntry();
     FrameSumSpan* sums = conditions_->sumSpan();
     for (int i = 0; i < 4; ++i) sums->clearButton(i)->click();

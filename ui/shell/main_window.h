@@ -43,6 +43,7 @@ class PageJoin;
 class PageRoad;
 class PanelKeeper;
 class PanelUndo;
+enum class PanelParts;
 class QtClipboard;
 class QtMessageSink;
 class ResultArea;
@@ -119,14 +120,15 @@ public:
     void applyPanelScheme(const Scheme& scheme);
     // The panel with the base set and the sets A and B.
     KeptPanel panelState() const;
-    // Sets the panel and each set that differs, each box as its own paste
-    // would leave it.
-    void applyPanelState(const KeptPanel& panel);
+    // Sets the panel and, as parts says, each set that differs, each box as
+    // its own paste would leave it.
+    void applyPanelState(const KeptPanel& panel, PanelParts parts);
     // "结果转为大底": the result set becomes the base set, as if pasted into
     // txtBase. False, with a message, when there is no result.
     bool resultToBase();
-    // Remembers the panel before action (its menu caption) replaces it.
-    void rememberForUndo(const char* action);
+    // Remembers the panel before action (its menu caption) replaces the
+    // parts of it that undoing gives back.
+    void rememberForUndo(const char* action, PanelParts parts);
     // "撤销 …": the panel as it stood before the last remembered action.
     bool undo();
     // "恢复上次的条件": the panel the last start kept; false when none.

@@ -4,8 +4,13 @@
 
 namespace numsift {
 
-PanelKeeper::PanelKeeper(QString path, std::function<KeptPanel()> current, QObject* parent)
-    : QObject(parent), file_(std::move(path)), current_(std::move(current)), timer_(new QTimer(this)) {
+PanelKeeper::PanelKeeper(QString path, std::function<KeptPanel()> current, std::function<bool()> editing,
+                         QObject* parent)
+    : QObject(parent),
+      file_(std::move(path)),
+      current_(std::move(current)),
+      editing_(std::move(editing)),
+      timer_(new QTimer(this)) {
     timer_->setObjectName(QStringLiteral("panelKeeperTimer"));
     timer_->setSingleShot(true);
     timer_->setInterval(kWaitMs);
@@ -24,18 +29,20 @@ bool PanelKeeper::flush() {
     timer_->stop();
     KeptPanel panel = current_();
     // A box still being typed in may hold text it would refuse on leaving;
-    // keep the panel as it last stood in a form that loads again.
-    if (loadScheme(saveScheme(panel.scheme)).ok)
+    // keep the panel as it last stood in a form that loads again. Checked
+    // boxes hold their text in the form a scheme loads.
+    if (!editing_() || loadScheme(saveScheme(panel.scheme)).ok)
         lastLoadable_ = panel.scheme;
     else
         panel.scheme = lastLoadable_;
     if (panel == written_) return true;
     const SaveResult saved = file_.save(panel);
     if (!saved.ok) {
-        if (saved.error != lastError_) emit saveFailed(saved.error);
+        if (saved.error != lastError_) emit saveProblem(saved.error);
         lastError_ = saved.error;
         return false;
     }
+    if (!lastError_.isEmpty()) emit saveProblem({});
     lastError_.clear();
     written_ = std::move(panel);
     return true;

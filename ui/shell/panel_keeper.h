@@ -24,6 +24,10 @@ class QTimer;
 
 namespace numsift {
 
+// What an undo or a restore puts back: the conditions and the tolerance
+// always, the base set, or everything the panel is kept with.
+enum class PanelParts { Conditions, ConditionsAndBase, All };
+
 class PanelKeeper : public QObject {
     Q_OBJECT
 public:
@@ -31,8 +35,10 @@ public:
 
     // current reads the panel as it stands; called when a wait ends and on
     // flush(). The panel as it stands now is taken as the one on screen at
-    // start, which is never written over the kept file by itself.
-    PanelKeeper(QString path, std::function<KeptPanel()> current, QObject* parent = nullptr);
+    // start, which is never written over the kept file by itself. editing
+    // tells whether a box holds typing its check has not yet accepted.
+    PanelKeeper(QString path, std::function<KeptPanel()> current, std::function<bool()> editing,
+                QObject* parent = nullptr);
 
     const QString& path() const { return file_.path(); }
 
@@ -50,12 +56,14 @@ public:
     bool flush();
 
 signals:
-    // A save failed; error is a Chinese message for the player.
-    void saveFailed(const QString& error);
+    // A save failed (error is a Chinese message for the player), or
+    // saves work again after one failed (error is empty).
+    void saveProblem(const QString& error);
 
 private:
     KeptPanelFile file_;
     std::function<KeptPanel()> current_;
+    std::function<bool()> editing_;
     QTimer* timer_;
     std::optional<KeptPanel> previous_;
     QString startMessage_;
@@ -70,6 +78,7 @@ public:
 
     struct Step {
         QString action;  // what it undoes, e.g. "清空所有条件"
+        PanelParts parts = PanelParts::All;
         KeptPanel panel;
         QString toleranceTexts[2];  // the boxes as they read, not normalised
     };

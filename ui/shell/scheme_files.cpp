@@ -7,6 +7,7 @@
 #include "io/text_file.h"
 #include "results/result_copy.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/panel_keeper.h"
 
 namespace numsift {
 
@@ -92,7 +93,7 @@ bool SchemeFiles::loadSchemeFrom(const QString& path) {
         tell("方案文件有错误，没有载入：\r\n" + load.error, MessageIcon::Exclamation, kImportTitle);
         return false;
     }
-    window_.rememberForUndo("载入方案");
+    window_.rememberForUndo("载入方案", PanelParts::Conditions);
     window_.applyPanelScheme(load.scheme);
     return true;
 }
