@@ -323,6 +323,14 @@ private slots:
         QCOMPARE(saveScheme(read.panel.scheme), saveScheme(w->panelScheme()));
         QVERIFY(read.panel.scheme.input.positionalKill[1][3]);
 
+        // When the wait ends by itself, the panel is written on a thread of
+        // its own while the window goes on.
+        keeper->timer()->setInterval(0);
+        w->basePage()->setBaseText("00001 00002");
+        QTRY_COMPARE(readKeptPanel(bytesOf(keptPath()).toStdString()).panel.base.values.size(),
+                     std::size_t(2));
+        keeper->timer()->setInterval(PanelKeeper::kWaitMs);
+
         // Each kind of change starts the wait again.
         const auto restarts = [&](auto&& change) {
             keeper->timer()->stop();

@@ -14,7 +14,7 @@ PanelKeeper::PanelKeeper(QString path, std::function<KeptPanel()> current, std::
     timer_->setObjectName(QStringLiteral("panelKeeperTimer"));
     timer_->setSingleShot(true);
     timer_->setInterval(kWaitMs);
-    connect(timer_, &QTimer::timeout, this, [this] { flush(); });
+    connect(timer_, &QTimer::timeout, this, &PanelKeeper::saveInBackground);
 
     const LoadedPanel loaded = file_.load();
     if (loaded.panel && !loaded.panel->empty()) previous_ = loaded.panel;
@@ -23,29 +23,68 @@ PanelKeeper::PanelKeeper(QString path, std::function<KeptPanel()> current, std::
     lastLoadable_ = written_.scheme;
 }
 
+PanelKeeper::~PanelKeeper() {
+    if (running_.valid()) running_.wait();
+}
+
 void PanelKeeper::changed() { timer_->start(); }
 
-bool PanelKeeper::flush() {
-    timer_->stop();
-    KeptPanel panel = current_();
+PanelKeeper::Outcome PanelKeeper::save(const KeptPanelFile& file, KeptPanel panel, bool editing,
+                                       const Scheme& lastLoadable, const KeptPanel& written) {
+    Outcome o;
     // A box still being typed in may hold text it would refuse on leaving;
     // keep the panel as it last stood in a form that loads again. Checked
     // boxes hold their text in the form a scheme loads.
-    if (!editing_() || loadScheme(saveScheme(panel.scheme)).ok)
-        lastLoadable_ = panel.scheme;
-    else
-        panel.scheme = lastLoadable_;
-    if (panel == written_) return true;
-    const SaveResult saved = file_.save(panel);
-    if (!saved.ok) {
-        if (saved.error != lastError_) emit saveProblem(saved.error);
-        lastError_ = saved.error;
+    o.schemeLoads = !editing || loadScheme(saveScheme(panel.scheme)).ok;
+    if (!o.schemeLoads) panel.scheme = lastLoadable;
+    o.written = !(panel == written);
+    if (o.written) o.saved = file.save(panel);
+    o.panel = std::move(panel);
+    return o;
+}
+
+void PanelKeeper::saveInBackground() {
+    if (running_.valid()) {
+        again_ = true;
+        return;
+    }
+    // The thread works on copies; the file object is only read while it runs.
+    running_ = std::async(std::launch::async, [this, panel = current_(), editing = editing_(),
+                                               lastLoadable = lastLoadable_, written = written_]() mutable {
+        Outcome o = save(file_, std::move(panel), editing, lastLoadable, written);
+        QMetaObject::invokeMethod(this, &PanelKeeper::collect, Qt::QueuedConnection);
+        return o;
+    });
+}
+
+void PanelKeeper::collect() {
+    if (!running_.valid()) return;  // flush() took it in already
+    finish(running_.get());
+    if (again_) {
+        again_ = false;
+        saveInBackground();
+    }
+}
+
+bool PanelKeeper::finish(Outcome o) {
+    if (o.schemeLoads) lastLoadable_ = o.panel.scheme;
+    if (!o.written) return true;
+    if (!o.saved.ok) {
+        if (o.saved.error != lastError_) emit saveProblem(o.saved.error);
+        lastError_ = o.saved.error;
         return false;
     }
     if (!lastError_.isEmpty()) emit saveProblem({});
     lastError_.clear();
-    written_ = std::move(panel);
+    written_ = std::move(o.panel);
     return true;
+}
+
+bool PanelKeeper::flush() {
+    timer_->stop();
+    again_ = false;
+    if (running_.valid()) finish(running_.get());
+    return finish(save(file_, current_(), editing_(), lastLoadable_, written_));
 }
 
 void PanelUndo::push(Step step) {

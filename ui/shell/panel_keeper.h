@@ -3,8 +3,10 @@
 //
 // PanelKeeper keeps it on disk (io/kept_panel_file.h): every change a run
 // would read starts a short wait, and when the wait ends without another
-// change the panel is saved; closing the window saves at once. A killed
-// window loses at most the changes of the last wait. The panel the last start
+// change the panel is read and saved; closing the window saves at once. A
+// killed window loses at most the changes of the last wait. The panel is
+// read on the window's thread; its text is made and written on a thread of
+// its own, so that large number sets do not hold the window up. The panel the last start
 // kept is read once, at start, and held for "恢复上次的条件"; it is not
 // overwritten while the panel still stands as the window opened it.
 //
@@ -16,6 +18,7 @@
 
 #include <deque>
 #include <functional>
+#include <future>
 #include <optional>
 
 #include "io/kept_panel_file.h"
@@ -39,6 +42,7 @@ public:
     // tells whether a box holds typing its check has not yet accepted.
     PanelKeeper(QString path, std::function<KeptPanel()> current, std::function<bool()> editing,
                 QObject* parent = nullptr);
+    ~PanelKeeper() override;
 
     const QString& path() const { return file_.path(); }
 
@@ -51,8 +55,9 @@ public:
     void changed();
     // The wait that is running; inactive when nothing waits to be saved.
     QTimer* timer() const { return timer_; }
-    // Saves the panel now when it differs from what was saved last; false
-    // when the save failed (the error is also signalled).
+    // Saves the panel now, on this thread, when it differs from what was
+    // saved last, after any save still running; false when the save failed
+    // (the error is also signalled).
     bool flush();
 
 signals:
@@ -61,15 +66,33 @@ signals:
     void saveProblem(const QString& error);
 
 private:
+    // What a save did: the panel as written (its scheme replaced by the last
+    // loadable one where it would not load) and the file's answer.
+    struct Outcome {
+        KeptPanel panel;
+        bool schemeLoads = true;
+        bool written = false;  // false: nothing to write
+        SaveResult saved;
+    };
+    // Makes the text and writes it; runs on any thread.
+    static Outcome save(const KeptPanelFile& file, KeptPanel panel, bool editing, const Scheme& lastLoadable,
+                        const KeptPanel& written);
+    void saveInBackground();
+    // Takes in what the running save did; false when it failed.
+    bool finish(Outcome outcome);
+    void collect();
+
     KeptPanelFile file_;
     std::function<KeptPanel()> current_;
     std::function<bool()> editing_;
     QTimer* timer_;
     std::optional<KeptPanel> previous_;
     QString startMessage_;
-    KeptPanel written_;    // what the file holds, or the panel at start
-    Scheme lastLoadable_;  // the last panel whose scheme text loads again
-    QString lastError_;    // the last failure told, so a full disk is told once
+    KeptPanel written_;             // what the file holds, or the panel at start
+    Scheme lastLoadable_;           // the last panel whose scheme text loads again
+    QString lastError_;             // the last failure told, so a full disk is told once
+    std::future<Outcome> running_;  // the save on its own thread, while it runs
+    bool again_ = false;            // a wait ended while it ran
 };
 
 class PanelUndo {
