@@ -1,6 +1,7 @@
 #include "io/atomic_save.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
@@ -39,6 +40,22 @@ AtomicSave saveAtomically(const QString& path, std::string_view bytes, const Sav
         return result;
     }
     result.ok = true;
+    return result;
+}
+
+SetAside setAside(const QString& path, const char* what, const QString& noun, const QString& problem,
+                  const QString& after) {
+    SetAside result;
+    const QString aside = asideName(path, what);
+    if (!QDir().rename(path, aside)) {
+        result.refusal = noun + problem + QStringLiteral("且无法改名，为免覆盖，不会保存");
+        result.message = noun + QLatin1Char(' ') + QDir::toNativeSeparators(path) + problem +
+                         QStringLiteral("，也无法改名移开。本次不会改写它。");
+        return result;
+    }
+    result.path = aside;
+    result.message =
+        noun + problem + QStringLiteral("，已改名保存为 ") + QDir::toNativeSeparators(aside) + after;
     return result;
 }
 

@@ -41,4 +41,15 @@ AtomicSave saveAtomically(const QString& path, std::string_view bytes, const Sav
 // "-2", "-3"… after it while that name is taken.
 QString asideName(const QString& path, const char* what);
 
+// A file that cannot be read, moved beside itself to asideName(path, what).
+struct SetAside {
+    QString path;     // where it went; empty when it could not be moved
+    QString message;  // for the player
+    QString refusal;  // why saves are refused when it could not be moved
+};
+// noun names the file ("开奖历史文件"), problem says what is wrong with it
+// ("已损坏（第 3 行）"), after what follows once it is moved ("；…从空开始。").
+SetAside setAside(const QString& path, const char* what, const QString& noun, const QString& problem,
+                  const QString& after);
+
 }  // namespace numsift

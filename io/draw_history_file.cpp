@@ -65,17 +65,11 @@ LoadedHistory DrawHistoryFile::load() {
         }
     }
 
-    const QString aside = asideName(path_, suffix);
-    if (!QDir().rename(path_, aside)) {
-        refusal_ =
-            QStringLiteral("开奖历史文件") + problem + QStringLiteral("且无法改名，为免覆盖，不会保存");
-        loaded.message = QStringLiteral("开奖历史文件 ") + native(path_) + problem +
-                         QStringLiteral("，也无法改名移开。本次不会改写它。");
-        return loaded;
-    }
-    loaded.setAsidePath = aside;
-    loaded.message = QStringLiteral("开奖历史文件") + problem + QStringLiteral("，已改名保存为 ") +
-                     native(aside) + QStringLiteral("；开奖历史从空开始。");
+    const SetAside aside = setAside(path_, suffix, QStringLiteral("开奖历史文件"), problem,
+                                    QStringLiteral("；开奖历史从空开始。"));
+    refusal_ = aside.refusal;
+    loaded.setAsidePath = aside.path;
+    loaded.message = aside.message;
     return loaded;
 }
 

@@ -204,17 +204,11 @@ LoadedPanel KeptPanelFile::load() {
         }
     }
 
-    const QString aside = asideName(path_, suffix);
-    if (!QDir().rename(path_, aside)) {
-        refusal_ =
-            QStringLiteral("上次的条件文件") + problem + QStringLiteral("且无法改名，为免覆盖，不会保存");
-        loaded.message = QStringLiteral("上次的条件文件 ") + native(path_) + problem +
-                         QStringLiteral("，也无法改名移开。本次不会改写它。");
-        return loaded;
-    }
-    loaded.setAsidePath = aside;
-    loaded.message = QStringLiteral("上次的条件文件") + problem + QStringLiteral("，已改名保存为 ") +
-                     native(aside) + QStringLiteral("。");
+    const SetAside aside =
+        setAside(path_, suffix, QStringLiteral("上次的条件文件"), problem, QStringLiteral("。"));
+    refusal_ = aside.refusal;
+    loaded.setAsidePath = aside.path;
+    loaded.message = aside.message;
     return loaded;
 }
 
