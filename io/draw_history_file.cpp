@@ -1,9 +1,7 @@
 #include "io/draw_history_file.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include "io/text_file.h"
 
@@ -11,20 +9,7 @@ namespace numsift {
 
 namespace {
 
-constexpr qint64 kChunkBytes = 64 * 1024;
-
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-
-// A free name beside path: path + "." + what + "-yyyyMMdd-HHmmss", with
-// "-2", "-3"… after it while that name is taken.
-QString asideName(const QString& path, const char* what) {
-    const QString base = path + QLatin1Char('.') + QLatin1String(what) + QLatin1Char('-') +
-                         QDateTime::currentDateTime().toString(QStringLiteral("yyyyMMdd-HHmmss"));
-    QString name = base;
-    for (int k = 2; QFileInfo::exists(name) || QFileInfo(name).isSymLink(); ++k)
-        name = base + QLatin1Char('-') + QString::number(k);
-    return name;
-}
 
 }  // namespace
 
@@ -80,17 +65,11 @@ LoadedHistory DrawHistoryFile::load() {
         }
     }
 
-    const QString aside = asideName(path_, suffix);
-    if (!QDir().rename(path_, aside)) {
-        refusal_ =
-            QStringLiteral("开奖历史文件") + problem + QStringLiteral("且无法改名，为免覆盖，不会保存");
-        loaded.message = QStringLiteral("开奖历史文件 ") + native(path_) + problem +
-                         QStringLiteral("，也无法改名移开。本次不会改写它。");
-        return loaded;
-    }
-    loaded.setAsidePath = aside;
-    loaded.message = QStringLiteral("开奖历史文件") + problem + QStringLiteral("，已改名保存为 ") +
-                     native(aside) + QStringLiteral("；开奖历史从空开始。");
+    const SetAside aside = setAside(path_, suffix, QStringLiteral("开奖历史文件"), problem,
+                                    QStringLiteral("；开奖历史从空开始。"));
+    refusal_ = aside.refusal;
+    loaded.setAsidePath = aside.path;
+    loaded.message = aside.message;
     return loaded;
 }
 
@@ -100,31 +79,26 @@ SaveResult DrawHistoryFile::save(const DrawStore& store, const SaveStepCheck& al
         result.error = refusal_;
         return result;
     }
-    auto step = [&allow](SaveStep s) { return !allow || allow(s); };
     const QString where = native(path_);
-    QSaveFile file(path_);
-    if (!step(SaveStep::Open) || !file.open(QIODevice::WriteOnly)) {
-        result.error =
-            QStringLiteral("无法写入开奖历史文件 ") + where + QStringLiteral("：") + file.errorString();
-        return result;  // QSaveFile removes its temporary file
-    }
-    const std::string text = keptHistoryText(store);
-    for (std::size_t at = 0; at < text.size(); at += kChunkBytes) {
-        const qint64 size = std::min<qint64>(kChunkBytes, static_cast<qint64>(text.size() - at));
-        if (!step(SaveStep::Write) || file.write(text.data() + at, size) != size) {
-            file.cancelWriting();
-            result.error = QStringLiteral("写入开奖历史文件 ") + where + QStringLiteral(" 时出错：") +
-                           file.errorString() + QStringLiteral("。原文件未改动。");
-            return result;
-        }
-    }
-    if (!step(SaveStep::Commit)) file.cancelWriting();
-    if (!file.commit()) {
-        result.error = QStringLiteral("无法保存开奖历史文件 ") + where + QStringLiteral("：") +
-                       file.errorString() + QStringLiteral("。原文件未改动。");
+    const AtomicSave saved = saveAtomically(path_, keptHistoryText(store), allow);
+    if (saved.ok) {
+        result.ok = true;
         return result;
     }
-    result.ok = true;
+    switch (saved.failedAt) {
+        case SaveStep::Open:
+            result.error =
+                QStringLiteral("无法写入开奖历史文件 ") + where + QStringLiteral("：") + saved.reason;
+            break;
+        case SaveStep::Write:
+            result.error = QStringLiteral("写入开奖历史文件 ") + where + QStringLiteral(" 时出错：") +
+                           saved.reason + QStringLiteral("。原文件未改动。");
+            break;
+        case SaveStep::Commit:
+            result.error = QStringLiteral("无法保存开奖历史文件 ") + where + QStringLiteral("：") +
+                           saved.reason + QStringLiteral("。原文件未改动。");
+            break;
+    }
     return result;
 }
 

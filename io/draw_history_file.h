@@ -25,10 +25,10 @@
 
 #include <QString>
 
-#include <functional>
 #include <utility>
 
 #include "analysis/draw_store.h"
+#include "io/atomic_save.h"
 #include "io/data_folder.h"
 
 namespace numsift {
@@ -44,16 +44,6 @@ struct LoadedHistory {
     QString message;       // for the window; empty when there is nothing to say
     QString setAsidePath;  // where a damaged or foreign file was moved; empty when none was
 };
-
-struct SaveResult {
-    bool ok = false;
-    QString error;  // Chinese reason when !ok
-};
-
-// The steps of a save, so that tests can make each one fail as a full disk
-// or a locked file would.
-enum class SaveStep { Open, Write, Commit };
-using SaveStepCheck = std::function<bool(SaveStep)>;
 
 class DrawHistoryFile {
 public:

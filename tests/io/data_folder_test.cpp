@@ -13,7 +13,8 @@ using namespace numsift;
 namespace {
 
 // Points Qt's data location at a fresh folder (Linux reads XDG_DATA_HOME)
-// and names the application, as the window does at start-up.
+// and names the application, as the window does at start-up; the folder
+// variable of tests is unset meanwhile.
 class DataFolderTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -21,6 +22,9 @@ protected:
         oldHome_ = qgetenv("XDG_DATA_HOME");
         hadHome_ = qEnvironmentVariableIsSet("XDG_DATA_HOME");
         qputenv("XDG_DATA_HOME", QFile::encodeName(home_.path()));
+        oldChosen_ = qgetenv(kDataFolderVariable);
+        hadChosen_ = qEnvironmentVariableIsSet(kDataFolderVariable);
+        qunsetenv(kDataFolderVariable);
         QCoreApplication::setApplicationName(QStringLiteral("Numsift"));
     }
     void TearDown() override {
@@ -28,13 +32,17 @@ protected:
             qputenv("XDG_DATA_HOME", oldHome_);
         else
             qunsetenv("XDG_DATA_HOME");
+        if (hadChosen_)
+            qputenv(kDataFolderVariable, oldChosen_);
+        else
+            qunsetenv(kDataFolderVariable);
         QCoreApplication::setApplicationName(QString());
     }
     QString expected() const { return home_.filePath(QStringLiteral("Numsift")); }
 
     QTemporaryDir home_;
-    QByteArray oldHome_;
-    bool hadHome_ = false;
+    QByteArray oldHome_, oldChosen_;
+    bool hadHome_ = false, hadChosen_ = false;
 };
 
 }  // namespace
@@ -73,4 +81,28 @@ TEST_F(DataFolderTest, AnUnnamedProgramGetsNoFolderAtTheSharedRoot) {
     const DataFolder folder = dataFolder();
     EXPECT_FALSE(folder.ok);
     EXPECT_TRUE(QDir(home_.path()).isEmpty());
+}
+
+TEST_F(DataFolderTest, TheFolderVariableTakesThePlaceOfTheUsersFolder) {
+    const QString chosen = home_.filePath(QStringLiteral("trial/data"));
+    qputenv(kDataFolderVariable, QFile::encodeName(chosen));
+    const DataFolder folder = dataFolder();
+    ASSERT_TRUE(folder.ok) << folder.error.toStdString();
+    EXPECT_EQ(folder.path, chosen);
+    EXPECT_TRUE(QFileInfo(chosen).isDir());
+    EXPECT_FALSE(QFileInfo::exists(expected()));  // the user's own folder is not made
+
+    // Also for a program without a name, and a relative path is made absolute.
+    QCoreApplication::setApplicationName(QString());
+    const QString before = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(home_.path()));
+    qputenv(kDataFolderVariable, "relative");
+    const DataFolder relative = dataFolder();
+    QDir::setCurrent(before);
+    ASSERT_TRUE(relative.ok) << relative.error.toStdString();
+    EXPECT_EQ(relative.path, home_.filePath(QStringLiteral("relative")));
+
+    qputenv(kDataFolderVariable, "");  // empty: the user's folder as before
+    QCoreApplication::setApplicationName(QStringLiteral("Numsift"));
+    EXPECT_EQ(QDir(dataFolder().path).absolutePath(), QDir(expected()).absolutePath());
 }

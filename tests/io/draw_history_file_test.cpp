@@ -5,10 +5,10 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include "tests/io/draw_history_samples.h"
+#include "tests/io/kill_saver.h"
 
 using namespace numsift;
 using numsift::testdata::historyA;
@@ -107,36 +107,15 @@ TEST_F(DrawHistoryFileTest, ASaveFailingAtAnyStepLeavesTheOldFileAndSaysWhy) {
 TEST_F(DrawHistoryFileTest, AKilledSaveLeavesTheOldFileOrTheNewOne) {
     ASSERT_TRUE(DrawHistoryFile(path()).save(historyA()).ok);
     const DrawStore a = historyA(), b = historyB();
-    int killedMidSave = 0, round = 0;
-    // The saver says "saving N" before each save and "saved N" after it.
-    // Kill it once it has begun save 1, 2, 3 or 4; when its last words are
-    // "saving", the kill caught that save before it ended. Go on until some
-    // kills have.
-    for (; round < 60 && (round < 8 || killedMidSave < 2); ++round) {
-        QProcess saver;
-        saver.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        saver.start(QStringLiteral(NUMSIFT_SAVE_LOOP), {path()});
-        ASSERT_TRUE(saver.waitForStarted());
-        const QByteArray killAt = "saving " + QByteArray::number(1 + round % 4) + "\n";
-        for (QByteArray line; line != killAt;) {
-            if (!saver.canReadLine()) {
-                ASSERT_TRUE(saver.waitForReadyRead(30000)) << "the saver said nothing";
-                continue;
-            }
-            line = saver.readLine();
-        }
-        saver.kill();  // SIGKILL
-        ASSERT_TRUE(saver.waitForFinished(30000));
-        EXPECT_EQ(saver.exitStatus(), QProcess::CrashExit);
-        const QList<QByteArray> after = saver.readAll().split('\n');
-        killedMidSave += after.size() < 2 || after[after.size() - 2].startsWith("saving ");
-
-        const LoadedHistory h = DrawHistoryFile(path()).load();
-        EXPECT_TRUE(h.message.isEmpty()) << h.message.toStdString();
-        EXPECT_TRUE(h.store == a || h.store == b) << "round " << round << ": " << h.store.size() << " draws";
-        for (const QString& name : others()) QFile::remove(dir_.filePath(name));  // a temporary file left
-    }
-    EXPECT_GE(killedMidSave, 2) << "no kill landed inside a save in " << round << " rounds";
+    const int killedMidSave =
+        testdata::killSaversMidSave(QStringLiteral(NUMSIFT_SAVE_LOOP), {path()}, [&](int round) {
+            const LoadedHistory h = DrawHistoryFile(path()).load();
+            EXPECT_TRUE(h.message.isEmpty()) << h.message.toStdString();
+            EXPECT_TRUE(h.store == a || h.store == b)
+                << "round " << round << ": " << h.store.size() << " draws";
+            for (const QString& name : others()) QFile::remove(dir_.filePath(name));  // a temporary file left
+        });
+    EXPECT_GE(killedMidSave, 2) << "no kill landed inside a save";
 }
 
 TEST_F(DrawHistoryFileTest, ADamagedOrForeignFileIsSetAsideNeverDeleted) {

@@ -135,6 +135,12 @@ void PageJoin::clearSide(int side) {
     store_->clearIntersection(side);
 }
 
+void PageJoin::setSideText(int side, const std::string& engineText) {
+    const auto i = static_cast<std::size_t>(side);
+    bindings_[i]->showText(settools::reparseBox(
+        *store_, side == 0 ? settools::NumberBox::JoinA : settools::NumberBox::JoinB, engineText));
+}
+
 void PageJoin::importSide(int side) {
     const auto i = static_cast<std::size_t>(side);
     settools::importIntoBox(

@@ -38,6 +38,9 @@ public:
     void cmdJoinClick(int index);
 
     void clearSide(int side);
+    // Another part of the window puts numbers into A or B; they go through
+    // the same re-parse as a paste, so box, set and count agree.
+    void setSideText(int side, const std::string& engineText);
     void importSide(int side);
     void copyResult();
     void runOperation(settools::SetOperation op);

@@ -19,6 +19,7 @@ int main(int argc, char* argv[]) {
     numsift::StartupWindow flogin(
         [] {
             auto* window = new numsift::MainWindow(numsift::WindowServices{});
+            window->keepPanelIn(numsift::dataFolder());
             window->setAttribute(Qt::WA_DeleteOnClose);
             const numsift::DataFolder folder = numsift::dataFolder();
             window->keepHistoryIn(numsift::drawHistoryPath(folder), folder.error);

@@ -2,20 +2,25 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QCloseEvent>
 #include <QKeySequence>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
 #include <QTimer>
 #include <QToolButton>
 
+#include <algorithm>
+
 #include "conditions/run_order.h"
 #include "controls/entry_box.h"
 #include "controls/select_button.h"
 #include "ui/analysis/kept_history.h"
+#include "results/result_copy.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/analysis/page_trend.h"
 #include "ui/analysis/trend_chart.h"
@@ -32,9 +37,12 @@
 #include "ui/conditions/page_road.h"
 #include "ui/results/result_area.h"
 #include "ui/sets/page_base.h"
+#include "ui/sets/box_text.h"
+#include "ui/sets/number_box.h"
 #include "ui/sets/page_join.h"
 #include "ui/sets/set_services.h"
 #include "ui/shell/bl_comm_dialog.h"
+#include "ui/shell/panel_keeper.h"
 #include "ui/shell/qt_platform.h"
 #include "ui/shell/scheme_files.h"
 #include "ui/shell/tab_strip.h"
@@ -80,6 +88,7 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     // An empty result area, then page 1 in front with its tab selected.
     resultArea_->state().refresh(0, true);
     selectTab(1);
+    buildPanelKeeping();
 }
 
 MainWindow::~MainWindow() = default;
@@ -222,15 +231,24 @@ QAbstractButton* MainWindow::itemControl(ItemId item) const {
 }
 
 void MainWindow::keepHistoryIn(const QString& path, const QString& folderError) {
-    pendingMessage_ = history_->keepIn(path);
+    QString message = history_->keepIn(path);
     if (path.isEmpty() && !folderError.isEmpty())
-        pendingMessage_ = ui::qs("开奖历史只保留到关闭程序，无法保存：") + folderError;
-    if (isVisible()) QTimer::singleShot(0, this, &MainWindow::showPendingMessage);
+        message = ui::qs("开奖历史只保留到关闭程序，无法保存：") + folderError;
+    showStartMessage(message);
 }
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!pendingMessage_.isEmpty()) QTimer::singleShot(0, this, &MainWindow::showPendingMessage);
+    showStartMessage({});
+}
+
+void MainWindow::showStartMessage(const QString& text) {
+    // What the start found (the kept history, the kept panel) is told in
+    // one box once the window stands, never from before it is shown.
+    if (!text.isEmpty())
+        pendingMessage_ = pendingMessage_.isEmpty() ? text : pendingMessage_ + QStringLiteral("\n\n") + text;
+    if (isVisible() && !pendingMessage_.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::showPendingMessage);
 }
 
 void MainWindow::showPendingMessage() {
@@ -271,6 +289,168 @@ void MainWindow::buildFileMenu() {
     connect(exportFileAction, &QAction::triggered, this, [this] { schemeFiles_->exportResults(); });
     connect(backtestAction, &QAction::triggered, this, &MainWindow::showBacktestPage);
     connect(showOmissionAction_, &QAction::toggled, omissionMarks_, &OmissionMarks::setShown);
+
+    fileMenu_->addSeparator();
+    undoAction_ = addMenuAction(fileMenu_, "撤销", "undoAction");
+    QAction* resultToBaseAction = addMenuAction(fileMenu_, "结果转为大底", "resultToBaseAction");
+    restoreAction_ = addMenuAction(fileMenu_, "恢复上次的条件", "restoreLastPanelAction");
+    undoAction_->setShortcut(QKeySequence::Undo);
+    // A text box that has the focus undoes its own typing first.
+    addAction(undoAction_);
+    connect(undoAction_, &QAction::triggered, this, [this] { undo(); });
+    connect(resultToBaseAction, &QAction::triggered, this, [this] { resultToBase(); });
+    connect(restoreAction_, &QAction::triggered, this, [this] { restoreLastPanel(); });
+}
+
+void MainWindow::buildPanelKeeping() {
+    undo_ = std::make_unique<PanelUndo>();
+    showUndoState();
+    restoreAction_->setEnabled(false);
+
+    // Right of the result count, which needs a few digits' room: a short
+    // line that offers the kept panel back or says why it is not kept.
+    keptPanelNote_ = new QLabel(resultArea_);
+    keptPanelNote_->setObjectName(QStringLiteral("keptPanelNote"));
+    keptPanelNote_->setGeometry(118, 4, 129, 18);
+    keptPanelNote_->setTextFormat(Qt::RichText);
+    keptPanelNote_->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    keptPanelNote_->hide();
+    connect(keptPanelNote_, &QLabel::linkActivated, this, [this] { restoreLastPanel(); });
+}
+
+void MainWindow::keepPanelIn(const DataFolder& folder) {
+    if (keeper_) return;
+    if (!folder.ok) {
+        if (!folder.error.isEmpty())
+            showStartMessage(folder.error + QStringLiteral("。本次的条件不会保存。"));
+        return;
+    }
+    // Typing a check has not accepted yet may not load as a scheme.
+    auto editing = [this] {
+        const QList<EntryBox*> boxes = findChildren<EntryBox*>();
+        return std::any_of(boxes.begin(), boxes.end(),
+                           [](const EntryBox* b) { return b->hasUncheckedEdit(); });
+    };
+    keeper_ = new PanelKeeper(
+        keptPanelPath(folder), [this] { return panelState(); }, editing, this);
+    showStartMessage(keeper_->startMessage());
+    connect(keeper_, &PanelKeeper::saveProblem, this, [this](const QString& error) {
+        keptPanelNote_->setText(QStringLiteral("<span style=\"color:#ff0000\">条件未能自动保存</span>"));
+        keptPanelNote_->setToolTip(error);
+        keptPanelNote_->setVisible(!error.isEmpty());
+    });
+    if (keeper_->previous()) {
+        restoreAction_->setEnabled(true);
+        keptPanelNote_->setText(QStringLiteral("可<a href=\"restore\">恢复上次的条件</a>"));
+        keptPanelNote_->setToolTip(
+            QStringLiteral("上次关闭时的条件、容错、大底号码和交集功能的A、B号码已保存，单击即可恢复"));
+        keptPanelNote_->show();
+    }
+
+    // Every control whose state a run reads, and the sets A and B.
+    auto watch = [this](QWidget* root) {
+        for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
+            connect(b, &QAbstractButton::clicked, this, &MainWindow::panelChanged);
+            connect(b, &QAbstractButton::toggled, this, &MainWindow::panelChanged);
+        }
+        for (QPlainTextEdit* e : root->findChildren<QPlainTextEdit*>())
+            connect(e, &QPlainTextEdit::textChanged, this, &MainWindow::panelChanged);
+        for (QLineEdit* e : root->findChildren<QLineEdit*>())
+            connect(e, &QLineEdit::textChanged, this, &MainWindow::panelChanged);
+    };
+    for (QWidget* page : pages_) watch(page);
+    watch(shapes_);
+    for (int i = 0; i < 2; ++i)
+        connect(resultArea_->toleranceBox(i), &QLineEdit::textChanged, this, &MainWindow::panelChanged);
+}
+
+void MainWindow::panelChanged() {
+    if (keeper_) keeper_->changed();
+}
+
+void MainWindow::showUndoState() {
+    const QString next = undo_->nextAction();
+    undoAction_->setText(next.isEmpty() ? ui::qs("撤销") : ui::qs("撤销 ") + next);
+    undoAction_->setEnabled(!next.isEmpty());
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (keeper_) keeper_->flush();
+    QMainWindow::closeEvent(event);
+}
+
+Scheme MainWindow::panelScheme() const {
+    Scheme s;
+    s.input = filterInput();
+    s.tolerance =
+        normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance;
+    return s;
+}
+
+void MainWindow::applyPanelScheme(const Scheme& scheme) {
+    setFilterInput(scheme.input);
+    setToleranceTexts(QString::number(scheme.tolerance.lower), QString::number(scheme.tolerance.upper));
+}
+
+KeptPanel MainWindow::panelState() const {
+    KeptPanel p;
+    p.scheme = panelScheme();
+    p.base = store_.base();
+    p.setA = store_.intersection(0);
+    p.setB = store_.intersection(1);
+    return p;
+}
+
+void MainWindow::applyPanelState(const KeptPanel& panel, PanelParts parts) {
+    applyPanelScheme(panel.scheme);
+    if (parts == PanelParts::Conditions) return;
+    const std::string base = formatNumbers(panel.base.values, kBaseLineWidth);
+    if (store_.base() != panel.base || ui::engineText(base_->txtBase()->entryText()) != base)
+        base_->setBaseText(base);
+    if (parts == PanelParts::ConditionsAndBase) return;
+    // Filling A or B makes it the current side; the side stays as it was.
+    const int side = store_.currentSide();
+    const NumberSet* sets[2] = {&panel.setA, &panel.setB};
+    for (int i = 0; i < 2; ++i) {
+        const std::string text = formatNumbers(sets[i]->values, kListLineWidth);
+        if (store_.intersection(i) != *sets[i] || ui::engineText(join_->txtJoin(i)->entryText()) != text)
+            join_->setSideText(i, text);
+    }
+    store_.setCurrentSide(side);
+}
+
+bool MainWindow::resultToBase() {
+    const std::vector<std::uint32_t>& values = results();
+    if (values.empty()) {
+        services_.messages->show(
+            Message{kProductName, kNoResultMessage, MessageIcon::Information, MessageButtons::Ok});
+        return false;
+    }
+    rememberForUndo("结果转为大底", PanelParts::ConditionsAndBase);
+    base_->setBaseText(formatNumbers(values, kBaseLineWidth));
+    return true;
+}
+
+void MainWindow::rememberForUndo(const char* action, PanelParts parts) {
+    undo_->push(PanelUndo::Step{ui::qs(action), parts, panelState(), {toleranceText(0), toleranceText(1)}});
+    showUndoState();
+}
+
+bool MainWindow::undo() {
+    if (undo_->empty()) return false;
+    const PanelUndo::Step step = undo_->pop();
+    applyPanelState(step.panel, step.parts);
+    setToleranceTexts(step.toleranceTexts[0], step.toleranceTexts[1]);
+    showUndoState();
+    return true;
+}
+
+bool MainWindow::restoreLastPanel() {
+    if (!keeper_ || !keeper_->previous()) return false;
+    rememberForUndo("恢复上次的条件", PanelParts::All);
+    applyPanelState(*keeper_->previous(), PanelParts::All);
+    keptPanelNote_->hide();
+    return true;
 }
 
 void MainWindow::placePage(QWidget* page, int index) {
@@ -402,6 +582,8 @@ void MainWindow::startRun() {
 }
 
 void MainWindow::clearAllConditions() {
+    // Clearing empties the base set too.
+    rememberForUndo("清空所有条件", PanelParts::ConditionsAndBase);
     straightKillBox()->clearEntry();
     FrameSumSpan* sums = conditions_->sumSpan();
     for (int i = 0; i < 4; ++i) sums->clearButton(i)->click();

@@ -19,10 +19,12 @@
 #include "engine/number_set_store.h"
 #include "engine/tolerance.h"
 #include "analysis/condition_items.h"
+#include "io/kept_panel_file.h"
 #include "platform/platform.h"
 
 class QAbstractButton;
 class QAction;
+class QLabel;
 class QMenu;
 class QPushButton;
 class QScrollArea;
@@ -44,6 +46,9 @@ class PageConditions;
 class PageJoin;
 class PageRoad;
 class PageTrend;
+class PanelKeeper;
+class PanelUndo;
+enum class PanelParts;
 class QtClipboard;
 class QtMessageSink;
 class ResultArea;
@@ -133,6 +138,32 @@ public:
     // would; false when it keeps the focus (the action then does not run).
     bool commitFocusedEntry();
 
+    // ---- rounds, undo and the kept panel ----
+    // The panel as a scheme file holds it: the conditions and the tolerance.
+    Scheme panelScheme() const;
+    void applyPanelScheme(const Scheme& scheme);
+    // The panel with the base set and the sets A and B.
+    KeptPanel panelState() const;
+    // Sets the panel and, as parts says, each set that differs, each box as
+    // its own paste would leave it.
+    void applyPanelState(const KeptPanel& panel, PanelParts parts);
+    // "结果转为大底": the result set becomes the base set, as if pasted into
+    // txtBase. False, with a message, when there is no result.
+    bool resultToBase();
+    // Remembers the panel before action (its menu caption) replaces the
+    // parts of it that undoing gives back.
+    void rememberForUndo(const char* action, PanelParts parts);
+    // "撤销 …": the panel as it stood before the last remembered action.
+    bool undo();
+    // "恢复上次的条件": the panel the last start kept; false when none.
+    bool restoreLastPanel();
+    // Keeps the panel in folder from now on (once, at start) and offers the
+    // panel kept there by the last start. A folder that is not ok keeps
+    // nothing; its error, when it has one, is shown.
+    void keepPanelIn(const DataFolder& folder);
+    PanelKeeper* panelKeeper() const { return keeper_; }  // null when nothing is kept
+    QLabel* keptPanelNote() const { return keptPanelNote_; }
+
     // ---- state ----
     int composeMode() const { return composeMode_; }
     int currentTab() const { return currentTab_; }
@@ -144,10 +175,16 @@ public:
     // the design size where it fits, else as much as fits, with scroll bars
     // over the client area, whose controls keep their design places.
     void fitIn(const QRect& area);
+
     // The client area (every control of the window) and the scroll area
     // that shows it.
     QWidget* client() const { return client_; }
     QScrollArea* clientScroll() const { return clientScroll_; }
+
+protected:
+    // Closing saves the kept panel at once.
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildClientArea();
@@ -156,13 +193,14 @@ private:
     void buildBacktestPage();
     void buildTrendPage();
     void buildFileMenu();
+    void buildPanelKeeping();
+    void panelChanged();
+    void showUndoState();
+    void showStartMessage(const QString& text);
     void placePage(QWidget* page, int index);
     void bringToFront(int pageIndex);
     void filterClicked(int index);
     void showPendingMessage();
-
-protected:
-    void showEvent(QShowEvent* event) override;
 
 private:
     std::unique_ptr<QtMessageSink> ownMessages_;
@@ -194,11 +232,18 @@ private:
     KeptHistory* history_ = nullptr;
     PageTrend* trend_ = nullptr;
     OmissionMarks* omissionMarks_ = nullptr;
-    QString pendingMessage_;                 // about the history file, shown once the window shows
+    QString pendingMessage_;                 // what the start found, told once the window shows
     QToolButton* fileMenuButton_ = nullptr;  // "文件", right of the tab strip
     QMenu* fileMenu_ = nullptr;
     QAction* saveSchemeAction_ = nullptr;  // also Ctrl+S while the menu is closed
     QAction* showOmissionAction_ = nullptr;
+    QAction* undoAction_ = nullptr;        // "撤销 …", also Ctrl+Z outside text boxes
+    QAction* restoreAction_ = nullptr;     // "恢复上次的条件"
+    std::unique_ptr<PanelUndo> undo_;
+    PanelKeeper* keeper_ = nullptr;
+    // Right of the result count: the offer to restore the kept panel, or
+    // why the panel is not being kept.
+    QLabel* keptPanelNote_ = nullptr;
 
     int composeMode_ = 0;
     int currentTab_ = 1;

@@ -4,10 +4,10 @@
 #include <QSaveFile>
 
 #include "conditions/scheme.h"
-#include "engine/tolerance.h"
 #include "io/text_file.h"
 #include "results/result_copy.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/panel_keeper.h"
 
 namespace numsift {
 
@@ -63,13 +63,9 @@ bool SchemeFiles::saveScheme() {
 }
 
 bool SchemeFiles::saveSchemeTo(const QString& path) {
-    Scheme s;
-    s.input = window_.filterInput();
-    s.tolerance =
-        normaliseTolerance(window_.toleranceText(0).toStdString(), window_.toleranceText(1).toStdString())
-            .tolerance;
     QString error;
-    if (!writeFileAtomically(path, QByteArray::fromStdString(numsift::saveScheme(s)), &error)) {
+    if (!writeFileAtomically(path, QByteArray::fromStdString(numsift::saveScheme(window_.panelScheme())),
+                             &error)) {
         tell("方案没有保存：" + error.toStdString() + "\r\n" + path.toStdString(), MessageIcon::Exclamation);
         return false;
     }
@@ -97,9 +93,8 @@ bool SchemeFiles::loadSchemeFrom(const QString& path) {
         tell("方案文件有错误，没有载入：\r\n" + load.error, MessageIcon::Exclamation, kImportTitle);
         return false;
     }
-    window_.setFilterInput(load.scheme.input);
-    window_.setToleranceTexts(QString::number(load.scheme.tolerance.lower),
-                              QString::number(load.scheme.tolerance.upper));
+    window_.rememberForUndo("载入方案", PanelParts::Conditions);
+    window_.applyPanelScheme(load.scheme);
     return true;
 }
 

@@ -1,0 +1,229 @@
+#include "io/kept_panel_file.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <charconv>
+
+#include "io/text_file.h"
+
+namespace numsift {
+
+namespace {
+
+constexpr std::string_view kSignature = "# Numsift kept panel, format ";
+constexpr int kFormatVersion = 1;
+constexpr std::string_view kEnd = "end";
+
+// The number lists in the file: all on one line.
+std::string listText(const NumberSet& set) { return formatNumbers(set.values, 0); }
+
+void appendSection(std::string& text, std::string_view name, std::string_view body) {
+    text += name;
+    text += ' ';
+    text += std::to_string(body.size());
+    text += '\n';
+    text += body;
+    text += '\n';
+}
+
+// Walks the text line by line and section by section; any step that does
+// not find what the format puts there answers false and leaves line() at
+// the line where it looked.
+class SectionReader {
+public:
+    explicit SectionReader(std::string_view text) : text_(text) {}
+
+    int line() const { return line_; }
+    bool atEnd() const { return at_ == text_.size(); }
+
+    // The next line without its line break; false when none is complete.
+    bool nextLine(std::string_view& out) {
+        const std::size_t end = text_.find('\n', at_);
+        if (end == std::string_view::npos) return false;
+        out = text_.substr(at_, end - at_);
+        at_ = end + 1;
+        ++line_;
+        return true;
+    }
+
+    // "name N", N bytes and a line break.
+    bool section(std::string_view name, std::string_view& body) {
+        const int headerLine = line_ + 1;
+        std::string_view header;
+        if (!nextLine(header) || header.size() <= name.size() + 1 || !header.starts_with(name) ||
+            header[name.size()] != ' ')
+            return failAt(headerLine);
+        const std::string_view digits = header.substr(name.size() + 1);
+        std::size_t size = 0;
+        const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), size);
+        if (error != std::errc() || end != digits.data() + digits.size() ||
+            (digits.size() > 1 && digits[0] == '0'))
+            return failAt(headerLine);
+        if (size >= text_.size() - at_ || text_[at_ + size] != '\n') return failAt(headerLine);
+        body = text_.substr(at_, size);
+        at_ += size + 1;
+        line_ += static_cast<int>(std::count(body.begin(), body.end(), '\n')) + 1;
+        return true;
+    }
+
+private:
+    bool failAt(int line) {
+        line_ = line;
+        return false;
+    }
+
+    std::string_view text_;
+    std::size_t at_ = 0;
+    int line_ = 0;  // lines read so far
+};
+
+// The set a list section holds; nullopt unless the body is exactly what
+// listText writes.
+std::optional<NumberSet> readList(std::string_view body) {
+    NumberSet set = parseNumbers(body);
+    if (listText(set) != body) return std::nullopt;
+    return set;
+}
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+
+}  // namespace
+
+bool KeptPanel::empty() const {
+    return base.empty() && setA.empty() && setB.empty() && saveScheme(scheme) == saveScheme(emptyScheme());
+}
+
+std::string keptPanelText(const KeptPanel& panel) {
+    std::string text(kSignature);
+    text += std::to_string(kFormatVersion);
+    text += '\n';
+    appendSection(text, "scheme", saveScheme(panel.scheme));
+    appendSection(text, "base", listText(panel.base));
+    appendSection(text, "set-a", listText(panel.setA));
+    appendSection(text, "set-b", listText(panel.setB));
+    text += kEnd;
+    text += '\n';
+    return text;
+}
+
+KeptPanelRead readKeptPanel(std::string_view text) {
+    KeptPanelRead read;
+    SectionReader reader(text);
+    std::string_view signature;
+    if (!reader.nextLine(signature) || !signature.starts_with(kSignature)) {
+        read.problem = KeptPanelRead::Problem::Foreign;
+        return read;
+    }
+    const std::string_view digits = signature.substr(kSignature.size());
+    const auto [end, error] = std::from_chars(digits.data(), digits.data() + digits.size(), read.version);
+    auto damagedAt = [&read](int line) {
+        read.problem = KeptPanelRead::Problem::Damaged;
+        read.line = line;
+        read.panel = KeptPanel{};
+        return read;
+    };
+    if (digits.empty() || error != std::errc() || end != digits.data() + digits.size() || read.version < 1)
+        return damagedAt(1);
+    if (read.version > kFormatVersion) {
+        read.problem = KeptPanelRead::Problem::Newer;
+        return read;
+    }
+
+    std::string_view body;
+    const int schemeLine = reader.line() + 2;  // below its header
+    if (!reader.section("scheme", body)) return damagedAt(reader.line());
+    SchemeLoad scheme = loadScheme(body);
+    if (!scheme.ok) return damagedAt(schemeLine);
+    read.panel.scheme = std::move(scheme.scheme);
+    struct ListSection {
+        std::string_view name;
+        NumberSet* set;
+    };
+    for (const ListSection& list :
+         {ListSection{"base", &read.panel.base}, ListSection{"set-a", &read.panel.setA},
+          ListSection{"set-b", &read.panel.setB}}) {
+        if (!reader.section(list.name, body)) return damagedAt(reader.line());
+        std::optional<NumberSet> set = readList(body);
+        if (!set) return damagedAt(reader.line());
+        *list.set = std::move(*set);
+    }
+    std::string_view last;
+    if (!reader.nextLine(last)) return damagedAt(reader.line() + 1);
+    if (last != kEnd) return damagedAt(reader.line());
+    if (!reader.atEnd()) return damagedAt(reader.line() + 1);
+    return read;
+}
+
+QString keptPanelPath(const DataFolder& folder) {
+    if (!folder.ok) return {};
+    return QDir(folder.path).filePath(QLatin1String(kKeptPanelFileName));
+}
+
+LoadedPanel KeptPanelFile::load() {
+    LoadedPanel loaded;
+    refusal_.clear();
+    const QFileInfo info(path_);
+    if (!info.exists() && !info.isSymLink()) return loaded;
+
+    // Why the file cannot be read, and the suffix it is moved away with.
+    QString problem;
+    const char* suffix = "damaged";
+    if (!info.isFile()) {
+        problem = QStringLiteral("不是 Numsift 的条件文件");
+        suffix = "foreign";
+    } else if (info.size() > kMaxTextFileBytes) {
+        problem = QStringLiteral("大得不像 Numsift 的条件文件");
+        suffix = "foreign";
+    } else {
+        const TextFileResult file = readTextFile(path_);
+        if (!file.ok) {
+            refusal_ = QStringLiteral("上次的条件文件无法读取（") + file.error +
+                       QStringLiteral("），为免覆盖，不会保存");
+            loaded.message = QStringLiteral("无法读取上次的条件文件 ") + native(path_) +
+                             QStringLiteral("：") + file.error + QStringLiteral("。本次不会改写它。");
+            return loaded;
+        }
+        KeptPanelRead read = readKeptPanel(file.text.toStdString());
+        switch (read.problem) {
+            case KeptPanelRead::Problem::None: loaded.panel = std::move(read.panel); return loaded;
+            case KeptPanelRead::Problem::Foreign:
+                problem = QStringLiteral("不是 Numsift 的条件文件");
+                suffix = "foreign";
+                break;
+            case KeptPanelRead::Problem::Newer:
+                problem = QStringLiteral("由更新版本的 Numsift 写成（格式 ") + QString::number(read.version) +
+                          QStringLiteral("）");
+                suffix = "newer";
+                break;
+            case KeptPanelRead::Problem::Damaged:
+                problem =
+                    QStringLiteral("已损坏（第 ") + QString::number(read.line) + QStringLiteral(" 行）");
+                break;
+        }
+    }
+
+    const SetAside aside =
+        setAside(path_, suffix, QStringLiteral("上次的条件文件"), problem, QStringLiteral("。"));
+    refusal_ = aside.refusal;
+    loaded.setAsidePath = aside.path;
+    loaded.message = aside.message;
+    return loaded;
+}
+
+SaveResult KeptPanelFile::save(const KeptPanel& panel, const SaveStepCheck& allow) const {
+    SaveResult result;
+    if (!refusal_.isEmpty()) {
+        result.error = refusal_;
+        return result;
+    }
+    const AtomicSave saved = saveAtomically(path_, keptPanelText(panel), allow);
+    result.ok = saved.ok;
+    if (!saved.ok)
+        result.error = QStringLiteral("无法保存当前的条件到 ") + native(path_) + QStringLiteral("：") +
+                       saved.reason + QStringLiteral("。原文件未改动。");
+    return result;
+}
+
+}  // namespace numsift

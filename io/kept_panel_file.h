@@ -1,0 +1,97 @@
+#pragma once
+// The condition panel kept between starts: kept-panel.txt in the data folder
+// (io/data_folder.h) holds what a run reads — the panel with its tolerance,
+// the base set — and the sets A and B of the combination page, so that a
+// closed or killed window can be given back as it was.
+//
+// The file is UTF-8 text: a signature line naming it and its format version,
+// then four sections in this order, each a line "name N" followed by N bytes
+// and a line break, then a line "end":
+//
+//   # Numsift kept panel, format 1
+//   scheme 1234        the panel as a scheme file (docs/scheme-format.md)
+//   base 17            the base set: numbers ascending, one blank between
+//   set-a 0            set A, the same way
+//   set-b 0            set B
+//   end
+//
+// The byte counts make a file that was cut short or changed by hand read as
+// damaged rather than half-read. Saving and the handling of a file that
+// cannot be read are those of the draw history (io/draw_history_file.h): the
+// file is replaced atomically; a damaged, foreign or newer file is renamed
+// beside itself (kept-panel.txt.damaged-20260501-203000, ….foreign-…,
+// ….newer-…), never deleted; one that cannot be read or renamed is left in
+// place and saves are refused.
+
+#include <QString>
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "conditions/scheme.h"
+#include "engine/number_list.h"
+#include "io/atomic_save.h"
+#include "io/data_folder.h"
+
+namespace numsift {
+
+inline constexpr const char* kKeptPanelFileName = "kept-panel.txt";
+
+struct KeptPanel {
+    Scheme scheme = emptyScheme();
+    NumberSet base;
+    NumberSet setA;
+    NumberSet setB;
+
+    bool operator==(const KeptPanel&) const = default;
+    // Nothing a player would want back: an empty panel at 0–0 and no numbers.
+    bool empty() const;
+};
+
+// The file's text.
+std::string keptPanelText(const KeptPanel& panel);
+
+struct KeptPanelRead {
+    enum class Problem { None, Foreign, Newer, Damaged };
+    Problem problem = Problem::None;
+    int version = 0;  // the format version when the signature names one
+    int line = 0;     // the line where the damage starts (Problem::Damaged)
+    KeptPanel panel;  // empty unless Problem::None
+};
+
+// Reads the text strictly: without the signature line it is Foreign; a later
+// format version is Newer; a section missing, out of order, of another
+// length, a scheme that does not load or a number list not in the written
+// form make it Damaged.
+KeptPanelRead readKeptPanel(std::string_view text);
+
+// The file's path in the data folder; empty when the folder is not ok.
+QString keptPanelPath(const DataFolder& folder);
+
+struct LoadedPanel {
+    std::optional<KeptPanel> panel;  // the kept panel when the file was read
+    QString message;                 // for the window; empty when there is nothing to say
+    QString setAsidePath;            // where an unreadable file was moved; empty when none was
+};
+
+class KeptPanelFile {
+public:
+    explicit KeptPanelFile(QString path) : path_(std::move(path)) {}
+
+    const QString& path() const { return path_; }
+
+    // Reads the file by the rules above.
+    LoadedPanel load();
+
+    // Writes the panel atomically. Refused when load() left a file in place
+    // that it could not read. allow (tests only) is asked before each step.
+    SaveResult save(const KeptPanel& panel, const SaveStepCheck& allow = {}) const;
+
+private:
+    QString path_;
+    QString refusal_;  // why saving is refused; empty when it is not
+};
+
+}  // namespace numsift
