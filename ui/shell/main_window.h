@@ -237,8 +237,8 @@ private:
     QMenu* fileMenu_ = nullptr;
     QAction* saveSchemeAction_ = nullptr;  // also Ctrl+S while the menu is closed
     QAction* showOmissionAction_ = nullptr;
-    QAction* undoAction_ = nullptr;        // "撤销 …", also Ctrl+Z outside text boxes
-    QAction* restoreAction_ = nullptr;     // "恢复上次的条件"
+    QAction* undoAction_ = nullptr;     // "撤销 …", also Ctrl+Z outside text boxes
+    QAction* restoreAction_ = nullptr;  // "恢复上次的条件"
     std::unique_ptr<PanelUndo> undo_;
     PanelKeeper* keeper_ = nullptr;
     // Right of the result count: the offer to restore the kept panel, or
