@@ -9,13 +9,16 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "analysis/backtest.h"
 #include "analysis/draw_history.h"
 #include "analysis/explain.h"
+#include "analysis/what_if.h"
 #include "conditions/filter_input.h"
 #include "engine/number_list.h"
 #include "engine/tolerance.h"
+#include "engine/tolerance_groups.h"
 #include "platform/platform.h"
 
 class QLabel;
@@ -23,6 +26,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSortFilterProxyModel;
+class QStandardItemModel;
 class QTableWidget;
 class QTimer;
 
@@ -36,8 +40,9 @@ class ColumnTableModel;
 struct PanelAccess {
     std::function<bool()> commitFocus;  // validate the focused entry; false keeps it
     std::function<FilterInput()> filterInput;
-    std::function<NumberSet()> base;       // empty: all 100,000 numbers
-    std::function<Tolerance()> tolerance;  // as the run would read the boxes
+    std::function<NumberSet()> base;                      // empty: all 100,000 numbers
+    std::function<Tolerance()> tolerance;                 // as the run would read the boxes
+    std::function<std::vector<ToleranceGroup>()> groups;  // grouped tolerance; unset or empty: none
 };
 
 struct PageServices {
@@ -66,6 +71,11 @@ public:
     bool copyExplanation();
 
     const BacktestReport* report() const { return report_.get(); }
+    // The what-if figures of the last backtest ("假如表").
+    const WhatIf* whatIf() const { return whatIf_.get(); }
+    CopyTableView* whatIfTable() const { return whatIfTable_; }
+    // Shows the what-if table in the place of the condition table, or back.
+    void showWhatIf(bool shown);
     const Explanation* explanation() const { return explanation_.get(); }
 
     QPlainTextEdit* drawsBox() const { return drawsBox_; }
@@ -83,11 +93,13 @@ private:
     void updateDrawCount();
     void showDrawCount(const DrawHistory& history);
     void drawRowActivated(const QModelIndex& proxyIndex);
+    void fillWhatIf(const RunResult& run);
 
     PanelAccess access_;
     PageServices services_;
     std::shared_ptr<const BacktestReport> report_;
     std::unique_ptr<Explanation> explanation_;
+    std::unique_ptr<WhatIf> whatIf_;
 
     QPlainTextEdit* drawsBox_ = nullptr;
     QLabel* drawsNote_ = nullptr;
@@ -103,6 +115,9 @@ private:
     QLabel* explainLabel_ = nullptr;
     QTableWidget* explainTable_ = nullptr;
     QTimer* countTimer_ = nullptr;
+    CopyTableView* whatIfTable_ = nullptr;
+    QStandardItemModel* whatIfModel_ = nullptr;
+    QPushButton* whatIfButton_ = nullptr;
 };
 
 }  // namespace numsift

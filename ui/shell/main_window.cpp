@@ -21,11 +21,14 @@
 #include "ui/conditions/frame_ratio_ac.h"
 #include "ui/conditions/frame_special_shapes.h"
 #include "ui/conditions/frame_sum_span.h"
+#include "ui/conditions/group_editor.h"
 #include "ui/conditions/kill_list_binding.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/conditions/page_conditions.h"
 #include "ui/conditions/page_road.h"
 #include "ui/results/result_area.h"
+#include "ui/results/set_stats_dialog.h"
+#include "ui/results/stack_dialog.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
 #include "ui/sets/set_services.h"
@@ -117,6 +120,7 @@ void MainWindow::buildConditionPages() {
     resultArea_->setCommitHook([this] { return commitFocusedEntry(); });
     for (int i = 0; i < 5; ++i)
         connect(resultArea_->filterButton(i), &QPushButton::clicked, this, [this, i] { filterClicked(i); });
+    connect(resultArea_->groupButton(), &QPushButton::clicked, this, [this] { editToleranceGroups(); });
 }
 
 void MainWindow::buildSetPages() {
@@ -153,6 +157,7 @@ void MainWindow::buildBacktestPage() {
     access.tolerance = [this] {
         return normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance;
     };
+    access.groups = [this] { return groups_; };
     backtest_ = new PageBacktest(std::move(access),
                                  PageServices{services_.messages, services_.clipboard, dialogs}, client_);
     backtest_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kPageSize));
@@ -180,6 +185,12 @@ void MainWindow::buildFileMenu() {
     QAction* loadSchemeAction = addMenuAction(fileMenu_, "载入方案", "loadSchemeAction");
     QAction* exportFileAction = addMenuAction(fileMenu_, "导出到文件", "exportFileAction");
     QAction* backtestAction = addMenuAction(fileMenu_, "历史验证", "backtestAction");
+    QAction* groupsAction = addMenuAction(fileMenu_, "分组容错…", "groupsAction");
+    connect(groupsAction, &QAction::triggered, this, [this] { editToleranceGroups(); });
+    QAction* statsAction = addMenuAction(fileMenu_, "结果统计…", "resultStatsAction");
+    connect(statsAction, &QAction::triggered, this, &MainWindow::showResultStatistics);
+    QAction* stackAction = addMenuAction(fileMenu_, "方案叠加…", "stackAction");
+    connect(stackAction, &QAction::triggered, this, &MainWindow::showStacking);
     saveSchemeAction_->setShortcut(QKeySequence::Save);
     loadSchemeAction->setShortcut(QKeySequence::Open);
     // The shortcuts work while the menu is closed.
@@ -267,6 +278,70 @@ void MainWindow::setToleranceTexts(const QString& lower, const QString& upper) {
     resultArea_->toleranceBox(1)->setText(upper.left(2));
 }
 
+void MainWindow::setToleranceGroups(std::vector<ToleranceGroup> groups) {
+    groups_ = std::move(groups);
+    QPushButton* button = resultArea_->groupButton();
+    button->setText(groups_.empty() ? ui::qs("分组") : ui::qs("分组%1").arg(groups_.size()));
+    QString tip = ui::qs("分组容错：给一些条件设自己的容错");
+    for (const ToleranceGroup& g : groups_)
+        tip +=
+            ui::qs("\n%1：%2-%3").arg(ui::qs(g.name)).arg(int(g.tolerance.lower)).arg(int(g.tolerance.upper));
+    button->setToolTip(tip);
+}
+
+GroupedTolerance MainWindow::grouping() const {
+    return GroupedTolerance(
+        normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance,
+        groups_);
+}
+
+std::vector<ColumnId> MainWindow::panelColumns() const {
+    // One candidate is enough: the columns depend on the panel, not on the rows.
+    const NumberSet one{{0}};
+    const RunResult run = runFilter(filterInput(), one, Tolerance{});
+    std::vector<ColumnId> columns;
+    for (const CheckColumn& c : run.matrix.columns())
+        if (c.id) columns.push_back(*c.id);
+    return columns;
+}
+
+bool MainWindow::editToleranceGroups() {
+    if (!commitFocusedEntry()) return false;
+    GroupEditor editor(groups_, panelColumns(), *services_.messages, this);
+    editor.setObjectName(QStringLiteral("groupEditor"));
+    if (editor.exec() != QDialog::Accepted) return false;
+    setToleranceGroups(editor.groups());
+    return true;
+}
+
+void MainWindow::showResultStatistics() {
+    SetStatsDialog dialog(results(), *services_.clipboard, *services_.messages, this);
+    dialog.setObjectName(QStringLiteral("resultStatsDialog"));
+    dialog.exec();
+}
+
+Scheme MainWindow::currentScheme() const {
+    Scheme s;
+    s.input = filterInput();
+    const GroupedTolerance g = grouping();
+    s.tolerance = g.rest;
+    s.groups = g.groups;
+    return s;
+}
+
+void MainWindow::showStacking() {
+    StackAccess access;
+    access.commitFocus = [this] { return commitFocusedEntry(); };
+    access.currentScheme = [this] { return currentScheme(); };
+    access.base = [this] { return store_.base(); };
+    access.showResult = [this](std::vector<std::uint32_t> numbers) {
+        resultArea_->state().showRunResult(std::move(numbers));
+    };
+    StackDialog dialog(std::move(access), schemeFiles_->fileDialogs(), *services_.messages, this);
+    dialog.setObjectName(QStringLiteral("stackDialog"));
+    dialog.exec();
+}
+
 bool MainWindow::commitFocusedEntry() {
     if (!checkFocusedEntry(this)) return false;
     // A box can hold an unchecked edit without the focus: a click while the
@@ -296,7 +371,8 @@ void MainWindow::startRun() {
     status->setText(ui::qs(ui::texts::kStatusRunning));
     if (status->isVisible()) status->repaint();
 
-    auto run = std::make_unique<RunResult>(runFilter(filterInput(), store_.base(), t.tolerance));
+    auto run = std::make_unique<RunResult>(
+        runFilter(filterInput(), store_.base(), GroupedTolerance(t.tolerance, groups_)));
     std::vector<std::uint32_t> survivors = run->result;
     lastRun_ = std::move(run);
     resultArea_->state().showRunResult(std::move(survivors));
