@@ -34,9 +34,12 @@ WhatIf whatIf(const RunResult& run, const BacktestReport& report) {
     };
 
     // Each row's fails per set, and the sets whose tolerance they exceed (bit s).
-    std::vector<std::vector<std::uint8_t>> count(sets, std::vector<std::uint8_t>(n, 0));
+    // One block for all sets: large fresh allocations cost a page fault per
+    // 4 KiB, which here weighs as much as the counting.
+    std::vector<std::uint8_t> counts(sets * n, 0);
+    auto count = [&](std::size_t s) { return counts.data() + s * n; };
     for (std::size_t c = 0; c < columns; ++c) {
-        std::uint8_t* to = count[setOfColumn(c)].data();
+        std::uint8_t* to = count(setOfColumn(c));
         const std::uint8_t* m = run.matrix.column(c).marks.data();
         for (std::size_t i = 0; i < n; ++i) to[i] = static_cast<std::uint8_t>(to[i] + m[i]);
     }
@@ -44,7 +47,7 @@ WhatIf whatIf(const RunResult& run, const BacktestReport& report) {
     for (std::size_t s = 0; s < sets; ++s) {
         const Tolerance t = grouping.toleranceOf(s);
         const auto width = static_cast<std::uint8_t>(t.upper - t.lower);
-        const std::uint8_t* cs = count[s].data();
+        const std::uint8_t* cs = count(s);
         const auto bit = static_cast<std::uint16_t>(1u << s);
         for (std::size_t i = 0; i < n; ++i)
             if (!inside(cs[i], t.lower, width)) outside[i] = static_cast<std::uint16_t>(outside[i] | bit);
@@ -68,7 +71,7 @@ WhatIf whatIf(const RunResult& run, const BacktestReport& report) {
         const auto others = static_cast<std::uint16_t>(~(1u << s));
         std::array<std::size_t, 256> rows{}, draws{};
         int largest = t.lower;
-        const std::uint8_t* cs = count[s].data();
+        const std::uint8_t* cs = count(s);
         for (std::size_t i = 0; i < n; ++i) {
             if (outside[i] & others) continue;
             ++rows[cs[i]];
@@ -95,21 +98,6 @@ WhatIf whatIf(const RunResult& run, const BacktestReport& report) {
     // (+1) when that brings the set within its tolerance and the other sets
     // already are, and loses (-1) when the lowered count drops below the
     // lower bound of a row that was kept.
-    std::vector<std::vector<std::int8_t>> delta(sets);
-    for (std::size_t s = 0; s < sets; ++s) {
-        const Tolerance t = grouping.toleranceOf(s);
-        const auto width = static_cast<std::uint8_t>(t.upper - t.lower);
-        const auto others = static_cast<std::uint16_t>(~(1u << s));
-        const std::uint8_t* cs = count[s].data();
-        delta[s].resize(n);
-        std::int8_t* ds = delta[s].data();
-        for (std::size_t i = 0; i < n; ++i) {
-            const bool keptNow = outside[i] == 0;
-            const bool keptOff =
-                !(outside[i] & others) && inside(static_cast<std::uint8_t>(cs[i] - 1), t.lower, width);
-            ds[i] = static_cast<std::int8_t>(static_cast<int>(keptOff) - static_cast<int>(keptNow));
-        }
-    }
     std::vector<long> drawDelta(columns, 0);
     for (std::size_t d = 0; d < drawCount; ++d) {
         const DrawOutcome& o = report.draws[d];
@@ -123,14 +111,29 @@ WhatIf whatIf(const RunResult& run, const BacktestReport& report) {
             drawDelta[c] += static_cast<int>(keptOff) - static_cast<int>(drawOutside[d] == 0);
         }
     }
-    for (std::size_t c = 0; c < columns; ++c) {
-        const std::uint8_t* m = run.matrix.column(c).marks.data();
-        const std::int8_t* ds = delta[setOfColumn(c)].data();
-        long change = 0;
-        for (std::size_t i = 0; i < n; ++i) change += m[i] * ds[i];
-        const auto k = static_cast<std::size_t>(static_cast<long>(kept) + change);
-        const auto dk = static_cast<std::size_t>(static_cast<long>(drawsKept) + drawDelta[c]);
-        w.conditions.push_back(ConditionOff{c, figures(k, n, dk, drawCount)});
+    w.conditions.resize(columns);
+    std::vector<std::int8_t> delta(n);  // of the set at hand
+    for (std::size_t s = 0; s < sets; ++s) {
+        const Tolerance t = grouping.toleranceOf(s);
+        const auto width = static_cast<std::uint8_t>(t.upper - t.lower);
+        const auto others = static_cast<std::uint16_t>(~(1u << s));
+        const std::uint8_t* cs = count(s);
+        std::int8_t* ds = delta.data();
+        for (std::size_t i = 0; i < n; ++i) {
+            const bool keptNow = outside[i] == 0;
+            const bool keptOff =
+                !(outside[i] & others) && inside(static_cast<std::uint8_t>(cs[i] - 1), t.lower, width);
+            ds[i] = static_cast<std::int8_t>(static_cast<int>(keptOff) - static_cast<int>(keptNow));
+        }
+        for (std::size_t c = 0; c < columns; ++c) {
+            if (setOfColumn(c) != s) continue;
+            const std::uint8_t* m = run.matrix.column(c).marks.data();
+            int change = 0;  // |change| <= n <= 100,000; an int sum vectorises
+            for (std::size_t i = 0; i < n; ++i) change += m[i] * ds[i];
+            const auto k = static_cast<std::size_t>(static_cast<long>(kept) + change);
+            const auto dk = static_cast<std::size_t>(static_cast<long>(drawsKept) + drawDelta[c]);
+            w.conditions[c] = ConditionOff{c, figures(k, n, dk, drawCount)};
+        }
     }
     return w;
 }

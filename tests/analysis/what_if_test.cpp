@@ -46,7 +46,8 @@ std::vector<Draw> someDraws(std::size_t n) {
     std::uint32_t x = 2026;
     for (std::size_t i = 0; i < n; ++i) {
         x = (x * 1103515245u + 12345u) & 0x7fffffffu;
-        draws.push_back(Draw{std::to_string(i), (x >> 4) % kNumberSpace, static_cast<int>(i + 1)});
+        const std::string issue = std::to_string(i);
+        draws.push_back(Draw{issue, (x >> 4) % kNumberSpace, static_cast<int>(i + 1), issue, ""});
     }
     return draws;
 }
