@@ -208,9 +208,10 @@ private slots:
         QVERIFY(button->geometry().left() > find("fraButton")->geometry().right());
         QVERIFY(w->client()->rect().contains(button->geometry()));
         const QList<QAction*> actions = button->menu()->actions();
-        QCOMPARE(actions.size(), 4);
+        QCOMPARE(actions.size(), 7);
         QCOMPARE(actions[0], w->saveSchemeAction());
         QCOMPARE(actions[3]->text(), QStringLiteral("历史验证"));
+        QCOMPARE(actions[4]->text(), QStringLiteral("分组容错…"));
         // The shortcut saves with the menu closed.
         QApplication::setActiveWindow(w.get());
         QVERIFY(QTest::qWaitForWindowActive(w.get()));
