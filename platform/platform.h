@@ -47,6 +47,7 @@ struct FileDialogResult {
     bool cancel = true;     // true after a cancelled or failed dialog
     std::string fileName;   // chosen path
     std::string fileTitle;  // chosen name without folder
+    int filterIndex = 0;    // the chosen pair of the filter, from 1; 0 when not known
 };
 
 class FileDialogs {

@@ -47,10 +47,13 @@ struct PageFixture {
     PageBacktest page;
 
     explicit PageFixture(int draws)
-        : page(PanelAccess{[] { return true; }, [] { return someConditions(); }, [] { return NumberSet{}; },
+        : page(PanelAccess{[] { return true; },
+                           [] { return someConditions(); },
+                           [] { return NumberSet{}; },
                            [] {
                                return Tolerance{0, 1};
-                           }},
+                           },
+                           {}},
                PageServices{&messages, &clipboard, nullptr}) {
         page.resize(797, 621);
         page.show();

@@ -217,7 +217,7 @@ private slots:
         QCOMPARE(w->results().size(), std::size_t(59049));
         choose(path("out"));
         QVERIFY(w->schemeFiles().exportResults());
-        QCOMPARE(files->requests.back().filter, std::string("文本文件|*.txt"));
+        QCOMPARE(files->requests.back().filter, std::string(kExportFilter));
         const ResultData data(w->results());
         QCOMPARE(readAll(path("out.txt")),
                  QByteArray::fromStdString(BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth)));

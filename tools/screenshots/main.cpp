@@ -3,12 +3,14 @@
 //   numsift-screenshots DIR             pages 0 to 4 and a result with page buttons
 //   numsift-screenshots --analysis DIR  the backtest page and the number diagnosis
 //   numsift-screenshots --trend DRAWS DIR  the trend chart and 显示遗漏 over a draws file
+//   numsift-screenshots --groups DIR    the group editor, stacking, result statistics, what-if
 
 #include <QApplication>
 #include <QStringList>
 #include <QTextStream>
 
 #include "tools/screenshots/analysis_screenshots.h"
+#include "tools/screenshots/groups_screenshots.h"
 #include "tools/screenshots/screenshots.h"
 #include "tools/screenshots/trend_screenshots.h"
 #include "ui/shell/app_setup.h"
@@ -20,11 +22,13 @@ int main(int argc, char* argv[]) {
     args.removeFirst();
     const bool analysis = args.removeAll(QStringLiteral("--analysis")) > 0;
     const bool trend = args.removeAll(QStringLiteral("--trend")) > 0;
-    if (args.size() != (trend ? 2 : 1) || (trend && analysis)) {
-        QTextStream(stderr) << "usage: numsift-screenshots [--analysis] DIR\n"
+    const bool groups = args.removeAll(QStringLiteral("--groups")) > 0;
+    if (args.size() != (trend ? 2 : 1) || int(analysis) + int(trend) + int(groups) > 1) {
+        QTextStream(stderr) << "usage: numsift-screenshots [--analysis | --groups] DIR\n"
                                "       numsift-screenshots --trend DRAWS DIR\n";
         return 2;
     }
     if (trend) return numsift::takeTrendScreenshots(args[0], args[1]);
+    if (groups) return numsift::takeGroupsScreenshots(args[0]);
     return analysis ? numsift::takeAnalysisScreenshots(args[0]) : numsift::takeScreenshots(args[0]);
 }

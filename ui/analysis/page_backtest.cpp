@@ -10,6 +10,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
+#include <QStandardItemModel>
 #include <QTableWidget>
 #include <QTimer>
 
@@ -19,6 +20,7 @@
 #include "analysis/analysis_text.h"
 #include "analysis/draw_history.h"
 #include "analysis/draw_store.h"
+#include "conditions/run_order.h"
 #include "io/text_file.h"
 #include "ui/analysis/backtest_models.h"
 #include "ui/analysis/copy_table_view.h"
@@ -62,6 +64,7 @@ constexpr QRect kSummaryLabel(256, 4, 533, 38);
 constexpr QRect kDrawTable(256, 44, 533, 298);
 constexpr QRect kCopyDrawTableButton(256, 346, 100, 25);
 constexpr QRect kCopyColumnTableButton(360, 346, 100, 25);
+constexpr QRect kWhatIfButton(464, 346, 100, 25);  // "假如表": in the condition table's place
 constexpr QRect kColumnTable(256, 375, 533, 206);
 constexpr QRect kLegend(256, 584, 533, 34);
 
@@ -192,6 +195,25 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     for (int c = 0; c < ColumnTableModel::ColumnCount; ++c) columnTable_->setColumnWidth(c, columnWidths[c]);
     columnTable_->horizontalHeader()->setStretchLastSection(true);
 
+    // The what-if table: other tolerances, and each condition switched off.
+    whatIfButton_ = ui::placeButton(this, ui::qs("假如表"), kWhatIfButton, QStringLiteral("whatIfButton"));
+    whatIfButton_->setCheckable(true);
+    whatIfButton_->setToolTip(ui::qs("换个容错、或关掉某个条件，结果注数和保留开奖的比例会怎样"));
+    whatIfModel_ = new QStandardItemModel(0, 6, this);
+    whatIfModel_->setHorizontalHeaderLabels({ui::qs("假如"), ui::qs("设置"), ui::qs("结果注数"),
+                                             ui::qs("占候选"), ui::qs("保留期数"), ui::qs("保留率")});
+    whatIfTable_ = new CopyTableView(this);
+    whatIfTable_->setObjectName(QStringLiteral("whatIfTable"));
+    whatIfTable_->setModel(whatIfModel_);
+    whatIfTable_->setSortingEnabled(false);
+    whatIfTable_->setGeometry(kColumnTable);
+    whatIfTable_->verticalHeader()->hide();
+    const int whatIfWidths[6] = {64, 150, 72, 72, 72, 60};
+    for (int c = 0; c < 6; ++c) whatIfTable_->setColumnWidth(c, whatIfWidths[c]);
+    whatIfTable_->horizontalHeader()->setStretchLastSection(true);
+    whatIfTable_->hide();
+    connect(whatIfButton_, &QPushButton::toggled, this, &PageBacktest::showWhatIf);
+
     auto* legend = ui::placeLabel(this, ui::qs(kLegendText), kLegend, QStringLiteral("legend"));
     legend->setWordWrap(true);
     legend->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -199,6 +221,7 @@ PageBacktest::PageBacktest(PanelAccess access, PageServices services, QWidget* p
     const auto copySink = [this](const std::string& text) { copyText(text); };
     drawTable_->setCopySink(copySink);
     columnTable_->setCopySink(copySink);
+    whatIfTable_->setCopySink(copySink);
 
     countTimer_ = new QTimer(this);
     countTimer_->setSingleShot(true);
@@ -340,17 +363,65 @@ bool PageBacktest::runBacktest() {
         return false;
     }
     const Tolerance tolerance = access_.tolerance ? access_.tolerance() : Tolerance{};
-    auto report = std::make_shared<const BacktestReport>(
-        backtest(access_.filterInput ? access_.filterInput() : FilterInput{},
-                 access_.base ? access_.base() : NumberSet{}, tolerance, h.draws));
+    const GroupedTolerance grouping(tolerance,
+                                    access_.groups ? access_.groups() : std::vector<ToleranceGroup>{});
+    const FilterInput input = access_.filterInput ? access_.filterInput() : FilterInput{};
+    // One run serves the backtest and every row of the what-if table.
+    const RunResult run = runFilter(input, access_.base ? access_.base() : NumberSet{}, grouping);
+    auto report = std::make_shared<const BacktestReport>(backtestRun(run, runOrder(), input, h.draws));
     report_ = report;
     drawModel_->setReport(report);
     columnModel_->setReport(report);
+    whatIf_ = std::make_unique<WhatIf>(numsift::whatIf(run, *report));
+    fillWhatIf(run);
     std::string summary = backtestSummaryLine(*report) + "，容错 " + std::to_string(tolerance.lower) + "-" +
                           std::to_string(tolerance.upper);
+    if (!grouping.groups.empty()) summary += "，另有 " + std::to_string(grouping.groups.size()) + " 个分组";
     if (report->columns.empty()) summary += "（没有生效的条件）";
     summaryLabel_->setText(ui::qs(summary));
     return true;
+}
+
+void PageBacktest::showWhatIf(bool shown) {
+    if (whatIfButton_->isChecked() != shown) whatIfButton_->setChecked(shown);  // comes back here
+    whatIfTable_->setVisible(shown);
+    columnTable_->setVisible(!shown);
+}
+
+void PageBacktest::fillWhatIf(const RunResult& run) {
+    const WhatIf& w = *whatIf_;
+    const GroupedTolerance grouping = run.grouping();
+    whatIfModel_->removeRows(0, whatIfModel_->rowCount());
+    const auto addRow = [this](const QString& kind, const QString& setting, const WhatIfFigures& f,
+                               bool bold) {
+        QList<QStandardItem*> row;
+        for (const QString& text :
+             {kind, setting, QString::number(f.resultSize), ui::qs(percentText(100.0 * f.resultShare)),
+              QString::number(f.drawsKept), ui::qs(percentText(100.0 * f.drawShare))}) {
+            auto* item = new QStandardItem(text);
+            if (bold) {
+                QFont font = item->font();
+                font.setBold(true);
+                item->setFont(font);
+            }
+            row << item;
+        }
+        whatIfModel_->appendRow(row);
+    };
+    for (const ToleranceBand& band : w.bands) {
+        QString setting = ui::qs("%1 %2-%3")
+                              .arg(ui::qs(setName(grouping, band.set)))
+                              .arg(int(band.tolerance.lower))
+                              .arg(int(band.tolerance.upper));
+        if (band.current) setting += ui::qs("（当前）");
+        addRow(ui::qs("容错"), setting, band.figures, band.current);
+    }
+    const std::vector<CheckColumn>& columns = run.matrix.columns();
+    for (const ConditionOff& off : w.conditions) {
+        const QString caption = off.column < columns.size() ? ui::qs(columns[off.column].caption)
+                                                            : QString::number(off.column + 1);
+        addRow(ui::qs("关掉条件"), caption, off.figures, false);
+    }
 }
 
 bool PageBacktest::explainNumber() {
@@ -365,10 +436,11 @@ bool PageBacktest::explainNumber() {
 }
 
 void PageBacktest::explainNumber(std::uint32_t value) {
-    const Tolerance tolerance = access_.tolerance ? access_.tolerance() : Tolerance{};
+    const GroupedTolerance grouping(access_.tolerance ? access_.tolerance() : Tolerance{},
+                                    access_.groups ? access_.groups() : std::vector<ToleranceGroup>{});
     explanation_ =
         std::make_unique<Explanation>(explain(access_.filterInput ? access_.filterInput() : FilterInput{},
-                                              access_.base ? access_.base() : NumberSet{}, tolerance, value));
+                                              access_.base ? access_.base() : NumberSet{}, grouping, value));
     const Explanation& e = *explanation_;
     explainBox_->setText(QString::fromStdString(numberText(e.value)));
 

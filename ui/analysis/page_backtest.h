@@ -9,13 +9,16 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include "analysis/backtest.h"
 #include "analysis/draw_history.h"
 #include "analysis/explain.h"
+#include "analysis/what_if.h"
 #include "conditions/filter_input.h"
 #include "engine/number_list.h"
 #include "engine/tolerance.h"
+#include "engine/tolerance_groups.h"
 #include "platform/platform.h"
 
 class QLabel;
@@ -23,6 +26,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QSortFilterProxyModel;
+class QStandardItemModel;
 class QTableWidget;
 class QTimer;
 
@@ -37,8 +41,9 @@ class ColumnTableModel;
 struct PanelAccess {
     std::function<bool()> commitFocus;  // validate the focused entry; false keeps it
     std::function<FilterInput()> filterInput;
-    std::function<NumberSet()> base;       // empty: all 100,000 numbers
-    std::function<Tolerance()> tolerance;  // as the run would read the boxes
+    std::function<NumberSet()> base;                      // empty: all 100,000 numbers
+    std::function<Tolerance()> tolerance;                 // as the run would read the boxes
+    std::function<std::vector<ToleranceGroup>()> groups;  // grouped tolerance; unset or empty: none
 };
 
 struct PageServices {
@@ -76,6 +81,11 @@ public:
     bool mergePasted(const QString& text);
 
     const BacktestReport* report() const { return report_.get(); }
+    // The what-if figures of the last backtest ("假如表").
+    const WhatIf* whatIf() const { return whatIf_.get(); }
+    CopyTableView* whatIfTable() const { return whatIfTable_; }
+    // Shows the what-if table in the place of the condition table, or back.
+    void showWhatIf(bool shown);
     const Explanation* explanation() const { return explanation_.get(); }
 
     QPlainTextEdit* drawsBox() const { return drawsBox_; }
@@ -97,11 +107,13 @@ private:
     // Merges parsed draws into the kept history and says what the player
     // must know (conflicts, draws without an issue, a failed save).
     void mergeIntoHistory(const DrawHistory& parsed);
+    void fillWhatIf(const RunResult& run);
 
     PanelAccess access_;
     PageServices services_;
     std::shared_ptr<const BacktestReport> report_;
     std::unique_ptr<Explanation> explanation_;
+    std::unique_ptr<WhatIf> whatIf_;
 
     QPlainTextEdit* drawsBox_ = nullptr;
     QLabel* drawsNote_ = nullptr;
@@ -121,6 +133,9 @@ private:
     bool showsKept_ = false;  // the box holds the kept draws as they were shown
     bool settingBox_ = false;
     bool merging_ = false;  // the page's own merge: it shows the outcome itself
+    CopyTableView* whatIfTable_ = nullptr;
+    QStandardItemModel* whatIfModel_ = nullptr;
+    QPushButton* whatIfButton_ = nullptr;
 };
 
 }  // namespace numsift

@@ -50,6 +50,8 @@ constexpr QRect kLegendLine(0, 20, kInnerWidth, 18);
 constexpr QRect kDrawnNumberCaption(0, 3, 52, 18);  // "输入奖号"
 constexpr QRect kTxtLottoNumber(54, 1, 64, 21);
 constexpr QRect kCmdBonus(124, 0, 80, 23);
+// The group editor's button, in the room right of 兑奖匹配 above the tolerance.
+constexpr QRect kGroupButton(206, 0, kInnerWidth - 206, 23);
 constexpr QRect kLabel9(0, 30, 52, 18);
 constexpr QRect kTxtWrong[2] = {{54, 28, 32, 21}, {100, 28, 32, 21}};
 constexpr QRect kLabel11(90, 30, 8, 18);
@@ -176,6 +178,8 @@ ResultArea::ResultArea(Clipboard& clipboard, MessageSink& messages, QWidget* par
     guardFocus(txtLottoNumber_, [this](bool mayAsk) { return leaveDrawnNumber(mayAsk); });
     guardFocus(txtPage_, [this](bool mayAsk) { return leaveGroupSize(mayAsk); });
 
+    groupButton_ = ui::placeButton(picFilter_, ui::qs("分组"), kGroupButton, QStringLiteral("groupButton"));
+    groupButton_->setToolTip(ui::qs("分组容错：给一些条件设自己的容错"));
     ui::placeLabel(picFilter_, ui::qs("容错级别"), kLabel9, QStringLiteral("Label9"));
     txtWrong_[0] = numberEdit(picFilter_, kTxtWrong[0], ui::memberName("txtWrong", 0), 2);
     ui::placeLabel(picFilter_, QStringLiteral("-"), kLabel11, QStringLiteral("Label11"));

@@ -39,6 +39,8 @@ public:
     QLineEdit* toleranceBox(int index) const { return txtWrong_[index]; }
     QLineEdit* groupSizeBox() const { return txtPage_; }
     QPushButton* filterButton(int index) const { return cmdFilter_[index]; }
+    // "分组": opens the group editor; shows how many groups the panel has.
+    QPushButton* groupButton() const { return groupButton_; }
     TScroll* pageScroll() const { return scrPage_; }
     int pageButtonCount() const { return static_cast<int>(cmdPage_.size()); }
     QPushButton* pageButton(int index) const;
@@ -94,6 +96,7 @@ private:
     QWidget* picFilter_ = nullptr;
     QLineEdit* txtLottoNumber_ = nullptr;
     QPushButton* cmdBonus_ = nullptr;
+    QPushButton* groupButton_ = nullptr;
     std::array<QLineEdit*, 2> txtWrong_{};
     QLabel* lblStatus_ = nullptr;
     std::array<QPushButton*, 5> cmdFilter_{};

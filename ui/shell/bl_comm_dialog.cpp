@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace numsift {
 
@@ -69,7 +70,17 @@ QString BLCommDialog::runQtDialog(const Request& request) const {
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     if (!request.defaultSuffix.isEmpty()) dialog.setDefaultSuffix(request.defaultSuffix);
-    if (!request.selectedFilter.isEmpty()) dialog.selectNameFilter(request.selectedFilter);
+    // A name typed without an extension gets the chosen filter's one.
+    const auto followFilter = [&dialog](const QString& filter) {
+        const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("\\(\\*\\.(\\w+)")).match(filter);
+        if (m.hasMatch()) dialog.setDefaultSuffix(m.captured(1));
+    };
+    if (!request.selectedFilter.isEmpty()) {
+        dialog.selectNameFilter(request.selectedFilter);
+        if (!request.defaultSuffix.isEmpty()) followFilter(request.selectedFilter);
+    }
+    if (!request.defaultSuffix.isEmpty())
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, followFilter);
     if (dialog.exec() != QDialog::Accepted) return {};
     const QStringList files = dialog.selectedFiles();
     return files.isEmpty() ? QString() : files.first();
@@ -92,6 +103,7 @@ FileDialogResult BLCommDialog::run(const FileDialogRequest& request) {
     if (!result.cancel) {
         result.fileName = FileName.toStdString();
         result.fileTitle = FileTitle.toStdString();
+        result.filterIndex = FilterIndex;
         InitDir = QFileInfo(FileName).absolutePath();
     }
     return result;

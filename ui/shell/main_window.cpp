@@ -30,12 +30,15 @@
 #include "ui/conditions/frame_ratio_ac.h"
 #include "ui/conditions/frame_special_shapes.h"
 #include "ui/conditions/frame_sum_span.h"
+#include "ui/conditions/group_editor.h"
 #include "ui/conditions/kill_list_binding.h"
 #include "ui/conditions/omission_marks.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/conditions/page_conditions.h"
 #include "ui/conditions/page_road.h"
 #include "ui/results/result_area.h"
+#include "ui/results/set_stats_dialog.h"
+#include "ui/results/stack_dialog.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/box_text.h"
 #include "ui/sets/number_box.h"
@@ -134,6 +137,7 @@ void MainWindow::buildConditionPages() {
     resultArea_->setCommitHook([this] { return commitFocusedEntry(); });
     for (int i = 0; i < 5; ++i)
         connect(resultArea_->filterButton(i), &QPushButton::clicked, this, [this, i] { filterClicked(i); });
+    connect(resultArea_->groupButton(), &QPushButton::clicked, this, [this] { editToleranceGroups(); });
 }
 
 void MainWindow::buildSetPages() {
@@ -170,6 +174,7 @@ void MainWindow::buildBacktestPage() {
     access.tolerance = [this] {
         return normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance;
     };
+    access.groups = [this] { return groups_; };
     backtest_ = new PageBacktest(std::move(access),
                                  PageServices{services_.messages, services_.clipboard, dialogs}, client_);
     backtest_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kPageSize));
@@ -280,6 +285,12 @@ void MainWindow::buildFileMenu() {
     QAction* backtestAction = addMenuAction(fileMenu_, "历史验证", "backtestAction");
     showOmissionAction_ = addMenuAction(fileMenu_, "显示遗漏", "showOmissionAction");
     showOmissionAction_->setCheckable(true);
+    QAction* groupsAction = addMenuAction(fileMenu_, "分组容错…", "groupsAction");
+    connect(groupsAction, &QAction::triggered, this, [this] { editToleranceGroups(); });
+    QAction* statsAction = addMenuAction(fileMenu_, "结果统计…", "resultStatsAction");
+    connect(statsAction, &QAction::triggered, this, &MainWindow::showResultStatistics);
+    QAction* stackAction = addMenuAction(fileMenu_, "方案叠加…", "stackAction");
+    connect(stackAction, &QAction::triggered, this, &MainWindow::showStacking);
     saveSchemeAction_->setShortcut(QKeySequence::Save);
     loadSchemeAction->setShortcut(QKeySequence::Open);
     // The shortcuts work while the menu is closed.
@@ -384,12 +395,14 @@ Scheme MainWindow::panelScheme() const {
     s.input = filterInput();
     s.tolerance =
         normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance;
+    s.groups = groups_;
     return s;
 }
 
 void MainWindow::applyPanelScheme(const Scheme& scheme) {
     setFilterInput(scheme.input);
     setToleranceTexts(QString::number(scheme.tolerance.lower), QString::number(scheme.tolerance.upper));
+    setToleranceGroups(scheme.groups);
 }
 
 KeptPanel MainWindow::panelState() const {
@@ -545,6 +558,64 @@ void MainWindow::setToleranceTexts(const QString& lower, const QString& upper) {
     resultArea_->toleranceBox(1)->setText(upper.left(2));
 }
 
+void MainWindow::setToleranceGroups(std::vector<ToleranceGroup> groups) {
+    groups_ = std::move(groups);
+    QPushButton* button = resultArea_->groupButton();
+    button->setText(groups_.empty() ? ui::qs("分组") : ui::qs("分组%1").arg(groups_.size()));
+    QString tip = ui::qs("分组容错：给一些条件设自己的容错");
+    for (const ToleranceGroup& g : groups_)
+        tip +=
+            ui::qs("\n%1：%2-%3").arg(ui::qs(g.name)).arg(int(g.tolerance.lower)).arg(int(g.tolerance.upper));
+    button->setToolTip(tip);
+    panelChanged();
+}
+
+GroupedTolerance MainWindow::grouping() const {
+    return GroupedTolerance(
+        normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance,
+        groups_);
+}
+
+std::vector<ColumnId> MainWindow::panelColumns() const {
+    // One candidate is enough: the columns depend on the panel, not on the rows.
+    const NumberSet one{{0}};
+    const RunResult run = runFilter(filterInput(), one, Tolerance{});
+    std::vector<ColumnId> columns;
+    for (const CheckColumn& c : run.matrix.columns())
+        if (c.id) columns.push_back(*c.id);
+    return columns;
+}
+
+bool MainWindow::editToleranceGroups() {
+    if (!commitFocusedEntry()) return false;
+    GroupEditor editor(groups_, panelColumns(), *services_.messages, this);
+    editor.setObjectName(QStringLiteral("groupEditor"));
+    if (editor.exec() != QDialog::Accepted) return false;
+    setToleranceGroups(editor.groups());
+    return true;
+}
+
+void MainWindow::showResultStatistics() {
+    SetStatsDialog dialog(results(), *services_.clipboard, *services_.messages, this);
+    dialog.setObjectName(QStringLiteral("resultStatsDialog"));
+    dialog.exec();
+}
+
+Scheme MainWindow::currentScheme() const { return panelScheme(); }
+
+void MainWindow::showStacking() {
+    StackAccess access;
+    access.commitFocus = [this] { return commitFocusedEntry(); };
+    access.currentScheme = [this] { return currentScheme(); };
+    access.base = [this] { return store_.base(); };
+    access.showResult = [this](std::vector<std::uint32_t> numbers) {
+        resultArea_->state().showRunResult(std::move(numbers));
+    };
+    StackDialog dialog(std::move(access), schemeFiles_->fileDialogs(), *services_.messages, this);
+    dialog.setObjectName(QStringLiteral("stackDialog"));
+    dialog.exec();
+}
+
 bool MainWindow::commitFocusedEntry() {
     if (!checkFocusedEntry(this)) return false;
     // A box can hold an unchecked edit without the focus: a click while the
@@ -574,7 +645,8 @@ void MainWindow::startRun() {
     status->setText(ui::qs(ui::texts::kStatusRunning));
     if (status->isVisible()) status->repaint();
 
-    auto run = std::make_unique<RunResult>(runFilter(filterInput(), store_.base(), t.tolerance));
+    auto run = std::make_unique<RunResult>(
+        runFilter(filterInput(), store_.base(), GroupedTolerance(t.tolerance, groups_)));
     std::vector<std::uint32_t> survivors = run->result;
     lastRun_ = std::move(run);
     resultArea_->state().showRunResult(std::move(survivors));

@@ -15,11 +15,13 @@
 #include <vector>
 
 #include "conditions/filter_input.h"
+#include "conditions/scheme.h"
 #include "engine/filter_run.h"
 #include "engine/number_set_store.h"
 #include "engine/tolerance.h"
 #include "analysis/condition_items.h"
 #include "io/kept_panel_file.h"
+#include "engine/tolerance_groups.h"
 #include "platform/platform.h"
 
 class QAbstractButton;
@@ -123,6 +125,22 @@ public:
     void setFilterInput(const FilterInput& input);
     QString toleranceText(int index) const;  // txtWrong(0) / txtWrong(1)
     void setToleranceTexts(const QString& lower, const QString& upper);
+    // The grouped tolerance ("分组容错"): groups of conditions with their own
+    // tolerance; the rest keeps txtWrong. Saved and loaded with schemes.
+    const std::vector<ToleranceGroup>& toleranceGroups() const { return groups_; }
+    void setToleranceGroups(std::vector<ToleranceGroup> groups);
+    // The tolerance a run uses: txtWrong normalised, with the groups.
+    GroupedTolerance grouping() const;
+    // The columns a run of the panel as it stands produces, in run order.
+    std::vector<ColumnId> panelColumns() const;
+    // Opens the group editor (modal); true when its groups were taken.
+    bool editToleranceGroups();
+    // "结果统计" over the current result (modal).
+    void showResultStatistics();
+    // "方案叠加" (modal); its result goes to the result area as a run's does.
+    void showStacking();
+    // The panel, its tolerance and groups as a scheme.
+    Scheme currentScheme() const;
 
     // ---- operations of the buttons ----
     void selectTab(int index);  // cmdTab_Click
@@ -245,6 +263,7 @@ private:
     // why the panel is not being kept.
     QLabel* keptPanelNote_ = nullptr;
 
+    std::vector<ToleranceGroup> groups_;
     int composeMode_ = 0;
     int currentTab_ = 1;
 };

@@ -6,6 +6,7 @@
 #include "conditions/scheme.h"
 #include "io/text_file.h"
 #include "results/result_copy.h"
+#include "results/result_csv.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/panel_keeper.h"
 
@@ -44,7 +45,8 @@ void SchemeFiles::tell(const std::string& text, MessageIcon icon, const char* ti
     messages_.show(Message{title ? title : kProductName, text, icon, MessageButtons::Ok});
 }
 
-QString SchemeFiles::choose(const char* filter, const char* name, const char* title, bool save) {
+QString SchemeFiles::choose(const char* filter, const char* name, const char* title, bool save,
+                            int* filterIndex) {
     FileDialogRequest request;
     request.filter = filter;
     request.fileName = name;
@@ -52,6 +54,7 @@ QString SchemeFiles::choose(const char* filter, const char* name, const char* ti
     request.save = save;
     const FileDialogResult r = files_.run(request);
     if (r.cancel || r.fileName.empty()) return {};
+    if (filterIndex) *filterIndex = r.filterIndex;
     return QString::fromStdString(r.fileName);
 }
 
@@ -103,9 +106,11 @@ bool SchemeFiles::exportResults() {
         tell(kNoResultMessage, MessageIcon::Information);
         return false;
     }
-    const QString path = choose(kExportFilter, "缩水结果.txt", "导出到文件", true);
+    int filterIndex = 0;
+    const QString path = choose(kExportFilter, "缩水结果", "导出到文件", true, &filterIndex);
     if (path.isEmpty()) return false;
-    return exportResultsTo(withDefaultSuffix(path, QStringLiteral(".txt")));
+    return exportResultsTo(
+        withDefaultSuffix(path, filterIndex == 2 ? QStringLiteral(".csv") : QStringLiteral(".txt")));
 }
 
 bool SchemeFiles::exportResultsTo(const QString& path) {
@@ -114,6 +119,8 @@ bool SchemeFiles::exportResultsTo(const QString& path) {
         tell(kNoResultMessage, MessageIcon::Information);
         return false;
     }
+    if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return exportCsvTo(path);
     const ResultData data(values);
     const std::string text = BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth);
     QString error;
@@ -122,6 +129,26 @@ bool SchemeFiles::exportResultsTo(const QString& path) {
         return false;
     }
     tell("所有结果共" + std::to_string(values.size()) + "注，已导出到文件：\r\n" + path.toStdString(),
+         MessageIcon::Information);
+    return true;
+}
+
+bool SchemeFiles::exportCsvTo(const QString& path) {
+    // Each number's failed conditions are the run's: a result that is no
+    // longer the run's own (a stacked or group-selection result) has none.
+    const RunResult* run = window_.lastRun();
+    if (!run || run->result != window_.results()) {
+        tell("CSV 要列出每注的错误条件，只能导出【开始缩水】得到的结果；请先缩水，或导出为文本文件",
+             MessageIcon::Exclamation);
+        return false;
+    }
+    QString error;
+    if (!writeFileAtomically(path, QByteArray::fromStdString(resultCsv(*run, "\r\n")), &error)) {
+        tell("导出失败：" + error.toStdString() + "\r\n" + path.toStdString(), MessageIcon::Exclamation);
+        return false;
+    }
+    tell("所有结果共" + std::to_string(run->result.size()) + "注，已导出到 CSV 文件：\r\n" +
+             path.toStdString(),
          MessageIcon::Information);
     return true;
 }

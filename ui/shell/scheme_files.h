@@ -15,7 +15,8 @@ namespace numsift {
 class MainWindow;
 
 inline constexpr const char* kSchemeFilter = "方案文件|*.json";
-inline constexpr const char* kExportFilter = "文本文件|*.txt";
+// "导出到文件": the copy-all text, or CSV with each number's failed conditions.
+inline constexpr const char* kExportFilter = "文本文件|*.txt|CSV 表格（含每注的错误条件）|*.csv";
 
 // Writes bytes to path as a whole; on failure nothing is left at path that
 // was not there before, and error holds a Chinese reason.
@@ -34,14 +35,19 @@ public:
     bool saveScheme();
     bool loadScheme();
     bool exportResults();
+    // The dialogs the menu's actions use.
+    FileDialogs& fileDialogs() { return files_; }
 
     // The same without the dialog, for a path already chosen.
     bool saveSchemeTo(const QString& path);
     bool loadSchemeFrom(const QString& path);
+    // CSV when the path ends in .csv (any case), else the copy-all text.
     bool exportResultsTo(const QString& path);
 
 private:
-    QString choose(const char* filter, const char* name, const char* title, bool save);
+    QString choose(const char* filter, const char* name, const char* title, bool save,
+                   int* filterIndex = nullptr);
+    bool exportCsvTo(const QString& path);
     void tell(const std::string& text, MessageIcon icon, const char* title = nullptr);
 
     MainWindow& window_;

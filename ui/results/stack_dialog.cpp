@@ -1,0 +1,221 @@
+#include "ui/results/stack_dialog.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+#include "io/text_file.h"
+#include "ui/shell/scheme_files.h"
+#include "ui/shell/widget_kit.h"
+
+namespace numsift {
+
+namespace {
+
+constexpr const char* kTitle = "方案叠加";
+
+QPushButton* button(QWidget* parent, const char* caption, const char* name) {
+    auto* b = new QPushButton(ui::qs(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
+}  // namespace
+
+StackDialog::StackDialog(StackAccess access, FileDialogs& files, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), access_(std::move(access)), files_(files), messages_(messages) {
+    setWindowTitle(ui::qs(kTitle));
+    list_ = new QListWidget(this);
+    list_->setObjectName(QStringLiteral("stackSchemes"));
+    auto* addFile = button(this, "添加方案文件", "addSchemeFileButton");
+    auto* addPanel = button(this, "添加当前条件", "addCurrentPanelButton");
+    auto* remove = button(this, "删除", "removeSchemeButton");
+    auto* run = button(this, "开始叠加", "runStackButton");
+    send_ = button(this, "送到结果区", "sendStackButton");
+    send_->setEnabled(false);
+    lowest_ = new QSpinBox(this);
+    lowest_->setObjectName(QStringLiteral("stackLowest"));
+    highest_ = new QSpinBox(this);
+    highest_->setObjectName(QStringLiteral("stackHighest"));
+    for (QSpinBox* box : {lowest_, highest_}) box->setRange(0, 0);
+    histogram_ = new QTableWidget(0, 2, this);
+    histogram_->setObjectName(QStringLiteral("stackHistogram"));
+    histogram_->setHorizontalHeaderLabels({ui::qs("被几个方案保留"), ui::qs("号码数")});
+    histogram_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    histogram_->verticalHeader()->hide();
+    histogram_->horizontalHeader()->setStretchLastSection(true);
+    histogram_->setColumnWidth(0, 120);
+    summary_ = new QLabel(ui::qs("添加两个以上方案，选择保留次数范围，点【开始叠加】。"), this);
+    summary_->setObjectName(QStringLiteral("stackSummary"));
+    summary_->setWordWrap(true);
+
+    auto* listButtons = new QHBoxLayout;
+    for (QPushButton* b : {addFile, addPanel, remove}) listButtons->addWidget(b);
+    listButtons->addStretch();
+    auto* range = new QHBoxLayout;
+    range->addWidget(new QLabel(ui::qs("保留被"), this));
+    range->addWidget(lowest_);
+    range->addWidget(new QLabel(QStringLiteral("-"), this));
+    range->addWidget(highest_);
+    range->addWidget(new QLabel(ui::qs("个方案保留的号码"), this));
+    range->addStretch();
+    range->addWidget(run);
+    range->addWidget(send_);
+    auto* whole = new QVBoxLayout(this);
+    whole->addWidget(new QLabel(ui::qs("方案（2-20 个，各用自己的容错和分组）"), this));
+    whole->addWidget(list_);
+    whole->addLayout(listButtons);
+    whole->addLayout(range);
+    whole->addWidget(summary_);
+    whole->addWidget(histogram_);
+    resize(520, 560);
+
+    connect(addFile, &QPushButton::clicked, this, [this] { addSchemeFile(); });
+    connect(addPanel, &QPushButton::clicked, this, [this] { addCurrentPanel(); });
+    connect(remove, &QPushButton::clicked, this, [this] { removeSelected(); });
+    connect(run, &QPushButton::clicked, this, [this] { runStack(); });
+    connect(send_, &QPushButton::clicked, this, [this] { sendResult(); });
+    for (QSpinBox* box : {lowest_, highest_})
+        connect(box, &QSpinBox::valueChanged, this, [this] { showChosen(); });
+}
+
+StackDialog::~StackDialog() = default;
+
+void StackDialog::tell(const std::string& text, MessageIcon icon) {
+    messages_.show(Message{kTitle, text, icon, MessageButtons::Ok});
+}
+
+bool StackDialog::addSchemeFile() {
+    FileDialogRequest request;
+    request.filter = kSchemeFilter;
+    request.dialogTitle = "添加方案文件";
+    const FileDialogResult r = files_.run(request);
+    if (r.cancel || r.fileName.empty()) return false;
+    return addSchemeFrom(QString::fromStdString(r.fileName));
+}
+
+bool StackDialog::addSchemeFrom(const QString& path) {
+    if (schemes_.size() >= kMaxStackedSchemes) {
+        tell("最多叠加 " + std::to_string(kMaxStackedSchemes) + " 个方案");
+        return false;
+    }
+    const TextFileResult file = readTextFile(path);
+    if (!file.ok) {
+        tell("无法读取方案：" + file.error.toStdString() + "\r\n" + path.toStdString());
+        return false;
+    }
+    const SchemeLoad load = loadScheme(file.text.toStdString());
+    if (!load.ok) {
+        tell("方案文件有错误，没有添加：\r\n" + load.error);
+        return false;
+    }
+    add(load.scheme, QFileInfo(path).fileName());
+    return true;
+}
+
+bool StackDialog::addCurrentPanel() {
+    if (schemes_.size() >= kMaxStackedSchemes) {
+        tell("最多叠加 " + std::to_string(kMaxStackedSchemes) + " 个方案");
+        return false;
+    }
+    if (access_.commitFocus && !access_.commitFocus()) return false;
+    add(access_.currentScheme ? access_.currentScheme() : emptyScheme(), ui::qs("当前条件"));
+    return true;
+}
+
+void StackDialog::add(Scheme scheme, const QString& label) {
+    const Tolerance t = scheme.tolerance;
+    QString text = ui::qs("%1（容错 %2-%3").arg(label).arg(int(t.lower)).arg(int(t.upper));
+    if (!scheme.groups.empty()) text += ui::qs("，%1 个分组").arg(scheme.groups.size());
+    list_->addItem(text + ui::qs("）"));
+    schemes_.push_back(std::move(scheme));
+    schemesChanged();
+}
+
+void StackDialog::removeSelected() {
+    const int row = list_->currentRow();
+    if (row < 0 || row >= static_cast<int>(schemes_.size())) return;
+    schemes_.erase(schemes_.begin() + row);
+    delete list_->takeItem(row);
+    schemesChanged();
+}
+
+void StackDialog::schemesChanged() {
+    // A count is out of date once the list changes.
+    stack_.reset();
+    histogram_->setRowCount(0);
+    send_->setEnabled(false);
+    const int n = static_cast<int>(schemes_.size());
+    const bool followTop = highest_->value() == highest_->maximum();
+    for (QSpinBox* box : {lowest_, highest_}) box->setMaximum(n);
+    if (followTop) highest_->setValue(n);
+    summary_->setText(ui::qs("共 %1 个方案。").arg(n));
+}
+
+bool StackDialog::runStack() {
+    if (schemes_.size() < kMinStackedSchemes) {
+        tell("至少要有 " + std::to_string(kMinStackedSchemes) + " 个方案才能叠加");
+        return false;
+    }
+    const NumberSet base = access_.base ? access_.base() : NumberSet{};
+    stack_ = std::make_unique<StackCounts>(stackSchemes(schemes_, base));
+    histogram_->setRowCount(static_cast<int>(stack_->histogram.size()));
+    for (std::size_t c = 0; c < stack_->histogram.size(); ++c) {
+        const int row = static_cast<int>(c);
+        histogram_->setItem(row, 0, new QTableWidgetItem(QString::number(c)));
+        histogram_->setItem(row, 1, new QTableWidgetItem(QString::number(stack_->histogram[c])));
+    }
+    showChosen();
+    return true;
+}
+
+std::vector<std::uint32_t> StackDialog::chosenNumbers() const {
+    if (!stack_) return {};
+    const auto low = static_cast<std::size_t>(std::min(lowest_->value(), highest_->value()));
+    const auto high = static_cast<std::size_t>(std::max(lowest_->value(), highest_->value()));
+    return stackedResult(*stack_, low, high);
+}
+
+void StackDialog::showChosen() {
+    if (!stack_) return;
+    const int low = std::min(lowest_->value(), highest_->value());
+    const int high = std::max(lowest_->value(), highest_->value());
+    std::size_t kept = 0;
+    for (int c = low; c <= high && c < static_cast<int>(stack_->histogram.size()); ++c)
+        kept += stack_->histogram[static_cast<std::size_t>(c)];
+    for (int row = 0; row < histogram_->rowCount(); ++row) {
+        const bool in = row >= low && row <= high;
+        for (int col = 0; col < 2; ++col)
+            if (QTableWidgetItem* item = histogram_->item(row, col))
+                item->setBackground(in ? QBrush(QColor(200, 240, 200)) : QBrush());
+    }
+    summary_->setText(ui::qs("%1 个方案叠加，候选 %2 注；被 %3-%4 个方案保留的号码共 %5 注。")
+                          .arg(stack_->schemeCount)
+                          .arg(stack_->table.size())
+                          .arg(low)
+                          .arg(high)
+                          .arg(kept));
+    send_->setEnabled(kept > 0);
+}
+
+bool StackDialog::sendResult() {
+    std::vector<std::uint32_t> numbers = chosenNumbers();
+    if (numbers.empty()) {
+        tell(stack_ ? "所选范围内没有号码" : "请先点【开始叠加】", MessageIcon::Information);
+        return false;
+    }
+    if (access_.showResult) access_.showResult(std::move(numbers));
+    return true;
+}
+
+}  // namespace numsift

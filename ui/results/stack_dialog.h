@@ -1,0 +1,82 @@
+#pragma once
+// "方案叠加": several schemes (files, or the panel as it stands) run over the
+// same candidates; each number's count is how many schemes keep it. The
+// dialog lists the schemes, shows how many numbers have each count, and
+// sends the numbers whose count lies in the chosen range to the result area.
+
+#include <QDialog>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "conditions/scheme.h"
+#include "conditions/scheme_stack.h"
+#include "platform/platform.h"
+
+class QLabel;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QTableWidget;
+
+namespace numsift {
+
+// What the dialog reads of the window, at the moment it is asked.
+struct StackAccess {
+    std::function<bool()> commitFocus;                           // validate the focused entry; false keeps it
+    std::function<Scheme()> currentScheme;                       // the panel, its tolerance and groups
+    std::function<NumberSet()> base;                             // empty: all 100,000 numbers
+    std::function<void(std::vector<std::uint32_t>)> showResult;  // into the result area
+};
+
+class StackDialog : public QDialog {
+    Q_OBJECT
+public:
+    StackDialog(StackAccess access, FileDialogs& files, MessageSink& messages, QWidget* parent = nullptr);
+    ~StackDialog() override;
+
+    // "添加方案文件": a scheme file through the file dialog (all or nothing).
+    bool addSchemeFile();
+    bool addSchemeFrom(const QString& path);
+    // "添加当前条件".
+    bool addCurrentPanel();
+    // "删除": the selected scheme.
+    void removeSelected();
+    // "开始叠加": runs every scheme; false (and a message) with fewer than two.
+    bool runStack();
+    // "送到结果区": the numbers whose count lies in the range; false before a
+    // run or when none has such a count.
+    bool sendResult();
+
+    const std::vector<Scheme>& schemes() const { return schemes_; }
+    const StackCounts* stack() const { return stack_.get(); }
+    std::vector<std::uint32_t> chosenNumbers() const;
+
+    QListWidget* schemeList() const { return list_; }
+    QSpinBox* countBox(int index) const { return index ? highest_ : lowest_; }
+    QTableWidget* histogramTable() const { return histogram_; }
+    QLabel* summaryLabel() const { return summary_; }
+
+private:
+    void add(Scheme scheme, const QString& label);
+    void schemesChanged();
+    void showChosen();
+    void tell(const std::string& text, MessageIcon icon = MessageIcon::Exclamation);
+
+    StackAccess access_;
+    FileDialogs& files_;
+    MessageSink& messages_;
+    std::vector<Scheme> schemes_;
+    std::unique_ptr<StackCounts> stack_;
+
+    QListWidget* list_ = nullptr;
+    QSpinBox* lowest_ = nullptr;
+    QSpinBox* highest_ = nullptr;
+    QTableWidget* histogram_ = nullptr;
+    QLabel* summary_ = nullptr;
+    QPushButton* send_ = nullptr;
+};
+
+}  // namespace numsift
