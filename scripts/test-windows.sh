@@ -193,7 +193,7 @@ echo "== numsift.exe under Xvfb"
 # the first banker group from the top left, the result area's buttons from the
 # bottom right (no window has a frame here: Xvfb runs no window manager);
 # in Wine's open dialog the first entry of the folder's list.
-file_top_left=(1000 16)    # 文件, whose menu holds 载入方案 second
+file_top_left=(1030 16)    # 文件, whose menu holds 载入方案 second
 banker_top_left=(432 94)   # 胆组 1, green once example.json is loaded
 run_from_right=(131 93)    # 开始缩水
 copy_from_right=(193 30)   # 复制全部号码
