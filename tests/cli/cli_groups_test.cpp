@@ -14,25 +14,8 @@ namespace {
 const char* kGrouped = R"({"numsift": 1, "tolerance": [0, 0], "sumTailKill": "05", "spanKill": "9",
     "digitKill": "4", "groups": [{"name": "A", "tolerance": [1, 2], "conditions": ["杀和尾", "通杀码"]}]})";
 
-struct Fails {
-    int tail, span, four;
-};
-
-Fails failsOf(std::uint32_t v) {
-    const numsift::Digits& d = numsift::digitsOf(v);
-    int sum = 0, lo = 9, hi = 0;
-    bool four = false;
-    for (int x : d) {
-        sum += x;
-        lo = std::min(lo, x);
-        hi = std::max(hi, x);
-        four |= x == 4;
-    }
-    return {sum % 5 == 0, hi - lo == 9, four};
-}
-
 bool keptByGroups(std::uint32_t v) {
-    const Fails f = failsOf(v);
+    const SmallSchemeFails f = smallSchemeFails(v);
     const int a = f.tail + f.four;
     return a >= 1 && a <= 2 && f.span == 0;
 }
@@ -45,12 +28,7 @@ class CliGroups : public ::testing::Test {
 protected:
     QTemporaryDir dir;
 
-    std::string file(const char* name, const std::string& bytes) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly)) f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return path.toStdString();
-    }
+    std::string file(const char* name, const std::string& bytes) { return writeTemp(dir, name, bytes); }
 };
 
 TEST_F(CliGroups, RunKeepsWhatEveryGroupAdmits) {
@@ -114,7 +92,7 @@ TEST_F(CliGroups, BacktestNamesTheFailedGroupAndAnswersWhatIf) {
     ASSERT_EQ(w.exitCode, 0) << w.err;
     std::size_t k12 = 0, k11 = 0, anySpan = 0;
     for (std::uint32_t v = 0; v < numsift::kNumberSpace; ++v) {
-        const Fails f = failsOf(v);
+        const SmallSchemeFails f = smallSchemeFails(v);
         const int a = f.tail + f.four;
         k12 += a >= 1 && a <= 2 && f.span == 0;
         k11 += a == 1 && f.span == 0;
@@ -163,7 +141,7 @@ TEST_F(CliGroups, StackCountsHowManySchemesKeepEachNumber) {
     std::vector<std::size_t> histogram(4, 0);
     std::string two;
     for (std::uint32_t v = 0; v < numsift::kNumberSpace; ++v) {
-        const Fails f = failsOf(v);
+        const SmallSchemeFails f = smallSchemeFails(v);
         const int count = keptByGroups(v) + (f.tail == 0) + (f.four == 1);
         ++histogram[static_cast<std::size_t>(count)];
         if (count >= 2) two += numsift::numberText(v) + "\n";

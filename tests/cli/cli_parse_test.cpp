@@ -6,16 +6,7 @@
 
 #include "tests/cli/cli_runner.h"
 
-namespace {
-
-std::string writeTemp(const QTemporaryDir& dir, const char* name, const QByteArray& bytes) {
-    const QString path = dir.filePath(QString::fromLatin1(name));
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly)) f.write(bytes);
-    return path.toStdString();
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TEST(CliParse, LayoutsByTarget) {
     const std::string eleven = "00011 00010 00009 00008 00007 00006 00005 00004 00003 00002 00001 00001";

@@ -13,12 +13,7 @@ class CliRun_ : public ::testing::Test {
 protected:
     QTemporaryDir dir;
 
-    std::string file(const char* name, const std::string& bytes) {
-        const QString path = dir.filePath(QString::fromLatin1(name));
-        QFile f(path);
-        if (f.open(QIODevice::WriteOnly)) f.write(bytes.data(), static_cast<qint64>(bytes.size()));
-        return path.toStdString();
-    }
+    std::string file(const char* name, const std::string& bytes) { return writeTemp(dir, name, bytes); }
 };
 
 std::size_t lines(const std::string& s) {
