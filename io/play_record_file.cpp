@@ -47,9 +47,9 @@ std::string setBody(const NumberSet& set) {
 std::optional<NumberSet> readSetBody(std::string_view body) {
     NumberSet set;
     if (body.starts_with(kBitsPrefix)) {
-        body.remove_prefix(kBitsPrefix.size());
+        const std::string_view base64 = body.substr(kBitsPrefix.size());
         const auto decoded =
-            QByteArray::fromBase64Encoding(QByteArray(body.data(), static_cast<qsizetype>(body.size())),
+            QByteArray::fromBase64Encoding(QByteArray(base64.data(), static_cast<qsizetype>(base64.size())),
                                            QByteArray::AbortOnBase64DecodingErrors);
         if (!decoded || decoded.decoded.size() != static_cast<qsizetype>(kBitBytes)) return std::nullopt;
         for (std::uint32_t v = 0; v < kNumberSpace; ++v)

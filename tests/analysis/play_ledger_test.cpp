@@ -109,7 +109,8 @@ TEST(PlayLedger, TheReturnRateIsRoundedHalfUpAndAbsentWhenNothingWasPaid) {
 
 TEST(PlayLedger, TheLedgerTextHasOneLinePerRecordThenTheTotals) {
     const DrawStore history = historyOf({{"2026121", "", 12345}});
-    const std::vector<PlayRecord> records = {recordOf("2026121", {12345, 54321}, 2), recordOf("2026122", {7})};
+    const std::vector<PlayRecord> records = {recordOf("2026121", {12345, 54321}, 2),
+                                             recordOf("2026122", {7})};
     EXPECT_EQ(ledgerText(records, scoreLedger(records, history), "\n"),
               "期号\t记录时间\t注数\t倍数\t投入\t开奖号码\t中奖\t奖金\n"
               "2026121\t2026-05-01 20:30:00\t2\t2\t8\t12345\t是\t200000\n"

@@ -37,7 +37,9 @@ TEST(ShopFile, TheCheckAcceptsOnlyFiveDigitsAndCrLfOnEveryLine) {
     EXPECT_EQ(shopFileProblem("12345\r\n1234\r\n"), "第 2 行不是五位数字");
     EXPECT_EQ(shopFileProblem("12345\n54321\n"), "第 1 行不以 CR LF 结尾");
     EXPECT_EQ(shopFileProblem("12345\r\n54321"), "第 2 行不以 CR LF 结尾");
-    EXPECT_EQ(shopFileProblem("\xEF\xBB\xBF" "12345\r\n"), "第 1 行不是五位数字");
+    EXPECT_EQ(shopFileProblem("\xEF\xBB\xBF"
+                              "12345\r\n"),
+              "第 1 行不是五位数字");
     EXPECT_EQ(shopFileProblem("12345\r\n\r\n"), "第 2 行不是五位数字");
     EXPECT_EQ(shopFileProblem("1234５\r\n"), "第 1 行不是五位数字");
 }

@@ -33,8 +33,8 @@ std::vector<std::uint32_t> randomSet(std::mt19937& rng, unsigned perMille) {
 std::vector<std::uint32_t> randomBoxes(std::mt19937& rng, int boxes) {
     std::vector<Ticket> tickets(static_cast<std::size_t>(boxes));
     for (Ticket& t : tickets)
-        for (std::uint16_t& digits : t.digits)
-            do digits = static_cast<std::uint16_t>(rng() & rng() & 0x3FF);
+        for (std::uint16_t& digits : t.digits) do
+                digits = static_cast<std::uint16_t>(rng() & rng() & 0x3FF);
             while (!digits);
     std::vector<std::uint32_t> set = expandTickets(tickets);
     set.erase(std::unique(set.begin(), set.end()), set.end());
@@ -62,9 +62,9 @@ void expectExactTickets(const std::vector<std::uint32_t>& set, const std::string
     EXPECT_EQ(expandTickets(tickets), set) << what;  // a number twice would show here too
     EXPECT_LE(tickets.size(), ticketFloor(set)) << what;
     EXPECT_EQ(ticketFloor(set), naiveFloor(set)) << what;
-    EXPECT_TRUE(std::is_sorted(tickets.begin(), tickets.end(),
-                               [](const Ticket& a, const Ticket& b) { return a.first() < b.first(); }))
-        << what;
+    EXPECT_TRUE(std::is_sorted(tickets.begin(), tickets.end(), [](const Ticket& a, const Ticket& b) {
+        return a.first() < b.first();
+    })) << what;
 }
 
 }  // namespace
