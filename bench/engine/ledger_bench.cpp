@@ -17,7 +17,8 @@ using namespace numsift;
 DrawStore tenThousandDraws() {
     std::mt19937 rng(11);
     std::vector<KeptDraw> draws;
-    for (int i = 0; i < 10000; ++i) draws.push_back({std::to_string(2000001 + i), "", rng() % 100000});
+    for (int i = 0; i < 10000; ++i)
+        draws.push_back({std::to_string(2000001 + i), "", static_cast<std::uint32_t>(rng() % 100000)});
     return *DrawStore::fromOrdered(std::move(draws));
 }
 
