@@ -86,4 +86,51 @@ inline Scheme everything() {
     return s;
 }
 
+// A scheme as a player might write one for a day's draw: a few conditions
+// drawn at random from those the panel offers most (positional kills, sum
+// tails, spans, a digit kill, patterns, ratios, AC values, two-digit codes,
+// positional combinations), at tolerance 0-0, 0-1 or 0-2.
+inline Scheme randomPlayerScheme(std::mt19937& rng) {
+    Scheme s = emptyScheme();
+    FilterInput& in = s.input;
+    auto chance = [&rng](int percent) { return static_cast<int>(rng() % 100) < percent; };
+    auto below = [&rng](int n) { return static_cast<std::size_t>(rng() % static_cast<unsigned>(n)); };
+    if (chance(70))
+        for (int k = 1 + static_cast<int>(below(4)); k > 0; --k)
+            in.positionalKill[below(5)][below(10)] = true;
+    if (chance(50))
+        for (int k = 1 + static_cast<int>(below(3)); k > 0; --k) in.sumTailKill[below(10)] = true;
+    if (chance(50))
+        for (int k = 1 + static_cast<int>(below(3)); k > 0; --k) in.spanKill[below(10)] = true;
+    if (chance(30)) in.digitKill[below(10)] = true;
+    if (chance(40))
+        for (int k = 1 + static_cast<int>(below(4)); k > 0; --k)
+            in.bigSmallKill.set(below(kClassPatternCount));
+    if (chance(40))
+        for (int k = 1 + static_cast<int>(below(4)); k > 0; --k)
+            in.oddEvenKill.set(below(kClassPatternCount));
+    if (chance(30))
+        for (int k = 1 + static_cast<int>(below(20)); k > 0; --k) in.roadKill.set(below(kRoadPatternCount));
+    if (chance(40))
+        for (int k = 1 + static_cast<int>(below(4)); k > 0; --k) in.shapeKill.set(below(kShapeCount));
+    if (chance(40))
+        for (std::size_t k = 1; k <= 4; ++k)
+            if (chance(70)) in.bigSmallRatio.set(k);
+    if (chance(30)) in.acKill.set(1 + below(9));
+    if (chance(40)) in.compound.killTwo.text = codes(rng, 2, 1 + static_cast<int>(below(8)));
+    if (chance(30)) {
+        std::string positional;
+        for (int k = 1 + static_cast<int>(below(4)); k > 0; --k) {
+            std::string line(5, '*');
+            line[below(5)] = static_cast<char>('0' + below(10));
+            line[below(5)] = static_cast<char>('0' + below(10));
+            positional += (positional.empty() ? "" : "\r\n") + line;
+        }
+        in.compound.positional.text = positional;
+    }
+    const std::uint8_t upper = static_cast<std::uint8_t>(below(3));
+    s.tolerance = {0, upper};
+    return s;
+}
+
 }  // namespace numsift::bench
