@@ -15,5 +15,7 @@ extern const Command kExplainCommand;
 extern const Command kParseCommand;
 extern const Command kStatsCommand;
 extern const Command kStackCommand;
+extern const Command kRulesCommand;
+extern const Command kWalkCommand;
 
 }  // namespace numsift::cli

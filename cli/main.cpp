@@ -12,7 +12,7 @@ using numsift::cli::Command;
 const Command* const kCommands[] = {
     &numsift::cli::kRunCommand,     &numsift::cli::kReportCommand, &numsift::cli::kBacktestCommand,
     &numsift::cli::kExplainCommand, &numsift::cli::kParseCommand,  &numsift::cli::kStatsCommand,
-    &numsift::cli::kStackCommand,
+    &numsift::cli::kStackCommand,   &numsift::cli::kRulesCommand,  &numsift::cli::kWalkCommand,
 };
 
 // "  name    text": the name padded to eight columns, at least one blank.
