@@ -30,10 +30,12 @@ std::vector<WalkDraw> twinWalk(const Scheme& s, const NumberSet& base, std::span
     return rows;
 }
 
-void expectSameRows(const std::vector<WalkDraw>& a, const std::vector<WalkDraw>& b, const char* what) {
+void expectSameRows(const std::vector<WalkDraw>& a, const std::vector<WalkDraw>& b, const char* what,
+                    bool varied = true) {
     ASSERT_EQ(a.size(), b.size()) << what;
     // A case worth comparing keeps numbers, and not the same count at every draw.
-    EXPECT_TRUE(std::any_of(b.begin(), b.end(), [&](const WalkDraw& d) { return d.resultSize != b[0].resultSize; }))
+    if (varied)
+        EXPECT_TRUE(std::any_of(b.begin(), b.end(), [&](const WalkDraw& d) { return d.resultSize != b[0].resultSize; }))
         << what;
     for (std::size_t i = 0; i < a.size(); ++i) {
         EXPECT_EQ(a[i].draw, b[i].draw) << what << " row " << i;
@@ -117,7 +119,7 @@ TEST(WalkForward, ARowIsTheSameWhetherOrNotLaterDrawsAreThere) {
         expectSameRows(part->draws,
                        std::vector<WalkDraw>(whole->draws.begin() + static_cast<long>(from),
                                              whole->draws.begin() + static_cast<long>(cut)),
-                       "cut");
+                       "cut", false);
     }
 }
 
