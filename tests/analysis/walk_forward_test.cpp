@@ -34,9 +34,10 @@ void expectSameRows(const std::vector<WalkDraw>& a, const std::vector<WalkDraw>&
                     bool varied = true) {
     ASSERT_EQ(a.size(), b.size()) << what;
     // A case worth comparing keeps numbers, and not the same count at every draw.
-    if (varied)
+    if (varied) {
         EXPECT_TRUE(std::any_of(b.begin(), b.end(), [&](const WalkDraw& d) { return d.resultSize != b[0].resultSize; }))
         << what;
+    }
     for (std::size_t i = 0; i < a.size(); ++i) {
         EXPECT_EQ(a[i].draw, b[i].draw) << what << " row " << i;
         EXPECT_EQ(a[i].value, b[i].value) << what << " row " << i;
