@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 #include <memory>
 
 #include "engine/number.h"
@@ -13,7 +14,6 @@ namespace {
 
 constexpr int kPairCount = kFormulaTermCount * (kFormulaTermCount - 1) / 2;  // 28
 constexpr int kCombosPerPair = 81;                                            // a, b in 1..9
-constexpr int kComboCount = kPairCount * kCombosPerPair;                     // 2,268 (× 10 constants)
 
 // The eight formula terms of a number: d1..d5, sum, span, tail.
 std::array<int, kFormulaTermCount> termsOf(std::uint32_t number) {
@@ -76,29 +76,47 @@ KillFormula formulaOfIndex(int combo, int constant) {
     return f;
 }
 
+// The pairs whose formulas the search scores. The sum and the tail are the
+// same mod 10, so a pair (X, tail) makes the same formulas as (X, sum), and
+// (span, tail) those of (sum, span) with a and b swapped: each scores as its
+// twin, which comes first in the order, so it can never be the first best
+// and is not scored. (sum, tail) stays: its formulas are (a + b)·tail.
+constexpr std::array<int, 22> kScoredPairs = [] {
+    std::array<int, 22> scored{};
+    int n = 0;
+    for (int p = 0; p < kPairCount; ++p)
+        if (kPairs[static_cast<std::size_t>(p)].y != 7 || kPairs[static_cast<std::size_t>(p)].x == 5)
+            scored[static_cast<std::size_t>(n++)] = p;
+    return scored;
+}();
+static_assert(kScoredPairs[21] == 26);  // (sum, tail); (span, tail) = 27 is the last pair
+
 // The best-formula search as its window slides. Each formula (pair, a, b)
 // has a lane per constant c holding how many judged draws of the window it
 // got wrong: draw s is wrong for c when its values hold (u + c) mod 10, u
 // being the formula's value before the constant on draw s - 1. So a draw
-// adds to each of the 2,268 formulas one vector, its value mask rotated by
-// u, and the window's scores move by one add and one subtract per formula
-// and draw. The best formula is the first with the fewest wrong draws (all
-// formulas are judged on the same draws). Lanes are bytes while a window
-// cannot reach 256.
+// adds to each formula one vector, its value mask rotated by u, and the
+// window's scores move by one add and one subtract per formula and draw.
+// The best formula is the first with the fewest wrong draws (all formulas
+// are judged on the same draws): each pair's fewest is kept as the scores
+// move, so only the first pair holding the overall fewest is searched.
+// Lanes are bytes while a window cannot reach 256.
 using ByteLanes = std::uint8_t __attribute__((vector_size(16)));
 using WordLanes = std::uint16_t __attribute__((vector_size(32)));
 
 template <typename Lane, typename Vec>
 class FormulaSearch {
     static constexpr Lane kPad = static_cast<Lane>(~Lane{0});
+    static constexpr int kScored = static_cast<int>(kScoredPairs.size());
 
 public:
     FormulaSearch(RuleFamily family, int window, std::span<const std::uint32_t> draws)
         : family_(family), window_(static_cast<std::size_t>(window)), draws_(draws),
-          wrong_(std::make_unique<Vec[]>(kComboCount)) {
+          wrong_(std::make_unique<Vec[]>(kScored * kCombosPerPair)) {
         Vec empty{};
         for (int c = 10; c < 16; ++c) empty[c] = kPad;  // never the fewest
-        for (int k = 0; k < kComboCount; ++k) wrong_[k] = empty;
+        for (int k = 0; k < kScored * kCombosPerPair; ++k) wrong_[k] = empty;
+        pairFewest_.fill(empty);
     }
 
     // Moves the window to the history of draw t (t - window .. t - 1) from
@@ -112,17 +130,26 @@ public:
 
     // The best formula for the window.
     FormulaPick best() const {
-        Vec m = wrong_[0];
-        for (int k = 1; k < kComboCount; ++k) m = wrong_[k] < m ? wrong_[k] : m;
-        Lane fewest = m[0];
-        for (int c = 1; c < 10; ++c) fewest = std::min<Lane>(fewest, m[c]);
-        for (int k = 0; k < kComboCount; ++k)
-            for (int c = 0; c < 10; ++c)
-                if (wrong_[k][c] == fewest) return {k, c, fewest};
+        Lane fewest = kPad;
+        for (const Vec& m : pairFewest_)
+            for (int c = 0; c < 10; ++c) fewest = std::min<Lane>(fewest, m[c]);
+        for (int p = 0; p < kScored; ++p) {
+            if (!holds(pairFewest_[static_cast<std::size_t>(p)], fewest)) continue;
+            const Vec* w = wrong_.get() + p * kCombosPerPair;
+            for (int j = 0; j < kCombosPerPair; ++j)
+                for (int c = 0; c < 10; ++c)
+                    if (w[j][c] == fewest) return {kScoredPairs[static_cast<std::size_t>(p)] * kCombosPerPair + j, c, fewest};
+        }
         return {};  // not reached
     }
 
 private:
+    static bool holds(const Vec& v, Lane x) {
+        for (int c = 0; c < 10; ++c)
+            if (v[c] == x) return true;
+        return false;
+    }
+
     // Lane c set where (u + c) mod 10 is one of the values, for each u.
     std::array<Vec, 10> rotations(ValueMask values) const {
         std::array<Vec, 10> rot{};
@@ -138,16 +165,24 @@ private:
         const auto termsPlus = termsOf(draws_[added - 1]);
         const auto termsMinus = termsOf(draws_[removed > 0 ? removed - 1 : 0]);
         const PairValueTable& table = pairValues();
+        auto row = [&](const std::array<int, kFormulaTermCount>& terms, const TermPair& p) {
+            return table.row[static_cast<std::size_t>(terms[static_cast<std::size_t>(p.x)] % 10)]
+                            [static_cast<std::size_t>(terms[static_cast<std::size_t>(p.y)] % 10)]
+                                .data();
+        };
         Vec* w = wrong_.get();
-        for (const TermPair& p : kPairs) {
-            const std::uint8_t* up = table.row[static_cast<std::size_t>(termsPlus[static_cast<std::size_t>(p.x)] % 10)]
-                                              [static_cast<std::size_t>(termsPlus[static_cast<std::size_t>(p.y)] % 10)]
-                                                  .data();
-            const std::uint8_t* um =
-                table.row[static_cast<std::size_t>(termsMinus[static_cast<std::size_t>(p.x)] % 10)]
-                         [static_cast<std::size_t>(termsMinus[static_cast<std::size_t>(p.y)] % 10)]
-                             .data();
-            for (int j = 0; j < kCombosPerPair; ++j) w[j] += plus[up[j]] - minus[um[j]];
+        for (int p = 0; p < kScored; ++p) {
+            const TermPair& pair = kPairs[static_cast<std::size_t>(kScoredPairs[static_cast<std::size_t>(p)])];
+            const std::uint8_t* up = row(termsPlus, pair);
+            const std::uint8_t* um = row(termsMinus, pair);
+            Vec fewest = w[0] + plus[up[0]] - minus[um[0]];
+            w[0] = fewest;
+            for (int j = 1; j < kCombosPerPair; ++j) {
+                const Vec v = w[j] + plus[up[j]] - minus[um[j]];
+                w[j] = v;
+                fewest = v < fewest ? v : fewest;
+            }
+            pairFewest_[static_cast<std::size_t>(p)] = fewest;
             w += kCombosPerPair;
         }
     }
@@ -156,6 +191,7 @@ private:
     std::size_t window_;
     std::span<const std::uint32_t> draws_;
     std::unique_ptr<Vec[]> wrong_;
+    std::array<Vec, kScored> pairFewest_;
 };
 
 // A best-formula search with the lane width its window needs.
@@ -191,9 +227,14 @@ struct ValueHistory {
     }
 };
 
-ValueMask firstValues(const std::array<int, 10>& order, int count) {
+// The count values with the largest keys (keys are distinct).
+ValueMask largestKeys(std::array<long long, 10> key, int count) {
     ValueMask m = 0;
-    for (int i = 0; i < count && i < 10; ++i) m = static_cast<ValueMask>(m | (1u << order[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < count && i < 10; ++i) {
+        const auto top = static_cast<int>(std::max_element(key.begin(), key.end()) - key.begin());
+        m = static_cast<ValueMask>(m | (1u << top));
+        key[static_cast<std::size_t>(top)] = std::numeric_limits<long long>::min();
+    }
     return m;
 }
 
@@ -251,22 +292,21 @@ private:
         }
     }
 
+    // Longest omission first, then the smaller value.
     ValueMask coldest(std::size_t t) const {
-        std::array<int, 10> order{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-        std::stable_sort(order.begin(), order.end(),
-                         [&](int a, int b) { return values_.omission(t, a) > values_.omission(t, b); });
-        return firstValues(order, rule_.count);
+        std::array<long long, 10> key{};
+        for (int v = 0; v < 10; ++v) key[static_cast<std::size_t>(v)] = values_.omission(t, v) * 16 + (15 - v);
+        return largestKeys(key, rule_.count);
     }
 
+    // Most often seen in the window first, then the shorter omission, then
+    // the smaller value.
     ValueMask hottest(std::size_t t) const {
-        std::array<int, 10> order{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
-        const auto& seen = values_.inWindow;
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            const int sa = seen[static_cast<std::size_t>(a)], sb = seen[static_cast<std::size_t>(b)];
-            if (sa != sb) return sa > sb;
-            return values_.omission(t, a) < values_.omission(t, b);
-        });
-        return firstValues(order, rule_.count);
+        std::array<long long, 10> key{};
+        for (int v = 0; v < 10; ++v)
+            key[static_cast<std::size_t>(v)] = (static_cast<long long>(values_.inWindow[static_cast<std::size_t>(v)]) << 40) -
+                                               values_.omission(t, v) * 16 - v;
+        return largestKeys(key, rule_.count);
     }
 
     KillRule rule_;

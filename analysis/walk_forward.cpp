@@ -47,32 +47,69 @@ std::vector<std::uint8_t> valuesOf(ValueMask m) {
 }
 
 using Bytes = std::uint8_t __attribute__((vector_size(16)));
-using SignedBytes = std::int8_t __attribute__((vector_size(16)));
-using Words = std::uint16_t __attribute__((vector_size(32)));
 constexpr std::size_t kLanes = 16;
 
-// The candidates that can still survive, column-wise so that a draw's
-// changing columns are compared sixteen candidates at a time.
-struct Survivors {
-    std::size_t count = 0;
-    std::array<std::vector<std::uint8_t>, 5> digit;
-    std::vector<std::uint8_t> sumTail, span;
-    std::vector<std::uint16_t> digitMask;
-    std::vector<std::vector<std::uint8_t>> fails;  // per changing set: the fixed columns' fails
-};
+Bytes load(const std::uint8_t* p) {
+    Bytes b;
+    __builtin_memcpy(&b, p, sizeof b);
+    return b;
+}
 
-// The kills of the changing controls at one draw: hand ticks and rules.
+// Lanes 0xFF where a == b.
+Bytes equal(Bytes a, Bytes b) { return (Bytes)(a == b); }
+
+std::uint64_t laneSum(Bytes b) {
+    std::uint64_t s = 0;
+    for (std::size_t l = 0; l < kLanes; ++l) s += b[l];
+    return s;
+}
+
+// The kills of the changing controls at one draw.
 struct DrawKills {
-    std::array<ValueMask, kDynamicCount> control{};  // kPosition unused
     std::array<ValueMask, 5> position{};
+    ValueMask digit = 0, sumTail = 0, span = 0;
 };
 
-// A changing set of the grouped tolerance: its tolerance and the changing
-// columns in it.
+DrawKills drawKills(const RuleKillsByControl& k) { return {k.position, k.digit, k.sumTail, k.span}; }
+
+DrawKills joined(DrawKills a, const DrawKills& b) {
+    for (std::size_t r = 0; r < 5; ++r) a.position[r] |= b.position[r];
+    a.digit |= b.digit;
+    a.sumTail |= b.sumTail;
+    a.span |= b.span;
+    return a;
+}
+
+// Which changing columns the kills fail a number in (0 or 1 each).
+std::array<int, kDynamicCount> failsOf(std::uint32_t value, const DrawKills& k) {
+    std::array<int, kDynamicCount> f{};
+    const Digits& d = digitsOf(value);
+    for (std::size_t r = 0; r < 5; ++r) f[kPosition] |= (k.position[r] >> d[r]) & 1;
+    f[kDigit] = (familyValues(RuleFamily::Any, value) & k.digit) != 0;
+    f[kSumTail] = (familyValues(RuleFamily::SumTail, value) & k.sumTail) != 0;
+    f[kSpan] = (familyValues(RuleFamily::Span, value) & k.span) != 0;
+    return f;
+}
+
+// A set of the grouped tolerance holding changing columns: its tolerance
+// and which of them.
 struct ChangingSet {
     std::size_t set = 0;
     Tolerance tolerance;
-    std::array<bool, kDynamicCount> has{};
+    std::vector<int> columns;
+};
+
+// The candidates whose fate depends on the draw's kills, column-wise so that
+// sixteen of them are judged at once: their digits, sum tail, span and digit
+// bits, whether the hand ticks already fail them in each changing column
+// (0xFF) and their fails in the other columns of each changing set.
+struct Undecided {
+    std::size_t count = 0;
+    std::array<std::vector<std::uint8_t>, 5> digit;
+    std::vector<std::uint8_t> sumTail, span;
+    std::vector<std::uint8_t> lowDigits, highDigits;  // digits 0–7 and 8–9 present, as bits
+    std::array<std::vector<std::uint8_t>, kDynamicCount> handFails;
+    std::vector<std::vector<std::uint8_t>> fails;  // per changing set
 };
 
 class Walk {
@@ -81,20 +118,23 @@ public:
         : grouping_(scheme.grouping()), table_(CandidateTable::build(base)) {
         for (const KillRule& r : scheme.rules) dynamic_[static_cast<std::size_t>(dynamicOf(r.family))] = true;
         FilterInput fixed = scheme.input;
+        RuleKillsByControl hand;
         if (dynamic_[kPosition])
             for (std::size_t r = 0; r < 5; ++r) {
-                hand_.position[r] = maskOf(fixed.positionalKill[r]);
+                hand.position[r] = maskOf(fixed.positionalKill[r]);
                 fixed.positionalKill[r] = {};
             }
-        auto takeHand = [&](int d, std::array<bool, 10>& boxes) {
+        auto takeHand = [&](int d, std::array<bool, 10>& boxes, ValueMask& out) {
             if (!dynamic_[static_cast<std::size_t>(d)]) return;
-            hand_.control[static_cast<std::size_t>(d)] = maskOf(boxes);
+            out = maskOf(boxes);
             boxes = {};
         };
-        takeHand(kDigit, fixed.digitKill);
-        takeHand(kSumTail, fixed.sumTailKill);
-        takeHand(kSpan, fixed.spanKill);
+        takeHand(kDigit, fixed.digitKill, hand.digit);
+        takeHand(kSumTail, fixed.sumTailKill, hand.sumTail);
+        takeHand(kSpan, fixed.spanKill, hand.span);
+        hand_ = drawKills(hand);
 
+        // The other conditions, once: their fails per set.
         const ConditionMatrix matrix = checkTable(runOrder(), fixed, table_);
         const std::vector<std::uint8_t> columnSets = grouping_.columnSets(matrix);
         const std::size_t n = table_.size();
@@ -114,88 +154,89 @@ public:
                 changing_.push_back({set, grouping_.toleranceOf(set), {}});
                 it = changing_.end() - 1;
             }
-            it->has[static_cast<std::size_t>(d)] = true;
+            it->columns.push_back(d);
         }
-        gatherSurvivors();
+        sortCandidates();
         rowOf_.assign(kNumberSpace, -1);
         for (std::size_t i = 0; i < n; ++i) rowOf_[table_.values[i]] = static_cast<long>(i);
     }
 
-    const std::array<bool, kDynamicCount>& dynamic() const { return dynamic_; }
+    // K: how many candidates the panel keeps with the rules' kills added.
+    std::size_t resultSize(const DrawKills& rules) const {
+        const Undecided& u = undecided_;
+        if (u.count == 0) return alwaysKept_;
+        // The rules' values, each a vector of sixteen equal lanes.
+        struct Compare {
+            const std::uint8_t* values;
+            Bytes value;
+        };
+        std::vector<Compare> position, tails, spans;
+        for (std::size_t r = 0; r < 5; ++r)
+            for (std::uint8_t v : valuesOf(rules.position[r])) position.push_back({u.digit[r].data(), Bytes{} + v});
+        for (std::uint8_t v : valuesOf(rules.sumTail)) tails.push_back({u.sumTail.data(), Bytes{} + v});
+        for (std::uint8_t v : valuesOf(rules.span)) spans.push_back({u.span.data(), Bytes{} + v});
+        const Bytes lowKill = Bytes{} + static_cast<std::uint8_t>(rules.digit & 0xFF);
+        const Bytes highKill = Bytes{} + static_cast<std::uint8_t>(rules.digit >> 8);
+        const Bytes zero{};
+        auto anyEqual = [](const std::vector<Compare>& list, std::size_t at, Bytes m) {
+            for (const Compare& c : list) m |= equal(load(c.values + at), c.value);
+            return m;
+        };
 
-    DrawKills killsAt(std::span<const KillRule> rules, std::span<const ValueMask> kills) const {
-        DrawKills k = hand_;
-        const RuleKillsByControl byControl = killsByControl(rules, kills);
-        for (std::size_t r = 0; r < 5; ++r) k.position[r] |= byControl.position[r];
-        k.control[kDigit] |= byControl.digit;
-        k.control[kSumTail] |= byControl.sumTail;
-        k.control[kSpan] |= byControl.span;
-        return k;
-    }
+        // Every changing column in one set (always so without groups): the
+        // columns' fails add up in registers.
+        const bool oneSet = changing_.size() == 1;
+        const std::uint8_t lower = changing_[0].tolerance.lower;
+        const auto width = static_cast<std::uint8_t>(changing_[0].tolerance.upper - lower);
 
-    // K: how many candidates the panel with these kills keeps.
-    std::size_t resultSize(const DrawKills& k) const {
-        const Survivors& s = survivors_;
-        if (changing_.empty()) return s.count;
-        std::array<std::vector<std::uint8_t>, 5> pos;
-        for (std::size_t r = 0; r < 5; ++r) pos[r] = valuesOf(k.position[r]);
-        const std::vector<std::uint8_t> tails = valuesOf(k.control[kSumTail]);
-        const std::vector<std::uint8_t> spans = valuesOf(k.control[kSpan]);
-        const auto digitKill = static_cast<std::uint16_t>(k.control[kDigit]);
-
-        const std::size_t vectors = s.count / kLanes;
-        std::uint64_t kept = 0;
+        std::uint64_t kept = alwaysKept_;
         Bytes tally{};
         std::size_t inTally = 0;
+        const std::size_t vectors = u.count / kLanes;
         for (std::size_t j = 0; j < vectors; ++j) {
             const std::size_t at = j * kLanes;
-            Bytes fails[kDynamicCount];
-            for (int d = 0; d < kDynamicCount; ++d) fails[d] = Bytes{};
-            if (dynamic_[kPosition]) {
-                Bytes f{};
-                for (std::size_t r = 0; r < 5; ++r) {
-                    const Bytes digit = load(s.digit[r].data() + at);
-                    for (std::uint8_t v : pos[r]) f |= (Bytes)(digit == v);
-                }
-                fails[kPosition] = f & 1;
-            }
+            // Per changing column, 0xFF where the number fails it.
+            Bytes fails[kDynamicCount] = {};
+            if (dynamic_[kPosition]) fails[kPosition] = anyEqual(position, at, load(u.handFails[kPosition].data() + at));
             if (dynamic_[kDigit]) {
-                Words masks;
-                __builtin_memcpy(&masks, s.digitMask.data() + at, sizeof masks);
-                fails[kDigit] = (Bytes)__builtin_convertvector((masks & digitKill) != 0, SignedBytes) & 1;
+                const Bytes hit = (load(u.lowDigits.data() + at) & lowKill) | (load(u.highDigits.data() + at) & highKill);
+                fails[kDigit] = load(u.handFails[kDigit].data() + at) | ~equal(hit, zero);
             }
-            if (dynamic_[kSumTail]) fails[kSumTail] = anyOf(load(s.sumTail.data() + at), tails);
-            if (dynamic_[kSpan]) fails[kSpan] = anyOf(load(s.span.data() + at), spans);
-
-            Bytes ok = ~Bytes{};
-            for (std::size_t c = 0; c < changing_.size(); ++c) {
-                Bytes total = load(s.fails[c].data() + at);
-                for (int d = 0; d < kDynamicCount; ++d)
-                    if (changing_[c].has[static_cast<std::size_t>(d)]) total += fails[d];
-                const Tolerance t = changing_[c].tolerance;
-                const auto width = static_cast<std::uint8_t>(t.upper - t.lower);
-                ok &= (Bytes)((Bytes)(total - t.lower) <= width);
+            if (dynamic_[kSumTail]) fails[kSumTail] = anyEqual(tails, at, load(u.handFails[kSumTail].data() + at));
+            if (dynamic_[kSpan]) fails[kSpan] = anyEqual(spans, at, load(u.handFails[kSpan].data() + at));
+            // 0xFF is -1: subtracting a failed lane adds one fail.
+            Bytes ok = ~zero;
+            if (oneSet) {
+                const Bytes total =
+                    load(u.fails[0].data() + at) - fails[kPosition] - fails[kDigit] - fails[kSumTail] - fails[kSpan];
+                ok = (Bytes)((Bytes)(total - lower) <= width);
+            } else {
+                for (std::size_t c = 0; c < changing_.size(); ++c) {
+                    Bytes total = load(u.fails[c].data() + at);
+                    for (int d : changing_[c].columns) total -= fails[d];
+                    const Tolerance t = changing_[c].tolerance;
+                    ok &= (Bytes)((Bytes)(total - t.lower) <= static_cast<std::uint8_t>(t.upper - t.lower));
+                }
             }
             tally -= ok;  // ok lanes are 0xFF: one more kept
             if (++inTally == 255) {
-                kept += sum(tally);
+                kept += laneSum(tally);
                 tally = Bytes{};
                 inTally = 0;
             }
         }
-        kept += sum(tally);
-        for (std::size_t i = vectors * kLanes; i < s.count; ++i) kept += admitsSurvivor(i, k);
+        kept += laneSum(tally);
+        for (std::size_t i = vectors * kLanes; i < u.count; ++i) kept += admitsUndecided(i, rules);
         return kept;
     }
 
-    // Whether the panel with these kills keeps the number.
-    bool keeps(std::uint32_t value, const DrawKills& k) const {
+    // Whether the panel with the rules' kills added keeps the number.
+    bool keeps(std::uint32_t value, const DrawKills& rules) const {
         const long row = rowOf_[value];
         if (row < 0) return false;
-        const auto i = static_cast<std::size_t>(row);
-        const std::array<std::uint8_t, kDynamicCount> dyn = dynamicFails(value, k);
+        const std::array<int, kDynamicCount> dyn = failsOf(value, joined(hand_, rules));
         for (std::size_t set = 0; set < grouping_.setCount(); ++set) {
-            int fails = setFails_[set][i];
+            int fails = setFails_[set][static_cast<std::size_t>(row)];
             for (int d = 0; d < kDynamicCount; ++d)
                 if (dynamic_[static_cast<std::size_t>(d)] && dynamicSet_[static_cast<std::size_t>(d)] == set)
                     fails += dyn[static_cast<std::size_t>(d)];
@@ -205,75 +246,62 @@ public:
     }
 
 private:
-    static Bytes load(const std::uint8_t* p) {
-        Bytes b;
-        __builtin_memcpy(&b, p, sizeof b);
-        return b;
-    }
-
-    static Bytes anyOf(Bytes x, const std::vector<std::uint8_t>& values) {
-        Bytes f{};
-        for (std::uint8_t v : values) f |= (Bytes)(x == v);
-        return f & 1;
-    }
-
-    static std::uint64_t sum(Bytes b) {
-        std::uint64_t s = 0;
-        for (std::size_t l = 0; l < kLanes; ++l) s += b[l];
-        return s;
-    }
-
-    std::array<std::uint8_t, kDynamicCount> dynamicFails(std::uint32_t value, const DrawKills& k) const {
-        std::array<std::uint8_t, kDynamicCount> f{};
-        const Digits& d = digitsOf(value);
-        for (std::size_t r = 0; r < 5; ++r) f[kPosition] |= (k.position[r] >> d[r]) & 1;
-        f[kDigit] = (familyValues(RuleFamily::Any, value) & k.control[kDigit]) != 0;
-        f[kSumTail] = (familyValues(RuleFamily::SumTail, value) & k.control[kSumTail]) != 0;
-        f[kSpan] = (familyValues(RuleFamily::Span, value) & k.control[kSpan]) != 0;
-        return f;
-    }
-
-    bool admitsSurvivor(std::size_t i, const DrawKills& k) const {
-        const Survivors& s = survivors_;
-        const std::uint32_t value = s.digit[0][i] * 10000u + s.digit[1][i] * 1000u + s.digit[2][i] * 100u +
-                                    s.digit[3][i] * 10u + s.digit[4][i];
-        const std::array<std::uint8_t, kDynamicCount> dyn = dynamicFails(value, k);
+    bool admitsUndecided(std::size_t i, const DrawKills& rules) const {
+        const Undecided& u = undecided_;
+        const std::uint32_t value = valueOf({u.digit[0][i], u.digit[1][i], u.digit[2][i], u.digit[3][i], u.digit[4][i]});
+        const std::array<int, kDynamicCount> dyn = failsOf(value, joined(hand_, rules));
         for (std::size_t c = 0; c < changing_.size(); ++c) {
-            int fails = s.fails[c][i];
-            for (int d = 0; d < kDynamicCount; ++d)
-                if (changing_[c].has[static_cast<std::size_t>(d)]) fails += dyn[static_cast<std::size_t>(d)];
+            int fails = u.fails[c][i];
+            for (int d : changing_[c].columns) fails += dyn[static_cast<std::size_t>(d)];
             if (!within(changing_[c].tolerance, fails)) return false;
         }
         return true;
     }
 
-    // The candidates whose sets without a changing column admit them and
-    // whose changing sets could still admit them (fails only grow).
-    void gatherSurvivors() {
-        std::vector<bool> changingSet(grouping_.setCount(), false);
-        std::vector<int> columnsIn(grouping_.setCount(), 0);
-        for (const ChangingSet& c : changing_) {
-            changingSet[c.set] = true;
-            for (bool h : c.has) columnsIn[c.set] += h;
-        }
-        Survivors& s = survivors_;
-        s.fails.assign(changing_.size(), {});
+    // Every candidate is kept whatever the rules kill, never kept, or
+    // undecided. The changing columns of a set add from the columns the hand
+    // ticks already fail to all of them, so a set decides alone when its
+    // tolerance holds, or misses, that whole span.
+    void sortCandidates() {
+        Undecided& u = undecided_;
+        u.fails.assign(changing_.size(), {});
+        std::vector<bool> isChanging(grouping_.setCount(), false);
+        for (const ChangingSet& c : changing_) isChanging[c.set] = true;
         for (std::size_t i = 0; i < table_.size(); ++i) {
-            bool viable = true;
-            for (std::size_t set = 0; set < grouping_.setCount() && viable; ++set) {
-                const int f = setFails_[set][i];
-                const Tolerance t = grouping_.toleranceOf(set);
-                viable = changingSet[set] ? f <= t.upper && f + columnsIn[set] >= t.lower : within(t, f);
-            }
-            if (!viable) continue;
+            bool never = false;
+            for (std::size_t set = 0; set < grouping_.setCount() && !never; ++set)
+                never = !isChanging[set] && !within(grouping_.toleranceOf(set), setFails_[set][i]);
+            if (never) continue;
             const std::uint32_t value = table_.values[i];
+            const std::array<int, kDynamicCount> handFails = failsOf(value, hand_);
+            bool always = true;
+            for (std::size_t c = 0; c < changing_.size() && !never; ++c) {
+                const int f = setFails_[changing_[c].set][i];
+                int least = f, most = f;
+                for (int d : changing_[c].columns) {
+                    least += handFails[static_cast<std::size_t>(d)];
+                    ++most;
+                }
+                const Tolerance t = changing_[c].tolerance;
+                never = least > t.upper || most < t.lower;
+                always = always && within(t, least) && within(t, most);
+            }
+            if (never) continue;
+            if (always) {
+                ++alwaysKept_;
+                continue;
+            }
             const Digits& d = digitsOf(value);
-            for (std::size_t r = 0; r < 5; ++r) s.digit[r].push_back(d[r]);
-            s.sumTail.push_back(static_cast<std::uint8_t>(std::countr_zero(familyValues(RuleFamily::SumTail, value))));
-            s.span.push_back(static_cast<std::uint8_t>(std::countr_zero(familyValues(RuleFamily::Span, value))));
-            s.digitMask.push_back(familyValues(RuleFamily::Any, value));
-            for (std::size_t c = 0; c < changing_.size(); ++c) s.fails[c].push_back(setFails_[changing_[c].set][i]);
-            ++s.count;
+            for (std::size_t r = 0; r < 5; ++r) u.digit[r].push_back(d[r]);
+            u.sumTail.push_back(static_cast<std::uint8_t>(std::countr_zero(familyValues(RuleFamily::SumTail, value))));
+            u.span.push_back(static_cast<std::uint8_t>(std::countr_zero(familyValues(RuleFamily::Span, value))));
+            const ValueMask digits = familyValues(RuleFamily::Any, value);
+            u.lowDigits.push_back(static_cast<std::uint8_t>(digits & 0xFF));
+            u.highDigits.push_back(static_cast<std::uint8_t>(digits >> 8));
+            for (int c = 0; c < kDynamicCount; ++c)
+                u.handFails[static_cast<std::size_t>(c)].push_back(handFails[static_cast<std::size_t>(c)] ? 0xFF : 0);
+            for (std::size_t c = 0; c < changing_.size(); ++c) u.fails[c].push_back(setFails_[changing_[c].set][i]);
+            ++u.count;
         }
     }
 
@@ -284,7 +312,8 @@ private:
     DrawKills hand_;
     std::vector<ChangingSet> changing_;
     std::vector<std::vector<std::uint8_t>> setFails_;  // per set, per candidate row
-    Survivors survivors_;
+    std::size_t alwaysKept_ = 0;
+    Undecided undecided_;
     std::vector<long> rowOf_;
 };
 
@@ -309,7 +338,7 @@ std::optional<WalkReport> walkForward(const Scheme& scheme, const NumberSet& bas
         if (progress && (t - range.begin) % 64 == 0 && !progress(range.end + t - range.begin, total))
             return std::nullopt;
         for (std::size_t r = 0; r < at.size(); ++r) at[r] = (*kills)[r][t - range.begin];
-        const DrawKills k = walk.killsAt(scheme.rules, at);
+        const DrawKills k = drawKills(killsByControl(scheme.rules, at));
         report.draws.push_back({t, draws[t], walk.resultSize(k), walk.keeps(draws[t], k)});
     }
     if (progress && !progress(total, total)) return std::nullopt;
