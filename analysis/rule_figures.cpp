@@ -65,8 +65,8 @@ void judgeTogether(std::span<RuleFigures> figures) {
 }
 
 std::optional<std::vector<RuleFigures>> ruleFigures(std::span<const KillRule> rules,
-                                                    std::span<const std::uint32_t> draws, DrawIndexRange range,
-                                                    const ProgressFn& progress) {
+                                                    std::span<const std::uint32_t> draws,
+                                                    DrawIndexRange range, const ProgressFn& progress) {
     range.end = std::min(range.end, draws.size());
     range.begin = std::min(range.begin, range.end);
     // The kills over the range and, one step on, for the next draw: the
@@ -120,11 +120,11 @@ std::string ruleFiguresTable(std::span<const KillRule> rules, std::span<const Ru
     s += eol;
     for (std::size_t i = 0; i < rules.size() && i < figures.size(); ++i) {
         const RuleFigures& f = figures[i];
-        s += killRuleCaption(rules[i]) + "\t" + pValueText(f.pValue) + "\t" + pValueText(f.adjustedPValue) + "\t" +
-             std::string(verdictText(f)) + "\t" + std::to_string(f.judged) + "\t" + std::to_string(f.right) + "\t" +
-             percentText(100.0 * f.hitRate) + "\t" + percentText(100.0 * f.chance) + "\t" +
-             std::to_string(f.currentRightRun) + "\t" + std::to_string(f.longestWrongRun) + "\t" +
-             valuesText(f.nextKills);
+        s += killRuleCaption(rules[i]) + "\t" + pValueText(f.pValue) + "\t" + pValueText(f.adjustedPValue) +
+             "\t" + std::string(verdictText(f)) + "\t" + std::to_string(f.judged) + "\t" +
+             std::to_string(f.right) + "\t" + percentText(100.0 * f.hitRate) + "\t" +
+             percentText(100.0 * f.chance) + "\t" + std::to_string(f.currentRightRun) + "\t" +
+             std::to_string(f.longestWrongRun) + "\t" + valuesText(f.nextKills);
         s += eol;
     }
     return s;

@@ -13,7 +13,7 @@ namespace numsift {
 namespace {
 
 constexpr int kPairCount = kFormulaTermCount * (kFormulaTermCount - 1) / 2;  // 28
-constexpr int kCombosPerPair = 81;                                            // a, b in 1..9
+constexpr int kCombosPerPair = 81;                                           // a, b in 1..9
 
 // The eight formula terms of a number: d1..d5, sum, span, tail.
 std::array<int, kFormulaTermCount> termsOf(std::uint32_t number) {
@@ -111,7 +111,9 @@ class FormulaSearch {
 
 public:
     FormulaSearch(RuleFamily family, int window, std::span<const std::uint32_t> draws)
-        : family_(family), window_(static_cast<std::size_t>(window)), draws_(draws),
+        : family_(family),
+          window_(static_cast<std::size_t>(window)),
+          draws_(draws),
           wrong_(std::make_unique<Vec[]>(kScored * kCombosPerPair)) {
         Vec empty{};
         for (int c = 10; c < 16; ++c) empty[c] = kPad;  // never the fewest
@@ -138,7 +140,8 @@ public:
             const Vec* w = wrong_.get() + p * kCombosPerPair;
             for (int j = 0; j < kCombosPerPair; ++j)
                 for (int c = 0; c < 10; ++c)
-                    if (w[j][c] == fewest) return {kScoredPairs[static_cast<std::size_t>(p)] * kCombosPerPair + j, c, fewest};
+                    if (w[j][c] == fewest)
+                        return {kScoredPairs[static_cast<std::size_t>(p)] * kCombosPerPair + j, c, fewest};
         }
         return {};  // not reached
     }
@@ -166,13 +169,15 @@ private:
         const auto termsMinus = termsOf(draws_[removed > 0 ? removed - 1 : 0]);
         const PairValueTable& table = pairValues();
         auto row = [&](const std::array<int, kFormulaTermCount>& terms, const TermPair& p) {
-            return table.row[static_cast<std::size_t>(terms[static_cast<std::size_t>(p.x)] % 10)]
-                            [static_cast<std::size_t>(terms[static_cast<std::size_t>(p.y)] % 10)]
-                                .data();
+            return table
+                .row[static_cast<std::size_t>(terms[static_cast<std::size_t>(p.x)] % 10)]
+                    [static_cast<std::size_t>(terms[static_cast<std::size_t>(p.y)] % 10)]
+                .data();
         };
         Vec* w = wrong_.get();
         for (int p = 0; p < kScored; ++p) {
-            const TermPair& pair = kPairs[static_cast<std::size_t>(kScoredPairs[static_cast<std::size_t>(p)])];
+            const TermPair& pair =
+                kPairs[static_cast<std::size_t>(kScoredPairs[static_cast<std::size_t>(p)])];
             const std::uint8_t* up = row(termsPlus, pair);
             const std::uint8_t* um = row(termsMinus, pair);
             Vec fewest = w[0] + plus[up[0]] - minus[um[0]];
@@ -254,18 +259,16 @@ public:
         if (t == 0) return 0;
         const std::uint32_t previous = draws_[t - 1];
         switch (rule_.kind) {
-        case RuleKind::Cold:
-            return coldest(t);
-        case RuleKind::Hot:
-            return hottest(t);
-        case RuleKind::Repeat:
-            return familyValues(rule_.family, previous);
-        case RuleKind::Formula:
-            return static_cast<ValueMask>(1u << formulaValue(rule_.formula, previous));
-        case RuleKind::BestFormula: {
-            const FormulaPick pick = search_->best();
-            return static_cast<ValueMask>(1u << formulaValue(formulaOfIndex(pick.combo, pick.constant), previous));
-        }
+            case RuleKind::Cold: return coldest(t);
+            case RuleKind::Hot: return hottest(t);
+            case RuleKind::Repeat: return familyValues(rule_.family, previous);
+            case RuleKind::Formula:
+                return static_cast<ValueMask>(1u << formulaValue(rule_.formula, previous));
+            case RuleKind::BestFormula: {
+                const FormulaPick pick = search_->best();
+                return static_cast<ValueMask>(
+                    1u << formulaValue(formulaOfIndex(pick.combo, pick.constant), previous));
+            }
         }
         return 0;
     }
@@ -295,7 +298,8 @@ private:
     // Longest omission first, then the smaller value.
     ValueMask coldest(std::size_t t) const {
         std::array<long long, 10> key{};
-        for (int v = 0; v < 10; ++v) key[static_cast<std::size_t>(v)] = values_.omission(t, v) * 16 + (15 - v);
+        for (int v = 0; v < 10; ++v)
+            key[static_cast<std::size_t>(v)] = values_.omission(t, v) * 16 + (15 - v);
         return largestKeys(key, rule_.count);
     }
 
@@ -304,8 +308,9 @@ private:
     ValueMask hottest(std::size_t t) const {
         std::array<long long, 10> key{};
         for (int v = 0; v < 10; ++v)
-            key[static_cast<std::size_t>(v)] = (static_cast<long long>(values_.inWindow[static_cast<std::size_t>(v)]) << 40) -
-                                               values_.omission(t, v) * 16 - v;
+            key[static_cast<std::size_t>(v)] =
+                (static_cast<long long>(values_.inWindow[static_cast<std::size_t>(v)]) << 40) -
+                values_.omission(t, v) * 16 - v;
         return largestKeys(key, rule_.count);
     }
 
@@ -340,22 +345,21 @@ int popcount10(ValueMask m) {
 ValueMask familyValues(RuleFamily family, std::uint32_t number) {
     const Digits& d = digitsOf(number);
     switch (family) {
-    case RuleFamily::Pos1:
-    case RuleFamily::Pos2:
-    case RuleFamily::Pos3:
-    case RuleFamily::Pos4:
-    case RuleFamily::Pos5:
-        return static_cast<ValueMask>(1u << d[static_cast<std::size_t>(family)]);
-    case RuleFamily::Any: {
-        ValueMask m = 0;
-        for (std::uint8_t x : d) m = static_cast<ValueMask>(m | (1u << x));
-        return m;
-    }
-    case RuleFamily::SumTail:
-    case RuleFamily::Span: {
-        const auto t = termsOf(number);
-        return static_cast<ValueMask>(1u << (family == RuleFamily::SumTail ? t[7] : t[6]));
-    }
+        case RuleFamily::Pos1:
+        case RuleFamily::Pos2:
+        case RuleFamily::Pos3:
+        case RuleFamily::Pos4:
+        case RuleFamily::Pos5: return static_cast<ValueMask>(1u << d[static_cast<std::size_t>(family)]);
+        case RuleFamily::Any: {
+            ValueMask m = 0;
+            for (std::uint8_t x : d) m = static_cast<ValueMask>(m | (1u << x));
+            return m;
+        }
+        case RuleFamily::SumTail:
+        case RuleFamily::Span: {
+            const auto t = termsOf(number);
+            return static_cast<ValueMask>(1u << (family == RuleFamily::SumTail ? t[7] : t[6]));
+        }
     }
     return 0;
 }
@@ -409,13 +413,14 @@ std::optional<std::vector<std::vector<ValueMask>>> ruleKills(std::span<const Kil
     return kills;
 }
 
-std::vector<ValueMask> ruleKills(const KillRule& rule, std::span<const std::uint32_t> draws, std::size_t begin,
-                                 std::size_t end) {
+std::vector<ValueMask> ruleKills(const KillRule& rule, std::span<const std::uint32_t> draws,
+                                 std::size_t begin, std::size_t end) {
     return std::move(ruleKills(std::span<const KillRule>(&rule, 1), draws, begin, end)->front());
 }
 
-std::vector<BestFormulaPick> bestFormulaPicks(RuleFamily family, int window, std::span<const std::uint32_t> draws,
-                                              std::size_t begin, std::size_t end) {
+std::vector<BestFormulaPick> bestFormulaPicks(RuleFamily family, int window,
+                                              std::span<const std::uint32_t> draws, std::size_t begin,
+                                              std::size_t end) {
     end = std::min(end, draws.size() + 1);
     const KillRule rule{family, RuleKind::BestFormula, 1, window, {}};
     RuleTrack track(rule, draws);
@@ -427,7 +432,8 @@ std::vector<BestFormulaPick> bestFormulaPicks(RuleFamily family, int window, std
     return out;
 }
 
-std::vector<ValueMask> nextDrawKills(std::span<const KillRule> rules, std::span<const std::uint32_t> history) {
+std::vector<ValueMask> nextDrawKills(std::span<const KillRule> rules,
+                                     std::span<const std::uint32_t> history) {
     const auto kills = ruleKills(rules, history, history.size(), history.size() + 1);
     std::vector<ValueMask> next;
     for (const auto& k : *kills) next.push_back(k.front());
@@ -444,17 +450,10 @@ RuleKillsByControl killsByControl(std::span<const KillRule> rules, std::span<con
     for (std::size_t r = 0; r < rules.size() && r < kills.size(); ++r) {
         const ValueMask m = kills[r];
         switch (rules[r].family) {
-        case RuleFamily::Any:
-            c.digit |= m;
-            break;
-        case RuleFamily::SumTail:
-            c.sumTail |= m;
-            break;
-        case RuleFamily::Span:
-            c.span |= m;
-            break;
-        default:
-            c.position[static_cast<std::size_t>(rules[r].family)] |= m;
+            case RuleFamily::Any: c.digit |= m; break;
+            case RuleFamily::SumTail: c.sumTail |= m; break;
+            case RuleFamily::Span: c.span |= m; break;
+            default: c.position[static_cast<std::size_t>(rules[r].family)] |= m;
         }
     }
     return c;

@@ -62,8 +62,8 @@ std::optional<std::vector<std::vector<ValueMask>>> ruleKills(std::span<const Kil
                                                              const ProgressFn& progress = {});
 
 // One rule's kills at t in [begin, end).
-std::vector<ValueMask> ruleKills(const KillRule& rule, std::span<const std::uint32_t> draws, std::size_t begin,
-                                 std::size_t end);
+std::vector<ValueMask> ruleKills(const KillRule& rule, std::span<const std::uint32_t> draws,
+                                 std::size_t begin, std::size_t end);
 
 // What a best-formula rule picks at a draw t: the formula and the score it
 // won with, right of judged draws in its window (t = 0: nothing judged).
@@ -75,8 +75,9 @@ struct BestFormulaPick {
 
 // The picks at each t in [begin, end): which formula won, and its in-window
 // rate beside how it then does on the draw itself.
-std::vector<BestFormulaPick> bestFormulaPicks(RuleFamily family, int window, std::span<const std::uint32_t> draws,
-                                              std::size_t begin, std::size_t end);
+std::vector<BestFormulaPick> bestFormulaPicks(RuleFamily family, int window,
+                                              std::span<const std::uint32_t> draws, std::size_t begin,
+                                              std::size_t end);
 
 // The kills each rule makes at the next draw (after all of history).
 std::vector<ValueMask> nextDrawKills(std::span<const KillRule> rules, std::span<const std::uint32_t> history);

@@ -21,14 +21,10 @@ constexpr std::array<ConditionId, kDynamicCount> kDynamicConditions = {
 
 int dynamicOf(RuleFamily f) {
     switch (f) {
-    case RuleFamily::Any:
-        return kDigit;
-    case RuleFamily::SumTail:
-        return kSumTail;
-    case RuleFamily::Span:
-        return kSpan;
-    default:
-        return kPosition;
+        case RuleFamily::Any: return kDigit;
+        case RuleFamily::SumTail: return kSumTail;
+        case RuleFamily::Span: return kSpan;
+        default: return kPosition;
     }
 }
 
@@ -146,7 +142,8 @@ public:
         }
         for (int d = 0; d < kDynamicCount; ++d) {
             if (!dynamic_[static_cast<std::size_t>(d)]) continue;
-            const std::size_t set = grouping_.setOf(ColumnId{kDynamicConditions[static_cast<std::size_t>(d)]});
+            const std::size_t set =
+                grouping_.setOf(ColumnId{kDynamicConditions[static_cast<std::size_t>(d)]});
             dynamicSet_[static_cast<std::size_t>(d)] = set;
             auto it = std::find_if(changing_.begin(), changing_.end(),
                                    [set](const ChangingSet& c) { return c.set == set; });
@@ -172,7 +169,8 @@ public:
         };
         std::vector<Compare> position, tails, spans;
         for (std::size_t r = 0; r < 5; ++r)
-            for (std::uint8_t v : valuesOf(rules.position[r])) position.push_back({u.digit[r].data(), Bytes{} + v});
+            for (std::uint8_t v : valuesOf(rules.position[r]))
+                position.push_back({u.digit[r].data(), Bytes{} + v});
         for (std::uint8_t v : valuesOf(rules.sumTail)) tails.push_back({u.sumTail.data(), Bytes{} + v});
         for (std::uint8_t v : valuesOf(rules.span)) spans.push_back({u.span.data(), Bytes{} + v});
         const Bytes lowKill = Bytes{} + static_cast<std::uint8_t>(rules.digit & 0xFF);
@@ -197,18 +195,21 @@ public:
             const std::size_t at = j * kLanes;
             // Per changing column, 0xFF where the number fails it.
             Bytes fails[kDynamicCount] = {};
-            if (dynamic_[kPosition]) fails[kPosition] = anyEqual(position, at, load(u.handFails[kPosition].data() + at));
+            if (dynamic_[kPosition])
+                fails[kPosition] = anyEqual(position, at, load(u.handFails[kPosition].data() + at));
             if (dynamic_[kDigit]) {
-                const Bytes hit = (load(u.lowDigits.data() + at) & lowKill) | (load(u.highDigits.data() + at) & highKill);
+                const Bytes hit =
+                    (load(u.lowDigits.data() + at) & lowKill) | (load(u.highDigits.data() + at) & highKill);
                 fails[kDigit] = load(u.handFails[kDigit].data() + at) | ~equal(hit, zero);
             }
-            if (dynamic_[kSumTail]) fails[kSumTail] = anyEqual(tails, at, load(u.handFails[kSumTail].data() + at));
+            if (dynamic_[kSumTail])
+                fails[kSumTail] = anyEqual(tails, at, load(u.handFails[kSumTail].data() + at));
             if (dynamic_[kSpan]) fails[kSpan] = anyEqual(spans, at, load(u.handFails[kSpan].data() + at));
             // 0xFF is -1: subtracting a failed lane adds one fail.
             Bytes ok = ~zero;
             if (oneSet) {
-                const Bytes total =
-                    load(u.fails[0].data() + at) - fails[kPosition] - fails[kDigit] - fails[kSumTail] - fails[kSpan];
+                const Bytes total = load(u.fails[0].data() + at) - fails[kPosition] - fails[kDigit] -
+                                    fails[kSumTail] - fails[kSpan];
                 ok = (Bytes)((Bytes)(total - lower) <= width);
             } else {
                 for (std::size_t c = 0; c < changing_.size(); ++c) {
@@ -248,7 +249,8 @@ public:
 private:
     bool admitsUndecided(std::size_t i, const DrawKills& rules) const {
         const Undecided& u = undecided_;
-        const std::uint32_t value = valueOf({u.digit[0][i], u.digit[1][i], u.digit[2][i], u.digit[3][i], u.digit[4][i]});
+        const std::uint32_t value =
+            valueOf({u.digit[0][i], u.digit[1][i], u.digit[2][i], u.digit[3][i], u.digit[4][i]});
         const std::array<int, kDynamicCount> dyn = failsOf(value, joined(hand_, rules));
         for (std::size_t c = 0; c < changing_.size(); ++c) {
             int fails = u.fails[c][i];
@@ -293,14 +295,18 @@ private:
             }
             const Digits& d = digitsOf(value);
             for (std::size_t r = 0; r < 5; ++r) u.digit[r].push_back(d[r]);
-            u.sumTail.push_back(static_cast<std::uint8_t>(std::countr_zero(familyValues(RuleFamily::SumTail, value))));
-            u.span.push_back(static_cast<std::uint8_t>(std::countr_zero(familyValues(RuleFamily::Span, value))));
+            u.sumTail.push_back(
+                static_cast<std::uint8_t>(std::countr_zero(familyValues(RuleFamily::SumTail, value))));
+            u.span.push_back(
+                static_cast<std::uint8_t>(std::countr_zero(familyValues(RuleFamily::Span, value))));
             const ValueMask digits = familyValues(RuleFamily::Any, value);
             u.lowDigits.push_back(static_cast<std::uint8_t>(digits & 0xFF));
             u.highDigits.push_back(static_cast<std::uint8_t>(digits >> 8));
             for (int c = 0; c < kDynamicCount; ++c)
-                u.handFails[static_cast<std::size_t>(c)].push_back(handFails[static_cast<std::size_t>(c)] ? 0xFF : 0);
-            for (std::size_t c = 0; c < changing_.size(); ++c) u.fails[c].push_back(setFails_[changing_[c].set][i]);
+                u.handFails[static_cast<std::size_t>(c)].push_back(
+                    handFails[static_cast<std::size_t>(c)] ? 0xFF : 0);
+            for (std::size_t c = 0; c < changing_.size(); ++c)
+                u.fails[c].push_back(setFails_[changing_[c].set][i]);
             ++u.count;
         }
     }
@@ -372,7 +378,8 @@ WalkSummary walkSummary(std::span<const WalkDraw> rows) {
     return s;
 }
 
-std::string walkDrawTable(const WalkReport& report, std::span<const std::string> labels, std::string_view eol) {
+std::string walkDrawTable(const WalkReport& report, std::span<const std::string> labels,
+                          std::string_view eol) {
     std::string s = "期号\t号码\t结果注数\t保留";
     s += eol;
     for (const WalkDraw& d : report.draws) {

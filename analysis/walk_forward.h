@@ -25,10 +25,10 @@
 namespace numsift {
 
 struct WalkDraw {
-    std::size_t draw = 0;         // index into the history
-    std::uint32_t value = 0;      // the drawn number
-    std::size_t resultSize = 0;   // K(t)
-    bool kept = false;            // the draw is in the result
+    std::size_t draw = 0;        // index into the history
+    std::uint32_t value = 0;     // the drawn number
+    std::size_t resultSize = 0;  // K(t)
+    bool kept = false;           // the draw is in the result
 };
 
 // The game's single prize and the price of one number, in 元.
@@ -36,15 +36,15 @@ inline constexpr std::uint64_t kPrizeYuan = 100000;
 inline constexpr std::uint64_t kPriceYuan = 2;
 
 struct WalkSummary {
-    std::size_t drawCount = 0;      // 期数
-    std::size_t kept = 0;           // 保留期数
-    double keptShare = 0;           // kept / drawCount
-    double theory = 0;              // 理论: mean K / 100,000, the share kept if draws fell at random
-    double averageSize = 0;         // 平均注数
-    std::uint64_t cost = 0;         // 投入: ΣK × 2 元
-    std::uint64_t prize = 0;        // 奖金: kept × 100,000 元
-    double returnRate = 0;          // 回报率: prize / cost (0 when nothing was bought)
-    std::size_t longestMissRun = 0; // most consecutive draws not kept
+    std::size_t drawCount = 0;       // 期数
+    std::size_t kept = 0;            // 保留期数
+    double keptShare = 0;            // kept / drawCount
+    double theory = 0;               // 理论: mean K / 100,000, the share kept if draws fell at random
+    double averageSize = 0;          // 平均注数
+    std::uint64_t cost = 0;          // 投入: ΣK × 2 元
+    std::uint64_t prize = 0;         // 奖金: kept × 100,000 元
+    double returnRate = 0;           // 回报率: prize / cost (0 when nothing was bought)
+    std::size_t longestMissRun = 0;  // most consecutive draws not kept
 };
 
 // The chance return of any play: a number costs 2 元 and wins 100,000 元 with
@@ -67,7 +67,8 @@ WalkSummary walkSummary(std::span<const WalkDraw> rows);
 
 // Header line 期号, 号码, 结果注数, 保留, then one line per draw; labels[i]
 // is the issue of draw i (empty when the history has none).
-std::string walkDrawTable(const WalkReport& report, std::span<const std::string> labels, std::string_view eol);
+std::string walkDrawTable(const WalkReport& report, std::span<const std::string> labels,
+                          std::string_view eol);
 
 // Lines "名称<TAB>值": 期数, 保留期数 (kept/count and share), 理论, 平均注数, 投入,
 // 奖金, 回报率 (beside the chance return 50 %), 最长连续未中.

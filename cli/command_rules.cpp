@@ -28,8 +28,8 @@ int rules(const CommandLine& line) {
     if (in->scheme.rules.empty()) return fail(in->schemePath, "方案中没有规则（rules）");
     const std::optional<HistoryInput> history = readHistoryInput(line.arguments()[1]);
     if (!history) return 2;
-    const auto figures = ruleFigures(in->scheme.rules, history->values,
-                                     lastDrawsRange(history->values.size(), *last));
+    const auto figures =
+        ruleFigures(in->scheme.rules, history->values, lastDrawsRange(history->values.size(), *last));
     writeOut(ruleFiguresTable(in->scheme.rules, *figures, "\n"));
     return 0;
 }

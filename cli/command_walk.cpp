@@ -28,8 +28,8 @@ int walk(const CommandLine& line) {
     if (!in) return 2;
     const std::optional<HistoryInput> history = readHistoryInput(line.arguments()[1]);
     if (!history) return 2;
-    const auto report = walkForward(in->scheme, in->base, history->values,
-                                    lastDrawsRange(history->values.size(), *last));
+    const auto report =
+        walkForward(in->scheme, in->base, history->values, lastDrawsRange(history->values.size(), *last));
     std::string out = walkDrawTable(*report, history->issues, "\n");
     out += '\n';
     out += walkSummaryText(report->summary, "\n");

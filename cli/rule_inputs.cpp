@@ -56,7 +56,8 @@ void addRuleKills(Scheme& scheme, const std::string& schemePath, const HistoryIn
     note(schemePath, said);
 }
 
-bool addRuleKills(Scheme& scheme, const std::string& schemePath, const std::optional<std::string>& drawsPath) {
+bool addRuleKills(Scheme& scheme, const std::string& schemePath,
+                  const std::optional<std::string>& drawsPath) {
     if (scheme.rules.empty()) return true;
     if (!drawsPath) {
         note(schemePath, "方案有 " + std::to_string(scheme.rules.size()) +

@@ -7,12 +7,12 @@ namespace numsift {
 namespace {
 
 constexpr std::array<std::string_view, kRuleFamilyCount> kFamilyKeys = {"pos1", "pos2", "pos3",    "pos4",
-                                                                         "pos5", "any",  "sumtail", "span"};
-constexpr std::array<std::string_view, kRuleFamilyCount> kFamilyCaptions = {
-    "万位", "千位", "百位", "十位", "个位", "通杀码", "和尾", "跨度"};
+                                                                        "pos5", "any",  "sumtail", "span"};
+constexpr std::array<std::string_view, kRuleFamilyCount> kFamilyCaptions = {"万位", "千位",   "百位", "十位",
+                                                                            "个位", "通杀码", "和尾", "跨度"};
 constexpr std::array<std::string_view, 5> kKindKeys = {"cold", "hot", "repeat", "formula", "best-formula"};
-constexpr std::array<std::string_view, kFormulaTermCount> kTermNames = {"d1",  "d2",   "d3",  "d4",
-                                                                         "d5", "sum", "span", "tail"};
+constexpr std::array<std::string_view, kFormulaTermCount> kTermNames = {"d1", "d2",  "d3",   "d4",
+                                                                        "d5", "sum", "span", "tail"};
 
 std::string_view trimmed(std::string_view s) {
     while (!s.empty() && (s.front() == ' ' || s.front() == '\t')) s.remove_prefix(1);
@@ -65,7 +65,8 @@ std::string readRule(const json::Value& v, const std::string& where, KillRule& r
     }
     const std::optional<RuleFamily> family = ruleFamilyOfKey(kill->string);
     if (!family)
-        return where + ".kill: " + quoted(kill->string) + " 不是规则能杀的项目（pos1–pos5、any、sumtail、span）";
+        return where + ".kill: " + quoted(kill->string) +
+               " 不是规则能杀的项目（pos1–pos5、any、sumtail、span）";
     const std::optional<RuleKind> kind = ruleKindOfKey(by->string);
     if (!kind)
         return where + ".by: " + quoted(by->string) + " 不是规则（cold、hot、repeat、formula、best-formula）";
@@ -125,16 +126,13 @@ std::string_view formulaTermName(int term) { return kTermNames[static_cast<std::
 std::string killRuleCaption(const KillRule& rule) {
     std::string s(ruleFamilyCaption(rule.family));
     switch (rule.kind) {
-    case RuleKind::Cold:
-        return s + " 冷号 " + std::to_string(rule.count) + " 个";
-    case RuleKind::Hot:
-        return s + " 热号 " + std::to_string(rule.count) + " 个（近 " + std::to_string(rule.window) + " 期）";
-    case RuleKind::Repeat:
-        return s + " 重复上期";
-    case RuleKind::Formula:
-        return s + " 公式 " + killFormulaText(rule.formula);
-    case RuleKind::BestFormula:
-        return s + " 最优公式（近 " + std::to_string(rule.window) + " 期）";
+        case RuleKind::Cold: return s + " 冷号 " + std::to_string(rule.count) + " 个";
+        case RuleKind::Hot:
+            return s + " 热号 " + std::to_string(rule.count) + " 个（近 " + std::to_string(rule.window) +
+                   " 期）";
+        case RuleKind::Repeat: return s + " 重复上期";
+        case RuleKind::Formula: return s + " 公式 " + killFormulaText(rule.formula);
+        case RuleKind::BestFormula: return s + " 最优公式（近 " + std::to_string(rule.window) + " 期）";
     }
     return s;
 }

@@ -18,7 +18,7 @@ struct Scheme {
     FilterInput input;                   // box texts in the form the boxes show after being left
     Tolerance tolerance;                 // lower <= upper; with groups, the rest's
     std::vector<ToleranceGroup> groups;  // grouped tolerance; empty: one tolerance for the panel
-    std::vector<KillRule> rules;         // kills chosen from the history at each run (conditions/kill_rules.h)
+    std::vector<KillRule> rules;         // kill rules (conditions/kill_rules.h)
 
     GroupedTolerance grouping() const { return GroupedTolerance(tolerance, groups); }
     bool operator==(const Scheme&) const = default;
@@ -35,8 +35,8 @@ struct SchemeLoad {
 
 SchemeLoad loadScheme(std::string_view json);
 
-// Every key in the format's order (groups and rules only when there are any), the empty value for inactive conditions,
-// box texts with LF line breaks, ending with a line break.
+// Every key in the format's order (groups and rules only when there are any), the empty value for inactive
+// conditions, box texts with LF line breaks, ending with a line break.
 std::string saveScheme(const Scheme& scheme);
 
 }  // namespace numsift

@@ -45,8 +45,10 @@ TEST(CliRules, OneLinePerRuleWithItsFiguresBesideTheChance) {
     // The last draw alone, the two before it still the history.
     const CliRun last = runCli({"rules", scheme, draws, "--last", "1"});
     ASSERT_EQ(last.exitCode, 0) << last.err;
-    EXPECT_EQ(lines(last.out)[1], "万位 重复上期\t0.9000\t1.0000\t与随机无差别\t1\t1\t100.00%\t90.00%\t1\t0\t5");
-    EXPECT_EQ(lines(last.out)[2], "和尾 公式 tail + 1\t1.0000\t1.0000\t与随机无差别\t1\t0\t0.00%\t90.00%\t0\t1\t6");
+    EXPECT_EQ(lines(last.out)[1],
+              "万位 重复上期\t0.9000\t1.0000\t与随机无差别\t1\t1\t100.00%\t90.00%\t1\t0\t5");
+    EXPECT_EQ(lines(last.out)[2],
+              "和尾 公式 tail + 1\t1.0000\t1.0000\t与随机无差别\t1\t0\t0.00%\t90.00%\t0\t1\t6");
 }
 
 TEST(CliRules, ProblemsAreOneLineAndNothingOnStdout) {
@@ -59,7 +61,8 @@ TEST(CliRules, ProblemsAreOneLineAndNothingOnStdout) {
         {{"rules", none, draws}, "numsift-cli: " + none + ": 方案中没有规则（rules）\n"},
         {{"rules", scheme, draws, "--last", "0"}, "numsift-cli: rules: --last 应为正整数，而不是 \"0\"\n"},
         {{"walk", scheme, empty},
-         "numsift-cli: " + empty + ": 没有开奖号码（每行一期，例如 2026120 35789）；有 1 行不是开奖号码，已跳过：第 1 行\n"},
+         "numsift-cli: " + empty +
+             ": 没有开奖号码（每行一期，例如 2026120 35789）；有 1 行不是开奖号码，已跳过：第 1 行\n"},
     };
     for (const auto& [args, err] : cases) {
         const CliRun r = runCli(args);
@@ -90,7 +93,8 @@ TEST(CliWalk, RowsDoNotChangeWhenLaterDrawsAreCutFromTheFile) {
     const std::vector<std::string> a = lines(whole.out), b = lines(cut.out);
     ASSERT_GT(b.size(), 51u);
     EXPECT_EQ(a[0], "期号\t号码\t结果注数\t保留");
-    EXPECT_EQ(std::vector<std::string>(a.begin(), a.begin() + 51), std::vector<std::string>(b.begin(), b.begin() + 51));
+    EXPECT_EQ(std::vector<std::string>(a.begin(), a.begin() + 51),
+              std::vector<std::string>(b.begin(), b.begin() + 51));
     EXPECT_EQ(a[1].substr(0, 8), "2026001\t");
     EXPECT_EQ(a[81], "");
     EXPECT_EQ(a[82], "期数\t80");
@@ -111,13 +115,14 @@ TEST(CliRunWithRules, RulesLearnFromDrawsOrSayTheyKilledNothing) {
     const std::string draws = writeTemp(dir, "d.txt", kThreeDraws);
     const CliRun blind = runCli({"run", scheme});
     ASSERT_EQ(blind.exitCode, 0) << blind.err;
-    EXPECT_EQ(blind.err, "numsift-cli: " + scheme + ": 方案有 1 条规则，但没有历史开奖（--draws FILE），规则未杀号\n"
-                                                    "kept 90000 of 100000\n");
+    EXPECT_EQ(blind.err, "numsift-cli: " + scheme +
+                             ": 方案有 1 条规则，但没有历史开奖（--draws FILE），规则未杀号\n"
+                             "kept 90000 of 100000\n");
     // The newest draw is 55555: 个位 5 is killed beside the hand-ticked sum tail 0.
     const CliRun run = runCli({"run", scheme, "--draws", draws});
     ASSERT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.err, "numsift-cli: " + scheme + ": 1 条规则按 " + draws + " 的 3 期算出下期杀号：个位 重复上期 杀 5\n" +
-                           "kept 81000 of 100000\n");
+    EXPECT_EQ(run.err, "numsift-cli: " + scheme + ": 1 条规则按 " + draws +
+                           " 的 3 期算出下期杀号：个位 重复上期 杀 5\n" + "kept 81000 of 100000\n");
     const CliRun explain = runCli({"explain", scheme, "12345", "--draws", draws});
     ASSERT_EQ(explain.exitCode, 0) << explain.err;
     EXPECT_NE(explain.out.find("定位杀"), std::string::npos) << explain.out;
@@ -126,7 +131,8 @@ TEST(CliRunWithRules, RulesLearnFromDrawsOrSayTheyKilledNothing) {
     // The backtest learns from the draws it checks, and says so.
     const CliRun backtest = runCli({"backtest", scheme, draws});
     ASSERT_EQ(backtest.exitCode, 0) << backtest.err;
-    EXPECT_NE(backtest.err.find("规则的杀号学自这些开奖，此处的保留率偏乐观；逐期只用此前开奖的结果见 numsift-cli walk"),
+    EXPECT_NE(backtest.err.find(
+                  "规则的杀号学自这些开奖，此处的保留率偏乐观；逐期只用此前开奖的结果见 numsift-cli walk"),
               std::string::npos)
         << backtest.err;
     EXPECT_NE(backtest.out.find("2026003\t55555\t1\t淘汰\t定位杀\n"), std::string::npos) << backtest.out;

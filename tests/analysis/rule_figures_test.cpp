@@ -61,7 +61,8 @@ TEST(RuleFigures, CountEachJudgedDrawOfTheRangeAsItsTwinDoes) {
             p.push_back(f.pValue);
         }
         const std::vector<double> adjusted = holmAdjusted(p);
-        for (std::size_t r = 0; r < rules.size(); ++r) EXPECT_DOUBLE_EQ((*figures)[r].adjustedPValue, adjusted[r]);
+        for (std::size_t r = 0; r < rules.size(); ++r)
+            EXPECT_DOUBLE_EQ((*figures)[r].adjustedPValue, adjusted[r]);
     }
 }
 

@@ -132,7 +132,8 @@ TEST(RuleKillsOnThePanel, JoinTheHandTicksOfTheirControl) {
     hand.positionalKill[1][5] = hand.spanKill[7] = hand.digitKill[0] = true;
     const FilterInput panel = withRuleKills(hand, rules, history);
     EXPECT_EQ(panel.positionalKill[1], (std::array<bool, 10>{true, false, false, true, false, true}));
-    EXPECT_EQ(panel.digitKill, (std::array<bool, 10>{true, true, false, true, false, true, false, false, true}));
+    EXPECT_EQ(panel.digitKill,
+              (std::array<bool, 10>{true, true, false, true, false, true, false, false, true}));
     EXPECT_EQ(panel.sumTailKill, (std::array<bool, 10>{true}));
     EXPECT_EQ(panel.spanKill, (std::array<bool, 10>{false, false, false, false, false, false, false, true}));
     EXPECT_EQ(withRuleKills(hand, std::span<const KillRule>(), history), hand);

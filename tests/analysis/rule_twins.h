@@ -31,14 +31,10 @@ inline Terms termsOf(std::uint32_t n) {
 inline bool has(RuleFamily f, std::uint32_t n, int v) {
     const Terms t = termsOf(n);
     switch (f) {
-    case RuleFamily::Any:
-        return std::count(t.d, t.d + 5, v) > 0;
-    case RuleFamily::SumTail:
-        return t.tail == v;
-    case RuleFamily::Span:
-        return t.span == v;
-    default:
-        return t.d[static_cast<int>(f)] == v;
+        case RuleFamily::Any: return std::count(t.d, t.d + 5, v) > 0;
+        case RuleFamily::SumTail: return t.tail == v;
+        case RuleFamily::Span: return t.span == v;
+        default: return t.d[static_cast<int>(f)] == v;
     }
 }
 
@@ -63,7 +59,8 @@ inline int formula(const KillFormula& k, std::uint32_t previous) {
 }
 
 // The best formula at t, found by trying every one in order.
-inline KillFormula bestFormula(RuleFamily f, int window, std::span<const std::uint32_t> draws, std::size_t t) {
+inline KillFormula bestFormula(RuleFamily f, int window, std::span<const std::uint32_t> draws,
+                               std::size_t t) {
     const std::size_t from = std::max<std::size_t>(1, t > static_cast<std::size_t>(window) ? t - window : 0);
     // The judged draws: the terms of the draw before each, and its values.
     std::vector<Terms> before;
@@ -102,36 +99,36 @@ inline ValueMask kills(const KillRule& r, std::span<const std::uint32_t> draws, 
     std::array<int, 10> order{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
     auto first = [&](int count) {
         ValueMask m = 0;
-        for (int i = 0; i < count; ++i) m = static_cast<ValueMask>(m | 1u << order[static_cast<std::size_t>(i)]);
+        for (int i = 0; i < count; ++i)
+            m = static_cast<ValueMask>(m | 1u << order[static_cast<std::size_t>(i)]);
         return m;
     };
     switch (r.kind) {
-    case RuleKind::Cold:
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            return omission(r.family, draws, t, a) > omission(r.family, draws, t, b);
-        });
-        return first(r.count);
-    case RuleKind::Hot: {
-        std::array<int, 10> seen{};
-        for (std::size_t s = t > static_cast<std::size_t>(r.window) ? t - r.window : 0; s < t; ++s)
-            for (int v = 0; v < 10; ++v) seen[static_cast<std::size_t>(v)] += has(r.family, draws[s], v);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-            if (seen[static_cast<std::size_t>(a)] != seen[static_cast<std::size_t>(b)])
-                return seen[static_cast<std::size_t>(a)] > seen[static_cast<std::size_t>(b)];
-            return omission(r.family, draws, t, a) < omission(r.family, draws, t, b);
-        });
-        return first(r.count);
-    }
-    case RuleKind::Repeat: {
-        ValueMask m = 0;
-        for (int v = 0; v < 10; ++v)
-            if (has(r.family, previous, v)) m = static_cast<ValueMask>(m | 1u << v);
-        return m;
-    }
-    case RuleKind::Formula:
-        return static_cast<ValueMask>(1u << formula(r.formula, previous));
-    case RuleKind::BestFormula:
-        return static_cast<ValueMask>(1u << formula(bestFormula(r.family, r.window, draws, t), previous));
+        case RuleKind::Cold:
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                return omission(r.family, draws, t, a) > omission(r.family, draws, t, b);
+            });
+            return first(r.count);
+        case RuleKind::Hot: {
+            std::array<int, 10> seen{};
+            for (std::size_t s = t > static_cast<std::size_t>(r.window) ? t - r.window : 0; s < t; ++s)
+                for (int v = 0; v < 10; ++v) seen[static_cast<std::size_t>(v)] += has(r.family, draws[s], v);
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+                if (seen[static_cast<std::size_t>(a)] != seen[static_cast<std::size_t>(b)])
+                    return seen[static_cast<std::size_t>(a)] > seen[static_cast<std::size_t>(b)];
+                return omission(r.family, draws, t, a) < omission(r.family, draws, t, b);
+            });
+            return first(r.count);
+        }
+        case RuleKind::Repeat: {
+            ValueMask m = 0;
+            for (int v = 0; v < 10; ++v)
+                if (has(r.family, previous, v)) m = static_cast<ValueMask>(m | 1u << v);
+            return m;
+        }
+        case RuleKind::Formula: return static_cast<ValueMask>(1u << formula(r.formula, previous));
+        case RuleKind::BestFormula:
+            return static_cast<ValueMask>(1u << formula(bestFormula(r.family, r.window, draws, t), previous));
     }
     return 0;
 }

@@ -35,8 +35,9 @@ void expectSameRows(const std::vector<WalkDraw>& a, const std::vector<WalkDraw>&
     ASSERT_EQ(a.size(), b.size()) << what;
     // A case worth comparing keeps numbers, and not the same count at every draw.
     if (varied) {
-        EXPECT_TRUE(std::any_of(b.begin(), b.end(), [&](const WalkDraw& d) { return d.resultSize != b[0].resultSize; }))
-        << what;
+        EXPECT_TRUE(std::any_of(b.begin(), b.end(), [&](const WalkDraw& d) {
+            return d.resultSize != b[0].resultSize;
+        })) << what;
     }
     for (std::size_t i = 0; i < a.size(); ++i) {
         EXPECT_EQ(a[i].draw, b[i].draw) << what << " row " << i;
@@ -67,8 +68,10 @@ Scheme panelWithRules() {
     s.input.shapeKill.set(0);
     s.input.oddEvenRatio.set(1).set(2).set(3);
     s.tolerance = {0, 2};
-    s.rules = {{RuleFamily::Pos1, RuleKind::Cold, 2, 0, {}},     {RuleFamily::Pos3, RuleKind::Hot, 1, 5, {}},
-               {RuleFamily::Any, RuleKind::Hot, 1, 10, {}},      {RuleFamily::SumTail, RuleKind::Repeat, 1, 0, {}},
+    s.rules = {{RuleFamily::Pos1, RuleKind::Cold, 2, 0, {}},
+               {RuleFamily::Pos3, RuleKind::Hot, 1, 5, {}},
+               {RuleFamily::Any, RuleKind::Hot, 1, 10, {}},
+               {RuleFamily::SumTail, RuleKind::Repeat, 1, 0, {}},
                {RuleFamily::Span, RuleKind::Formula, 1, 0, {{3, 0, 0, 0, 1}, 7}},
                {RuleFamily::Pos5, RuleKind::BestFormula, 1, 6, {}}};
     return s;
@@ -82,7 +85,8 @@ TEST(WalkForward, EachDrawIsAFullRunOfThePanelWithThatDrawsKills) {
     for (const NumberSet& b : {base, NumberSet{}}) {
         const auto report = walkForward(s, b, draws, wholeRange(draws.size()));
         ASSERT_TRUE(report);
-        expectSameRows(report->draws, twinWalk(s, b, draws, wholeRange(draws.size())), b.empty() ? "all" : "base");
+        expectSameRows(report->draws, twinWalk(s, b, draws, wholeRange(draws.size())),
+                       b.empty() ? "all" : "base");
     }
 }
 
@@ -90,8 +94,9 @@ TEST(WalkForward, GroupedToleranceAndALowerBoundHoldForTheChangingColumns) {
     std::mt19937 rng(9);
     const std::vector<std::uint32_t> draws = twin::randomDraws(rng, 12, 5);
     Scheme s = panelWithRules();
-    s.groups = {{"位", {1, 1}, {{ConditionId::PositionalKill}, {ConditionId::AcKill}}},
-                {"码", {0, 1}, {{ConditionId::DigitKill}, {ConditionId::SpanKill}, {ConditionId::OddEvenRatio}}}};
+    s.groups = {
+        {"位", {1, 1}, {{ConditionId::PositionalKill}, {ConditionId::AcKill}}},
+        {"码", {0, 1}, {{ConditionId::DigitKill}, {ConditionId::SpanKill}, {ConditionId::OddEvenRatio}}}};
     s.tolerance = {1, 2};
     const NumberSet base = randomBase(rng, 4000, draws);
     const auto report = walkForward(s, base, draws, DrawIndexRange{3, 12});
@@ -137,9 +142,10 @@ TEST(WalkForward, SummaryCountsMoneyAgainstTheChanceReturn) {
     EXPECT_EQ(s.prize, 200000u);
     EXPECT_DOUBLE_EQ(s.returnRate, 200000.0 / 12000);
     EXPECT_EQ(s.longestMissRun, 2u);
-    EXPECT_EQ(walkSummaryText(s, "\n"),
-              "期数\t4\n保留期数\t2/4（50.00%）\n理论\t1.50%\n平均注数\t1500.0\n投入\t12000 元\n奖金\t200000 元\n"
-              "回报率\t1666.67%（随机 50.00%）\n最长连续未中\t2\n");
+    EXPECT_EQ(
+        walkSummaryText(s, "\n"),
+        "期数\t4\n保留期数\t2/4（50.00%）\n理论\t1.50%\n平均注数\t1500.0\n投入\t12000 元\n奖金\t200000 元\n"
+        "回报率\t1666.67%（随机 50.00%）\n最长连续未中\t2\n");
     // Nothing bought: no return to speak of.
     EXPECT_NE(walkSummaryText(walkSummary({}), "\n").find("\n回报率\t—（随机 50.00%）\n"), std::string::npos);
 }
@@ -148,10 +154,11 @@ TEST(WalkForward, ProgressCanStopIt) {
     std::mt19937 rng(12);
     const std::vector<std::uint32_t> draws = twin::randomDraws(rng, 400);
     std::size_t calls = 0;
-    EXPECT_FALSE(walkForward(panelWithRules(), {}, draws, wholeRange(400), [&](std::size_t, std::size_t total) {
-        EXPECT_EQ(total, 800u);
-        return ++calls < 9;
-    }));
+    EXPECT_FALSE(
+        walkForward(panelWithRules(), {}, draws, wholeRange(400), [&](std::size_t, std::size_t total) {
+            EXPECT_EQ(total, 800u);
+            return ++calls < 9;
+        }));
 }
 
 }  // namespace

@@ -55,18 +55,21 @@ TEST(KillRulesKey, ErrorsNameTheItemAndNothingIsLoaded) {
          "rules[0].by: \"warm\" 不是规则（cold、hot、repeat、formula、best-formula）"},
         {R"("rules": [{"kill": "any", "by": "cold", "count": 10}])", "rules[0].count: 应为 1–9 的整数"},
         {R"("rules": [{"kill": "any", "by": "hot", "window": 1.5}])", "rules[0].window: 应为 1–1000 的整数"},
-        {R"("rules": [{"kill": "any", "by": "hot", "count": "2"}])", "rules[0].count: 应为整数，实际是字符串"},
+        {R"("rules": [{"kill": "any", "by": "hot", "count": "2"}])",
+         "rules[0].count: 应为整数，实际是字符串"},
         {R"("rules": [{"kill": "any", "by": "repeat", "count": 2}])", "rules[0].count: 只用于 cold 和 hot"},
         {R"("rules": [{"kill": "any", "by": "cold", "window": 20}])",
          "rules[0].window: 只用于 hot 和 best-formula"},
         {R"("rules": [{"kill": "any", "by": "cold", "formula": "d1"}])", "rules[0].formula: 只用于 formula"},
-        {R"("rules": [{"kill": "any", "by": "formula"}])", "rules[0]: 缺少 formula（例如 \"3*d1 + d5 + 7\"）"},
+        {R"("rules": [{"kill": "any", "by": "formula"}])",
+         "rules[0]: 缺少 formula（例如 \"3*d1 + d5 + 7\"）"},
         {R"("rules": [{"kill": "any", "by": "formula", "formula": "3*d6 + 1"}])",
          "rules[0].formula: \"3*d6\" 不是公式的项（k*F、F 或整数 k，F 为 d1–d5、sum、span、tail）"},
         {R"("rules": [{"kill": "any", "by": "cold", "colour": 1}])", "rules[0]: \"colour\" 是未知的键"},
     };
     for (const auto& [rules, error] : cases) {
-        const SchemeLoad load = loadScheme(std::string(R"({"numsift": 1, "sumTailKill": "5", )") + rules + "}");
+        const SchemeLoad load =
+            loadScheme(std::string(R"({"numsift": 1, "sumTailKill": "5", )") + rules + "}");
         EXPECT_FALSE(load.ok) << rules;
         EXPECT_EQ(load.error, error) << rules;
         EXPECT_EQ(load.scheme, emptyScheme()) << rules;
@@ -78,7 +81,8 @@ TEST(KillRulesKey, AtMostSixtyFourRules) {
     for (int i = 0; i < 65; ++i) rules += std::string(i ? ", " : "") + R"({"kill": "span", "by": "repeat"})";
     const SchemeLoad over = loadScheme(R"({"numsift": 1, "rules": [)" + rules + "]}");
     EXPECT_EQ(over.error, "rules: 最多 64 条规则，实际有 65 条");
-    const SchemeLoad full = loadScheme(R"({"numsift": 1, "rules": [)" + rules.substr(rules.find("}, ") + 3) + "]}");
+    const SchemeLoad full =
+        loadScheme(R"({"numsift": 1, "rules": [)" + rules.substr(rules.find("}, ") + 3) + "]}");
     ASSERT_TRUE(full.ok) << full.error;
     EXPECT_EQ(full.scheme.rules.size(), 64u);
 }
@@ -95,7 +99,8 @@ TEST(KillFormulaText, TermsAreReadModTenAndWrittenInTermOrder) {
     EXPECT_EQ(read("d2 + d3 + d4"), "d2 + d3 + d4");
     EXPECT_EQ(read(""), "error: 公式为空（例如 3*d1 + d5 + 7）");
     EXPECT_EQ(read("d1 + + 2"), "error: \"d1 + + 2\" 中有空的项（项之间用 + 连接）");
-    EXPECT_EQ(read("d1 - 2"), "error: \"d1 - 2\" 不是公式的项（k*F、F 或整数 k，F 为 d1–d5、sum、span、tail）");
+    EXPECT_EQ(read("d1 - 2"),
+              "error: \"d1 - 2\" 不是公式的项（k*F、F 或整数 k，F 为 d1–d5、sum、span、tail）");
     EXPECT_EQ(read("x*d1"), "error: \"x*d1\" 不是公式的项（k*F、F 或整数 k，F 为 d1–d5、sum、span、tail）");
 }
 
@@ -105,7 +110,8 @@ TEST(KillRuleCaption, SaysFamilyKindAndParameters) {
     EXPECT_EQ(killRuleCaption({RuleFamily::SumTail, RuleKind::Repeat, 1, 0, {}}), "和尾 重复上期");
     EXPECT_EQ(killRuleCaption({RuleFamily::Span, RuleKind::Formula, 1, 0, *readKillFormula("d1+1").formula}),
               "跨度 公式 d1 + 1");
-    EXPECT_EQ(killRuleCaption({RuleFamily::Pos5, RuleKind::BestFormula, 1, 100, {}}), "个位 最优公式（近 100 期）");
+    EXPECT_EQ(killRuleCaption({RuleFamily::Pos5, RuleKind::BestFormula, 1, 100, {}}),
+              "个位 最优公式（近 100 期）");
 }
 
 }  // namespace
