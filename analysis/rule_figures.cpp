@@ -14,6 +14,18 @@ DrawIndexRange lastDrawsRange(std::size_t n, std::size_t count) {
     return {n - count, n};
 }
 
+DrawIndexRange issueRange(std::span<const KeptDraw> draws, std::string_view first, std::string_view last) {
+    if (compareIssues(first, last) > 0) std::swap(first, last);
+    auto before = [](const KeptDraw& d, std::string_view issue) { return compareIssues(d.issue, issue) < 0; };
+    auto notAfter = [](std::string_view issue, const KeptDraw& d) {
+        return compareIssues(issue, d.issue) < 0;
+    };
+    const auto begin = std::lower_bound(draws.begin(), draws.end(), first, before);
+    const auto end = std::upper_bound(draws.begin(), draws.end(), last, notAfter);
+    if (begin >= end) return {};
+    return {static_cast<std::size_t>(begin - draws.begin()), static_cast<std::size_t>(end - draws.begin())};
+}
+
 std::vector<RuleOutcome> ruleOutcomes(RuleFamily family, std::span<const ValueMask> kills,
                                       std::span<const std::uint32_t> draws, DrawIndexRange range) {
     std::vector<RuleOutcome> out;

@@ -11,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "analysis/draw_store.h"
 #include "analysis/rule_kills.h"
 
 namespace numsift {
@@ -28,6 +29,9 @@ struct DrawIndexRange {
 // All n draws; the last count of them (all when count is 0 or above n).
 DrawIndexRange wholeRange(std::size_t n);
 DrawIndexRange lastDrawsRange(std::size_t n, std::size_t count);
+// The kept draws whose issues lie from first to last (as numbers, either
+// order); an empty range when none does.
+DrawIndexRange issueRange(std::span<const KeptDraw> draws, std::string_view first, std::string_view last);
 
 // One judged draw of a rule.
 struct RuleOutcome {

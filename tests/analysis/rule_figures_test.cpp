@@ -103,6 +103,18 @@ TEST(RuleFigures, RollingHitRateIsTheShareOfTheLastDrawsBesideTheirChance) {
     EXPECT_EQ(points[3].draw, 4u);
 }
 
+TEST(DrawRanges, NameTheDrawsOfTheLastNOrOfAnIssueSpan) {
+    EXPECT_EQ(lastDrawsRange(10, 3), (DrawIndexRange{7, 10}));
+    EXPECT_EQ(lastDrawsRange(10, 0), (DrawIndexRange{0, 10}));
+    EXPECT_EQ(lastDrawsRange(10, 30), (DrawIndexRange{0, 10}));
+    const std::vector<KeptDraw> kept = {
+        {"2025998", "", 1}, {"2025999", "", 2}, {"2026001", "", 3}, {"2026002", "", 4}};
+    EXPECT_EQ(issueRange(kept, "2025999", "2026001"), (DrawIndexRange{1, 3}));
+    EXPECT_EQ(issueRange(kept, "2026002", "2025999"), (DrawIndexRange{1, 4}));
+    EXPECT_EQ(issueRange(kept, "2026000", "2026000"), (DrawIndexRange{}));
+    EXPECT_EQ(issueRange(kept, "1", "99999999"), (DrawIndexRange{0, 4}));
+}
+
 TEST(RuleLibrary, HoldsEachKindOfEveryFamilyOnce) {
     const std::vector<KillRule> rules = builtInRules();
     ASSERT_EQ(rules.size(), 128u);
