@@ -128,6 +128,10 @@ TEST(CliRunWithRules, RulesLearnFromDrawsOrSayTheyKilledNothing) {
     EXPECT_NE(explain.out.find("定位杀"), std::string::npos) << explain.out;
     const CliRun report = runCli({"report", scheme, "--draws", draws});
     EXPECT_NE(report.out.find("2\t定位杀\t10000\n"), std::string::npos) << report.out;
+    // Stacked, each scheme's rules learn from the same draws.
+    const CliRun stack = runCli({"stack", scheme, scheme, "--count", "2", "--draws", draws});
+    ASSERT_EQ(stack.exitCode, 0) << stack.err;
+    EXPECT_NE(stack.err.find("\nkept 81000 of 100000\n"), std::string::npos) << stack.err;
     // The backtest learns from the draws it checks, and says so.
     const CliRun backtest = runCli({"backtest", scheme, draws});
     ASSERT_EQ(backtest.exitCode, 0) << backtest.err;
