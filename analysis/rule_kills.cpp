@@ -173,16 +173,21 @@ private:
                     [static_cast<std::size_t>(terms[static_cast<std::size_t>(p.y)] % 10)]
                 .data();
         };
+        // What a formula's lanes change by, for its value u on the draw that
+        // comes and v on the draw that goes: one vector at [10u + v].
+        std::array<Vec, 100> change;
+        for (std::size_t u = 0; u < 10; ++u)
+            for (std::size_t v = 0; v < 10; ++v) change[10 * u + v] = plus[u] - minus[v];
         Vec* w = wrong_.get();
         for (int p = 0; p < kScored; ++p) {
             const TermPair& pair =
                 kPairs[static_cast<std::size_t>(kScoredPairs[static_cast<std::size_t>(p)])];
             const std::uint8_t* up = row(termsPlus, pair);
             const std::uint8_t* um = row(termsMinus, pair);
-            Vec fewest = w[0] + plus[up[0]] - minus[um[0]];
+            Vec fewest = w[0] + change[10u * up[0] + um[0]];
             w[0] = fewest;
             for (int j = 1; j < kCombosPerPair; ++j) {
-                const Vec v = w[j] + plus[up[j]] - minus[um[j]];
+                const Vec v = w[j] + change[10u * up[j] + um[j]];
                 w[j] = v;
                 fewest = v < fewest ? v : fewest;
             }
