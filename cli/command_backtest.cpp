@@ -10,6 +10,8 @@
 #include "cli/analysis_args.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/rule_inputs.h"
+#include "analysis/draw_store.h"
 #include "conditions/run_order.h"
 
 namespace numsift::cli {
@@ -26,7 +28,7 @@ constexpr ArgumentSpec kArguments[] = {
 };
 
 int backtestDraws(const CommandLine& line) {
-    const std::optional<AnalysisArgs> args = readAnalysisArgs(line);
+    std::optional<AnalysisArgs> args = readAnalysisArgs(line);
     if (!args) return 2;
     const std::optional<std::string> text = readInput(args->second);
     if (!text) return 2;
@@ -38,6 +40,17 @@ int backtestDraws(const CommandLine& line) {
     }
     if (history.badLineCount > 0)
         std::fprintf(stderr, "numsift-cli: %s: %s\n", args->second.c_str(), badLinesNote(history).c_str());
+    // Rules learn from the same draws: today's panel, kills for the next
+    // draw, checked against the draws that chose them. Said plainly, with
+    // where the honest figure is.
+    if (!args->scheme.rules.empty()) {
+        const HistoryInput past{drawsInOrder(history).values, {}};
+        addRuleKills(args->scheme, line.arguments()[0], past, args->second);
+        std::fprintf(stderr,
+                     "numsift-cli: %s: 规则的杀号学自这些开奖，此处的保留率偏乐观；逐期只用此前开奖的结果见 "
+                     "numsift-cli walk\n",
+                     line.arguments()[0].c_str());
+    }
     const RunResult run = runFilter(args->scheme.input, args->base, args->scheme.grouping());
     const BacktestReport report = backtestRun(run, runOrder(), args->scheme.input, history.draws);
     if (line.has("what-if")) {

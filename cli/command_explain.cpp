@@ -6,20 +6,21 @@
 #include "cli/analysis_args.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/rule_inputs.h"
 
 namespace numsift::cli {
 
 namespace {
 
-constexpr OptionSpec kOptions[] = {kAnalysisBaseOption};
+constexpr OptionSpec kOptions[] = {kAnalysisBaseOption, kRuleDrawsOption};
 constexpr ArgumentSpec kArguments[] = {
     {"SCHEME.json", "方案文件（格式见 docs/scheme-format.md）"},
     {"NUMBER", "要诊断的五位数号码，例如 35789"},
 };
 
 int explainNumber(const CommandLine& line) {
-    const std::optional<AnalysisArgs> args = readAnalysisArgs(line);
-    if (!args) return 2;
+    std::optional<AnalysisArgs> args = readAnalysisArgs(line);
+    if (!args || !addRuleKills(args->scheme, line.arguments()[0], line.value("draws"))) return 2;
     const std::optional<std::uint32_t> value = parseSingleNumber(args->second);
     if (!value) return fail(args->second, "不是五位数号码");
     const Explanation e = explain(args->scheme.input, args->base, args->scheme.grouping(), *value);
@@ -31,7 +32,7 @@ int explainNumber(const CommandLine& line) {
 
 constinit const Command kExplainCommand = {
     "explain",
-    "explain SCHEME.json NUMBER [--base FILE]",
+    "explain SCHEME.json NUMBER [--base FILE] [--draws FILE]",
     "号码诊断：一个号码未通过哪些条件、错误数、是否在大底中",
     kOptions,
     kArguments,

@@ -6,6 +6,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/rule_inputs.h"
 #include "cli/run_inputs.h"
 
 namespace numsift::cli {
@@ -14,12 +15,13 @@ namespace {
 
 constexpr OptionSpec kOptions[] = {
     {"base", "FILE", "大底：只在文件中的号码里缩水（默认全部 10 万注）"},
+    kRuleDrawsOption,
 };
 constexpr ArgumentSpec kArguments[] = {{"SCHEME.json", "方案文件（格式见 docs/scheme-format.md）"}};
 
 int report(const CommandLine& line) {
-    const std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], line.value("base").value_or(""));
-    if (!in) return 2;
+    std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], line.value("base").value_or(""));
+    if (!in || !addRuleKills(in->scheme, in->schemePath, line.value("draws"))) return 2;
 
     const RunResult r = runFilter(in->scheme.input, in->base, in->scheme.grouping());
     std::string out;
@@ -50,7 +52,7 @@ int report(const CommandLine& line) {
 
 constinit const Command kReportCommand = {
     "report",
-    "report SCHEME.json [--base FILE]",
+    "report SCHEME.json [--base FILE] [--draws FILE]",
     "按方案文件缩水，逐列列出各条件标记的号码数和保留注数",
     kOptions,
     kArguments,

@@ -7,6 +7,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/rule_inputs.h"
 #include "cli/run_inputs.h"
 #include "results/result_csv.h"
 
@@ -18,6 +19,7 @@ constexpr OptionSpec kOptions[] = {
     {"base", "FILE", "大底：只在文件中的号码里缩水（默认全部 10 万注）"},
     {"width", "N", "每行 N 注，1–100000（默认 1）"},
     {"csv", nullptr, "输出 CSV：每注号码的错误数、未通过的条件（及其分组）"},
+    kRuleDrawsOption,
 };
 constexpr ArgumentSpec kArguments[] = {{"SCHEME.json", "方案文件（格式见 docs/scheme-format.md）"}};
 
@@ -26,8 +28,8 @@ int run(const CommandLine& line) {
     const std::optional<long> width = widthOption(line, "run");
     if (!width) return 2;
     if (csv && line.value("width")) return fail("run", "--csv 与 --width 不能同时使用");
-    const std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], line.value("base").value_or(""));
-    if (!in) return 2;
+    std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], line.value("base").value_or(""));
+    if (!in || !addRuleKills(in->scheme, in->schemePath, line.value("draws"))) return 2;
 
     const RunResult r = runFilter(in->scheme.input, in->base, in->scheme.grouping());
     if (csv)
@@ -43,7 +45,7 @@ int run(const CommandLine& line) {
 
 constinit const Command kRunCommand = {
     "run",
-    "run SCHEME.json [--base FILE] [--width N | --csv]",
+    "run SCHEME.json [--base FILE] [--width N | --csv] [--draws FILE]",
     "按方案文件缩水，输出结果号码，每行一注（--width N 每行 N 注；--csv 输出每注的错误数和未通过的条件）",
     kOptions,
     kArguments,

@@ -7,6 +7,7 @@
 
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/rule_inputs.h"
 #include "cli/run_inputs.h"
 #include "conditions/scheme_stack.h"
 
@@ -18,6 +19,7 @@ constexpr OptionSpec kOptions[] = {
     {"count", "a-b", "保留被 a 到 b 个方案保留的号码（a 可等于 b，也可只写 a）"},
     {"base", "FILE", "大底：只在文件中的号码里缩水（默认全部 10 万注）"},
     {"width", "N", "每行 N 注，1–100000（默认 1）"},
+    kRuleDrawsOption,
 };
 constexpr ArgumentSpec kArguments[] = {
     {"SCHEME.json", "方案文件，2–20 个（格式见 docs/scheme-format.md）", false, true},
@@ -52,6 +54,10 @@ int stack(const CommandLine& line) {
     const std::optional<long> width = widthOption(line, "stack");
     if (!width) return 2;
 
+    std::optional<HistoryInput> history;
+    const std::optional<std::string> drawsPath = line.value("draws");
+    if (drawsPath && !(history = readHistoryInput(*drawsPath))) return 2;
+
     std::vector<Scheme> schemes;
     NumberSet base;
     for (std::size_t i = 0; i < paths.size(); ++i) {
@@ -59,6 +65,10 @@ int stack(const CommandLine& line) {
         std::optional<RunInputs> in = loadRunInputs(paths[i], i == 0 ? line.value("base").value_or("") : "");
         if (!in) return 2;
         if (i == 0) base = std::move(in->base);
+        if (history)
+            addRuleKills(in->scheme, paths[i], *history, *drawsPath);
+        else
+            addRuleKills(in->scheme, paths[i], std::nullopt);
         schemes.push_back(std::move(in->scheme));
     }
 
@@ -78,7 +88,7 @@ int stack(const CommandLine& line) {
 
 constinit const Command kStackCommand = {
     "stack",
-    "stack SCHEME.json SCHEME.json... --count a-b [--base FILE] [--width N]",
+    "stack SCHEME.json SCHEME.json... --count a-b [--base FILE] [--width N] [--draws FILE]",
     "方案叠加：多个方案在同一批号码上缩水，输出被 a 到 b 个方案保留的号码",
     kOptions,
     kArguments,

@@ -17,5 +17,7 @@ extern const Command kStatsCommand;
 extern const Command kStackCommand;
 extern const Command kTicketsCommand;
 extern const Command kRecordCommand;
+extern const Command kRulesCommand;
+extern const Command kWalkCommand;
 
 }  // namespace numsift::cli

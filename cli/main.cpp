@@ -10,9 +10,10 @@ namespace {
 using numsift::cli::Command;
 
 const Command* const kCommands[] = {
-    &numsift::cli::kRunCommand,     &numsift::cli::kReportCommand,  &numsift::cli::kBacktestCommand,
-    &numsift::cli::kExplainCommand, &numsift::cli::kParseCommand,   &numsift::cli::kStatsCommand,
-    &numsift::cli::kStackCommand,   &numsift::cli::kTicketsCommand, &numsift::cli::kRecordCommand,
+    &numsift::cli::kRunCommand,     &numsift::cli::kReportCommand, &numsift::cli::kBacktestCommand,
+    &numsift::cli::kExplainCommand, &numsift::cli::kParseCommand,  &numsift::cli::kStatsCommand,
+    &numsift::cli::kStackCommand,   &numsift::cli::kRulesCommand,  &numsift::cli::kWalkCommand,
+    &numsift::cli::kTicketsCommand, &numsift::cli::kRecordCommand,
 };
 
 // "  name    text": the name padded to eight columns, at least one blank.

@@ -243,6 +243,10 @@ Scheme parseScheme(const Value& root) {
             s.tolerance = tolerance(key, v);
         } else if (key == "groups") {
             s.groups = toleranceGroups(v);
+        } else if (key == "rules") {
+            RulesRead rules = readKillRules(v);
+            if (!rules.error.empty()) throw Failure{std::move(rules.error)};
+            s.rules = std::move(rules.rules);
         } else if (key == "straightKill") {
             in.straightKill = straightKillText(key, v);
         } else if (key == "positionalKill") {
@@ -383,6 +387,7 @@ std::string saveScheme(const Scheme& scheme) {
         }
         line("groups", groups + "\n  ]");
     }
+    if (!scheme.rules.empty()) line("rules", killRulesJson(scheme.rules));
     line("straightKill", textValue(in.straightKill));
     std::vector<std::string> rows;
     for (const auto& row : in.positionalKill) rows.push_back(digitString(row.data(), 10));

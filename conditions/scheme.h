@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "conditions/filter_input.h"
+#include "conditions/kill_rules.h"
 #include "engine/tolerance.h"
 #include "engine/tolerance_groups.h"
 
@@ -17,6 +18,7 @@ struct Scheme {
     FilterInput input;                   // box texts in the form the boxes show after being left
     Tolerance tolerance;                 // lower <= upper; with groups, the rest's
     std::vector<ToleranceGroup> groups;  // grouped tolerance; empty: one tolerance for the panel
+    std::vector<KillRule> rules;         // kill rules (conditions/kill_rules.h)
 
     GroupedTolerance grouping() const { return GroupedTolerance(tolerance, groups); }
     bool operator==(const Scheme&) const = default;
@@ -33,8 +35,8 @@ struct SchemeLoad {
 
 SchemeLoad loadScheme(std::string_view json);
 
-// Every key in the format's order (groups only when there are any), the empty value for inactive conditions,
-// box texts with LF line breaks, ending with a line break.
+// Every key in the format's order (groups and rules only when there are any), the empty value for inactive
+// conditions, box texts with LF line breaks, ending with a line break.
 std::string saveScheme(const Scheme& scheme);
 
 }  // namespace numsift

@@ -148,6 +148,9 @@ for scheme in *.json; do
   compare "backtest $scheme draws.txt" backtest "$scheme" draws.txt
   compare "explain $scheme 35789" explain "$scheme" 35789
   compare "run $scheme --base gbk.txt" run "$scheme" --base gbk.txt
+  compare "run $scheme --draws draws.txt" run "$scheme" --draws draws.txt
+  compare "rules $scheme draws.txt" rules "$scheme" draws.txt
+  compare "walk $scheme draws.txt --last 20" walk "$scheme" draws.txt --last 20
 done
 for f in "${number_files[@]}"; do
   compare "parse --base $f" parse --base "$f"

@@ -167,7 +167,8 @@ TEST_F(CliGroups, StackCountsHowManySchemesKeepEachNumber) {
 TEST_F(CliGroups, StackRefusesWrongSchemeCountsAndRanges) {
     const std::string s = file("s.json", R"({"numsift": 1, "sumTailKill": "0"})");
     const std::string usage =
-        "；用法: numsift-cli stack SCHEME.json SCHEME.json... --count a-b [--base FILE] [--width N]\n";
+        "；用法: numsift-cli stack SCHEME.json SCHEME.json... --count a-b [--base FILE] [--width N] [--draws "
+        "FILE]\n";
     const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
         {{"stack", s, "--count", "1"}, "numsift-cli: stack: 需要 2–20 个方案文件，实际有 1 个" + usage},
         {{"stack", s, s}, "numsift-cli: stack: 缺少 --count a-b" + usage},

@@ -37,11 +37,12 @@ protected:
     }
     std::vector<CommandCase> commands() const {
         return {
-            {"run", "run SCHEME.json [--base FILE] [--width N | --csv]", {scheme}},
-            {"report", "report SCHEME.json [--base FILE]", {scheme}},
+            {"run", "run SCHEME.json [--base FILE] [--width N | --csv] [--draws FILE]", {scheme}},
+            {"report", "report SCHEME.json [--base FILE] [--draws FILE]", {scheme}},
             {"backtest", "backtest SCHEME.json DRAWS.txt [--base FILE] [--what-if]", {scheme, draws}},
-            {"explain", "explain SCHEME.json NUMBER [--base FILE]", {scheme, "35789"}},
+            {"explain", "explain SCHEME.json NUMBER [--base FILE] [--draws FILE]", {scheme, "35789"}},
             {"parse", "parse [--base | --intersection | --format-only] [FILE]", {numbers}},
+            {"walk", "walk SCHEME.json DRAWS.txt [--last N] [--base FILE]", {scheme, draws}},
         };
     }
 };
@@ -103,8 +104,9 @@ TEST_F(CliOptions, OptionErrorsAreWordedAlikeInEveryCommand) {
         EXPECT_EQ(runCli(command(c, c.arguments)).exitCode, 0) << c.name;
     }
     // Too few arguments: the usage alone, as before.
-    EXPECT_EQ(runCli({"explain", scheme}).err,
-              "numsift-cli: explain: 用法: numsift-cli explain SCHEME.json NUMBER [--base FILE]\n");
+    EXPECT_EQ(
+        runCli({"explain", scheme}).err,
+        "numsift-cli: explain: 用法: numsift-cli explain SCHEME.json NUMBER [--base FILE] [--draws FILE]\n");
     // Options may stand anywhere, also as --name=value; "--" ends them.
     const CliRun r = runCli({"run", "--width=5", "--base=" + numbers, scheme});
     EXPECT_EQ(r.exitCode, 0) << r.err;
