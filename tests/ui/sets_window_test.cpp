@@ -9,28 +9,26 @@
 
 #include "controls/entry_box.h"
 #include "tests/fakes/platform_fakes.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/conditions/kill_list_binding.h"
 #include "ui/shell/main_window.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
-class SetsWindowTest : public QObject {
+class SetsWindowTest : public WindowFixture {
     Q_OBJECT
 private slots:
+    void init() { newDoubles(); }
     void pagesAreInstalled();
     void baseSetFeedsTheRunAndClearAllEmptiesIt();
     void killListPasteAndClearAll();
     void closingTheWindowRemovesPasteInterception();
-
-private:
-    RecordingMessages messages_;
-    MemoryClipboard clipboard_;
-    ScriptedFileDialogs dialogs_;
-    WindowServices services() { return WindowServices{&messages_, &clipboard_, &dialogs_, {}}; }
 };
 
 void SetsWindowTest::pagesAreInstalled() {
@@ -60,15 +58,15 @@ void SetsWindowTest::baseSetFeedsTheRunAndClearAllEmptiesIt() {
     QTest::keyClick(base->txtBase(), Qt::Key_V, Qt::ControlModifier);
     QCOMPARE(base->lblBase()->text(), QString("3"));
 
-    window.setToleranceTexts("0", "0");
-    window.startRun();
-    QCOMPARE(window.results(), (std::vector<std::uint32_t>{7, 12345, 54321}));
+    window.conditions().setToleranceTexts("0", "0");
+    window.panel().startRun();
+    QCOMPARE(window.panel().results(), (std::vector<std::uint32_t>{7, 12345, 54321}));
 
-    window.clearAllConditions();
+    window.panel().clearAllConditions();
     QCOMPARE(base->txtBase()->toPlainText(), QString());
     QCOMPARE(base->lblBase()->text(), QString("0"));
-    window.startRun();
-    QCOMPARE(window.results().size(), size_t(100000));
+    window.panel().startRun();
+    QCOMPARE(window.panel().results().size(), size_t(100000));
 }
 
 void SetsWindowTest::killListPasteAndClearAll() {
@@ -76,7 +74,7 @@ void SetsWindowTest::killListPasteAndClearAll() {
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     window.selectTab(1);
-    EntryBox* txtDan5 = window.straightKillBox();
+    EntryBox* txtDan5 = window.conditions().straightKillBox();
     QVERIFY(txtDan5->showingHint());
     txtDan5->setFocus(Qt::TabFocusReason);
     QGuiApplication::clipboard()->setText("12345,54321");
@@ -84,14 +82,14 @@ void SetsWindowTest::killListPasteAndClearAll() {
     QCOMPARE(txtDan5->toPlainText(), QString("12345 54321"));
     QCOMPARE(window.numberSets().baseCount(), 0u);
 
-    window.setToleranceTexts("0", "0");
-    window.startRun();
-    QCOMPARE(window.results().size(), size_t(99998));
+    window.conditions().setToleranceTexts("0", "0");
+    window.panel().startRun();
+    QCOMPARE(window.panel().results().size(), size_t(99998));
 
-    window.clearAllConditions();
+    window.panel().clearAllConditions();
     QVERIFY(txtDan5->toPlainText().isEmpty() || txtDan5->showingHint());
-    window.startRun();
-    QCOMPARE(window.results().size(), size_t(100000));
+    window.panel().startRun();
+    QCOMPARE(window.panel().results().size(), size_t(100000));
 }
 
 void SetsWindowTest::closingTheWindowRemovesPasteInterception() {

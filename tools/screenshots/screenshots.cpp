@@ -7,7 +7,9 @@
 #include <QPushButton>
 
 #include "tools/screenshots/quiet_desktop.h"
+#include "ui/conditions/condition_panel.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_panel.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/results/result_area.h"
 #include "engine/number.h"
@@ -34,7 +36,7 @@ int takeScreenshots(const QString& folder) {
     w.selectTab(2);
     save("window-page2-roads.png");
     w.selectTab(5);
-    for (int i = 0; i < 6; ++i) w.compoundPage()->flashTick();
+    for (int i = 0; i < 6; ++i) w.conditions().compoundPage()->flashTick();
     save("window-page4-compound.png");
     // Page 0 with a base set, page 3 with two sets and their union.
     std::string base, a, b;
@@ -50,15 +52,15 @@ int takeScreenshots(const QString& folder) {
         join->txtJoin(side)->setPlainText(QString::fromStdString(side ? b : a));
         join->binding(side)->reparse();
     }
-    join->runOperation(settools::SetOperation::Union);
+    join->runOperation(sets::SetOperation::Union);
     save("window-page3-join.png");
     w.selectTab(1);
-    w.clearAllConditions();  // also empties the base set shown above
+    w.panel().clearAllConditions();  // also empties the base set shown above
     // A result with page buttons: two code kills and tolerance 0 - 0.
     FilterInput in;
     in.compound.killTwo.text = "23";
-    w.setFilterInput(in);
-    w.startRun();
+    w.conditions().setFilterInput(in);
+    w.panel().startRun();
     w.resultArea()->groupSizeBox()->setText(QStringLiteral("1000"));
     w.resultArea()->applyGroupSize();
     if (w.resultArea()->pageButtonCount() > 2) w.resultArea()->pageButton(2)->click();

@@ -9,9 +9,9 @@
 
 #include "engine/number_set_store.h"
 #include "platform/platform.h"
-#include "settools/number_boxes.h"
+#include "sets/number_boxes.h"
 
-namespace numsift::settools {
+namespace numsift::sets {
 
 // A whole file turned into UTF-8 text, or the reason it could not be read.
 struct FileText {
@@ -50,4 +50,4 @@ Message unreadableFileMessage(NumberBox box, const std::string& path, const std:
 // The message for a file that yields no number.
 Message noNumbersMessage();
 
-}  // namespace numsift::settools
+}  // namespace numsift::sets

@@ -26,11 +26,17 @@
 #include "tests/fakes/platform_fakes.h"
 #include "results/result_copy.h"
 #include "ui/shell/app_setup.h"
-#include "ui/analysis/copy_table_view.h"
+#include "ui/kit/copy_table_view.h"
 #include "ui/shell/main_window.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/shell/scheme_files.h"
-#include "tests/ui/window_probe.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/analysis/backtest_tables.h"
+#include "ui/analysis/diagnosis_panel.h"
+#include "ui/analysis/draws_panel.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/results/result_export.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
@@ -51,30 +57,11 @@ void writeFile(const QString& path, const QByteArray& bytes) {
 
 }  // namespace
 
-class AnalysisWindowTest : public QObject {
+class AnalysisWindowTest : public WindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<RecordingMessages> messages;
-    std::unique_ptr<MemoryClipboard> clipboard;
-    std::unique_ptr<ScriptedFileDialogs> files;
-    std::unique_ptr<MainWindow> w;
     std::unique_ptr<QTemporaryDir> dir;
 
-    template <class T = QWidget>
-    T* find(const QString& name) {
-        return probe::findControl<T>(w.get(), name);
-    }
-    template <class T = QWidget>
-    T* member(const char* array, int i) {
-        return probe::findMember<T>(w.get(), array, i);
-    }
-    void click(QWidget* b) { probe::clickCentre(b); }
-    void choose(const QString& path) {
-        FileDialogResult r;
-        r.cancel = false;
-        r.fileName = path.toStdString();
-        files->results.push_back(r);
-    }
     QString path(const char* name) const { return dir->filePath(QString::fromUtf8(name)); }
 
     // A dozen conditions set through the controls, tolerance 0-1.
@@ -89,25 +76,20 @@ class AnalysisWindowTest : public QObject {
         member<QCheckBox>("chkEx", 2)->setChecked(true);
         click(member("cmdBi", 2));
         click(member("cmdBi", 20));
-        FilterInput in = w->filterInput();
+        FilterInput in = w->conditions().filterInput();
         in.compound.killTwo.text = "12 34";
         in.compound.positional.text = "9***9";
         in.straightKill.text = "12345 54321";
-        w->setFilterInput(in);
-        w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+        w->conditions().setFilterInput(in);
+        w->conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
     }
 
 private slots:
     void initTestCase() { setUpApplication(*qApp); }
 
     void init() {
-        messages = std::make_unique<RecordingMessages>();
-        clipboard = std::make_unique<MemoryClipboard>();
-        files = std::make_unique<ScriptedFileDialogs>();
-        w = std::make_unique<MainWindow>(WindowServices{messages.get(), clipboard.get(), files.get(), {}});
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        newDoubles();
+        openWindow();
         dir = std::make_unique<QTemporaryDir>();
     }
     void cleanup() {
@@ -126,9 +108,9 @@ private slots:
 
     void schemeRoundTripGivesTheSameRun() {
         setSomeConditions();
-        const FilterInput before = w->filterInput();
-        w->startRun();
-        const std::vector<std::uint32_t> first = w->results();
+        const FilterInput before = w->conditions().filterInput();
+        w->panel().startRun();
+        const std::vector<std::uint32_t> first = w->panel().results();
         QVERIFY(!first.empty());
         QVERIFY(first.size() < 100000);
 
@@ -139,20 +121,20 @@ private slots:
         QVERIFY(QFile::exists(path("mine.json")));
         QCOMPARE(messages->shown.back().icon, MessageIcon::Information);
 
-        w->clearAllConditions();
-        w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("0"));
-        w->startRun();
-        QCOMPARE(w->results().size(), std::size_t(100000));
+        w->panel().clearAllConditions();
+        w->conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("0"));
+        w->panel().startRun();
+        QCOMPARE(w->panel().results().size(), std::size_t(100000));
 
         choose(path("mine.json"));
         QVERIFY(w->schemeFiles().loadScheme());
-        QVERIFY(w->filterInput() == before);
-        QCOMPARE(w->toleranceText(0), QStringLiteral("0"));
-        QCOMPARE(w->toleranceText(1), QStringLiteral("1"));
+        QVERIFY(w->conditions().filterInput() == before);
+        QCOMPARE(w->conditions().toleranceText(0), QStringLiteral("0"));
+        QCOMPARE(w->conditions().toleranceText(1), QStringLiteral("1"));
         QVERIFY(member<QCheckBox>("chkDW", 47)->isChecked());
         QVERIFY(member<SelectButton>("cmdBi", 20)->isSelected());
-        w->startRun();
-        QVERIFY(w->results() == first);
+        w->panel().startRun();
+        QVERIFY(w->panel().results() == first);
 
         // Saving the loaded state again writes the same file.
         QVERIFY(w->schemeFiles().saveSchemeTo(path("again.json")));
@@ -164,7 +146,7 @@ private slots:
         writeFile(path("small.json"),
                   R"({"numsift": 1, "sumTailKill": "5", "compound": {"kill2": "45,67"}})");
         QVERIFY(w->schemeFiles().loadSchemeFrom(path("small.json")));
-        const FilterInput in = w->filterInput();
+        const FilterInput in = w->conditions().filterInput();
         QVERIFY(in.sumTailKill[5] && !in.sumTailKill[0]);
         QVERIFY(!member<QCheckBox>("chkDW", 3)->isChecked());
         QVERIFY(!member<SelectButton>("cmdBi", 2)->isSelected());
@@ -172,14 +154,14 @@ private slots:
         QCOMPARE(member<EntryBox>("txtCompose", 1)->toPlainText(), QStringLiteral("45 67"));
         QVERIFY(countsAsEmpty(in.compound.positional));
         QVERIFY(countsAsEmpty(in.straightKill));
-        QCOMPARE(w->toleranceText(0), QStringLiteral("0"));
-        QCOMPARE(w->toleranceText(1), QStringLiteral("0"));
+        QCOMPARE(w->conditions().toleranceText(0), QStringLiteral("0"));
+        QCOMPARE(w->conditions().toleranceText(1), QStringLiteral("0"));
     }
 
     void schemeWithAnErrorChangesNothing() {
         setSomeConditions();
-        w->setToleranceTexts(QStringLiteral("1"), QStringLiteral("2"));
-        const FilterInput before = w->filterInput();
+        w->conditions().setToleranceTexts(QStringLiteral("1"), QStringLiteral("2"));
+        const FilterInput before = w->conditions().filterInput();
         writeFile(
             path("bad.json"),
             R"({"numsift": 1, "tolerance": [0, 3], "sumTailKill": "9", "roadKill": ["00000", "01203"]})");
@@ -191,16 +173,16 @@ private slots:
         QCOMPARE(m.icon, MessageIcon::Exclamation);
         QVERIFY(m.text.find("roadKill") != std::string::npos);
         QVERIFY(m.text.find("01203") != std::string::npos);
-        QVERIFY(w->filterInput() == before);
-        QCOMPARE(w->toleranceText(0), QStringLiteral("1"));
-        QCOMPARE(w->toleranceText(1), QStringLiteral("2"));
+        QVERIFY(w->conditions().filterInput() == before);
+        QCOMPARE(w->conditions().toleranceText(0), QStringLiteral("1"));
+        QCOMPARE(w->conditions().toleranceText(1), QStringLiteral("2"));
 
         // Not JSON at all, and a file that is not there.
         writeFile(path("junk.json"), QByteArray("\xFF\xFE{{{", 5));
         QVERIFY(!w->schemeFiles().loadSchemeFrom(path("junk.json")));
         QVERIFY(!w->schemeFiles().loadSchemeFrom(path("none.json")));
         QCOMPARE(messages->shown.size(), std::size_t(3));
-        QVERIFY(w->filterInput() == before);
+        QVERIFY(w->conditions().filterInput() == before);
 
         // A cancelled dialog does nothing and says nothing.
         QVERIFY(!w->schemeFiles().loadScheme());
@@ -208,27 +190,27 @@ private slots:
     }
 
     void exportWritesTheCopyAllText() {
-        QVERIFY(!w->schemeFiles().exportResults());  // nothing run yet
+        QVERIFY(!w->resultExport().exportResults());  // nothing run yet
         QCOMPARE(messages->shown.back().text, std::string(kNoResultMessage));
         QVERIFY(files->requests.empty());
 
         member<QCheckBox>("chkHKD", 20)->setChecked(true);  // every number holding a 0
-        w->startRun();
-        QCOMPARE(w->results().size(), std::size_t(59049));
+        w->panel().startRun();
+        QCOMPARE(w->panel().results().size(), std::size_t(59049));
         choose(path("out"));
-        QVERIFY(w->schemeFiles().exportResults());
+        QVERIFY(w->resultExport().exportResults());
         QCOMPARE(files->requests.back().filter, std::string(kExportFilter));
-        const ResultData data(w->results());
+        const ResultData data(w->panel().results());
         QCOMPARE(readAll(path("out.txt")),
                  QByteArray::fromStdString(BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth)));
         QVERIFY(readAll(path("out.txt")).startsWith("11111 11112 "));
     }
 
     void exportFailureLeavesNoFile() {
-        w->startRun();  // all 100,000 numbers
+        w->panel().startRun();  // all 100,000 numbers
         // A folder that does not exist.
         const QString lost = path("no/such/folder/out.txt");
-        QVERIFY(!w->schemeFiles().exportResultsTo(lost));
+        QVERIFY(!w->resultExport().exportResultsTo(lost));
         QCOMPARE(messages->shown.back().icon, MessageIcon::Exclamation);
         QVERIFY(messages->shown.back().text.find("导出失败") != std::string::npos);
         QVERIFY(!QFile::exists(lost));
@@ -242,8 +224,8 @@ private slots:
         rlimit small = saved;
         small.rlim_cur = 64 * 1024;
         QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        const bool ok = w->schemeFiles().exportResultsTo(path("old.txt"));
-        const bool fresh = w->schemeFiles().exportResultsTo(path("fresh.txt"));
+        const bool ok = w->resultExport().exportResultsTo(path("old.txt"));
+        const bool fresh = w->resultExport().exportResultsTo(path("fresh.txt"));
         QVERIFY(setrlimit(RLIMIT_FSIZE, &saved) == 0);
         QVERIFY(!ok);
         QVERIFY(!fresh);
@@ -256,19 +238,19 @@ private slots:
     // work on this window's panel and result.
     void menuActionsWorkOnTheWindow() {
         setSomeConditions();
-        const FilterInput before = w->filterInput();
+        const FilterInput before = w->conditions().filterInput();
         auto action = [this](const char* name) { return probe::findControl<QAction>(w.get(), u(name)); };
         choose(path("menu.json"));
         action("saveSchemeAction")->trigger();
         QVERIFY(QFile::exists(path("menu.json")));
-        w->clearAllConditions();
+        w->panel().clearAllConditions();
         choose(path("menu.json"));
         action("loadSchemeAction")->trigger();
-        QVERIFY(w->filterInput() == before);
-        w->startRun();
+        QVERIFY(w->conditions().filterInput() == before);
+        w->panel().startRun();
         choose(path("menu.txt"));
         action("exportFileAction")->trigger();
-        const ResultData data(w->results());
+        const ResultData data(w->panel().results());
         QCOMPARE(readAll(path("menu.txt")),
                  QByteArray::fromStdString(BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth)));
         action("backtestAction")->trigger();
@@ -300,8 +282,8 @@ private slots:
 
     void backtestAgreesWithTheWindowsRun() {
         setSomeConditions();
-        w->startRun();
-        const std::vector<std::uint32_t> kept = w->results();
+        w->panel().startRun();
+        const std::vector<std::uint32_t> kept = w->panel().results();
         click(find("backtestTab"));
         auto* page = find<PageBacktest>("backtestPage");
         // Two bad lines, a mixed set of formats, and survivors and victims.
@@ -324,10 +306,10 @@ private slots:
             ++n;
         }
         text += u("2026999 1234\n");
-        page->drawsBox()->setPlainText(text);
+        page->draws()->drawsBox()->setPlainText(text);
         click(find("runBacktestButton"));
         QVERIFY(messages->shown.empty());
-        const BacktestReport* r = page->report();
+        const BacktestReport* r = page->tables()->report();
         QVERIFY(r);
         QCOMPARE(r->draws.size(), values.size());
         std::size_t survived = 0;
@@ -339,13 +321,13 @@ private slots:
         QVERIFY(survived >= 2);
         QVERIFY(survived < values.size());
         QCOMPARE(r->summary.resultSize, kept.size());
-        QCOMPARE(r->columns.size(), w->lastRun()->matrix.columnCount());
-        QVERIFY(page->drawsNote()->text().contains(u("共 %1 期").arg(values.size())));
-        QVERIFY(page->drawsNote()->text().contains(u("第 1、%1 行").arg(values.size() + 2)));
-        QVERIFY(page->summaryLabel()->text().contains(u("保留 %1/%2 期").arg(survived).arg(values.size())));
+        QCOMPARE(r->columns.size(), w->panel().lastRun()->matrix.columnCount());
+        QVERIFY(page->draws()->drawsNote()->text().contains(u("共 %1 期").arg(values.size())));
+        QVERIFY(page->draws()->drawsNote()->text().contains(u("第 1、%1 行").arg(values.size() + 2)));
+        QVERIFY(page->tables()->summaryLabel()->text().contains(u("保留 %1/%2 期").arg(survived).arg(values.size())));
 
         // Sorted by fail count, the table shows the kept draws first.
-        CopyTableView* table = page->drawTable();
+        CopyTableView* table = page->tables()->drawTable();
         QCOMPARE(table->model()->rowCount(), int(values.size()));
         table->sortByColumn(2, Qt::AscendingOrder);
         int last = -1;
@@ -373,13 +355,13 @@ private slots:
     void backtestNeedsDraws() {
         click(find("backtestTab"));
         auto* page = find<PageBacktest>("backtestPage");
-        page->drawsBox()->setPlainText(u("期号 号码\n1234\n"));
+        page->draws()->drawsBox()->setPlainText(u("期号 号码\n1234\n"));
         QVERIFY(!page->runBacktest());
         QCOMPARE(messages->shown.size(), std::size_t(1));
         QCOMPARE(messages->shown[0].icon, MessageIcon::Exclamation);
         QVERIFY(messages->shown[0].text.find("第 1、2 行") != std::string::npos);
-        QVERIFY(!page->report());
-        QVERIFY(!page->copyDrawTable());  // nothing to copy yet: told so
+        QVERIFY(!page->tables()->report());
+        QVERIFY(!page->tables()->copyDrawTable());  // nothing to copy yet: told so
         QCOMPARE(messages->shown.size(), std::size_t(2));
         QCOMPARE(clipboard->writes, 0);
     }
@@ -394,17 +376,17 @@ private slots:
         click(find("importDrawsButton"));
         QCOMPARE(files->requests.back().filter, std::string("文本文件|*.txt"));
         QVERIFY(!files->requests.back().save);
-        QVERIFY(page->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
-        QCOMPARE(page->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
+        QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
+        QCOMPARE(page->draws()->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
         QVERIFY(page->runBacktest());
-        QCOMPARE(page->report()->draws[0].label, std::string("第2026120期"));
+        QCOMPARE(page->tables()->report()->draws[0].label, std::string("第2026120期"));
 
-        QVERIFY(!page->importDraws());  // cancelled: the box keeps its text
-        QVERIFY(page->drawsBox()->toPlainText().contains(u("54321")));
+        QVERIFY(!page->draws()->importDraws());  // cancelled: the box keeps its text
+        QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("54321")));
         choose(path("missing.txt"));
-        QVERIFY(!page->importDraws());
+        QVERIFY(!page->draws()->importDraws());
         QCOMPARE(messages->shown.back().title, std::string("导入提示"));
-        QVERIFY(page->drawsBox()->toPlainText().contains(u("54321")));
+        QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("54321")));
         // A file without any draw is refused and the typed draws stay.
         const std::size_t before = messages->shown.size();
         writeFile(path("empty.txt"), QByteArray());
@@ -412,8 +394,8 @@ private slots:
         for (const char* name : {"empty.txt", "header.txt"}) {
             choose(path(name));
             click(find("importDrawsButton"));
-            QVERIFY(page->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
-            QCOMPARE(page->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
+            QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
+            QCOMPARE(page->draws()->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
         }
         QCOMPARE(messages->shown.size(), before + 2);
         for (std::size_t i = before; i < messages->shown.size(); ++i) {
@@ -425,30 +407,30 @@ private slots:
         }
         QVERIFY(messages->shown.back().text.ends_with("第 1、2 行"));
         click(find("clearDrawsButton"));
-        QVERIFY(page->drawsBox()->toPlainText().isEmpty());
-        QCOMPARE(page->drawsNote()->text(), u("共 0 期"));
+        QVERIFY(page->draws()->drawsBox()->toPlainText().isEmpty());
+        QCOMPARE(page->draws()->drawsNote()->text(), u("共 0 期"));
     }
 
     void diagnosisOfTypedAndDoubleClickedNumbers() {
         member<QCheckBox>("chkHKD", 20)->setChecked(true);  // 通杀码 0
         member<QCheckBox>("chkHKD", 0)->setChecked(true);   // 杀和尾 0
-        w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+        w->conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
         click(find("backtestTab"));
         auto* page = find<PageBacktest>("backtestPage");
         auto* box = find<QLineEdit>("explainBox");
 
         box->setText(QStringLiteral("10009"));  // holds 0, sum 10: both fail
         click(find("explainButton"));
-        QVERIFY(page->explanation());
-        QCOMPARE(page->explanation()->failCount, 2);
-        QVERIFY(!page->explanation()->survives);
-        QCOMPARE(page->explainTable()->rowCount(), 2);
-        QVERIFY(page->explainLabel()->text().startsWith(u("10009：淘汰")));
+        QVERIFY(page->diagnosis()->explanation());
+        QCOMPARE(page->diagnosis()->explanation()->failCount, 2);
+        QVERIFY(!page->diagnosis()->explanation()->survives);
+        QCOMPARE(page->diagnosis()->explainTable()->rowCount(), 2);
+        QVERIFY(page->diagnosis()->explainLabel()->text().startsWith(u("10009：淘汰")));
 
         box->setText(QStringLiteral(" 12345 "));  // fails none
         QTest::keyClick(box, Qt::Key_Return);
-        QCOMPARE(page->explanation()->failCount, 0);
-        QVERIFY(page->explanation()->survives);
+        QCOMPARE(page->diagnosis()->explanation()->failCount, 0);
+        QVERIFY(page->diagnosis()->explanation()->survives);
         QCOMPARE(box->text(), QStringLiteral("12345"));
         click(find("copyExplanationButton"));
         QVERIFY(clipboard->content.starts_with("号码\t12345\r\n"));
@@ -456,26 +438,26 @@ private slots:
         box->setText(QStringLiteral("1234"));
         click(find("explainButton"));
         QCOMPARE(messages->shown.back().icon, MessageIcon::Exclamation);
-        QCOMPARE(page->explanation()->value, 12345u);  // the last diagnosis stays
+        QCOMPARE(page->diagnosis()->explanation()->value, 12345u);  // the last diagnosis stays
 
         // A base set without the number: within tolerance, still not kept.
         w->numberSets().parse("11111 22222", ParseTarget::Base, false);
         box->setText(QStringLiteral("12345"));
         click(find("explainButton"));
-        QVERIFY(!page->explanation()->inBase);
-        QVERIFY(!page->explanation()->survives);
-        QVERIFY(page->explainLabel()->text().contains(u("不在大底中")));
+        QVERIFY(!page->diagnosis()->explanation()->inBase);
+        QVERIFY(!page->diagnosis()->explanation()->survives);
+        QVERIFY(page->diagnosis()->explainLabel()->text().contains(u("不在大底中")));
 
         // Double-clicking a draw diagnoses it.
-        page->drawsBox()->setPlainText(QStringLiteral("a 22222\nb 11111\n"));
+        page->draws()->drawsBox()->setPlainText(QStringLiteral("a 22222\nb 11111\n"));
         QVERIFY(page->runBacktest());
-        CopyTableView* table = page->drawTable();
+        CopyTableView* table = page->tables()->drawTable();
         const QRect cell = table->visualRect(table->model()->index(1, 1));
         // The view acts on a double click only at the index the press chose.
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, cell.center());
-        QCOMPARE(page->explanation()->value, 11111u);
-        QVERIFY(page->explanation()->inBase);
+        QCOMPARE(page->diagnosis()->explanation()->value, 11111u);
+        QVERIFY(page->diagnosis()->explanation()->inBase);
     }
 };
 

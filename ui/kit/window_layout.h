@@ -9,7 +9,7 @@
 #include <QRect>
 #include <QSize>
 
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift::ui::layout {
 

@@ -22,7 +22,7 @@
 #include "controls/omission_badge.h"
 #include "controls/select_button.h"
 #include "tests/fakes/platform_fakes.h"
-#include "tests/ui/window_probe.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/analysis/kept_history.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/analysis/page_trend.h"
@@ -31,6 +31,9 @@
 #include "ui/results/result_area.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/analysis/backtest_tables.h"
+#include "ui/analysis/draws_panel.h"
+#include "ui/conditions/condition_panel.h"
 
 using namespace numsift;
 
@@ -57,37 +60,24 @@ QByteArray drawsText(const std::vector<std::uint32_t>& values, int firstIssue = 
 
 }  // namespace
 
-class TrendWindowTest : public QObject {
+class TrendWindowTest : public WindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<RecordingMessages> messages;
-    std::unique_ptr<MemoryClipboard> clipboard;
-    std::unique_ptr<ScriptedFileDialogs> files;
     std::unique_ptr<QTemporaryDir> dir;
-    std::unique_ptr<MainWindow> w;
 
     QString path(const char* name) const { return dir->filePath(QString::fromUtf8(name)); }
     QString historyPath() const { return path("draw-history.csv"); }
-    std::unique_ptr<MainWindow> makeWindow() {
-        return std::make_unique<MainWindow>(WindowServices{messages.get(), clipboard.get(), files.get(), {}});
-    }
-    template <class T = QWidget>
-    T* member(const char* array, int i) {
-        return probe::findMember<T>(w.get(), array, i);
-    }
+    std::unique_ptr<MainWindow> makeWindow() { return std::make_unique<MainWindow>(services()); }
     PageBacktest* backtest() { return w->backtestPage(); }
     // Imports a file through the page's 导入 button.
     void importFile(const char* name, const QByteArray& bytes) {
         writeFile(path(name), bytes);
-        FileDialogResult r;
-        r.cancel = false;
-        r.fileName = path(name).toStdString();
-        files->results.push_back(r);
-        probe::clickCentre(probe::findControl(w.get(), QStringLiteral("importDrawsButton")));
+        choose(path(name));
+        click(find(QStringLiteral("importDrawsButton")));
     }
     void paste(const QByteArray& text) {
         QApplication::clipboard()->setText(QString::fromUtf8(text));
-        backtest()->drawsBox()->paste();
+        backtest()->draws()->drawsBox()->paste();
     }
     void clickAt(TrendChart* chart, QPoint at) {
         QTest::mouseClick(chart->viewport(), Qt::LeftButton, {}, at);
@@ -97,9 +87,7 @@ private slots:
     void initTestCase() { setUpApplication(*qApp); }
 
     void init() {
-        messages = std::make_unique<RecordingMessages>();
-        clipboard = std::make_unique<MemoryClipboard>();
-        files = std::make_unique<ScriptedFileDialogs>();
+        newDoubles();
         dir = std::make_unique<QTemporaryDir>();
         w = makeWindow();
         w->keepHistoryIn(historyPath());
@@ -112,9 +100,9 @@ private slots:
     }
 
     void theTrendTabFollowsTheBacktestTabAndTheWindowKeepsItsSize() {
-        QWidget* strip = probe::findControl(w.get(), QStringLiteral("fraButton"));
-        const QRect backtestTab = probe::findControl(w.get(), QStringLiteral("backtestTab"))->geometry();
-        auto* trendTab = probe::findControl<SelectButton>(w.get(), QStringLiteral("trendTab"));
+        QWidget* strip = find(QStringLiteral("fraButton"));
+        const QRect backtestTab = find(QStringLiteral("backtestTab"))->geometry();
+        auto* trendTab = find<SelectButton>(QStringLiteral("trendTab"));
         QCOMPARE(backtestTab, QRect(880, 0, 63, 25));
         // The strip keeps its design place; the tab follows 历史验证 just
         // outside it.
@@ -122,17 +110,17 @@ private slots:
         QCOMPARE(trendTab->parentWidget(), w->client());
         QCOMPARE(trendTab->geometry(), QRect(946, 4, 54, 25));
         QCOMPARE(trendTab->geometry().left(), strip->geometry().left() + backtestTab.right());
-        QWidget* menuButton = probe::findControl(w.get(), QStringLiteral("fileMenuButton"));
+        QWidget* menuButton = find(QStringLiteral("fileMenuButton"));
         QVERIFY(menuButton->geometry().left() > trendTab->geometry().right());
         QVERIFY(w->client()->rect().contains(menuButton->geometry()));
         QCOMPARE(w->size(), QSize(1056, 724));
 
-        probe::clickCentre(trendTab);
+        click(trendTab);
         QVERIFY(trendTab->isSelected());
         QVERIFY(w->trendPage()->isVisible());
         QVERIFY(!w->resultArea()->isVisible());
         QVERIFY(!w->backtestPage()->isVisible());
-        probe::clickCentre(probe::findControl(w.get(), QStringLiteral("backtestTab")));
+        click(find(QStringLiteral("backtestTab")));
         QVERIFY(!w->trendPage()->isVisible());
         QVERIFY(!trendTab->isSelected());
         w->selectTab(1);
@@ -145,7 +133,7 @@ private slots:
         importFile("a.txt", drawsText({10019, 20019, 10000}));
         QCOMPARE(w->history().store().size(), std::size_t(3));
         QVERIFY(messages->shown.empty());
-        QCOMPARE(backtest()->drawsBox()->toPlainText(), u("2026001 10019\n2026002 20019\n2026003 10000\n"));
+        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText(), u("2026001 10019\n2026002 20019\n2026003 10000\n"));
         QFile saved(historyPath());
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().startsWith("# Numsift draw history"));
@@ -155,29 +143,29 @@ private slots:
         paste("2026002 99999\n2026000 55555\n2026004 11111\n");
         QCOMPARE(w->history().store().size(), std::size_t(5));
         QCOMPARE(w->history().store().draws()[2].value, 20019u);
-        QCOMPARE(backtest()->drawsBox()->toPlainText().split(QLatin1Char('\n'))[0], u("2026000 55555"));
+        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText().split(QLatin1Char('\n'))[0], u("2026000 55555"));
         QCOMPARE(messages->shown.size(), std::size_t(1));
         const Message& m = messages->shown[0];
         QCOMPARE(m.title, std::string("导入提示"));
         QVERIFY(m.text.find("2026002") != std::string::npos);
         QVERIFY(m.text.find("99999") != std::string::npos);
         QVERIFY(backtest()->runBacktest());
-        QCOMPARE(backtest()->report()->draws.size(), std::size_t(5));
+        QCOMPARE(backtest()->tables()->report()->draws.size(), std::size_t(5));
 
         // A paste without issues goes in as typed and is not kept; typed
         // draws stay where they are when a numbered paste follows.
         paste("35789\n");
         QCOMPARE(w->history().store().size(), std::size_t(5));
-        QVERIFY(backtest()->drawsBox()->toPlainText().contains(u("35789")));
+        QVERIFY(backtest()->draws()->drawsBox()->toPlainText().contains(u("35789")));
         paste("2026005 12345\n");
         QCOMPARE(w->history().store().size(), std::size_t(6));
-        QVERIFY(backtest()->drawsBox()->toPlainText().contains(u("35789")));
+        QVERIFY(backtest()->draws()->drawsBox()->toPlainText().contains(u("35789")));
 
         // A file with a line without an issue: the numbered draws are kept,
         // the box shows the file as it always did, and the player is told.
         importFile("b.txt", "2026006 24680\r\n13579\r\n");
         QCOMPARE(w->history().store().size(), std::size_t(7));
-        QCOMPARE(backtest()->drawsBox()->toPlainText(),
+        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText(),
                  u("2026006 24680\r\n13579\r\n").remove(QLatin1Char('\r')));
         QVERIFY(messages->shown.back().text.find("没有期号") != std::string::npos);
 
@@ -186,10 +174,10 @@ private slots:
         w = makeWindow();
         w->keepHistoryIn(historyPath());
         QCOMPARE(w->history().store().draws(), kept);
-        QVERIFY(backtest()->drawsBox()->toPlainText().startsWith(u("2026000 55555\n2026001 10019\n")));
+        QVERIFY(backtest()->draws()->drawsBox()->toPlainText().startsWith(u("2026000 55555\n2026001 10019\n")));
         QCOMPARE(w->trendPage()->chart()->rowCount(), kept.size());
         // The condition panel still starts empty.
-        QVERIFY(w->filterInput() == makeWindow()->filterInput());
+        QVERIFY(w->conditions().filterInput() == makeWindow()->conditions().filterInput());
     }
 
     void aDamagedFileIsSetAsideAndSaidOnceTheWindowShows() {
@@ -209,7 +197,7 @@ private slots:
         // empty box shows the kept draws once.
         w->showBacktestPage();
         paste("2026001 12345\n");
-        QCOMPARE(backtest()->drawsBox()->toPlainText(), u("2026001 12345\n"));
+        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText(), u("2026001 12345\n"));
         QVERIFY(QFile::exists(historyPath()));
         QCOMPARE(messages->shown.size(), std::size_t(1));
     }
@@ -347,7 +335,7 @@ private slots:
             int seen = 0;
             for (int flat = 0; flat < kItemCount; ++flat) {
                 const ItemId item = itemAt(flat);
-                QAbstractButton* control = w->itemControl(item);
+                QAbstractButton* control = w->conditions().itemControl(item);
                 if (!control) continue;
                 ++seen;
                 const ItemFigures& f = stats[item];

@@ -1,11 +1,11 @@
-#include "ui/shell/help_hover.h"
+#include "ui/kit/help_hover.h"
 
 #include <QEnterEvent>
 #include <QEvent>
 #include <QMouseEvent>
 
 #include "controls/select_button.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift::ui {
 

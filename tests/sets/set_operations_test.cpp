@@ -1,13 +1,13 @@
-#include "settools/set_operations.h"
+#include "sets/set_operations.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/number_list.h"
-#include "settools/number_boxes.h"
+#include "sets/number_boxes.h"
 #include "tests/fakes/platform_fakes.h"
 
 using namespace numsift;
-using namespace numsift::settools;
+using namespace numsift::sets;
 using Status = SetOperationOutcome::Status;
 
 namespace {

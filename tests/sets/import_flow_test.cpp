@@ -1,4 +1,4 @@
-#include "settools/import_flow.h"
+#include "sets/import_flow.h"
 
 #include <gtest/gtest.h>
 
@@ -7,7 +7,7 @@
 #include "tests/fakes/platform_fakes.h"
 
 using namespace numsift;
-using namespace numsift::settools;
+using namespace numsift::sets;
 using Status = ImportOutcome::Status;
 
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/analysis/copy_table_view.h"
+#include "ui/kit/copy_table_view.h"
 
 #include <QHeaderView>
 #include <QItemSelectionModel>

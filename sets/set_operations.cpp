@@ -1,10 +1,10 @@
-#include "settools/set_operations.h"
+#include "sets/set_operations.h"
 
 #include "engine/number.h"
 #include "engine/number_list.h"
-#include "settools/messages.h"
+#include "sets/messages.h"
 
-namespace numsift::settools {
+namespace numsift::sets {
 
 std::vector<std::uint32_t> combine(std::string_view textA, std::string_view textB, SetOperation op) {
     std::vector<std::uint8_t> a(kNumberSpace, 0), b(kNumberSpace, 0);
@@ -75,4 +75,4 @@ bool copyJoinResult(std::string_view resultText, Clipboard& clipboard, MessageSi
     return true;
 }
 
-}  // namespace numsift::settools
+}  // namespace numsift::sets

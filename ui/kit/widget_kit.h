@@ -11,6 +11,7 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
 #include <string>
 
 namespace numsift::ui {
@@ -42,5 +43,9 @@ QCheckBox* placeCheck(QWidget* parent, const QString& caption, const QRect& geom
 // own box, clearly apart from the next box of the row.
 QCheckBox* placeDigitCheck(QWidget* parent, int digit, const QRect& geometry, const QString& name);
 QPushButton* placeButton(QWidget* parent, const QString& caption, const QRect& geometry, const QString& name);
+
+// Calls changed, for as long as context lives, whenever a control below root
+// changes: a button is clicked or toggled, a text box's text changes.
+void watchControls(QWidget* root, QObject* context, const std::function<void()>& changed);
 
 }  // namespace numsift::ui

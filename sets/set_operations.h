@@ -12,7 +12,7 @@
 #include "engine/number_set_store.h"
 #include "platform/platform.h"
 
-namespace numsift::settools {
+namespace numsift::sets {
 
 // Codes as the four operation buttons pass them (button index minus 3).
 enum class SetOperation { Intersection = 0, Union = 1, AWithoutB = 2, BWithoutA = 3 };
@@ -49,4 +49,4 @@ SetOperationOutcome runSetOperation(const NumberSetStore& store, SetOperation op
 // its error instead of the success message. Returns whether text was copied.
 bool copyJoinResult(std::string_view resultText, Clipboard& clipboard, MessageSink& messages);
 
-}  // namespace numsift::settools
+}  // namespace numsift::sets

@@ -9,7 +9,7 @@
 
 #include "engine/number_set_store.h"
 
-namespace numsift::settools {
+namespace numsift::sets {
 
 enum class NumberBox { Base, JoinA, JoinB, JoinResult, KillList };
 
@@ -35,4 +35,4 @@ std::size_t countLaidOut(std::string_view laidOutText);
 std::string pasteIntoBox(NumberSetStore& store, NumberBox box, std::string_view before,
                          std::string_view clipboardText, std::string_view after);
 
-}  // namespace numsift::settools
+}  // namespace numsift::sets

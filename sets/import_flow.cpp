@@ -1,8 +1,8 @@
-#include "settools/import_flow.h"
+#include "sets/import_flow.h"
 
-#include "settools/messages.h"
+#include "sets/messages.h"
 
-namespace numsift::settools {
+namespace numsift::sets {
 
 FileDialogRequest importDialogRequest() {
     FileDialogRequest request;
@@ -65,4 +65,4 @@ ImportOutcome importIntoBox(NumberSetStore& store, NumberBox box, FileDialogs& d
     return outcome;
 }
 
-}  // namespace numsift::settools
+}  // namespace numsift::sets

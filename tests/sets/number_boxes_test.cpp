@@ -1,11 +1,11 @@
-#include "settools/number_boxes.h"
+#include "sets/number_boxes.h"
 
 #include <gtest/gtest.h>
 
 #include "engine/number_list.h"
 
 using namespace numsift;
-using namespace numsift::settools;
+using namespace numsift::sets;
 
 namespace {
 

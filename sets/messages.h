@@ -1,7 +1,7 @@
 #pragma once
 // The texts of the messages the number-set tools show (UTF-8, CR LF breaks).
 
-namespace numsift::settools {
+namespace numsift::sets {
 
 inline constexpr const char* kImportTitle = "导入提示";
 inline constexpr const char* kImportFormatText =
@@ -26,4 +26,4 @@ inline constexpr const char* kNothingToCopy = "最终注数为 0，请先进行�
 
 inline constexpr const char* kTextFileFilter = "文本文件|*.txt";
 
-}  // namespace numsift::settools
+}  // namespace numsift::sets

@@ -1,4 +1,8 @@
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
+
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 
 namespace numsift::ui {
 
@@ -30,6 +34,17 @@ QPushButton* placeButton(QWidget* parent, const QString& caption, const QRect& g
     b->setGeometry(geometry);
     b->setObjectName(name);
     return b;
+}
+
+void watchControls(QWidget* root, QObject* context, const std::function<void()>& changed) {
+    for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
+        QObject::connect(b, &QAbstractButton::clicked, context, changed);
+        QObject::connect(b, &QAbstractButton::toggled, context, changed);
+    }
+    for (QPlainTextEdit* e : root->findChildren<QPlainTextEdit*>())
+        QObject::connect(e, &QPlainTextEdit::textChanged, context, changed);
+    for (QLineEdit* e : root->findChildren<QLineEdit*>())
+        QObject::connect(e, &QLineEdit::textChanged, context, changed);
 }
 
 }  // namespace numsift::ui

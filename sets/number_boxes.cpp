@@ -1,6 +1,6 @@
-#include "settools/number_boxes.h"
+#include "sets/number_boxes.h"
 
-namespace numsift::settools {
+namespace numsift::sets {
 
 bool boxHasSet(NumberBox box) {
     return box == NumberBox::Base || box == NumberBox::JoinA || box == NumberBox::JoinB;
@@ -82,4 +82,4 @@ std::string pasteIntoBox(NumberSetStore& store, NumberBox box, std::string_view 
     return reparseBox(store, box, whole);
 }
 
-}  // namespace numsift::settools
+}  // namespace numsift::sets
