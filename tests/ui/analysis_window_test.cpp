@@ -28,6 +28,7 @@
 #include "ui/shell/app_setup.h"
 #include "ui/kit/copy_table_view.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/shell/scheme_files.h"
 #include "tests/ui/window_fixture.h"
@@ -274,7 +275,7 @@ private slots:
         click(tab);
         QVERIFY(find("fraResult")->isVisible());
         QVERIFY(!find("fraTab_3")->isVisible());
-        w->selectTab(2);  // also without a click
+        w->pages().selectTab(2);  // also without a click
         QVERIFY(!page->isVisible());
         QVERIFY(!tab->isSelected());
         QVERIFY(member<SelectButton>("cmdTab", 2)->isSelected());

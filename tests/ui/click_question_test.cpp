@@ -21,6 +21,7 @@
 #include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/results/result_area.h"
 #include "ui/shell/tab_strip.h"
 #include "tests/ui/window_fixture.h"
@@ -196,7 +197,7 @@ private slots:
         userClick(member("cmdTab", 2));  // 杀012路
         QCOMPARE(answerer->texts.size(), 1);
         QCOMPARE(tabs.count(), 1);
-        QCOMPARE(w->currentTab(), 2);
+        QCOMPARE(w->pages().currentTab(), 2);
         QVERIFY(find("fraTab_2")->isVisible());
         QVERIFY(!find("fraTab_4")->isVisible());
         QVERIFY(!member<QPushButton>("cmdTab", 2)->isDown());
@@ -216,7 +217,7 @@ private slots:
         QCOMPARE(runs.count(), 0);
         QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("未开始过滤"));
         QVERIFY(!tick->isChecked());
-        QCOMPARE(w->currentTab(), 5);
+        QCOMPARE(w->pages().currentTab(), 5);
         QVERIFY(!run->isDown());
         QCOMPARE(QApplication::focusWidget(), box);
         QCOMPARE(box->toPlainText(), QStringLiteral("45 6"));

@@ -24,6 +24,7 @@
 #include "ui/shell/bl_comm_dialog.h"
 #include "ui/kit/copy_table_view.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/sets/number_box.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/sets/page_base.h"
@@ -98,7 +99,7 @@ private slots:
         QCOMPARE(window.basePage()->txtBase()->toPlainText(), QStringLiteral("00001 00002 00003"));
         QCOMPARE(window.numberSets().baseCount(), 3u);
 
-        window.selectTab(3);
+        window.pages().selectTab(3);
         choose(device);
         click(&window, "cmdJoin", 8);
         expectRefusal(device, "这是一个设备，不是普通文件", "五星大底B的号码和注数保持不变。");
@@ -106,14 +107,14 @@ private slots:
         click(&window, "cmdJoin", 7);
         expectRefusal(fifo, kPipe, "五星大底A的号码和注数保持不变。");
 
-        window.selectTab(1);
+        window.pages().selectTab(1);
         window.conditions().straightKillBox()->setEntryText(QStringLiteral("12345"));
         choose(fifo);
         probe::clickCentre(window.conditions().straightKillImportButton());
         expectRefusal(fifo, kPipe, "杀直选号码保持不变。");
         QCOMPARE(window.conditions().straightKillBox()->toPlainText(), QStringLiteral("12345"));
 
-        window.showBacktestPage();
+        window.pages().showBacktestPage();
         PageBacktest* page = window.backtestPage();
         page->draws()->drawsBox()->setPlainText(QStringLiteral("2026120 35789"));
         choose(fifo);
@@ -142,14 +143,14 @@ private slots:
         });
         MainWindow window(WindowServices{messages.get(), clipboard.get(), &dialog, {}});
         showAndWait(window);
-        window.selectTab(0);
+        window.pages().selectTab(0);
         click(&window, "cmdBase", 1);
         QCOMPARE(window.numberSets().baseCount(), 2u);
 
-        window.selectTab(3);
+        window.pages().selectTab(3);
         click(&window, "cmdJoin", 8);
         click(&window, "cmdJoin", 7);
-        window.selectTab(1);
+        window.pages().selectTab(1);
         probe::clickCentre(window.conditions().straightKillImportButton());
         QCOMPARE(asked.size(), 4);
         for (int i = 1; i < asked.size(); ++i) {
@@ -204,7 +205,7 @@ private slots:
         probe::findMember<QCheckBox>(&window, "chkHKD", 0)->setChecked(true);   // 杀和尾 0
         probe::findMember<QCheckBox>(&window, "chkHKD", 20)->setChecked(true);  // 通杀码 0
         window.conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
-        window.showBacktestPage();
+        window.pages().showBacktestPage();
         PageBacktest* page = window.backtestPage();
         page->draws()->drawsBox()->setPlainText(QStringLiteral("a 10009\nb 20008\nc 30007\nd 12345\n"));
         QVERIFY(page->runBacktest());

@@ -25,6 +25,7 @@
 #include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/results/result_area.h"
 #include "ui/shell/tab_strip.h"
@@ -120,7 +121,7 @@ private slots:
     void compoundTabEnablesOneBoxAndBlinks() {
         click(member("cmdTab", 7));
         QVERIFY(find("fraTab_4")->isVisible());
-        QCOMPARE(w->composeMode(), 3);
+        QCOMPARE(w->pages().composeMode(), 3);
         for (int i = 0; i < 8; ++i) {
             auto* b = member<EntryBox>("txtCompose", i);
             QCOMPARE(b->isEnabled(), i == 3);

@@ -31,6 +31,7 @@
 #include "ui/sets/page_join.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/shell/panel_keeper.h"
 #include "ui/shell/scheme_files.h"
 #include "ui/conditions/condition_panel.h"
@@ -337,7 +338,7 @@ private slots:
             probe::findMember<EntryBox>(w.get(), "txtCompose", 6)->setEntryText(QStringLiteral("2406"));
         }));
         QVERIFY(restarts([&] {
-            w->selectTab(2);
+            w->pages().selectTab(2);
             click(member(*w, "chk012", 100));
         }));
 

@@ -12,6 +12,7 @@
 #include "tests/ui/window_fixture.h"
 #include "ui/conditions/kill_list_binding.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"
 #include "ui/sets/page_base.h"
@@ -34,8 +35,8 @@ private slots:
 void SetsWindowTest::pagesAreInstalled() {
     MainWindow window(services());
     QVERIFY(window.basePage());
-    QCOMPARE(window.page(0), static_cast<QWidget*>(window.basePage()));
-    QCOMPARE(window.page(3), static_cast<QWidget*>(window.joinPage()));
+    QCOMPARE(window.pages().page(0), static_cast<QWidget*>(window.basePage()));
+    QCOMPARE(window.pages().page(3), static_cast<QWidget*>(window.joinPage()));
     QCOMPARE(window.findChildren<QWidget*>("fraTab_0").size(), 1);
     QVERIFY(window.findChild<NumberBox*>("txtBase"));
     QCOMPARE(window.findChild<QLabel*>("lblBase")->text(), QString("0"));
@@ -51,7 +52,7 @@ void SetsWindowTest::baseSetFeedsTheRunAndClearAllEmptiesIt() {
     MainWindow window(services());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.selectTab(0);
+    window.pages().selectTab(0);
     PageBase* base = window.basePage();
     base->txtBase()->setFocus(Qt::TabFocusReason);
     QGuiApplication::clipboard()->setText("12345 54321,00007");
@@ -73,7 +74,7 @@ void SetsWindowTest::killListPasteAndClearAll() {
     MainWindow window(services());
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    window.selectTab(1);
+    window.pages().selectTab(1);
     EntryBox* txtDan5 = window.conditions().straightKillBox();
     QVERIFY(txtDan5->showingHint());
     txtDan5->setFocus(Qt::TabFocusReason);
@@ -96,7 +97,7 @@ void SetsWindowTest::closingTheWindowRemovesPasteInterception() {
     auto* window = new MainWindow(services());
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window));
-    window->selectTab(3);
+    window->pages().selectTab(3);
     PageJoin* join = window->joinPage();
     NumberBox* a = join->txtJoin(0);
     a->setFocus(Qt::TabFocusReason);

@@ -31,6 +31,7 @@
 #include "ui/results/result_area.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/analysis/backtest_tables.h"
 #include "ui/analysis/draws_panel.h"
 #include "ui/conditions/condition_panel.h"
@@ -123,13 +124,13 @@ private slots:
         click(find(QStringLiteral("backtestTab")));
         QVERIFY(!w->trendPage()->isVisible());
         QVERIFY(!trendTab->isSelected());
-        w->selectTab(1);
+        w->pages().selectTab(1);
         QVERIFY(!w->trendPage()->isVisible());
         QVERIFY(w->resultArea()->isVisible());
     }
 
     void importAndPasteMergeIntoTheKeptHistory() {
-        w->showBacktestPage();
+        w->pages().showBacktestPage();
         importFile("a.txt", drawsText({10019, 20019, 10000}));
         QCOMPARE(w->history().store().size(), std::size_t(3));
         QVERIFY(messages->shown.empty());
@@ -195,7 +196,7 @@ private slots:
         QCOMPARE(aside.size(), 1);
         // The new history is saved in the file's place; a paste into the
         // empty box shows the kept draws once.
-        w->showBacktestPage();
+        w->pages().showBacktestPage();
         paste("2026001 12345\n");
         QCOMPARE(backtest()->draws()->drawsBox()->toPlainText(), u("2026001 12345\n"));
         QVERIFY(QFile::exists(historyPath()));
@@ -207,7 +208,7 @@ private slots:
         // the draws serve the chart until the window closes.
         w = makeWindow();
         w->keepHistoryIn(path("gone/draw-history.csv"));
-        w->showBacktestPage();
+        w->pages().showBacktestPage();
         importFile("a.txt", drawsText({12345, 54321}));
         QCOMPARE(messages->shown.size(), std::size_t(1));
         QCOMPARE(messages->shown[0].icon, MessageIcon::Exclamation);
@@ -217,9 +218,9 @@ private slots:
     }
 
     void chartCellsTickAndUntickTheirKills() {
-        w->showBacktestPage();
+        w->pages().showBacktestPage();
         importFile("a.txt", drawsText(kDraws));
-        w->showTrendPage();
+        w->pages().showTrendPage();
         TrendChart* chart = w->trendPage()->chart();
         QCOMPARE(chart->rowCount(), kDraws.size());
 
@@ -300,9 +301,9 @@ private slots:
     }
 
     void omissionDisplayOffLeavesTheWindowAsItWas() {
-        w->showBacktestPage();
+        w->pages().showBacktestPage();
         importFile("a.txt", drawsText(kDraws));
-        w->selectTab(1);
+        w->pages().selectTab(1);
         QAction* action = w->showOmissionAction();
         QVERIFY(action->isCheckable());
         QVERIFY(!action->isChecked());
@@ -324,9 +325,9 @@ private slots:
     }
 
     void omissionDisplayShowsTheFiguresOfTheChosenWindow() {
-        w->showBacktestPage();
+        w->pages().showBacktestPage();
         importFile("a.txt", drawsText(kDraws));
-        w->selectTab(1);
+        w->pages().selectTab(1);
         w->showOmissionAction()->setChecked(true);
         OmissionMarks& marks = w->omissionMarks();
 
@@ -368,14 +369,14 @@ private slots:
         QCOMPARE(omissionHeat(all[positionItem(1, 9)]), 0.0);
 
         // The chart's window counts for the controls too.
-        w->showTrendPage();
+        w->pages().showTrendPage();
         w->trendPage()->windowChoice()->setCurrentIndex(4);
         w->trendPage()->windowCount()->setValue(3);
         check(lastDraws(kDraws, 3), "近 3 期");
         // A new draw counts at once.
         std::vector<std::uint32_t> more = kDraws;
         more.push_back(22222);
-        w->showBacktestPage();
+        w->pages().showBacktestPage();
         paste("2026009 22222\n");
         check(lastDraws(more, 3), "近 3 期");
         w->trendPage()->windowChoice()->setCurrentIndex(0);

@@ -25,6 +25,7 @@
 #include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/results/result_area.h"
 #include "ui/shell/window_placement.h"
 #include "tests/ui/window_fixture.h"
@@ -145,7 +146,7 @@ private slots:
 
     void disabledCompoundBoxesKeepWindowColourAndReadableEntries() {
         w->show();
-        w->selectTab(5);  // box 1 enabled, the others disabled
+        w->pages().selectTab(5);  // box 1 enabled, the others disabled
         EntryBox* entry = member<EntryBox>("txtCompose", 7);
         EntryBox* hinted = member<EntryBox>("txtCompose", 0);
         entry->setEntryText(QStringLiteral("12***"));

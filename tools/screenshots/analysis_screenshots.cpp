@@ -10,6 +10,7 @@
 #include "engine/number.h"
 #include "tools/screenshots/quiet_desktop.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/analysis/backtest_tables.h"
 #include "ui/analysis/diagnosis_panel.h"
 #include "ui/analysis/draws_panel.h"
@@ -56,7 +57,7 @@ int takeAnalysisScreenshots(const QString& folder) {
                       .arg(n[4]);
     }
     PageBacktest* page = w.backtestPage();
-    w.showBacktestPage();
+    w.pages().showBacktestPage();
     page->draws()->drawsBox()->setPlainText(draws);
     page->runBacktest();
     page->diagnosis()->explainBox()->setText(QStringLiteral("55555"));

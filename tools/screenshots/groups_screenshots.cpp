@@ -23,6 +23,7 @@
 #include "ui/results/set_stats_dialog.h"
 #include "ui/results/stack_dialog.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 
 namespace numsift {
 
@@ -103,7 +104,7 @@ int takeGroupsScreenshots(const QString& folder) {
                      .arg(QString::fromStdString(numberText((x >> 8) % kNumberSpace)));
     }
     PageBacktest* page = w.backtestPage();
-    w.showBacktestPage();
+    w.pages().showBacktestPage();
     page->draws()->drawsBox()->setPlainText(draws);
     page->runBacktest();
     page->tables()->showWhatIf(true);

@@ -17,6 +17,7 @@
 #include "ui/conditions/page_conditions.h"
 #include "ui/conditions/condition_panel.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/shell/window_panel.h"
 
 namespace numsift {
@@ -44,9 +45,9 @@ int takeTrendScreenshots(const QString& drawsFile, const QString& folder) {
         QApplication::processEvents();
         ok = w.grab().save(QDir(folder).filePath(QString::fromLatin1(name))) && ok;
     };
-    w.showTrendPage();
+    w.pages().showTrendPage();
     save("window-trend.png");
-    w.selectTab(1);
+    w.pages().selectTab(1);
     w.showOmissionAction()->setChecked(true);
     save("window-omission.png");
     return ok ? 0 : 1;

@@ -37,6 +37,7 @@
 #include "ui/shell/qt_platform.h"
 #include "ui/shell/scheme_files.h"
 #include "ui/shell/tab_strip.h"
+#include "ui/shell/window_pages.h"
 #include "ui/shell/window_panel.h"
 #include "ui/shell/window_placement.h"
 
@@ -85,9 +86,6 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
     tabStrip_ = new TabStrip(client_);
     tabStrip_->setGeometry(ui::layout::kTabStrip);
     tabStrip_->trendTab()->setGeometry(ui::layout::kTrendTab);
-    connect(tabStrip_, &TabStrip::tabClicked, this, &MainWindow::selectTab);
-    connect(tabStrip_, &TabStrip::backtestTabClicked, this, &MainWindow::showBacktestPage);
-    connect(tabStrip_, &TabStrip::trendTabClicked, this, &MainWindow::showTrendPage);
 
     buildPages();
     buildAnalysisPages();
@@ -95,7 +93,7 @@ MainWindow::MainWindow(WindowServices services, QWidget* parent)
 
     // An empty result area, then page 1 in front with its tab selected.
     resultArea_->state().refresh(0, true);
-    selectTab(1);
+    pages_->selectTab(1);
 }
 
 MainWindow::~MainWindow() = default;
@@ -106,15 +104,16 @@ void MainWindow::buildPages() {
     // 012 page makes its 242 added boxes as it is built.
     ConditionPages pages;
     pages.conditions = new PageConditions(&messages, client_);
-    placePage(pages.conditions, 1);
     pages.road = new PageRoad(client_);
-    placePage(pages.road, 2);
     pages.compound = new PageCompound(&messages, client_);
-    placePage(pages.compound, 4);
     pages.shapes = new FrameSpecialShapes(&messages, client_);
     pages.shapes->setGeometry(ui::layout::kSpecialShapes);
     resultArea_ = new ResultArea(*services_.clipboard, messages, client_);
     conditions_ = new ConditionPanel(pages, resultArea_, messages, this);
+    pages_ = new WindowPages(tabStrip_, resultArea_, this);
+    pages_->place(pages.conditions, 1);
+    pages_->place(pages.road, 2);
+    pages_->place(pages.compound, 4);
 
     // Pages 0 and 3, and the paste and import of the kill list txtDan5.
     SetServices sets;
@@ -127,9 +126,9 @@ void MainWindow::buildPages() {
     }
     sets.readFile = textFileReader();
     base_ = new PageBase(&store_, sets, client_);
-    placePage(base_, 0);
+    pages_->place(base_, 0);
     join_ = new PageJoin(&store_, sets, client_);
-    placePage(join_, 3);
+    pages_->place(join_, 3);
     new KillListBinding(conditions_->straightKillBox(), conditions_->straightKillImportButton(), &store_, sets, this);
 
     rounds_ = new PanelRounds(RoundParts{this, conditions_, base_, join_, &store_, resultArea_}, messages, this);
@@ -146,16 +145,10 @@ void MainWindow::buildAnalysisPages() {
     export_ = std::make_unique<ResultExport>(*panel_, *services_.messages, *dialogs);
 
     backtest_ = new PageBacktest(*panel_, PageServices{services_.messages, services_.clipboard, dialogs}, client_);
-    backtest_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kPageSize));
-    backtest_->setAutoFillBackground(true);
-    backtest_->hide();
     history_ = new KeptHistory(this);
     backtest_->keepDrawsIn(history_);
-
     trend_ = new PageTrend(history_, client_);
-    trend_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kJoinPageSize));
-    trend_->setAutoFillBackground(true);
-    trend_->hide();
+    pages_->placeAnalysis(backtest_, trend_);
     // The chart's digit cells are the kills of 定位杀, 通杀码, 杀和尾 and 杀跨度:
     // a click on a header or summary cell ticks or unticks the box, and the
     // header shows what is ticked however it was ticked.
@@ -182,27 +175,27 @@ void MainWindow::buildFileMenu() {
     // A menu bar would make the window taller than a laptop screen; the
     // strip's row has room for one menu button, from just after the strip
     // and the tab "走势图" to the right edge of the result area.
-    fileMenuButton_ = new QToolButton(client_);
-    fileMenuButton_->setObjectName(QStringLiteral("fileMenuButton"));
-    fileMenuButton_->setText(ui::qs("文件"));
+    auto* fileMenuButton = new QToolButton(client_);
+    fileMenuButton->setObjectName(QStringLiteral("fileMenuButton"));
+    fileMenuButton->setText(ui::qs("文件"));
     const QRect strip = tabStrip_->geometry().united(tabStrip_->trendTab()->geometry());
     const int left = strip.right() + 4;
-    fileMenuButton_->setGeometry(left, strip.top(), resultArea_->geometry().right() + 1 - left,
+    fileMenuButton->setGeometry(left, strip.top(), resultArea_->geometry().right() + 1 - left,
                                  tabStrip_->backtestTab()->height());
-    fileMenuButton_->setPopupMode(QToolButton::InstantPopup);
-    fileMenu_ = new QMenu(fileMenuButton_);
-    fileMenu_->setObjectName(QStringLiteral("fileMenu"));
-    fileMenuButton_->setMenu(fileMenu_);
+    fileMenuButton->setPopupMode(QToolButton::InstantPopup);
+    auto* fileMenu = new QMenu(fileMenuButton);
+    fileMenu->setObjectName(QStringLiteral("fileMenu"));
+    fileMenuButton->setMenu(fileMenu);
 
-    saveSchemeAction_ = addMenuAction(fileMenu_, "保存方案", "saveSchemeAction");
-    QAction* loadSchemeAction = addMenuAction(fileMenu_, "载入方案", "loadSchemeAction");
-    QAction* exportFileAction = addMenuAction(fileMenu_, "导出到文件", "exportFileAction");
-    QAction* backtestAction = addMenuAction(fileMenu_, "历史验证", "backtestAction");
-    showOmissionAction_ = addMenuAction(fileMenu_, "显示遗漏", "showOmissionAction");
+    saveSchemeAction_ = addMenuAction(fileMenu, "保存方案", "saveSchemeAction");
+    QAction* loadSchemeAction = addMenuAction(fileMenu, "载入方案", "loadSchemeAction");
+    QAction* exportFileAction = addMenuAction(fileMenu, "导出到文件", "exportFileAction");
+    QAction* backtestAction = addMenuAction(fileMenu, "历史验证", "backtestAction");
+    showOmissionAction_ = addMenuAction(fileMenu, "显示遗漏", "showOmissionAction");
     showOmissionAction_->setCheckable(true);
-    QAction* groupsAction = addMenuAction(fileMenu_, "分组容错…", "groupsAction");
-    QAction* statsAction = addMenuAction(fileMenu_, "结果统计…", "resultStatsAction");
-    QAction* stackAction = addMenuAction(fileMenu_, "方案叠加…", "stackAction");
+    QAction* groupsAction = addMenuAction(fileMenu, "分组容错…", "groupsAction");
+    QAction* statsAction = addMenuAction(fileMenu, "结果统计…", "resultStatsAction");
+    QAction* stackAction = addMenuAction(fileMenu, "方案叠加…", "stackAction");
     saveSchemeAction_->setShortcut(QKeySequence::Save);
     loadSchemeAction->setShortcut(QKeySequence::Open);
     // The shortcuts work while the menu is closed.
@@ -210,16 +203,16 @@ void MainWindow::buildFileMenu() {
     connect(saveSchemeAction_, &QAction::triggered, this, [this] { schemeFiles_->saveScheme(); });
     connect(loadSchemeAction, &QAction::triggered, this, [this] { schemeFiles_->loadScheme(); });
     connect(exportFileAction, &QAction::triggered, this, [this] { export_->exportResults(); });
-    connect(backtestAction, &QAction::triggered, this, &MainWindow::showBacktestPage);
+    connect(backtestAction, &QAction::triggered, pages_, &WindowPages::showBacktestPage);
     connect(showOmissionAction_, &QAction::toggled, omissionMarks_, &OmissionMarks::setShown);
     connect(groupsAction, &QAction::triggered, this, [this] { panel_->editToleranceGroups(); });
     connect(statsAction, &QAction::triggered, this, &MainWindow::showResultStatistics);
     connect(stackAction, &QAction::triggered, this, &MainWindow::showStacking);
 
-    fileMenu_->addSeparator();
-    QAction* undoAction = addMenuAction(fileMenu_, "撤销", "undoAction");
-    QAction* resultToBaseAction = addMenuAction(fileMenu_, "结果转为大底", "resultToBaseAction");
-    QAction* restoreAction = addMenuAction(fileMenu_, "恢复上次的条件", "restoreLastPanelAction");
+    fileMenu->addSeparator();
+    QAction* undoAction = addMenuAction(fileMenu, "撤销", "undoAction");
+    QAction* resultToBaseAction = addMenuAction(fileMenu, "结果转为大底", "resultToBaseAction");
+    QAction* restoreAction = addMenuAction(fileMenu, "恢复上次的条件", "restoreLastPanelAction");
     undoAction->setShortcut(QKeySequence::Undo);
     // A text box that has the focus undoes its own typing first.
     addAction(undoAction);
@@ -274,67 +267,6 @@ void MainWindow::showStacking() {
     StackDialog dialog(*panel_, *dialogs, *services_.messages, this);
     dialog.setObjectName(QStringLiteral("stackDialog"));
     dialog.exec();
-}
-
-void MainWindow::placePage(QWidget* page, int index) {
-    const QSize size = index == 3 ? ui::layout::kJoinPageSize : ui::layout::kPageSize;
-    page->setGeometry(QRect(ui::layout::kPageOrigin, size));
-    page->setAutoFillBackground(true);
-    pages_[index] = page;
-}
-
-void MainWindow::bringToFront(int pageIndex) {
-    backtest_->hide();
-    trend_->hide();
-    for (int i = 0; i < kPageCount; ++i)
-        if (i != pageIndex && i != 3) pages_[i]->hide();
-    pages_[pageIndex]->show();
-    pages_[pageIndex]->raise();
-}
-
-void MainWindow::selectTab(int index) {
-    if (index < 0 || index >= TabStrip::kTabCount) return;
-    tabStrip_->select(index);
-    currentTab_ = index;
-    if (index < 4) {
-        bringToFront(index);
-    } else {
-        bringToFront(4);
-        composeMode_ = index - 4;
-        conditions_->compoundPage()->setComposeMode(composeMode_);
-    }
-    if (index == 3) {
-        pages_[3]->show();
-        pages_[3]->raise();
-        resultArea_->hide();
-    } else {
-        pages_[3]->hide();
-        resultArea_->show();
-    }
-    tabStrip_->raise();
-    tabStrip_->trendTab()->raise();
-}
-
-void MainWindow::showBacktestPage() {
-    tabStrip_->selectBacktest();
-    for (QWidget* page : pages_) page->hide();
-    trend_->hide();
-    resultArea_->show();
-    backtest_->show();
-    backtest_->raise();
-    tabStrip_->raise();
-    tabStrip_->trendTab()->raise();
-}
-
-void MainWindow::showTrendPage() {
-    tabStrip_->selectTrend();
-    for (QWidget* page : pages_) page->hide();
-    backtest_->hide();
-    resultArea_->hide();
-    trend_->show();
-    trend_->raise();
-    tabStrip_->raise();
-    tabStrip_->trendTab()->raise();
 }
 
 void MainWindow::fitIn(const QRect& area) {
