@@ -289,8 +289,10 @@ using DigitFlags = std::array<bool, 10>;
 
 // A digit string ("05") of the digits ticked.
 SchemeKey digitsKey(const char* name, DigitFlags FilterInput::*field) {
-    return {name, [field](const std::string& key, const Value& v, Scheme& s) { digitSet(key, v, '9', s.input.*field); },
-            [field](const Scheme& s) { return json::quote(digitString((s.input.*field).data(), 10)); }};
+    return {
+        name,
+        [field](const std::string& key, const Value& v, Scheme& s) { digitSet(key, v, '9', s.input.*field); },
+        [field](const Scheme& s) { return json::quote(digitString((s.input.*field).data(), 10)); }};
 }
 
 // A box text, "" when it counts as empty.
@@ -305,11 +307,12 @@ SchemeKey entryKey(const char* name, HintedText FilterInput::*field, const Norma
 
 // The captions of the ticked pattern boxes of one class.
 SchemeKey classKey(const char* name, ClassPatternSet FilterInput::*field, ClassKind kind) {
-    return {name,
-            [field, kind](const std::string& key, const Value& v, Scheme& s) {
-                s.input.*field = classPatterns(key, v, kind);
-            },
-            [field, kind](const Scheme& s) { return stringArray(classPatternCaptions(s.input.*field, kind)); }};
+    return {
+        name,
+        [field, kind](const std::string& key, const Value& v, Scheme& s) {
+            s.input.*field = classPatterns(key, v, kind);
+        },
+        [field, kind](const Scheme& s) { return stringArray(classPatternCaptions(s.input.*field, kind)); }};
 }
 
 // The ratios to keep, as "k:5-k" captions.
@@ -328,7 +331,8 @@ std::string groupsValue(const std::vector<ToleranceGroup>& list) {
         std::vector<std::string> captions;
         for (const ColumnId& column : group.columns) captions.push_back(columnCaption(column));
         groups += g ? ",\n    " : "\n    ";
-        groups += "{\"name\": " + json::quote(group.name) + ", \"tolerance\": " + toleranceValue(group.tolerance) +
+        groups += "{\"name\": " + json::quote(group.name) +
+                  ", \"tolerance\": " + toleranceValue(group.tolerance) +
                   ", \"conditions\": " + stringArray(captions) + "}";
     }
     return groups + "\n  ]";
@@ -366,7 +370,8 @@ const std::vector<SchemeKey>& schemeKeys() {
         // The format version is checked before any key is read.
         {"numsift", [](const std::string&, const Value&, Scheme&) {},
          [](const Scheme&) -> std::optional<std::string> { return "1"; }},
-        {"tolerance", [](const std::string& key, const Value& v, Scheme& s) { s.tolerance = tolerance(key, v); },
+        {"tolerance",
+         [](const std::string& key, const Value& v, Scheme& s) { s.tolerance = tolerance(key, v); },
          [](const Scheme& s) -> std::optional<std::string> { return toleranceValue(s.tolerance); }},
         {"groups", [](const std::string&, const Value& v, Scheme& s) { s.groups = toleranceGroups(v); },
          [](const Scheme& s) -> std::optional<std::string> {
@@ -374,7 +379,9 @@ const std::vector<SchemeKey>& schemeKeys() {
              return groupsValue(s.groups);
          }},
         {"straightKill",
-         [](const std::string& key, const Value& v, Scheme& s) { s.input.straightKill = straightKillText(key, v); },
+         [](const std::string& key, const Value& v, Scheme& s) {
+             s.input.straightKill = straightKillText(key, v);
+         },
          [](const Scheme& s) -> std::optional<std::string> { return textValue(s.input.straightKill); }},
         {"positionalKill",
          [](const std::string& key, const Value& v, Scheme& s) {
@@ -444,8 +451,8 @@ Scheme parseScheme(const Value& root) {
     const std::vector<SchemeKey>& keys = schemeKeys();
     for (const auto& [k, v] : root.object) {
         const std::string& name = k;  // a named reference: lambdas cannot capture bindings everywhere
-        const auto key =
-            std::find_if(keys.begin(), keys.end(), [&name](const SchemeKey& row) { return name == row.name; });
+        const auto key = std::find_if(keys.begin(), keys.end(),
+                                      [&name](const SchemeKey& row) { return name == row.name; });
         if (key == keys.end()) failWith(name, "未知的键");
         key->read(name, v, s);
     }
@@ -482,7 +489,8 @@ SchemeLoad loadScheme(std::string_view text) {
 std::string saveScheme(const Scheme& scheme) {
     std::vector<std::pair<const char*, std::string>> lines;
     for (const SchemeKey& key : schemeKeys())
-        if (std::optional<std::string> value = key.write(scheme)) lines.emplace_back(key.name, std::move(*value));
+        if (std::optional<std::string> value = key.write(scheme))
+            lines.emplace_back(key.name, std::move(*value));
     std::string s = "{\n";
     for (std::size_t i = 0; i < lines.size(); ++i) {
         s += "  ";

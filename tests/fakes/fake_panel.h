@@ -19,7 +19,7 @@ public:
     std::unique_ptr<RunResult> run;
     bool entriesAccepted = true;  // what commitEntries answers
     int commits = 0;
-    std::vector<std::string> applied;                 // the action of each applyScheme
+    std::vector<std::string> applied;               // the action of each applyScheme
     std::vector<std::vector<std::uint32_t>> shown;  // each showResult
 
     bool commitEntries() override {

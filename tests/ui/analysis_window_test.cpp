@@ -325,7 +325,8 @@ private slots:
         QCOMPARE(r->columns.size(), w->panel().lastRun()->matrix.columnCount());
         QVERIFY(page->draws()->drawsNote()->text().contains(u("共 %1 期").arg(values.size())));
         QVERIFY(page->draws()->drawsNote()->text().contains(u("第 1、%1 行").arg(values.size() + 2)));
-        QVERIFY(page->tables()->summaryLabel()->text().contains(u("保留 %1/%2 期").arg(survived).arg(values.size())));
+        QVERIFY(page->tables()->summaryLabel()->text().contains(
+            u("保留 %1/%2 期").arg(survived).arg(values.size())));
 
         // Sorted by fail count, the table shows the kept draws first.
         CopyTableView* table = page->tables()->drawTable();

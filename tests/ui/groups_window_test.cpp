@@ -97,12 +97,8 @@ void check(QListWidget* list, const char* caption) {
 class GroupsWindowTest : public WindowFixture {
     Q_OBJECT
 
-
-
 private slots:
-    void init() {
-        newDoubles();
-    }
+    void init() { newDoubles(); }
 
     void groupsMadeInTheEditorRunAndRoundTripThroughASchemeFile() {
         MainWindow w(services());
@@ -275,7 +271,8 @@ private slots:
         MainWindow w(services());
         w.conditions().setFilterInput(fivePanel());
         w.conditions().setToleranceTexts(u("1"), u("1"));
-        w.conditions().setToleranceGroups({ToleranceGroup{"形态", Tolerance{0, 1}, {column("上山"), column("5连")}}});
+        w.conditions().setToleranceGroups(
+            {ToleranceGroup{"形态", Tolerance{0, 1}, {column("上山"), column("5连")}}});
         w.panel().startRun();
         QVERIFY(!w.panel().results().empty());
         QTemporaryDir dir;
@@ -294,9 +291,9 @@ private slots:
         QVERIFY(lines[0].startsWith(u("号码,错误数,未通过的条件")));
         QVERIFY(lines[0].endsWith(u(",分组")));
         const std::uint32_t first = w.panel().results()[0];
-        const std::size_t firstRow =
-            std::find(w.panel().lastRun()->table.values.begin(), w.panel().lastRun()->table.values.end(), first) -
-            w.panel().lastRun()->table.values.begin();
+        const std::size_t firstRow = std::find(w.panel().lastRun()->table.values.begin(),
+                                               w.panel().lastRun()->table.values.end(), first) -
+                                     w.panel().lastRun()->table.values.begin();
         QVERIFY(lines[1].startsWith(QStringLiteral("%1,%2,")
                                         .arg(first, 5, 10, QLatin1Char('0'))
                                         .arg(int(w.panel().lastRun()->failCounts[firstRow]))));
@@ -394,7 +391,8 @@ private slots:
         const std::vector<ToleranceGroup> groups{ToleranceGroup{"形态", Tolerance{0, 0}, {column("5连")}}};
         w.conditions().setToleranceGroups(groups);
         PageBacktest* page = w.backtestPage();
-        page->draws()->drawsBox()->setPlainText(u("2026001 12345\n2026002 00000\n2026003 13579\n2026004 98765\n"));
+        page->draws()->drawsBox()->setPlainText(
+            u("2026001 12345\n2026002 00000\n2026003 13579\n2026004 98765\n"));
         QVERIFY(page->runBacktest());
         QVERIFY(page->tables()->summaryLabel()->text().contains(u("1 个分组")));
 

@@ -56,7 +56,6 @@ void showAndWait(QWidget& w) {
 class ImportExportWindowTest : public WindowFixture {
     Q_OBJECT
 
-
     void choose(const QString& path) {
         files->results.push_back(
             FileDialogResult{false, path.toStdString(), QFileInfo(path).fileName().toStdString()});
@@ -75,9 +74,7 @@ class ImportExportWindowTest : public WindowFixture {
     }
 
 private slots:
-    void init() {
-        newDoubles();
-    }
+    void init() { newDoubles(); }
 
     // Opening a FIFO waited until another process wrote into it, so the
     // window froze; now each box refuses it at once and keeps its numbers.

@@ -86,7 +86,8 @@ private slots:
         // Kept by both: in both runs' results over the base set.
         dialog.countBox(0)->setValue(2);
         dialog.countBox(1)->setValue(2);
-        const std::vector<std::uint32_t> a = kept(panel.panelScheme, panel.baseSet), b = kept(other, panel.baseSet);
+        const std::vector<std::uint32_t> a = kept(panel.panelScheme, panel.baseSet),
+                                         b = kept(other, panel.baseSet);
         std::vector<std::uint32_t> both;
         std::set_intersection(a.begin(), a.end(), b.begin(), b.end(), std::back_inserter(both));
         QVERIFY(!both.empty());
@@ -158,7 +159,8 @@ private slots:
         PageBacktest page(panel, PageServices{&messages, nullptr, &files});
         panel.panelScheme = killingDigit(0);
         panel.baseSet.values = {12345, 23456, 34567};
-        page.draws()->drawsBox()->setPlainText(QStringLiteral("2026001 12345\n2026002 10000\n2026003 99999\n"));
+        page.draws()->drawsBox()->setPlainText(
+            QStringLiteral("2026001 12345\n2026002 10000\n2026003 99999\n"));
         panel.entriesAccepted = false;
         QVERIFY(!page.runBacktest());
         QVERIFY(!page.tables()->report());

@@ -134,7 +134,8 @@ private slots:
         importFile("a.txt", drawsText({10019, 20019, 10000}));
         QCOMPARE(w->history().store().size(), std::size_t(3));
         QVERIFY(messages->shown.empty());
-        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText(), u("2026001 10019\n2026002 20019\n2026003 10000\n"));
+        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText(),
+                 u("2026001 10019\n2026002 20019\n2026003 10000\n"));
         QFile saved(historyPath());
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QVERIFY(saved.readAll().startsWith("# Numsift draw history"));
@@ -144,7 +145,8 @@ private slots:
         paste("2026002 99999\n2026000 55555\n2026004 11111\n");
         QCOMPARE(w->history().store().size(), std::size_t(5));
         QCOMPARE(w->history().store().draws()[2].value, 20019u);
-        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText().split(QLatin1Char('\n'))[0], u("2026000 55555"));
+        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText().split(QLatin1Char('\n'))[0],
+                 u("2026000 55555"));
         QCOMPARE(messages->shown.size(), std::size_t(1));
         const Message& m = messages->shown[0];
         QCOMPARE(m.title, std::string("导入提示"));
@@ -175,7 +177,8 @@ private slots:
         w = makeWindow();
         w->keepHistoryIn(historyPath());
         QCOMPARE(w->history().store().draws(), kept);
-        QVERIFY(backtest()->draws()->drawsBox()->toPlainText().startsWith(u("2026000 55555\n2026001 10019\n")));
+        QVERIFY(
+            backtest()->draws()->drawsBox()->toPlainText().startsWith(u("2026000 55555\n2026001 10019\n")));
         QCOMPARE(w->trendPage()->chart()->rowCount(), kept.size());
         // The condition panel still starts empty.
         QVERIFY(w->conditions().filterInput() == makeWindow()->conditions().filterInput());

@@ -32,7 +32,9 @@ protected:
     }
     // The doubles as the window's services. A service set to null before
     // is supplied by the desktop: real message boxes, real file dialogs.
-    WindowServices services() const { return WindowServices{messages.get(), clipboard.get(), files.get(), {}}; }
+    WindowServices services() const {
+        return WindowServices{messages.get(), clipboard.get(), files.get(), {}};
+    }
 
     // A window on services, shown and active; the test stops when it never
     // becomes active.

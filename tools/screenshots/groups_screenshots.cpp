@@ -56,8 +56,9 @@ int takeGroupsScreenshots(const QString& folder) {
     in.compound.killTwo.text = "38";
     w.conditions().setFilterInput(in);
     w.conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
-    w.conditions().setToleranceGroups({ToleranceGroup{"形态", Tolerance{0, 0}, {column("AAAAA"), column("5连")}},
-                          ToleranceGroup{"和跨", Tolerance{0, 1}, {column("杀和尾"), column("杀跨度")}}});
+    w.conditions().setToleranceGroups(
+        {ToleranceGroup{"形态", Tolerance{0, 0}, {column("AAAAA"), column("5连")}},
+         ToleranceGroup{"和跨", Tolerance{0, 1}, {column("杀和尾"), column("杀跨度")}}});
     w.show();
     w.panel().startRun();
 

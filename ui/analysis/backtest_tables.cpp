@@ -41,7 +41,8 @@ QSortFilterProxyModel* sortedProxy(QAbstractItemModel* source, QObject* parent) 
 
 }  // namespace
 
-BacktestTables::BacktestTables(PageServices services, QWidget* parent) : QWidget(parent), services_(services) {
+BacktestTables::BacktestTables(PageServices services, QWidget* parent)
+    : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("backtestTables"));
     QFont bold = font();
     bold.setBold(true);
@@ -63,8 +64,8 @@ BacktestTables::BacktestTables(PageServices services, QWidget* parent) : QWidget
     for (int c = 0; c < DrawTableModel::ColumnCount; ++c) drawTable_->setColumnWidth(c, drawWidths[c]);
     drawTable_->horizontalHeader()->setStretchLastSection(true);
 
-    auto* copyDraws =
-        ui::placeButton(this, ui::qs("复制开奖表"), kCopyDrawTableButton, QStringLiteral("copyDrawTableButton"));
+    auto* copyDraws = ui::placeButton(this, ui::qs("复制开奖表"), kCopyDrawTableButton,
+                                      QStringLiteral("copyDrawTableButton"));
     auto* copyColumns = ui::placeButton(this, ui::qs("复制条件表"), kCopyColumnTableButton,
                                         QStringLiteral("copyColumnTableButton"));
 
@@ -86,8 +87,8 @@ BacktestTables::BacktestTables(PageServices services, QWidget* parent) : QWidget
     whatIfButton_->setCheckable(true);
     whatIfButton_->setToolTip(ui::qs("换个容错、或关掉某个条件，结果注数和保留开奖的比例会怎样"));
     whatIfModel_ = new QStandardItemModel(0, 6, this);
-    whatIfModel_->setHorizontalHeaderLabels({ui::qs("假如"), ui::qs("设置"), ui::qs("结果注数"), ui::qs("占候选"),
-                                             ui::qs("保留期数"), ui::qs("保留率")});
+    whatIfModel_->setHorizontalHeaderLabels({ui::qs("假如"), ui::qs("设置"), ui::qs("结果注数"),
+                                             ui::qs("占候选"), ui::qs("保留期数"), ui::qs("保留率")});
     whatIfTable_ = new CopyTableView(this);
     whatIfTable_->setObjectName(QStringLiteral("whatIfTable"));
     whatIfTable_->setModel(whatIfModel_);
@@ -144,7 +145,8 @@ void BacktestTables::fillWhatIf(const RunResult& run) {
     const WhatIf& w = *whatIf_;
     const GroupedTolerance grouping = run.grouping();
     whatIfModel_->removeRows(0, whatIfModel_->rowCount());
-    const auto addRow = [this](const QString& kind, const QString& setting, const WhatIfFigures& f, bool bold) {
+    const auto addRow = [this](const QString& kind, const QString& setting, const WhatIfFigures& f,
+                               bool bold) {
         QList<QStandardItem*> row;
         for (const QString& text :
              {kind, setting, QString::number(f.resultSize), ui::qs(percentText(100.0 * f.resultShare)),
@@ -169,8 +171,8 @@ void BacktestTables::fillWhatIf(const RunResult& run) {
     }
     const std::vector<CheckColumn>& columns = run.matrix.columns();
     for (const ConditionOff& off : w.conditions) {
-        const QString caption =
-            off.column < columns.size() ? ui::qs(columns[off.column].caption) : QString::number(off.column + 1);
+        const QString caption = off.column < columns.size() ? ui::qs(columns[off.column].caption)
+                                                            : QString::number(off.column + 1);
         addRow(ui::qs("关掉条件"), caption, off.figures, false);
     }
 }
@@ -180,7 +182,8 @@ bool BacktestTables::copyDrawTable() {
         services_.tell(kRunFirst, MessageIcon::Information);
         return false;
     }
-    return services_.copy(backtestDrawTable(*report_, "\r\n") + "\r\n" + backtestSummaryText(*report_, "\r\n"));
+    return services_.copy(backtestDrawTable(*report_, "\r\n") + "\r\n" +
+                          backtestSummaryText(*report_, "\r\n"));
 }
 
 bool BacktestTables::copyColumnTable() {

@@ -43,7 +43,8 @@ DiagnosisPanel::DiagnosisPanel(Panel& panel, PageServices services, QWidget* par
     explainBox_->setGeometry(kExplainBox);
     explainBox_->setMaxLength(20);
     explainBox_->setPlaceholderText(ui::qs("五位数号码"));
-    auto* explainButton = ui::placeButton(this, ui::qs("诊断"), kExplainButton, QStringLiteral("explainButton"));
+    auto* explainButton =
+        ui::placeButton(this, ui::qs("诊断"), kExplainButton, QStringLiteral("explainButton"));
     auto* copyButton = ui::placeButton(this, ui::qs("复制"), kCopyExplanationButton,
                                        QStringLiteral("copyExplanationButton"));
     explainLabel_ = ui::placeLabel(this, QString(), kExplainLabel, QStringLiteral("explainLabel"));
@@ -82,7 +83,8 @@ bool DiagnosisPanel::explainNumber() {
 
 void DiagnosisPanel::explainNumber(std::uint32_t value) {
     const Scheme scheme = panel_.scheme();
-    explanation_ = std::make_unique<Explanation>(explain(scheme.input, panel_.base(), scheme.grouping(), value));
+    explanation_ =
+        std::make_unique<Explanation>(explain(scheme.input, panel_.base(), scheme.grouping(), value));
     const Explanation& e = *explanation_;
     explainBox_->setText(QString::fromStdString(numberText(e.value)));
 
@@ -103,7 +105,8 @@ void DiagnosisPanel::explainNumber(std::uint32_t value) {
     explainTable_->setRowCount(static_cast<int>(e.checks.size()));
     for (int r = 0; r < static_cast<int>(e.checks.size()); ++r) {
         const CheckVerdict& c = e.checks[static_cast<std::size_t>(r)];
-        const QString cells[3] = {QString::number(c.step), ui::qs(c.caption), ui::qs(c.failed ? "未通过" : "通过")};
+        const QString cells[3] = {QString::number(c.step), ui::qs(c.caption),
+                                  ui::qs(c.failed ? "未通过" : "通过")};
         for (int k = 0; k < 3; ++k) {
             auto* item = new QTableWidgetItem(cells[k]);
             if (c.failed) item->setForeground(QBrush(kFailColour));

@@ -75,7 +75,8 @@ DrawsPanel::DrawsPanel(PageServices services, QWidget* parent) : QWidget(parent)
     const char* captions[3] = {"清空", "导入", "开始验证"};
     const char* names[3] = {"clearDrawsButton", "importDrawsButton", "runBacktestButton"};
     for (int i = 0; i < 3; ++i)
-        buttons_[i] = ui::placeButton(this, ui::qs(captions[i]), kDrawsButtons[i], QString::fromLatin1(names[i]));
+        buttons_[i] =
+            ui::placeButton(this, ui::qs(captions[i]), kDrawsButtons[i], QString::fromLatin1(names[i]));
     QFont bold = buttons_[2]->font();
     bold.setBold(true);
     buttons_[2]->setFont(bold);

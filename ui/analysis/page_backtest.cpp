@@ -23,7 +23,8 @@ constexpr QRect kTablesPanel(256, 4, 533, 614);
 
 }  // namespace
 
-PageBacktest::PageBacktest(numsift::Panel& panel, PageServices services, QWidget* parent) : QFrame(parent), panel_(panel) {
+PageBacktest::PageBacktest(numsift::Panel& panel, PageServices services, QWidget* parent)
+    : QFrame(parent), panel_(panel) {
     setObjectName(QStringLiteral("backtestPage"));
     setFrameShape(QFrame::NoFrame);
     draws_ = new DrawsPanel(services, this);
@@ -45,8 +46,8 @@ bool PageBacktest::runBacktest() {
     const Scheme scheme = panel_.scheme();
     // One run serves the backtest and every row of the what-if table.
     const RunResult run = runFilter(scheme.input, panel_.base(), scheme.grouping());
-    tables_->showBacktest(run,
-                          std::make_shared<const BacktestReport>(backtestRun(run, runOrder(), scheme.input, h->draws)));
+    tables_->showBacktest(
+        run, std::make_shared<const BacktestReport>(backtestRun(run, runOrder(), scheme.input, h->draws)));
     return true;
 }
 

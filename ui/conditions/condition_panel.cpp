@@ -53,7 +53,9 @@ void ConditionPanel::setFilterInput(const FilterInput& input) {
     pages_.compound->applyFrom(input);
 }
 
-QString ConditionPanel::toleranceText(int index) const { return results_->toleranceBox(index ? 1 : 0)->text(); }
+QString ConditionPanel::toleranceText(int index) const {
+    return results_->toleranceBox(index ? 1 : 0)->text();
+}
 
 void ConditionPanel::setToleranceTexts(const QString& lower, const QString& upper) {
     results_->toleranceBox(0)->setText(lower.left(2));
@@ -74,7 +76,8 @@ void ConditionPanel::setToleranceGroups(std::vector<ToleranceGroup> groups) {
 
 GroupedTolerance ConditionPanel::grouping() const {
     return GroupedTolerance(
-        normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance, groups_);
+        normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance,
+        groups_);
 }
 
 Scheme ConditionPanel::scheme() const {

@@ -43,7 +43,8 @@ class ConditionPanel : public QObject {
     Q_OBJECT
 public:
     // The tolerance boxes and the button "分组" are the result area's.
-    ConditionPanel(ConditionPages pages, ResultArea* results, MessageSink& messages, QObject* parent = nullptr);
+    ConditionPanel(ConditionPages pages, ResultArea* results, MessageSink& messages,
+                   QObject* parent = nullptr);
 
     PageConditions* conditionsPage() const { return pages_.conditions; }
     PageRoad* roadPage() const { return pages_.road; }

@@ -17,8 +17,8 @@ KillListBinding::KillListBinding(EntryBox* txtDan5, QPushButton* cmdImportDan5, 
 
 void KillListBinding::importKillList() {
     sets::importIntoBox(*store_, sets::NumberBox::KillList, *services_.dialogs, services_.readFile,
-                            *services_.messages,
-                            [this](const sets::ImportOutcome& r) { binding_->showText(r.boxText); });
+                        *services_.messages,
+                        [this](const sets::ImportOutcome& r) { binding_->showText(r.boxText); });
 }
 
 void KillListBinding::releasePasteInterception() { binding_->releasePasteInterception(); }

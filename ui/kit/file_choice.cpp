@@ -23,7 +23,8 @@ QString withDefaultSuffix(const QString& path, const QString& suffix) {
 }
 
 QString saveProblem(const AtomicSave& save) {
-    return (save.failedAt == SaveStep::Open ? QStringLiteral("无法创建文件（%1）") : QStringLiteral("写入文件出错（%1）"))
+    return (save.failedAt == SaveStep::Open ? QStringLiteral("无法创建文件（%1）")
+                                            : QStringLiteral("写入文件出错（%1）"))
         .arg(save.reason);
 }
 

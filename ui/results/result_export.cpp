@@ -32,11 +32,13 @@ bool ResultExport::exportResultsTo(const QString& path) {
         tell(kNoResultMessage, MessageIcon::Information);
         return false;
     }
-    if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0) return exportCsvTo(path);
+    if (QFileInfo(path).suffix().compare(QLatin1String("csv"), Qt::CaseInsensitive) == 0)
+        return exportCsvTo(path);
     const ResultData data(values);
     const AtomicSave saved = saveAtomically(path, BuildCopyResult(data, 0, data.count() - 1, kAllCopyWidth));
     if (!saved.ok) {
-        tell("导出失败：" + saveProblem(saved).toStdString() + "\r\n" + path.toStdString(), MessageIcon::Exclamation);
+        tell("导出失败：" + saveProblem(saved).toStdString() + "\r\n" + path.toStdString(),
+             MessageIcon::Exclamation);
         return false;
     }
     tell("所有结果共" + std::to_string(values.size()) + "注，已导出到文件：\r\n" + path.toStdString(),
@@ -55,10 +57,12 @@ bool ResultExport::exportCsvTo(const QString& path) {
     }
     const AtomicSave saved = saveAtomically(path, resultCsv(*run, "\r\n"));
     if (!saved.ok) {
-        tell("导出失败：" + saveProblem(saved).toStdString() + "\r\n" + path.toStdString(), MessageIcon::Exclamation);
+        tell("导出失败：" + saveProblem(saved).toStdString() + "\r\n" + path.toStdString(),
+             MessageIcon::Exclamation);
         return false;
     }
-    tell("所有结果共" + std::to_string(run->result.size()) + "注，已导出到 CSV 文件：\r\n" + path.toStdString(),
+    tell("所有结果共" + std::to_string(run->result.size()) + "注，已导出到 CSV 文件：\r\n" +
+             path.toStdString(),
          MessageIcon::Information);
     return true;
 }

@@ -24,8 +24,7 @@ NumberBoxBinding::NumberBoxBinding(EntryBox* box, sets::NumberBox kind, NumberSe
 }
 
 std::size_t NumberBoxBinding::countAfter(const std::string& engineText) const {
-    return sets::boxHasSet(kind_) ? sets::storedCount(*store_, kind_)
-                                      : sets::countLaidOut(engineText);
+    return sets::boxHasSet(kind_) ? sets::storedCount(*store_, kind_) : sets::countLaidOut(engineText);
 }
 
 void NumberBoxBinding::showCount(std::size_t count) {
@@ -51,7 +50,7 @@ void NumberBoxBinding::paste(const QString& text) {
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
     const std::string result = sets::pasteIntoBox(*store_, kind_, current.left(start).toStdString(),
-                                                      text.toStdString(), current.mid(end).toStdString());
+                                                  text.toStdString(), current.mid(end).toStdString());
     showText(result);
 }
 

@@ -23,8 +23,7 @@ namespace numsift {
 class NumberBoxBinding : public QObject {
     Q_OBJECT
 public:
-    NumberBoxBinding(EntryBox* box, sets::NumberBox kind, NumberSetStore* store,
-                     QObject* parent = nullptr);
+    NumberBoxBinding(EntryBox* box, sets::NumberBox kind, NumberSetStore* store, QObject* parent = nullptr);
 
     EntryBox* box() const { return box_; }
 

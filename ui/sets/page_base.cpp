@@ -73,8 +73,8 @@ void PageBase::clearBase() {
 
 void PageBase::importBase() {
     sets::importIntoBox(*store_, sets::NumberBox::Base, *services_.dialogs, services_.readFile,
-                            *services_.messages,
-                            [this](const sets::ImportOutcome& r) { binding_->showText(r.boxText); });
+                        *services_.messages,
+                        [this](const sets::ImportOutcome& r) { binding_->showText(r.boxText); });
 }
 
 void PageBase::setBaseText(const std::string& engineText) {

@@ -47,7 +47,7 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
     const QString titles[3] = {QStringLiteral("五星大底A"), QStringLiteral("五星大底B"),
                                QStringLiteral("最终注数")};
     const sets::NumberBox kinds[3] = {sets::NumberBox::JoinA, sets::NumberBox::JoinB,
-                                          sets::NumberBox::JoinResult};
+                                      sets::NumberBox::JoinResult};
     for (std::size_t i = 0; i < 3; ++i) {
         const int left = kColumnLeft[i];
         const int width = kColumnWidth[i];
@@ -137,21 +137,20 @@ void PageJoin::clearSide(int side) {
 
 void PageJoin::setSideText(int side, const std::string& engineText) {
     const auto i = static_cast<std::size_t>(side);
-    bindings_[i]->showText(sets::reparseBox(
-        *store_, side == 0 ? sets::NumberBox::JoinA : sets::NumberBox::JoinB, engineText));
+    bindings_[i]->showText(
+        sets::reparseBox(*store_, side == 0 ? sets::NumberBox::JoinA : sets::NumberBox::JoinB, engineText));
 }
 
 void PageJoin::importSide(int side) {
     const auto i = static_cast<std::size_t>(side);
-    sets::importIntoBox(
-        *store_, side == 0 ? sets::NumberBox::JoinA : sets::NumberBox::JoinB, *services_.dialogs,
-        services_.readFile, *services_.messages,
-        [this, i](const sets::ImportOutcome& r) { bindings_[i]->showText(r.boxText); });
+    sets::importIntoBox(*store_, side == 0 ? sets::NumberBox::JoinA : sets::NumberBox::JoinB,
+                        *services_.dialogs, services_.readFile, *services_.messages,
+                        [this, i](const sets::ImportOutcome& r) { bindings_[i]->showText(r.boxText); });
 }
 
 void PageJoin::copyResult() {
     sets::copyJoinResult(ui::engineText(txtJoin_[2]->toPlainText()), *services_.clipboard,
-                             *services_.messages);
+                         *services_.messages);
 }
 
 void PageJoin::runOperation(sets::SetOperation op) {

@@ -129,9 +129,11 @@ void MainWindow::buildPages() {
     pages_->place(base_, 0);
     join_ = new PageJoin(&store_, sets, client_);
     pages_->place(join_, 3);
-    new KillListBinding(conditions_->straightKillBox(), conditions_->straightKillImportButton(), &store_, sets, this);
+    new KillListBinding(conditions_->straightKillBox(), conditions_->straightKillImportButton(), &store_,
+                        sets, this);
 
-    rounds_ = new PanelRounds(RoundParts{this, conditions_, base_, join_, &store_, resultArea_}, messages, this);
+    rounds_ =
+        new PanelRounds(RoundParts{this, conditions_, base_, join_, &store_, resultArea_}, messages, this);
     panel_ = new WindowPanel(this, *conditions_, *rounds_, store_, *base_, *resultArea_, *editor_, this);
 }
 
@@ -144,7 +146,8 @@ void MainWindow::buildAnalysisPages() {
     schemeFiles_ = std::make_unique<SchemeFiles>(*panel_, *services_.messages, *dialogs);
     export_ = std::make_unique<ResultExport>(*panel_, *services_.messages, *dialogs);
 
-    backtest_ = new PageBacktest(*panel_, PageServices{services_.messages, services_.clipboard, dialogs}, client_);
+    backtest_ =
+        new PageBacktest(*panel_, PageServices{services_.messages, services_.clipboard, dialogs}, client_);
     history_ = new KeptHistory(this);
     backtest_->keepDrawsIn(history_);
     trend_ = new PageTrend(history_, client_);
@@ -181,7 +184,7 @@ void MainWindow::buildFileMenu() {
     const QRect strip = tabStrip_->geometry().united(tabStrip_->trendTab()->geometry());
     const int left = strip.right() + 4;
     fileMenuButton->setGeometry(left, strip.top(), resultArea_->geometry().right() + 1 - left,
-                                 tabStrip_->backtestTab()->height());
+                                tabStrip_->backtestTab()->height());
     fileMenuButton->setPopupMode(QToolButton::InstantPopup);
     auto* fileMenu = new QMenu(fileMenuButton);
     fileMenu->setObjectName(QStringLiteral("fileMenu"));
@@ -246,7 +249,8 @@ void MainWindow::showStartMessage(const QString& text) {
     // one box once the window stands, never from before it is shown.
     if (!text.isEmpty())
         pendingMessage_ = pendingMessage_.isEmpty() ? text : pendingMessage_ + QStringLiteral("\n\n") + text;
-    if (isVisible() && !pendingMessage_.isEmpty()) QTimer::singleShot(0, this, &MainWindow::showPendingMessage);
+    if (isVisible() && !pendingMessage_.isEmpty())
+        QTimer::singleShot(0, this, &MainWindow::showPendingMessage);
 }
 
 void MainWindow::showPendingMessage() {

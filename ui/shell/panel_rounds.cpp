@@ -63,7 +63,8 @@ void PanelRounds::applyPanelState(const KeptPanel& panel, PanelParts parts) {
     const NumberSet* sides[2] = {&panel.setA, &panel.setB};
     for (int i = 0; i < 2; ++i) {
         const std::string text = formatNumbers(sides[i]->values, kListLineWidth);
-        if (store.intersection(i) != *sides[i] || ui::engineText(parts_.join->txtJoin(i)->entryText()) != text)
+        if (store.intersection(i) != *sides[i] ||
+            ui::engineText(parts_.join->txtJoin(i)->entryText()) != text)
             parts_.join->setSideText(i, text);
     }
     store.setCurrentSide(side);
@@ -82,8 +83,8 @@ bool PanelRounds::resultToBase() {
 
 void PanelRounds::rememberForUndo(const char* action, PanelParts parts) {
     const ConditionPanel& conditions = *parts_.conditions;
-    undo_.push(PanelUndo::Step{ui::qs(action), parts, panelState(),
-                               {conditions.toleranceText(0), conditions.toleranceText(1)}});
+    undo_.push(PanelUndo::Step{
+        ui::qs(action), parts, panelState(), {conditions.toleranceText(0), conditions.toleranceText(1)}});
     showUndoState();
 }
 
@@ -106,11 +107,13 @@ bool PanelRounds::restoreLastPanel() {
 
 QString PanelRounds::keepPanelIn(const DataFolder& folder) {
     if (keeper_) return {};
-    if (!folder.ok) return folder.error.isEmpty() ? QString() : folder.error + QStringLiteral("。本次的条件不会保存。");
+    if (!folder.ok)
+        return folder.error.isEmpty() ? QString() : folder.error + QStringLiteral("。本次的条件不会保存。");
     // Typing a check has not accepted yet may not load as a scheme.
     auto editing = [this] {
         const QList<EntryBox*> boxes = parts_.window->findChildren<EntryBox*>();
-        return std::any_of(boxes.begin(), boxes.end(), [](const EntryBox* b) { return b->hasUncheckedEdit(); });
+        return std::any_of(boxes.begin(), boxes.end(),
+                           [](const EntryBox* b) { return b->hasUncheckedEdit(); });
     };
     keeper_ = new PanelKeeper(
         keptPanelPath(folder), [this] { return panelState(); }, editing, this);

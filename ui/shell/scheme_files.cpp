@@ -40,7 +40,8 @@ bool SchemeFiles::loadSchemeFrom(const QString& path) {
     // The whole file is checked before any control changes.
     const SchemeFileRead read = readSchemeFile(path);
     if (read.problem == SchemeFileRead::Problem::Unreadable) {
-        tell("无法载入方案：" + read.error + "\r\n" + path.toStdString(), MessageIcon::Exclamation, "导入提示");
+        tell("无法载入方案：" + read.error + "\r\n" + path.toStdString(), MessageIcon::Exclamation,
+             "导入提示");
         return false;
     }
     if (!read.ok()) {

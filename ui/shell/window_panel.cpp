@@ -16,8 +16,8 @@
 
 namespace numsift {
 
-WindowPanel::WindowPanel(QWidget* window, ConditionPanel& conditions, PanelRounds& rounds, NumberSetStore& store,
-                         PageBase& base, ResultArea& results, TextEditorOpener& editor,
+WindowPanel::WindowPanel(QWidget* window, ConditionPanel& conditions, PanelRounds& rounds,
+                         NumberSetStore& store, PageBase& base, ResultArea& results, TextEditorOpener& editor,
                          QObject* parent)
     : QObject(parent),
       window_(window),
@@ -89,8 +89,9 @@ void WindowPanel::startRun() {
     status->setText(ui::qs(ui::texts::kStatusRunning));
     if (status->isVisible()) status->repaint();
 
-    auto run = std::make_unique<RunResult>(runFilter(conditions_.filterInput(), store_.base(),
-                                                     GroupedTolerance(t.tolerance, conditions_.toleranceGroups())));
+    auto run =
+        std::make_unique<RunResult>(runFilter(conditions_.filterInput(), store_.base(),
+                                              GroupedTolerance(t.tolerance, conditions_.toleranceGroups())));
     std::vector<std::uint32_t> survivors = run->result;
     lastRun_ = std::move(run);
     results_.state().showRunResult(std::move(survivors));

@@ -27,8 +27,7 @@ public:
     // window: every text box below it is checked before an action reads the
     // panel; the dialogs open over it.
     WindowPanel(QWidget* window, ConditionPanel& conditions, PanelRounds& rounds, NumberSetStore& store,
-                PageBase& base, ResultArea& results, TextEditorOpener& editor,
-                QObject* parent = nullptr);
+                PageBase& base, ResultArea& results, TextEditorOpener& editor, QObject* parent = nullptr);
     ~WindowPanel() override;
 
     // Panel
