@@ -135,6 +135,13 @@ void MainWindow::buildPages() {
     rounds_ =
         new PanelRounds(RoundParts{this, conditions_, base_, join_, &store_, resultArea_}, messages, this);
     panel_ = new WindowPanel(this, *conditions_, *rounds_, store_, *base_, *resultArea_, *editor_, this);
+    // The result area's buttons act on the panel; each checks the edited box first.
+    resultArea_->setCommitHook([this] { return panel_->commitEntries(); });
+    for (int i = 0; i < 5; ++i)
+        connect(resultArea_->filterButton(i), &QPushButton::clicked, panel_,
+                [this, i] { panel_->filterClicked(i); });
+    connect(resultArea_->groupButton(), &QPushButton::clicked, panel_,
+            [this] { panel_->editToleranceGroups(); });
 }
 
 void MainWindow::buildAnalysisPages() {

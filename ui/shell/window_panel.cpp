@@ -26,12 +26,7 @@ WindowPanel::WindowPanel(QWidget* window, ConditionPanel& conditions, PanelRound
       store_(store),
       base_(base),
       results_(results),
-      editor_(editor) {
-    results_.setCommitHook([this] { return commitEntries(); });
-    for (int i = 0; i < 5; ++i)
-        connect(results_.filterButton(i), &QPushButton::clicked, this, [this, i] { filterClicked(i); });
-    connect(results_.groupButton(), &QPushButton::clicked, this, [this] { editToleranceGroups(); });
-}
+      editor_(editor) {}
 
 WindowPanel::~WindowPanel() = default;
 
