@@ -1,20 +1,39 @@
 #include "cli/run_inputs.h"
 
+#include <QString>
+
 #include "cli/cli_common.h"
+#include "io/scheme_file.h"
 
 namespace numsift::cli {
+
+namespace {
+
+// The scheme file at path ("-": standard input, read as every input is).
+std::optional<Scheme> readScheme(const std::string& path) {
+    SchemeFileRead read;
+    if (path == "-") {
+        const std::optional<std::string> text = readInput(path);
+        if (!text) return std::nullopt;
+        read = schemeOfText(*text);
+    } else {
+        read = readSchemeFile(QString::fromLocal8Bit(path.c_str()));
+    }
+    if (!read.ok()) {
+        fail(path, read.error);
+        return std::nullopt;
+    }
+    return std::move(read.scheme);
+}
+
+}  // namespace
 
 std::optional<RunInputs> loadRunInputs(const std::string& schemePath, const std::string& basePath) {
     RunInputs in;
     in.schemePath = schemePath;
-    const std::optional<std::string> schemeText = readInput(schemePath);
-    if (!schemeText) return std::nullopt;
-    SchemeLoad load = loadScheme(*schemeText);
-    if (!load.ok) {
-        fail(schemePath, load.error);
-        return std::nullopt;
-    }
-    in.scheme = std::move(load.scheme);
+    std::optional<Scheme> scheme = readScheme(schemePath);
+    if (!scheme) return std::nullopt;
+    in.scheme = std::move(*scheme);
     if (!basePath.empty()) {
         const std::optional<std::string> baseText = readInput(basePath);
         if (!baseText) return std::nullopt;

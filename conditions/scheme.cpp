@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
+#include <functional>
+#include <optional>
+#include <utility>
 
 #include "conditions/captions.h"
 #include "conditions/condition_id.h"
@@ -227,71 +230,6 @@ std::vector<ToleranceGroup> toleranceGroups(const Value& v) {
     return groups;
 }
 
-Scheme parseScheme(const Value& root) {
-    if (root.type != Value::Type::Object)
-        failWith("方案", std::string("应为 JSON 对象，实际是") + json::typeName(root.type));
-    Scheme s = emptyScheme();
-    FilterInput& in = s.input;
-    const Value* version = root.find("numsift");
-    if (!version) failWith("numsift", "缺少格式标记，应为 1");
-    if (version->type != Value::Type::Number || !version->isInteger || version->integer != 1)
-        failWith("numsift", "不支持的格式版本，应为 1");
-
-    for (const auto& [key, v] : root.object) {
-        if (key == "numsift") {
-        } else if (key == "tolerance") {
-            s.tolerance = tolerance(key, v);
-        } else if (key == "groups") {
-            s.groups = toleranceGroups(v);
-        } else if (key == "rules") {
-            RulesRead rules = readKillRules(v);
-            if (!rules.error.empty()) throw Failure{std::move(rules.error)};
-            s.rules = std::move(rules.rules);
-        } else if (key == "straightKill") {
-            in.straightKill = straightKillText(key, v);
-        } else if (key == "positionalKill") {
-            const std::vector<Value>& rows = needArray(key, v);
-            if (rows.size() != 5) failWith(key, "应为 5 个字符串（万位、千位、百位、十位、个位）");
-            for (std::size_t r = 0; r < 5; ++r)
-                digitSet(key + "[" + std::to_string(r) + "]", rows[r], '9', in.positionalKill[r]);
-        } else if (key == "sumTailKill") {
-            digitSet(key, v, '9', in.sumTailKill);
-        } else if (key == "sumValueKill") {
-            in.sumValueKill = entryText(key, v, kSumValueParams, hints::kSumValue);
-        } else if (key == "spanKill") {
-            digitSet(key, v, '9', in.spanKill);
-        } else if (key == "digitKill") {
-            digitSet(key, v, '9', in.digitKill);
-        } else if (key == "banker") {
-            banker(v, in);
-        } else if (key == "bigSmallKill") {
-            in.bigSmallKill = classPatterns(key, v, ClassKind::BigSmall);
-        } else if (key == "oddEvenKill") {
-            in.oddEvenKill = classPatterns(key, v, ClassKind::OddEven);
-        } else if (key == "primeCompositeKill") {
-            in.primeCompositeKill = classPatterns(key, v, ClassKind::PrimeComposite);
-        } else if (key == "roadKill") {
-            in.roadKill = tickedBoxes<kRoadPatternCount>(key, v, roadPatternOfCaption);
-        } else if (key == "shapeKill") {
-            in.shapeKill = tickedBoxes<kShapeCount>(key, v, shapeBoxOfCaption);
-        } else if (key == "bigSmallRatio") {
-            in.bigSmallRatio = tickedBoxes<6>(key, v, ratioOfCaption);
-        } else if (key == "oddEvenRatio") {
-            in.oddEvenRatio = tickedBoxes<6>(key, v, ratioOfCaption);
-        } else if (key == "primeCompositeRatio") {
-            in.primeCompositeRatio = tickedBoxes<6>(key, v, ratioOfCaption);
-        } else if (key == "acKill") {
-            for (const Value& item : needArray(key, v))
-                in.acKill.set(static_cast<std::size_t>(needInteger(key, item, 1, 9)));
-        } else if (key == "compound") {
-            compound(v, in);
-        } else {
-            failWith(key, "未知的键");
-        }
-    }
-    return s;
-}
-
 // ---- writing ----
 
 std::string digitString(const bool* flags, int count) {
@@ -335,6 +273,202 @@ std::string toleranceValue(Tolerance t) {
     return "[" + std::to_string(lower) + ", " + std::to_string(upper) + "]";
 }
 
+// ---- the keys ----
+
+// One key of the file: how its value is read into a scheme and written from
+// one. The file holds the keys in this order; to add a key, add a row.
+struct SchemeKey {
+    const char* name;
+    // Throws a Failure naming the key and the offending item.
+    std::function<void(const std::string& key, const Value& value, Scheme& scheme)> read;
+    // The value's JSON text; nothing leaves the key out of the file.
+    std::function<std::optional<std::string>(const Scheme& scheme)> write;
+};
+
+using DigitFlags = std::array<bool, 10>;
+
+// A digit string ("05") of the digits ticked.
+SchemeKey digitsKey(const char* name, DigitFlags FilterInput::*field) {
+    return {
+        name,
+        [field](const std::string& key, const Value& v, Scheme& s) { digitSet(key, v, '9', s.input.*field); },
+        [field](const Scheme& s) { return json::quote(digitString((s.input.*field).data(), 10)); }};
+}
+
+// A box text, "" when it counts as empty.
+SchemeKey entryKey(const char* name, HintedText FilterInput::*field, const NormaliserParams& params,
+                   const std::string& hint) {
+    return {name,
+            [field, &params, &hint](const std::string& key, const Value& v, Scheme& s) {
+                s.input.*field = entryText(key, v, params, hint);
+            },
+            [field](const Scheme& s) { return textValue(s.input.*field); }};
+}
+
+// The captions of the ticked pattern boxes of one class.
+SchemeKey classKey(const char* name, ClassPatternSet FilterInput::*field, ClassKind kind) {
+    return {
+        name,
+        [field, kind](const std::string& key, const Value& v, Scheme& s) {
+            s.input.*field = classPatterns(key, v, kind);
+        },
+        [field, kind](const Scheme& s) { return stringArray(classPatternCaptions(s.input.*field, kind)); }};
+}
+
+// The ratios to keep, as "k:5-k" captions.
+SchemeKey ratioKey(const char* name, RatioSet FilterInput::*field) {
+    return {name,
+            [field](const std::string& key, const Value& v, Scheme& s) {
+                s.input.*field = tickedBoxes<6>(key, v, ratioOfCaption);
+            },
+            [field](const Scheme& s) { return stringArray(tickedCaptions(s.input.*field, ratioCaption)); }};
+}
+
+std::string groupsValue(const std::vector<ToleranceGroup>& list) {
+    std::string groups = "[";
+    for (std::size_t g = 0; g < list.size(); ++g) {
+        const ToleranceGroup& group = list[g];
+        std::vector<std::string> captions;
+        for (const ColumnId& column : group.columns) captions.push_back(columnCaption(column));
+        groups += g ? ",\n    " : "\n    ";
+        groups += "{\"name\": " + json::quote(group.name) +
+                  ", \"tolerance\": " + toleranceValue(group.tolerance) +
+                  ", \"conditions\": " + stringArray(captions) + "}";
+    }
+    return groups + "\n  ]";
+}
+
+// Groups after the last one with a digit or a count ticked are left out.
+std::string bankerValue(const FilterInput& in) {
+    std::size_t groups = in.banker.size();
+    auto blank = [](const BankerGroupInput& g) {
+        return std::none_of(g.digits.begin(), g.digits.end(), [](bool b) { return b; }) &&
+               std::none_of(g.counts.begin(), g.counts.end(), [](bool b) { return b; });
+    };
+    while (groups > 0 && blank(in.banker[groups - 1])) --groups;
+    std::string banker =
+        std::string("{\"countRepeats\": ") + (in.countRepeats ? "true" : "false") + ", \"groups\": [";
+    for (std::size_t g = 0; g < groups; ++g) {
+        if (g) banker += ", ";
+        banker += "{\"digits\": " + json::quote(digitString(in.banker[g].digits.data(), 10)) +
+                  ", \"counts\": " + json::quote(digitString(in.banker[g].counts.data(), 6)) + "}";
+    }
+    return banker + "]}";
+}
+
+std::string compoundValue(const FilterInput& in) {
+    std::string comp = "{";
+    for (std::size_t i = 0; i < 8; ++i) {
+        if (i) comp += ", ";
+        comp += json::quote(kCompoundKeys[i]) + ": " + textValue(in.compound.*kCompoundBoxes[i]);
+    }
+    return comp + "}";
+}
+
+const std::vector<SchemeKey>& schemeKeys() {
+    static const std::vector<SchemeKey> keys = {
+        // The format version is checked before any key is read.
+        {"numsift", [](const std::string&, const Value&, Scheme&) {},
+         [](const Scheme&) -> std::optional<std::string> { return "1"; }},
+        {"tolerance",
+         [](const std::string& key, const Value& v, Scheme& s) { s.tolerance = tolerance(key, v); },
+         [](const Scheme& s) -> std::optional<std::string> { return toleranceValue(s.tolerance); }},
+        {"groups", [](const std::string&, const Value& v, Scheme& s) { s.groups = toleranceGroups(v); },
+         [](const Scheme& s) -> std::optional<std::string> {
+             if (s.groups.empty()) return std::nullopt;
+             return groupsValue(s.groups);
+         }},
+        {"rules",
+         [](const std::string&, const Value& v, Scheme& s) {
+             RulesRead rules = readKillRules(v);
+             if (!rules.error.empty()) throw Failure{std::move(rules.error)};
+             s.rules = std::move(rules.rules);
+         },
+         [](const Scheme& s) -> std::optional<std::string> {
+             if (s.rules.empty()) return std::nullopt;
+             return killRulesJson(s.rules);
+         }},
+        {"straightKill",
+         [](const std::string& key, const Value& v, Scheme& s) {
+             s.input.straightKill = straightKillText(key, v);
+         },
+         [](const Scheme& s) -> std::optional<std::string> { return textValue(s.input.straightKill); }},
+        {"positionalKill",
+         [](const std::string& key, const Value& v, Scheme& s) {
+             const std::vector<Value>& rows = needArray(key, v);
+             if (rows.size() != 5) failWith(key, "应为 5 个字符串（万位、千位、百位、十位、个位）");
+             for (std::size_t r = 0; r < 5; ++r)
+                 digitSet(key + "[" + std::to_string(r) + "]", rows[r], '9', s.input.positionalKill[r]);
+         },
+         [](const Scheme& s) -> std::optional<std::string> {
+             std::vector<std::string> rows;
+             for (const auto& row : s.input.positionalKill) rows.push_back(digitString(row.data(), 10));
+             return stringArray(rows);
+         }},
+        digitsKey("sumTailKill", &FilterInput::sumTailKill),
+        entryKey("sumValueKill", &FilterInput::sumValueKill, kSumValueParams, hints::kSumValue),
+        digitsKey("spanKill", &FilterInput::spanKill),
+        digitsKey("digitKill", &FilterInput::digitKill),
+        {"banker", [](const std::string&, const Value& v, Scheme& s) { banker(v, s.input); },
+         [](const Scheme& s) -> std::optional<std::string> { return bankerValue(s.input); }},
+        classKey("bigSmallKill", &FilterInput::bigSmallKill, ClassKind::BigSmall),
+        classKey("oddEvenKill", &FilterInput::oddEvenKill, ClassKind::OddEven),
+        classKey("primeCompositeKill", &FilterInput::primeCompositeKill, ClassKind::PrimeComposite),
+        {"roadKill",
+         [](const std::string& key, const Value& v, Scheme& s) {
+             s.input.roadKill = tickedBoxes<kRoadPatternCount>(key, v, roadPatternOfCaption);
+         },
+         [](const Scheme& s) -> std::optional<std::string> {
+             return stringArray(tickedCaptions(s.input.roadKill, roadCaption));
+         }},
+        {"shapeKill",
+         [](const std::string& key, const Value& v, Scheme& s) {
+             s.input.shapeKill = tickedBoxes<kShapeCount>(key, v, shapeBoxOfCaption);
+         },
+         [](const Scheme& s) -> std::optional<std::string> {
+             return stringArray(tickedCaptions(s.input.shapeKill, shapeCaption));
+         }},
+        ratioKey("bigSmallRatio", &FilterInput::bigSmallRatio),
+        ratioKey("oddEvenRatio", &FilterInput::oddEvenRatio),
+        ratioKey("primeCompositeRatio", &FilterInput::primeCompositeRatio),
+        {"acKill",
+         [](const std::string& key, const Value& v, Scheme& s) {
+             for (const Value& item : needArray(key, v))
+                 s.input.acKill.set(static_cast<std::size_t>(needInteger(key, item, 1, 9)));
+         },
+         [](const Scheme& s) -> std::optional<std::string> {
+             std::string ac = "[";
+             for (int v = 1; v <= 9; ++v)
+                 if (s.input.acKill.test(static_cast<std::size_t>(v)))
+                     ac += (ac.size() > 1 ? ", " : "") + std::to_string(v);
+             return ac + "]";
+         }},
+        {"compound", [](const std::string&, const Value& v, Scheme& s) { compound(v, s.input); },
+         [](const Scheme& s) -> std::optional<std::string> { return compoundValue(s.input); }},
+    };
+    return keys;
+}
+
+Scheme parseScheme(const Value& root) {
+    if (root.type != Value::Type::Object)
+        failWith("方案", std::string("应为 JSON 对象，实际是") + json::typeName(root.type));
+    Scheme s = emptyScheme();
+    const Value* version = root.find("numsift");
+    if (!version) failWith("numsift", "缺少格式标记，应为 1");
+    if (version->type != Value::Type::Number || !version->isInteger || version->integer != 1)
+        failWith("numsift", "不支持的格式版本，应为 1");
+
+    const std::vector<SchemeKey>& keys = schemeKeys();
+    for (const auto& [k, v] : root.object) {
+        const std::string& name = k;  // a named reference: lambdas cannot capture bindings everywhere
+        const auto key = std::find_if(keys.begin(), keys.end(),
+                                      [&name](const SchemeKey& row) { return name == row.name; });
+        if (key == keys.end()) failWith(name, "未知的键");
+        key->read(name, v, s);
+    }
+    return s;
+}
+
 }  // namespace
 
 Scheme emptyScheme() {
@@ -363,75 +497,18 @@ SchemeLoad loadScheme(std::string_view text) {
 }
 
 std::string saveScheme(const Scheme& scheme) {
-    const FilterInput& in = scheme.input;
+    std::vector<std::pair<const char*, std::string>> lines;
+    for (const SchemeKey& key : schemeKeys())
+        if (std::optional<std::string> value = key.write(scheme))
+            lines.emplace_back(key.name, std::move(*value));
     std::string s = "{\n";
-    auto line = [&s](const char* key, const std::string& value, bool last = false) {
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         s += "  ";
-        s += json::quote(key);
+        s += json::quote(lines[i].first);
         s += ": ";
-        s += value;
-        s += last ? "\n" : ",\n";
-    };
-    line("numsift", "1");
-    line("tolerance", toleranceValue(scheme.tolerance));
-    if (!scheme.groups.empty()) {
-        std::string groups = "[";
-        for (std::size_t g = 0; g < scheme.groups.size(); ++g) {
-            const ToleranceGroup& group = scheme.groups[g];
-            std::vector<std::string> captions;
-            for (const ColumnId& column : group.columns) captions.push_back(columnCaption(column));
-            groups += g ? ",\n    " : "\n    ";
-            groups += "{\"name\": " + json::quote(group.name) +
-                      ", \"tolerance\": " + toleranceValue(group.tolerance) +
-                      ", \"conditions\": " + stringArray(captions) + "}";
-        }
-        line("groups", groups + "\n  ]");
+        s += lines[i].second;
+        s += i + 1 < lines.size() ? ",\n" : "\n";
     }
-    if (!scheme.rules.empty()) line("rules", killRulesJson(scheme.rules));
-    line("straightKill", textValue(in.straightKill));
-    std::vector<std::string> rows;
-    for (const auto& row : in.positionalKill) rows.push_back(digitString(row.data(), 10));
-    line("positionalKill", stringArray(rows));
-    line("sumTailKill", json::quote(digitString(in.sumTailKill.data(), 10)));
-    line("sumValueKill", textValue(in.sumValueKill));
-    line("spanKill", json::quote(digitString(in.spanKill.data(), 10)));
-    line("digitKill", json::quote(digitString(in.digitKill.data(), 10)));
-
-    std::size_t groups = in.banker.size();
-    auto blank = [](const BankerGroupInput& g) {
-        return std::none_of(g.digits.begin(), g.digits.end(), [](bool b) { return b; }) &&
-               std::none_of(g.counts.begin(), g.counts.end(), [](bool b) { return b; });
-    };
-    while (groups > 0 && blank(in.banker[groups - 1])) --groups;
-    std::string banker =
-        std::string("{\"countRepeats\": ") + (in.countRepeats ? "true" : "false") + ", \"groups\": [";
-    for (std::size_t g = 0; g < groups; ++g) {
-        if (g) banker += ", ";
-        banker += "{\"digits\": " + json::quote(digitString(in.banker[g].digits.data(), 10)) +
-                  ", \"counts\": " + json::quote(digitString(in.banker[g].counts.data(), 6)) + "}";
-    }
-    line("banker", banker + "]}");
-
-    line("bigSmallKill", stringArray(classPatternCaptions(in.bigSmallKill, ClassKind::BigSmall)));
-    line("oddEvenKill", stringArray(classPatternCaptions(in.oddEvenKill, ClassKind::OddEven)));
-    line("primeCompositeKill",
-         stringArray(classPatternCaptions(in.primeCompositeKill, ClassKind::PrimeComposite)));
-    line("roadKill", stringArray(tickedCaptions(in.roadKill, roadCaption)));
-    line("shapeKill", stringArray(tickedCaptions(in.shapeKill, shapeCaption)));
-    line("bigSmallRatio", stringArray(tickedCaptions(in.bigSmallRatio, ratioCaption)));
-    line("oddEvenRatio", stringArray(tickedCaptions(in.oddEvenRatio, ratioCaption)));
-    line("primeCompositeRatio", stringArray(tickedCaptions(in.primeCompositeRatio, ratioCaption)));
-    std::string ac = "[";
-    for (int v = 1; v <= 9; ++v)
-        if (in.acKill.test(static_cast<std::size_t>(v)))
-            ac += (ac.size() > 1 ? ", " : "") + std::to_string(v);
-    line("acKill", ac + "]");
-    std::string comp = "{";
-    for (std::size_t i = 0; i < 8; ++i) {
-        if (i) comp += ", ";
-        comp += json::quote(kCompoundKeys[i]) + ": " + textValue(in.compound.*kCompoundBoxes[i]);
-    }
-    line("compound", comp + "}", true);
     s += "}\n";
     return s;
 }

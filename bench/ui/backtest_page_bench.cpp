@@ -8,9 +8,12 @@
 
 #include "conditions/captions.h"
 #include "engine/number.h"
+#include "tests/fakes/fake_panel.h"
 #include "tests/fakes/platform_fakes.h"
-#include "ui/analysis/copy_table_view.h"
+#include "ui/analysis/backtest_tables.h"
+#include "ui/analysis/draws_panel.h"
 #include "ui/analysis/page_backtest.h"
+#include "ui/kit/copy_table_view.h"
 
 using namespace numsift;
 
@@ -41,30 +44,31 @@ QString pastDraws(int n) {
     return text;
 }
 
+// The panel: someConditions() at tolerance 0-1 over all numbers.
+FakePanel somePanel() {
+    FakePanel panel;
+    panel.panelScheme.input = someConditions();
+    panel.panelScheme.tolerance = Tolerance{0, 1};
+    return panel;
+}
+
 struct PageFixture {
     RecordingMessages messages;
     MemoryClipboard clipboard;
+    FakePanel panel = somePanel();
     PageBacktest page;
 
-    explicit PageFixture(int draws)
-        : page(PanelAccess{[] { return true; },
-                           [] { return someConditions(); },
-                           [] { return NumberSet{}; },
-                           [] {
-                               return Tolerance{0, 1};
-                           },
-                           {}},
-               PageServices{&messages, &clipboard, nullptr}) {
+    explicit PageFixture(int draws) : page(panel, PageServices{&messages, &clipboard, nullptr}) {
         page.resize(797, 621);
         page.show();
-        page.drawsBox()->setPlainText(pastDraws(draws));
+        page.draws()->drawsBox()->setPlainText(pastDraws(draws));
     }
 };
 
 void BM_BacktestPage100000Draws(benchmark::State& state) {
     PageFixture f(100000);
     for (auto _ : state) benchmark::DoNotOptimize(f.page.runBacktest());
-    state.counters["rows"] = f.page.drawTable()->model()->rowCount();
+    state.counters["rows"] = f.page.tables()->drawTable()->model()->rowCount();
 }
 BENCHMARK(BM_BacktestPage100000Draws)->Unit(benchmark::kMillisecond);
 
@@ -79,7 +83,7 @@ void BM_SortDrawTable100000(benchmark::State& state) {
     f.page.runBacktest();
     Qt::SortOrder order = Qt::AscendingOrder;
     for (auto _ : state) {
-        f.page.drawTable()->sortByColumn(2, order);
+        f.page.tables()->drawTable()->sortByColumn(2, order);
         order = order == Qt::AscendingOrder ? Qt::DescendingOrder : Qt::AscendingOrder;
     }
 }

@@ -125,7 +125,7 @@ void BM_UnionOfTwoFullSets(benchmark::State& state) {
     }
     for (auto _ : state) {
         f.messages.shown.clear();
-        page.runOperation(settools::SetOperation::Union);
+        page.runOperation(sets::SetOperation::Union);
         settle(page.txtJoin(2));
         if (page.lblJoin(2)->text() != QLatin1String("100000")) state.SkipWithError("count not shown");
     }

@@ -18,6 +18,8 @@
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
 #include "ui/results/result_area.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
@@ -71,22 +73,22 @@ BENCHMARK(BM_WindowBuild)->Unit(benchmark::kMillisecond);
 
 void BM_RunEveryConditionToResultArea(benchmark::State& state) {
     Window win;
-    win.w.setFilterInput(everyCondition());
-    win.w.setToleranceTexts(QStringLiteral("0"), QStringLiteral("37"));
+    win.w.conditions().setFilterInput(everyCondition());
+    win.w.conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("37"));
     win.groupSize("1000");
     QPushButton* run = win.w.findChild<QPushButton*>(QStringLiteral("cmdFilter_0"));
     for (auto _ : state) {
         run->click();
         QApplication::processEvents();
     }
-    state.counters["results"] = static_cast<double>(win.w.results().size());
+    state.counters["results"] = static_cast<double>(win.w.panel().results().size());
     state.counters["buttons"] = win.w.resultArea()->pageButtonCount();
 }
 BENCHMARK(BM_RunEveryConditionToResultArea)->Unit(benchmark::kMillisecond);
 
 void BM_GroupSizeRebuilds100Buttons(benchmark::State& state) {
     Window win;
-    win.w.startRun();  // all 100,000
+    win.w.panel().startRun();  // all 100,000
     bool flip = false;
     for (auto _ : state) {
         // Alternating sizes so that every change rebuilds; 1000 gives 100 buttons.
@@ -100,7 +102,7 @@ BENCHMARK(BM_GroupSizeRebuilds100Buttons)->Unit(benchmark::kMillisecond);
 
 void BM_PageClickCopies1000(benchmark::State& state) {
     Window win;
-    win.w.startRun();
+    win.w.panel().startRun();
     win.groupSize("1000");
     int page = 0;
     for (auto _ : state) {

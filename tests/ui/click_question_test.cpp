@@ -21,9 +21,11 @@
 #include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/results/result_area.h"
 #include "ui/shell/tab_strip.h"
-#include "tests/ui/window_probe.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
@@ -94,21 +96,11 @@ private:
 
 }  // namespace
 
-class ClickQuestionTest : public QObject {
+class ClickQuestionTest : public WindowFixture {
     Q_OBJECT
 
-    MemoryClipboard* clipboard = nullptr;
-    std::unique_ptr<MainWindow> w;
     std::unique_ptr<Answerer> answerer;
 
-    template <class T = QWidget>
-    T* find(const QString& name) {
-        return probe::findControl<T>(w.get(), name);
-    }
-    template <class T = QWidget>
-    T* member(const char* array, int i) {
-        return probe::findMember<T>(w.get(), array, i);
-    }
     QString countShown() { return find<QLabel>("lblCount")->text(); }
 
     // Whatever a click queued (the question, the click it held) runs.
@@ -144,19 +136,15 @@ private slots:
     void initTestCase() { setUpApplication(*qApp); }
 
     void init() {
-        clipboard = new MemoryClipboard;
+        newDoubles();
         answerer = std::make_unique<Answerer>();
-        // No message sink given: the window shows real message boxes.
-        w = std::make_unique<MainWindow>(WindowServices{nullptr, clipboard, nullptr, {}});
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        // No message sink and no file dialogs given: the window shows real
+        // message boxes.
+        w = openWindow(WindowServices{nullptr, clipboard.get(), nullptr, {}});
     }
     void cleanup() {
         w.reset();
         answerer.reset();
-        delete clipboard;
-        clipboard = nullptr;
     }
 
     void yesLetsTheRunStartOnce() {
@@ -179,7 +167,7 @@ private slots:
         QCOMPARE(runs.count(), 1);
         QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("过滤完毕！"));
         QVERIFY(!run->isDown());
-        QCOMPARE(w->results().size(), std::size_t(85330));
+        QCOMPARE(w->panel().results().size(), std::size_t(85330));
         // The copy takes the new set.
         userClick(member("cmdFilter", 3));
         QVERIFY(clipboard->content.starts_with("00000 00001"));
@@ -209,7 +197,7 @@ private slots:
         userClick(member("cmdTab", 2));  // 杀012路
         QCOMPARE(answerer->texts.size(), 1);
         QCOMPARE(tabs.count(), 1);
-        QCOMPARE(w->currentTab(), 2);
+        QCOMPARE(w->pages().currentTab(), 2);
         QVERIFY(find("fraTab_2")->isVisible());
         QVERIFY(!find("fraTab_4")->isVisible());
         QVERIFY(!member<QPushButton>("cmdTab", 2)->isDown());
@@ -229,7 +217,7 @@ private slots:
         QCOMPARE(runs.count(), 0);
         QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("未开始过滤"));
         QVERIFY(!tick->isChecked());
-        QCOMPARE(w->currentTab(), 5);
+        QCOMPARE(w->pages().currentTab(), 5);
         QVERIFY(!run->isDown());
         QCOMPARE(QApplication::focusWidget(), box);
         QCOMPARE(box->toPlainText(), QStringLiteral("45 6"));

@@ -27,11 +27,11 @@
 #include "results/result_csv.h"
 #include "results/result_state.h"
 #include "tests/fakes/platform_fakes.h"
-#include "tests/ui/window_probe.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/conditions/group_editor.h"
 #include "analysis/analysis_text.h"
 #include "analysis/condition_items.h"
-#include "ui/analysis/copy_table_view.h"
+#include "ui/kit/copy_table_view.h"
 #include "analysis/backtest.h"
 #include "analysis/draw_history.h"
 #include "analysis/what_if.h"
@@ -42,6 +42,11 @@
 #include "ui/shell/main_window.h"
 #include "ui/shell/qt_platform.h"
 #include "ui/shell/scheme_files.h"
+#include "ui/analysis/backtest_tables.h"
+#include "ui/analysis/draws_panel.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/results/result_export.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
@@ -89,25 +94,16 @@ void check(QListWidget* list, const char* caption) {
 
 }  // namespace
 
-class GroupsWindowTest : public QObject {
+class GroupsWindowTest : public WindowFixture {
     Q_OBJECT
 
-    RecordingMessages messages_;
-    MemoryClipboard clipboard_;
-    ScriptedFileDialogs dialogs_;
-
-    WindowServices services() { return WindowServices{&messages_, &clipboard_, &dialogs_, {}}; }
-
 private slots:
-    void init() {
-        messages_.shown.clear();
-        dialogs_.results.clear();
-    }
+    void init() { newDoubles(); }
 
     void groupsMadeInTheEditorRunAndRoundTripThroughASchemeFile() {
         MainWindow w(services());
-        w.setFilterInput(fivePanel());
-        w.setToleranceTexts(u("0"), u("0"));
+        w.conditions().setFilterInput(fivePanel());
+        w.conditions().setToleranceTexts(u("0"), u("0"));
         whenModal<GroupEditor>([](GroupEditor& e) {
             QCOMPARE(e.conditionList()->count(), 5);  // the panel's columns
             e.addButton()->click();
@@ -124,8 +120,8 @@ private slots:
             QTest::keyClicks(e.toleranceEdit(0), u("1"));  // L > U: taken as 0-0
             e.accept();
         });
-        QVERIFY(w.editToleranceGroups());
-        const std::vector<ToleranceGroup>& groups = w.toleranceGroups();
+        QVERIFY(w.panel().editToleranceGroups());
+        const std::vector<ToleranceGroup>& groups = w.conditions().toleranceGroups();
         QCOMPARE(groups.size(), std::size_t(2));
         QCOMPARE(groups[0].name, std::string("形态"));
         QCOMPARE(groups[0].tolerance, (Tolerance{0, 1}));
@@ -136,48 +132,48 @@ private slots:
 
         // 开始缩水 keeps what the engine keeps under the groups, which differs
         // from the plain 0-0 run.
-        w.startRun();
+        w.panel().startRun();
         const RunResult grouped = runFilter(fivePanel(), {}, GroupedTolerance(Tolerance{0, 0}, groups));
         const RunResult plain = runFilter(fivePanel(), {}, Tolerance{0, 0});
         QVERIFY(grouped.result != plain.result);
-        QVERIFY(w.results() == grouped.result);
+        QVERIFY(w.panel().results() == grouped.result);
 
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("s.json"));
         QVERIFY(w.schemeFiles().saveSchemeTo(path));
         const std::vector<ToleranceGroup> saved = groups;
-        w.setToleranceGroups({});
+        w.conditions().setToleranceGroups({});
         QVERIFY(w.schemeFiles().loadSchemeFrom(path));
-        QVERIFY(w.toleranceGroups() == saved);
+        QVERIFY(w.conditions().toleranceGroups() == saved);
 
         // A scheme without groups loads none: the old groups do not linger.
-        w.setToleranceGroups({});
+        w.conditions().setToleranceGroups({});
         QVERIFY(w.schemeFiles().saveSchemeTo(path));
-        w.setToleranceGroups(saved);
+        w.conditions().setToleranceGroups(saved);
         QVERIFY(w.schemeFiles().loadSchemeFrom(path));
-        QVERIFY(w.toleranceGroups().empty());
+        QVERIFY(w.conditions().toleranceGroups().empty());
         QCOMPARE(w.resultArea()->groupButton()->text(), u("分组"));
     }
 
     void theEditorRefusesBadGroupsAndCancellingChangesNothing() {
         const std::vector<ColumnId> offered{column("杀和尾"), column("上山")};
         {
-            GroupEditor e({}, offered, messages_);
+            GroupEditor e({}, offered, *messages);
             e.addButton()->click();
             e.accept();  // a group without conditions
             QCOMPARE(e.result(), int(QDialog::Rejected));
-            QCOMPARE(messages_.shown.size(), std::size_t(1));
-            QCOMPARE(messages_.shown[0].text, std::string("分组“第1组”没有选条件"));
+            QCOMPARE(messages->shown.size(), std::size_t(1));
+            QCOMPARE(messages->shown[0].text, std::string("分组“第1组”没有选条件"));
             check(e.conditionList(), "上山");
             e.nameEdit()->setText(u("  "));
             e.accept();
-            QCOMPARE(messages_.shown.back().text, std::string("第1个分组没有组名"));
+            QCOMPARE(messages->shown.back().text, std::string("第1个分组没有组名"));
             e.nameEdit()->setText(u(" A"));
             e.addButton()->click();
             e.nameEdit()->setText(u("A"));
             check(e.conditionList(), "杀和尾");
             e.accept();
-            QCOMPARE(messages_.shown.back().text, std::string("组名“A”重复了"));
+            QCOMPARE(messages->shown.back().text, std::string("组名“A”重复了"));
             QVERIFY(e.groups().empty());
         }
         {
@@ -185,7 +181,7 @@ private slots:
             std::vector<ToleranceGroup> eight(kMaxToleranceGroups);
             for (std::size_t g = 0; g < eight.size(); ++g) eight[g].name = "g" + std::to_string(g);
             eight[0].columns = {column("上山")};
-            GroupEditor e(eight, offered, messages_);
+            GroupEditor e(eight, offered, *messages);
             QVERIFY(!e.addButton()->isEnabled());
             QCOMPARE(e.groupList()->count(), 8);
         }
@@ -194,7 +190,7 @@ private slots:
             // still offered, so they are not dropped unseen.
             ToleranceGroup g{"A", Tolerance{1, 2}, {column("5连")}};
             MainWindow w(services());
-            w.setToleranceGroups({g});
+            w.conditions().setToleranceGroups({g});
             whenModal<GroupEditor>([](GroupEditor& e) {
                 QCOMPARE(e.conditionList()->count(), 1);
                 QCOMPARE(e.conditionList()->item(0)->checkState(), Qt::Checked);
@@ -202,8 +198,8 @@ private slots:
                 QCOMPARE(e.groupList()->count(), 0);
                 e.reject();
             });
-            QVERIFY(!w.editToleranceGroups());
-            QVERIFY(w.toleranceGroups() == std::vector<ToleranceGroup>{g});
+            QVERIFY(!w.panel().editToleranceGroups());
+            QVERIFY(w.conditions().toleranceGroups() == std::vector<ToleranceGroup>{g});
         }
     }
 
@@ -234,7 +230,7 @@ private slots:
 
     void resultStatisticsCountEachItemOverTheResultOrAPastedList() {
         const std::vector<std::uint32_t> result{12345, 12355, 99999};
-        SetStatsDialog d(result, clipboard_, messages_);
+        SetStatsDialog d(result, *clipboard, *messages);
         QSortFilterProxyModel* rows = d.sortedModel();
         QCOMPARE(rows->rowCount(), kItemCount);
         QCOMPARE(d.summaryLabel()->text(), u("当前结果：共 3 注"));
@@ -253,8 +249,8 @@ private slots:
                     rows->index(r, 2).data().toString().toInt());
         QCOMPARE(rows->index(0, 2).data().toString(), u("2"));
         QVERIFY(d.copyAll());
-        QVERIFY(QString::fromStdString(clipboard_.content).startsWith(u("项目\t名称\t号码数\t占比\r\n")));
-        QCOMPARE(QString::fromStdString(clipboard_.content).count(u("\r\n")), kItemCount + 1);
+        QVERIFY(QString::fromStdString(clipboard->content).startsWith(u("项目\t名称\t号码数\t占比\r\n")));
+        QCOMPARE(QString::fromStdString(clipboard->content).count(u("\r\n")), kItemCount + 1);
 
         // A pasted list is counted instead; a box without numbers is refused and
         // the table keeps its figures.
@@ -264,7 +260,7 @@ private slots:
         QCOMPARE(d.counts()[positionItem(1, 0)], 1u);
         d.numbersBox()->setPlainText(u("abc"));
         QVERIFY(!d.count());
-        QCOMPARE(messages_.shown.back().text, std::string("没有找到五位号码"));
+        QCOMPARE(messages->shown.back().text, std::string("没有找到五位号码"));
         QCOMPARE(d.counts().numberCount, std::size_t(2));
         d.numbersBox()->clear();
         QVERIFY(d.count());
@@ -273,45 +269,46 @@ private slots:
 
     void exportToFileWritesCsvWithEachNumbersFailedConditionsWhenChosen() {
         MainWindow w(services());
-        w.setFilterInput(fivePanel());
-        w.setToleranceTexts(u("1"), u("1"));
-        w.setToleranceGroups({ToleranceGroup{"形态", Tolerance{0, 1}, {column("上山"), column("5连")}}});
-        w.startRun();
-        QVERIFY(!w.results().empty());
+        w.conditions().setFilterInput(fivePanel());
+        w.conditions().setToleranceTexts(u("1"), u("1"));
+        w.conditions().setToleranceGroups(
+            {ToleranceGroup{"形态", Tolerance{0, 1}, {column("上山"), column("5连")}}});
+        w.panel().startRun();
+        QVERIFY(!w.panel().results().empty());
         QTemporaryDir dir;
         // The CSV pair of the save dialog's filter, a name typed without extension.
-        dialogs_.results.push_back(
+        files->results.push_back(
             FileDialogResult{false, dir.filePath(QStringLiteral("r")).toStdString(), "r", 2});
-        QVERIFY(w.schemeFiles().exportResults());
-        QCOMPARE(dialogs_.requests.back().filter, std::string(kExportFilter));
+        QVERIFY(w.resultExport().exportResults());
+        QCOMPARE(files->requests.back().filter, std::string(kExportFilter));
         QFile file(dir.filePath(QStringLiteral("r.csv")));
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
-        QCOMPARE(text.toStdString(), resultCsv(*w.lastRun(), "\r\n"));
+        QCOMPARE(text.toStdString(), resultCsv(*w.panel().lastRun(), "\r\n"));
         // A line per number, with the group column.
         const QStringList lines = text.split(u("\r\n"), Qt::SkipEmptyParts);
-        QCOMPARE(lines.size(), qsizetype(w.results().size() + 1));
+        QCOMPARE(lines.size(), qsizetype(w.panel().results().size() + 1));
         QVERIFY(lines[0].startsWith(u("号码,错误数,未通过的条件")));
         QVERIFY(lines[0].endsWith(u(",分组")));
-        const std::uint32_t first = w.results()[0];
-        const std::size_t firstRow =
-            std::find(w.lastRun()->table.values.begin(), w.lastRun()->table.values.end(), first) -
-            w.lastRun()->table.values.begin();
+        const std::uint32_t first = w.panel().results()[0];
+        const std::size_t firstRow = std::find(w.panel().lastRun()->table.values.begin(),
+                                               w.panel().lastRun()->table.values.end(), first) -
+                                     w.panel().lastRun()->table.values.begin();
         QVERIFY(lines[1].startsWith(QStringLiteral("%1,%2,")
                                         .arg(first, 5, 10, QLatin1Char('0'))
-                                        .arg(int(w.lastRun()->failCounts[firstRow]))));
+                                        .arg(int(w.panel().lastRun()->failCounts[firstRow]))));
 
         // The text pair still writes the copy-all text.
-        dialogs_.results.push_back(
+        files->results.push_back(
             FileDialogResult{false, dir.filePath(QStringLiteral("t")).toStdString(), "t", 1});
-        QVERIFY(w.schemeFiles().exportResults());
+        QVERIFY(w.resultExport().exportResults());
         QVERIFY(QFile::exists(dir.filePath(QStringLiteral("t.txt"))));
 
         // A result that is no longer the run's has no failed conditions to list.
         w.resultArea()->state().showRunResult({12345});
-        const std::size_t shown = messages_.shown.size();
-        QVERIFY(!w.schemeFiles().exportResultsTo(dir.filePath(QStringLiteral("s.csv"))));
-        QCOMPARE(messages_.shown.size(), shown + 1);
+        const std::size_t shown = messages->shown.size();
+        QVERIFY(!w.resultExport().exportResultsTo(dir.filePath(QStringLiteral("s.csv"))));
+        QCOMPARE(messages->shown.size(), shown + 1);
         QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("s.csv"))));
     }
 
@@ -333,10 +330,10 @@ private slots:
         badFile.close();
 
         MainWindow w(services());
-        w.setFilterInput(fivePanel());
-        w.setToleranceTexts(u("0"), u("1"));
-        w.setToleranceGroups({ToleranceGroup{"形态", Tolerance{0, 0}, {column("上山")}}});
-        const Scheme panel = w.currentScheme();
+        w.conditions().setFilterInput(fivePanel());
+        w.conditions().setToleranceTexts(u("0"), u("1"));
+        w.conditions().setToleranceGroups({ToleranceGroup{"形态", Tolerance{0, 0}, {column("上山")}}});
+        const Scheme panel = w.panel().scheme();
         QCOMPARE(panel.groups.size(), std::size_t(1));
 
         // Each scheme alone, and the numbers both keep, by hand.
@@ -348,11 +345,11 @@ private slots:
         QVERIFY(!both.empty() && both.size() < keptA.size() && both.size() < keptPanel.size());
         const std::size_t either = keptA.size() + keptPanel.size() - both.size();
 
-        dialogs_.results.push_back(FileDialogResult{false, badPath.toStdString(), "bad.json", 1});
-        dialogs_.results.push_back(FileDialogResult{false, aPath.toStdString(), "a.json", 1});
+        files->results.push_back(FileDialogResult{false, badPath.toStdString(), "bad.json", 1});
+        files->results.push_back(FileDialogResult{false, aPath.toStdString(), "a.json", 1});
         whenModal<StackDialog>([&](StackDialog& d) {
             QVERIFY(!d.addSchemeFile());  // a bad file is refused whole
-            QCOMPARE(messages_.shown.back().text.rfind("方案文件有错误，没有添加", 0), std::size_t(0));
+            QCOMPARE(messages->shown.back().text.rfind("方案文件有错误，没有添加", 0), std::size_t(0));
             QCOMPARE(d.schemeList()->count(), 0);
             QVERIFY(d.addSchemeFile());
             QVERIFY(!d.runStack());  // one scheme is not a stack
@@ -379,39 +376,40 @@ private slots:
             d.accept();
         });
         w.showStacking();
-        QVERIFY(w.results() == both);
+        QVERIFY(w.panel().results() == both);
         // The result area treats it as a run's result.
-        clipboard_.content.clear();
+        clipboard->content.clear();
         w.resultArea()->state().copyAll();
-        QVERIFY(QString::fromStdString(clipboard_.content)
+        QVERIFY(QString::fromStdString(clipboard->content)
                     .contains(QStringLiteral("%1").arg(both[0], 5, 10, QLatin1Char('0'))));
     }
 
     void theWhatIfTableShowsTheEnginesFiguresForThePanelAndItsGroups() {
         MainWindow w(services());
-        w.setFilterInput(fivePanel());
-        w.setToleranceTexts(u("0"), u("1"));
+        w.conditions().setFilterInput(fivePanel());
+        w.conditions().setToleranceTexts(u("0"), u("1"));
         const std::vector<ToleranceGroup> groups{ToleranceGroup{"形态", Tolerance{0, 0}, {column("5连")}}};
-        w.setToleranceGroups(groups);
+        w.conditions().setToleranceGroups(groups);
         PageBacktest* page = w.backtestPage();
-        page->drawsBox()->setPlainText(u("2026001 12345\n2026002 00000\n2026003 13579\n2026004 98765\n"));
+        page->draws()->drawsBox()->setPlainText(
+            u("2026001 12345\n2026002 00000\n2026003 13579\n2026004 98765\n"));
         QVERIFY(page->runBacktest());
-        QVERIFY(page->summaryLabel()->text().contains(u("1 个分组")));
+        QVERIFY(page->tables()->summaryLabel()->text().contains(u("1 个分组")));
 
         const FilterInput input = fivePanel();
         const RunResult run = runFilter(input, {}, GroupedTolerance(Tolerance{0, 1}, groups));
-        const DrawHistory history = parseDraws(page->drawsBox()->toPlainText().toStdString());
+        const DrawHistory history = parseDraws(page->draws()->drawsBox()->toPlainText().toStdString());
         QCOMPARE(history.draws.size(), std::size_t(4));
         const WhatIf expected = whatIf(run, backtestRun(run, runOrder(), input, history.draws));
-        QVERIFY(page->whatIf());
-        QCOMPARE(page->whatIf()->bands.size(), expected.bands.size());
-        QCOMPARE(page->whatIf()->conditions.size(), expected.conditions.size());
-        QVERIFY(page->whatIf()->current == expected.current);
+        QVERIFY(page->tables()->whatIf());
+        QCOMPARE(page->tables()->whatIf()->bands.size(), expected.bands.size());
+        QCOMPARE(page->tables()->whatIf()->conditions.size(), expected.conditions.size());
+        QVERIFY(page->tables()->whatIf()->current == expected.current);
         QVERIFY(!expected.bands.empty());
         QCOMPARE(expected.conditions.size(), std::size_t(5));
 
         // Row by row: the bands, then each condition switched off.
-        QAbstractItemModel* table = page->whatIfTable()->model();
+        QAbstractItemModel* table = page->tables()->whatIfTable()->model();
         QCOMPARE(table->rowCount(), int(expected.bands.size() + expected.conditions.size()));
         const auto figuresOf = [table](int row) {
             return QStringList{table->index(row, 2).data().toString(),
@@ -440,11 +438,11 @@ private slots:
         QCOMPARE(current->figures.resultSize, run.result.size());
 
         // In the condition table's place, and back.
-        page->showWhatIf(true);
-        QVERIFY(!page->whatIfTable()->isHidden());
-        QVERIFY(page->columnTable()->isHidden());
-        page->showWhatIf(false);
-        QVERIFY(page->whatIfTable()->isHidden());
+        page->tables()->showWhatIf(true);
+        QVERIFY(!page->tables()->whatIfTable()->isHidden());
+        QVERIFY(page->tables()->columnTable()->isHidden());
+        page->tables()->showWhatIf(false);
+        QVERIFY(page->tables()->whatIfTable()->isHidden());
     }
 };
 

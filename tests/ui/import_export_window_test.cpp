@@ -19,15 +19,20 @@
 #include "analysis/backtest.h"
 #include "controls/entry_box.h"
 #include "tests/fakes/platform_fakes.h"
-#include "tests/ui/window_probe.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/analysis/backtest_models.h"
 #include "ui/shell/bl_comm_dialog.h"
-#include "ui/analysis/copy_table_view.h"
+#include "ui/kit/copy_table_view.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/sets/number_box.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
+#include "ui/analysis/backtest_tables.h"
+#include "ui/analysis/draws_panel.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
@@ -48,15 +53,11 @@ void showAndWait(QWidget& w) {
 
 }  // namespace
 
-class ImportExportWindowTest : public QObject {
+class ImportExportWindowTest : public WindowFixture {
     Q_OBJECT
 
-    RecordingMessages messages_;
-    MemoryClipboard clipboard_;
-    ScriptedFileDialogs dialogs_;
-
     void choose(const QString& path) {
-        dialogs_.results.push_back(
+        files->results.push_back(
             FileDialogResult{false, path.toStdString(), QFileInfo(path).fileName().toStdString()});
     }
     void click(QWidget* root, const char* array, int i) {
@@ -64,8 +65,8 @@ class ImportExportWindowTest : public QObject {
     }
     // The last message, which must name path and reason and end with note.
     void expectRefusal(const QString& path, const char* reason, const char* note) {
-        QVERIFY(!messages_.shown.empty());
-        const Message& m = messages_.shown.back();
+        QVERIFY(!messages->shown.empty());
+        const Message& m = messages->shown.back();
         QCOMPARE(m.title, std::string("导入提示"));
         QCOMPARE(m.icon, MessageIcon::Exclamation);
         QCOMPARE(QString::fromStdString(m.text),
@@ -73,11 +74,7 @@ class ImportExportWindowTest : public QObject {
     }
 
 private slots:
-    void init() {
-        messages_.shown.clear();
-        dialogs_.results.clear();
-        dialogs_.requests.clear();
-    }
+    void init() { newDoubles(); }
 
     // Opening a FIFO waited until another process wrote into it, so the
     // window froze; now each box refuses it at once and keeps its numbers.
@@ -89,7 +86,7 @@ private slots:
         const char* kPipe = "这是一个命名管道（FIFO），不是普通文件";
         const QString device = QStringLiteral("/dev/zero");
 
-        MainWindow window(WindowServices{&messages_, &clipboard_, &dialogs_, {}});
+        MainWindow window(services());
         showAndWait(window);
         window.basePage()->setBaseText("00001 00002 00003");
 
@@ -99,7 +96,7 @@ private slots:
         QCOMPARE(window.basePage()->txtBase()->toPlainText(), QStringLiteral("00001 00002 00003"));
         QCOMPARE(window.numberSets().baseCount(), 3u);
 
-        window.selectTab(3);
+        window.pages().selectTab(3);
         choose(device);
         click(&window, "cmdJoin", 8);
         expectRefusal(device, "这是一个设备，不是普通文件", "五星大底B的号码和注数保持不变。");
@@ -107,21 +104,21 @@ private slots:
         click(&window, "cmdJoin", 7);
         expectRefusal(fifo, kPipe, "五星大底A的号码和注数保持不变。");
 
-        window.selectTab(1);
-        window.straightKillBox()->setEntryText(QStringLiteral("12345"));
+        window.pages().selectTab(1);
+        window.conditions().straightKillBox()->setEntryText(QStringLiteral("12345"));
         choose(fifo);
-        probe::clickCentre(window.straightKillImportButton());
+        probe::clickCentre(window.conditions().straightKillImportButton());
         expectRefusal(fifo, kPipe, "杀直选号码保持不变。");
-        QCOMPARE(window.straightKillBox()->toPlainText(), QStringLiteral("12345"));
+        QCOMPARE(window.conditions().straightKillBox()->toPlainText(), QStringLiteral("12345"));
 
-        window.showBacktestPage();
+        window.pages().showBacktestPage();
         PageBacktest* page = window.backtestPage();
-        page->drawsBox()->setPlainText(QStringLiteral("2026120 35789"));
+        page->draws()->drawsBox()->setPlainText(QStringLiteral("2026120 35789"));
         choose(fifo);
-        QVERIFY(!page->importDraws());
+        QVERIFY(!page->draws()->importDraws());
         expectRefusal(fifo, kPipe, "历史开奖保持不变。");
-        QCOMPARE(page->drawsBox()->toPlainText(), QStringLiteral("2026120 35789"));
-        QCOMPARE(messages_.shown.size(), std::size_t(5));
+        QCOMPARE(page->draws()->drawsBox()->toPlainText(), QStringLiteral("2026120 35789"));
+        QCOMPARE(messages->shown.size(), std::size_t(5));
     }
 
     // 导入B offered the file 大底 had imported, and Enter loaded it into the
@@ -141,17 +138,17 @@ private slots:
             asked << r;
             return answers.isEmpty() ? QString() : answers.takeFirst();
         });
-        MainWindow window(WindowServices{&messages_, &clipboard_, &dialog, {}});
+        MainWindow window(WindowServices{messages.get(), clipboard.get(), &dialog, {}});
         showAndWait(window);
-        window.selectTab(0);
+        window.pages().selectTab(0);
         click(&window, "cmdBase", 1);
         QCOMPARE(window.numberSets().baseCount(), 2u);
 
-        window.selectTab(3);
+        window.pages().selectTab(3);
         click(&window, "cmdJoin", 8);
         click(&window, "cmdJoin", 7);
-        window.selectTab(1);
-        probe::clickCentre(window.straightKillImportButton());
+        window.pages().selectTab(1);
+        probe::clickCentre(window.conditions().straightKillImportButton());
         QCOMPARE(asked.size(), 4);
         for (int i = 1; i < asked.size(); ++i) {
             QCOMPARE(asked[i].initialPath, folder);
@@ -160,7 +157,7 @@ private slots:
         // The cancelled dialogs changed nothing.
         QCOMPARE(window.numberSets().intersectionCount(1), 0u);
         QCOMPARE(window.numberSets().intersectionCount(0), 0u);
-        QVERIFY(messages_.shown.empty());
+        QVERIFY(messages->shown.empty());
     }
 
     // Each click of 导出全部号码 wrote a 620 KB file into the temporary folder
@@ -173,14 +170,14 @@ private slots:
         QStringList opened;
         {
             MainWindow window(
-                WindowServices{&messages_, &clipboard_, &dialogs_, [&opened](const QString& path) {
+                WindowServices{messages.get(), clipboard.get(), files.get(), [&opened](const QString& path) {
                                    opened << path;
                                    return true;
                                }});
             showAndWait(window);
-            window.setToleranceTexts(QStringLiteral("0"), QStringLiteral("0"));
-            window.startRun();
-            QCOMPARE(window.results().size(), std::size_t(100000));
+            window.conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("0"));
+            window.panel().startRun();
+            QCOMPARE(window.panel().results().size(), std::size_t(100000));
             click(&window, "cmdFilter", 4);
             click(&window, "cmdFilter", 4);
             QCOMPARE(opened.size(), 2);
@@ -200,20 +197,20 @@ private slots:
     }
 
     void backtestTableShowsEachConditionsPValues() {
-        MainWindow window(WindowServices{&messages_, &clipboard_, &dialogs_, {}});
+        MainWindow window(services());
         showAndWait(window);
         probe::findMember<QCheckBox>(&window, "chkHKD", 0)->setChecked(true);   // 杀和尾 0
         probe::findMember<QCheckBox>(&window, "chkHKD", 20)->setChecked(true);  // 通杀码 0
-        window.setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
-        window.showBacktestPage();
+        window.conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+        window.pages().showBacktestPage();
         PageBacktest* page = window.backtestPage();
-        page->drawsBox()->setPlainText(QStringLiteral("a 10009\nb 20008\nc 30007\nd 12345\n"));
+        page->draws()->drawsBox()->setPlainText(QStringLiteral("a 10009\nb 20008\nc 30007\nd 12345\n"));
         QVERIFY(page->runBacktest());
-        const BacktestReport* report = page->report();
+        const BacktestReport* report = page->tables()->report();
         QVERIFY(report);
         QCOMPARE(report->columns.size(), std::size_t(2));
 
-        const QAbstractItemModel* model = page->columnTable()->model();
+        const QAbstractItemModel* model = page->tables()->columnTable()->model();
         QCOMPARE(model->columnCount(), int(ColumnTableModel::ColumnCount));
         QCOMPARE(model->headerData(ColumnTableModel::PValue, Qt::Horizontal).toString(), u("p值"));
         QCOMPARE(model->headerData(ColumnTableModel::AdjustedPValue, Qt::Horizontal).toString(),

@@ -25,10 +25,13 @@
 #include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/conditions/page_compound.h"
 #include "ui/results/result_area.h"
 #include "ui/shell/tab_strip.h"
-#include "tests/ui/window_probe.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
@@ -42,24 +45,12 @@ QColor base(QWidget* w) { return w->palette().color(QPalette::Active, QPalette::
 
 }  // namespace
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public WindowFixture {
     Q_OBJECT
 
-    RecordingMessages* messages = nullptr;
-    MemoryClipboard* clipboard = nullptr;
-    std::unique_ptr<MainWindow> w;
     std::vector<QString> opened;
     bool editorStarts = false;
 
-    template <class T = QWidget>
-    T* find(const QString& name) {
-        return probe::findControl<T>(w.get(), name);
-    }
-    template <class T = QWidget>
-    T* member(const char* array, int i) {
-        return probe::findMember<T>(w.get(), array, i);
-    }
-    void click(QWidget* b) { probe::clickCentre(b); }
     // QTest::mouseMove takes a point at (0, 0) for the centre.
     void moveCursorTo(QWidget* widget, const QPoint& pos) {
         QCursor::setPos(widget->mapToGlobal(pos));
@@ -75,25 +66,18 @@ private slots:
     void initTestCase() { setUpApplication(*qApp); }
 
     void init() {
-        messages = new RecordingMessages;
-        clipboard = new MemoryClipboard;
+        newDoubles();
         opened.clear();
-        w = std::make_unique<MainWindow>(
-            WindowServices{messages, clipboard, nullptr, [this](const QString& p) {
-                               opened.push_back(p);
-                               return editorStarts;
-                           }});
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        QVERIFY(QTest::qWaitForWindowActive(w.get()));
+        // The desktop's own file dialogs; the editor records what it is asked to open.
+        WindowServices desktop = services();
+        desktop.files = nullptr;
+        desktop.openTextFile = [this](const QString& p) {
+            opened.push_back(p);
+            return editorStarts;
+        };
+        w = openWindow(std::move(desktop));
     }
-    void cleanup() {
-        w.reset();
-        delete messages;
-        delete clipboard;
-        messages = nullptr;
-        clipboard = nullptr;
-    }
+    void cleanup() { w.reset(); }
 
     void startState() {
         QVERIFY(find("fraTab_1")->isVisible());
@@ -137,14 +121,14 @@ private slots:
     void compoundTabEnablesOneBoxAndBlinks() {
         click(member("cmdTab", 7));
         QVERIFY(find("fraTab_4")->isVisible());
-        QCOMPARE(w->composeMode(), 3);
+        QCOMPARE(w->pages().composeMode(), 3);
         for (int i = 0; i < 8; ++i) {
             auto* b = member<EntryBox>("txtCompose", i);
             QCOMPARE(b->isEnabled(), i == 3);
             if (i != 3) QVERIFY(base(b) != kLightYellow);
         }
         QCOMPARE(base(member("txtCompose", 3)), kLightYellow);
-        PageCompound* page = w->compoundPage();
+        PageCompound* page = w->conditions().compoundPage();
         QVERIFY(page->flashTimer()->isActive());
         QCOMPARE(page->flashTimer()->interval(), 300);
         QFrame* marker = page->marker();
@@ -272,7 +256,7 @@ private slots:
         auto* note = find<QPlainTextEdit>("T_nonb");
         QVERIFY(note->isVisible());
         QVERIFY(note->toPlainText().startsWith(QString::fromUtf8("本次缩水结果为0注\n")));
-        QVERIFY(w->results().empty());
+        QVERIFY(w->panel().results().empty());
         // "清" of the group unticks it; the next run keeps everything.
         click(member("cmdDX", 1));
         click(member("cmdFilter", 0));
@@ -323,7 +307,7 @@ private slots:
         QCOMPARE(messages->shown.size(), std::size_t(4));
         QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("未开始过滤"));
         messages->setNextAnswer(MessageAnswer::No);
-        w->startRun();
+        w->panel().startRun();
         QCOMPARE(messages->shown.size(), std::size_t(5));
         QCOMPARE(find<QLabel>("L_ztai")->text(), QString::fromUtf8("未开始过滤"));
         elsewhere.hide();
@@ -405,7 +389,7 @@ private slots:
         click(member("cmdFilter", 0));
         QCOMPARE(lower->text(), QStringLiteral("1"));
         QCOMPARE(upper->text(), QStringLiteral("1"));
-        QVERIFY(w->results().empty());  // nothing fails exactly one check
+        QVERIFY(w->panel().results().empty());  // nothing fails exactly one check
         lower->setText(QStringLiteral("07"));
         upper->setText(QStringLiteral("09"));
         click(member("cmdFilter", 0));
@@ -454,7 +438,7 @@ private slots:
     void clearAllResetsConditionsOnly() {
         int baseCleared = 0;
         connect(member<QPushButton>("cmdBase", 0), &QPushButton::clicked, this, [&] { ++baseCleared; });
-        w->straightKillBox()->setEntryText(QStringLiteral("12345 54321"));
+        w->conditions().straightKillBox()->setEntryText(QStringLiteral("12345 54321"));
         click(member("chkDW", 13));
         click(member("chkHKD", 25));
         find<EntryBox>("txtHKD")->setEntryText(QStringLiteral("01"));
@@ -469,11 +453,11 @@ private slots:
         click(find("chkDanOption"));
         member<QLineEdit>("txtWrong", 1)->setText(QStringLiteral("2"));
         click(member("cmdFilter", 0));
-        const auto before = w->results();
+        const auto before = w->panel().results();
         QVERIFY(!before.empty());
 
         click(member("cmdFilter", 2));
-        const FilterInput cleared = w->filterInput();
+        const FilterInput cleared = w->conditions().filterInput();
         FilterInput empty;
         empty.straightKill.hint = cleared.straightKill.hint;
         empty.sumValueKill.hint = cleared.sumValueKill.hint;
@@ -486,17 +470,17 @@ private slots:
         empty.straightKill.text = empty.straightKill.hint;
         empty.sumValueKill.text = empty.sumValueKill.hint;
         QVERIFY(cleared == empty);
-        QVERIFY(w->straightKillBox()->isGrey());
+        QVERIFY(w->conditions().straightKillBox()->isGrey());
         QCOMPARE(face(member("cmdBi", 20)), systemButtonFace());
         QCOMPARE(baseCleared, 1);
         QCOMPARE(member<QLineEdit>("txtWrong", 1)->text(), QStringLiteral("2"));
-        QVERIFY(w->results() == before);
+        QVERIFY(w->panel().results() == before);
         QCOMPARE(find<QLabel>("lblCount")->text(), QString::number(before.size()));
     }
 
     void runMatchesTheConditionRun() {
         // A dozen conditions set through the controls.
-        auto* kill = w->straightKillBox();
+        auto* kill = w->conditions().straightKillBox();
         focusInto(kill);
         QTest::keyClicks(kill, QStringLiteral("12345 54321"));
         click(member("chkDW", 0));    // 万位 0
@@ -553,16 +537,16 @@ private slots:
         in.compound.positional.text = "12***";
         const RunResult expected = runFilter(in, NumberSet{}, Tolerance{0, 1});
         QVERIFY(!expected.result.empty());
-        QCOMPARE(w->results().size(), expected.result.size());
-        QVERIFY(w->results() == expected.result);
+        QCOMPARE(w->panel().results().size(), expected.result.size());
+        QVERIFY(w->panel().results() == expected.result);
         QCOMPARE(find<QLabel>("lblCount")->text(), QString::number(expected.result.size()));
-        QCOMPARE(w->lastRun()->matrix.columnCount(), expected.matrix.columnCount());
+        QCOMPARE(w->panel().lastRun()->matrix.columnCount(), expected.matrix.columnCount());
 
         // The same state set through setFilterInput reads back unchanged.
-        const FilterInput read = w->filterInput();
-        w->clearAllConditions();
-        w->setFilterInput(read);
-        QVERIFY(w->filterInput() == read);
+        const FilterInput read = w->conditions().filterInput();
+        w->panel().clearAllConditions();
+        w->conditions().setFilterInput(read);
+        QVERIFY(w->conditions().filterInput() == read);
     }
 
     void pageButtonsCopyTheirGroup() {
@@ -641,7 +625,7 @@ private slots:
         click(member("cmdFilter", 4));
         QCOMPARE(messages->shown.back().text, std::string("结果注数为 0，请先进行过滤！"));
         QVERIFY(opened.empty());
-        w->straightKillBox()->setEntryText(QStringLiteral("00000"));
+        w->conditions().straightKillBox()->setEntryText(QStringLiteral("00000"));
         click(member("cmdFilter", 0));
         click(member("cmdFilter", 4));
         QCOMPARE(opened.size(), std::size_t(1));

@@ -25,14 +25,18 @@
 #include "io/kept_panel_file.h"
 #include "results/result_copy.h"
 #include "tests/fakes/platform_fakes.h"
-#include "tests/ui/window_probe.h"
+#include "tests/ui/window_fixture.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/shell/panel_keeper.h"
 #include "ui/shell/scheme_files.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/shell/panel_rounds.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
@@ -58,8 +62,8 @@ struct Seen {
 
 Seen seen(MainWindow& w) {
     Seen s;
-    s.scheme = QString::fromStdString(saveScheme(w.panelScheme()));
-    for (int i = 0; i < 2; ++i) s.tolerance[i] = w.toleranceText(i);
+    s.scheme = QString::fromStdString(saveScheme(w.panel().scheme()));
+    for (int i = 0; i < 2; ++i) s.tolerance[i] = w.conditions().toleranceText(i);
     s.boxes[0] = w.basePage()->txtBase()->toPlainText();
     s.counts[0] = w.basePage()->lblBase()->text();
     for (int i = 0; i < 2; ++i) {
@@ -68,7 +72,7 @@ Seen seen(MainWindow& w) {
         s.counts[1 + i] = w.joinPage()->lblJoin(i)->text();
         if (s.counts[1 + i].isEmpty()) s.counts[1 + i] = QStringLiteral("0");
     }
-    s.sets = w.panelState();
+    s.sets = w.rounds().panelState();
     return s;
 }
 
@@ -118,26 +122,21 @@ protected:
 
 }  // namespace
 
-class PanelRoundsTest : public QObject {
+class PanelRoundsTest : public WindowFixture {
     Q_OBJECT
 
-    RecordingMessages* messages = nullptr;
-    MemoryClipboard* clipboard = nullptr;
-    ScriptedFileDialogs* dialogs = nullptr;
     std::unique_ptr<QTemporaryDir> dir;
 
+    // Windows of their own: a test opens several, one after another.
     std::unique_ptr<MainWindow> openWindow(MessageSink* sink) {
-        auto w = std::make_unique<MainWindow>(WindowServices{sink, clipboard, dialogs, {}});
-        w->show();
-        QApplication::setActiveWindow(w.get());
-        if (!QTest::qWaitForWindowActive(w.get())) qFatal("window not active");
-        return w;
+        WindowServices desktop = services();
+        desktop.messages = sink;
+        return WindowFixture::openWindow(desktop);
     }
-    std::unique_ptr<MainWindow> openWindow() { return openWindow(messages); }
+    std::unique_ptr<MainWindow> openWindow() { return openWindow(messages.get()); }
     DataFolder folder() const { return DataFolder{true, dir->path(), {}}; }
     QString keptPath() const { return dir->filePath(QLatin1String(kKeptPanelFileName)); }
 
-    static void click(QWidget* w) { probe::clickCentre(w); }
     static QWidget* member(MainWindow& w, const char* array, int i) {
         return probe::findMember(&w, array, i);
     }
@@ -148,9 +147,9 @@ class PanelRoundsTest : public QObject {
         click(member(w, "chkHKD", 25));
         click(member(w, "cmdBi", 20));
         click(member(w, "chkEx", 13));
-        w.straightKillBox()->setEntryText(QStringLiteral("12345 54321"));
+        w.conditions().straightKillBox()->setEntryText(QStringLiteral("12345 54321"));
         probe::findMember<EntryBox>(&w, "txtCompose", 6)->setEntryText(QStringLiteral("2406"));
-        w.setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+        w.conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
         w.basePage()->setBaseText("00001 12345 54321 99999 00042");
         w.joinPage()->setSideText(0, "11111 22222");
         w.joinPage()->setSideText(1, "33333");
@@ -160,18 +159,11 @@ private slots:
     void initTestCase() { setUpApplication(*qApp); }
 
     void init() {
-        messages = new RecordingMessages;
-        clipboard = new MemoryClipboard;
-        dialogs = new ScriptedFileDialogs;
+        newDoubles();
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
     }
-    void cleanup() {
-        delete messages;
-        delete clipboard;
-        delete dialogs;
-        dir.reset();
-    }
+    void cleanup() { dir.reset(); }
 
     void eachActionThatReplacesThePanelIsUndoneExactly() {
         auto w = openWindow();
@@ -219,7 +211,7 @@ private slots:
         // 结果转为大底: the base set becomes the result, as a paste would
         // leave it; the same run on it keeps the same numbers.
         click(member(*w, "cmdFilter", 0));
-        const std::vector<std::uint32_t> result = w->results();
+        const std::vector<std::uint32_t> result = w->panel().results();
         QVERIFY(!result.empty() && result.size() < 5);
         menuAction(*w, "resultToBaseAction")->trigger();
         QCOMPARE(w->basePage()->txtBase()->toPlainText(),
@@ -228,7 +220,7 @@ private slots:
         QVERIFY(w->numberSets().base().values == result);
         QCOMPARE(seen(*w).scheme, before.scheme);
         click(member(*w, "cmdFilter", 0));
-        QVERIFY(w->results() == result);
+        QVERIFY(w->panel().results() == result);
         QCOMPARE(undo->text(), u("撤销 结果转为大底"));
         undo->trigger();
         QCOMPARE(seen(*w), before);
@@ -240,14 +232,14 @@ private slots:
         fillPanel(*w);
         const Seen filled = seen(*w);
         click(member(*w, "cmdFilter", 2));
-        w->setToleranceTexts(QStringLiteral("0"), QStringLiteral("0"));
+        w->conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("0"));
         const Seen cleared = seen(*w);
         click(member(*w, "cmdFilter", 0));
-        QVERIFY(w->resultToBase());  // 100,000 numbers
+        QVERIFY(w->rounds().resultToBase());  // 100,000 numbers
         QCOMPARE(w->basePage()->lblBase()->text(), QStringLiteral("100000"));
 
         // Ctrl+Z in a box undoes the typing there, not the panel.
-        EntryBox* kill = w->straightKillBox();
+        EntryBox* kill = w->conditions().straightKillBox();
         click(kill);
         QCOMPARE(QApplication::focusWidget(), kill);
         QTest::keyClicks(kill, QStringLiteral("1"));
@@ -262,12 +254,12 @@ private slots:
         QCOMPARE(undo->text(), u("撤销 清空所有条件"));
         undo->trigger();
         QCOMPARE(seen(*w), filled);
-        QVERIFY(!w->undo());
+        QVERIFY(!w->rounds().undo());
 
         // Only the last ten steps are kept.
-        for (int i = 0; i < 12; ++i) w->clearAllConditions();
+        for (int i = 0; i < 12; ++i) w->panel().clearAllConditions();
         int undone = 0;
-        while (w->undo()) ++undone;
+        while (w->rounds().undo()) ++undone;
         QCOMPARE(undone, int(PanelUndo::kMaxSteps));
     }
 
@@ -293,7 +285,7 @@ private slots:
 
         for (int d = 0; d < 10; ++d) click(member(*w, "chkDW", d));  // 万位 killed whole
         click(member(*w, "cmdFilter", 0));
-        QVERIFY(w->results().empty());
+        QVERIFY(w->panel().results().empty());
         chooseFromMenu();
         QTRY_COMPARE(answerer.texts.size(), 2);
         QCOMPARE(answerer.texts[1], u(kNoResultMessage));
@@ -305,10 +297,10 @@ private slots:
     void theKeptPanelIsSavedAfterAChangeAndOnClose() {
         auto w = openWindow();
         w->keepPanelIn(folder());
-        PanelKeeper* keeper = w->panelKeeper();
+        PanelKeeper* keeper = w->rounds().panelKeeper();
         QVERIFY(keeper);
         QVERIFY(!menuAction(*w, "restoreLastPanelAction")->isEnabled());  // nothing kept yet
-        QVERIFY(!w->keptPanelNote()->isVisible());
+        QVERIFY(!w->rounds().keptPanelNote()->isVisible());
         QVERIFY(!keeper->timer()->isActive());
 
         click(member(*w, "chkDW", 13));
@@ -320,7 +312,7 @@ private slots:
         QVERIFY(!keeper->timer()->isActive());
         KeptPanelRead read = readKeptPanel(bytesOf(keptPath()).toStdString());
         QCOMPARE(read.problem, KeptPanelRead::Problem::None);
-        QCOMPARE(saveScheme(read.panel.scheme), saveScheme(w->panelScheme()));
+        QCOMPARE(saveScheme(read.panel.scheme), saveScheme(w->panel().scheme()));
         QVERIFY(read.panel.scheme.input.positionalKill[1][3]);
 
         // When the wait ends by itself, the panel is written on a thread of
@@ -346,12 +338,12 @@ private slots:
             probe::findMember<EntryBox>(w.get(), "txtCompose", 6)->setEntryText(QStringLiteral("2406"));
         }));
         QVERIFY(restarts([&] {
-            w->selectTab(2);
+            w->pages().selectTab(2);
             click(member(*w, "chk012", 100));
         }));
 
         // Closing saves at once.
-        const KeptPanel last = w->panelState();
+        const KeptPanel last = w->rounds().panelState();
         w->close();
         read = readKeptPanel(bytesOf(keptPath()).toStdString());
         QCOMPARE(read.problem, KeptPanelRead::Problem::None);
@@ -364,7 +356,7 @@ private slots:
         const QByteArray kept = bytesOf(keptPath());
         auto again = openWindow();
         again->keepPanelIn(folder());
-        again->straightKillBox()->setFocus();  // the hint goes and comes back
+        again->conditions().straightKillBox()->setFocus();  // the hint goes and comes back
         click(member(*again, "cmdFilter", 0));
         again->close();
         QCOMPARE(bytesOf(keptPath()), kept);
@@ -384,7 +376,7 @@ private slots:
         QCOMPARE(seen(*w), empty);
         QAction* restore = menuAction(*w, "restoreLastPanelAction");
         QVERIFY(restore->isEnabled());
-        QLabel* note = w->keptPanelNote();
+        QLabel* note = w->rounds().keptPanelNote();
         QVERIFY(note->isVisible());
         QVERIFY(note->text().contains(u("恢复上次的条件")));
         QVERIFY(messages->shown.empty());
@@ -393,7 +385,7 @@ private slots:
         QCOMPARE(seen(*w), filled);
         QVERIFY(!note->isVisible());
         QCOMPARE(menuAction(*w, "undoAction")->text(), u("撤销 恢复上次的条件"));
-        QVERIFY(w->undo());
+        QVERIFY(w->rounds().undo());
         QCOMPARE(seen(*w), empty);
 
         // The note's link restores too.
@@ -422,7 +414,7 @@ private slots:
         QVERIFY(!menuAction(*w, "restoreLastPanelAction")->isEnabled());
 
         click(member(*w, "chkDW", 13));
-        QVERIFY(w->panelKeeper()->flush());
+        QVERIFY(w->rounds().panelKeeper()->flush());
         QCOMPARE(readKeptPanel(bytesOf(keptPath()).toStdString()).problem, KeptPanelRead::Problem::None);
     }
 
@@ -436,8 +428,8 @@ private slots:
             QVERIFY(f.open(QIODevice::WriteOnly));
         }
         click(member(*w, "chkDW", 13));
-        QVERIFY(!w->panelKeeper()->flush());
-        QLabel* note = w->keptPanelNote();
+        QVERIFY(!w->rounds().panelKeeper()->flush());
+        QLabel* note = w->rounds().keptPanelNote();
         QVERIFY(note->isVisible());
         QVERIFY(note->text().contains(u("条件未能自动保存")));
         QVERIFY2(note->toolTip().contains(QDir::toNativeSeparators(keptPath())), qPrintable(note->toolTip()));
@@ -447,7 +439,7 @@ private slots:
         QVERIFY(QFile::remove(dir->path()));
         QVERIFY(QDir().mkpath(dir->path()));
         click(member(*w, "chkDW", 14));
-        QVERIFY(w->panelKeeper()->flush());
+        QVERIFY(w->rounds().panelKeeper()->flush());
         QVERIFY(!note->isVisible());
         QCOMPARE(readKeptPanel(bytesOf(keptPath()).toStdString()).problem, KeptPanelRead::Problem::None);
     }

@@ -25,9 +25,11 @@
 #include "tests/fakes/platform_fakes.h"
 #include "ui/shell/app_setup.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 #include "ui/results/result_area.h"
 #include "ui/shell/window_placement.h"
-#include "tests/ui/window_probe.h"
+#include "tests/ui/window_fixture.h"
+#include "ui/shell/window_panel.h"
 
 using namespace numsift;
 
@@ -75,22 +77,9 @@ std::pair<int, int> inkBetween(const QImage& img, const QRect& own, const QRect&
 
 }  // namespace
 
-class WindowAppearanceTest : public QObject {
+class WindowAppearanceTest : public WindowFixture {
     Q_OBJECT
 
-    std::unique_ptr<RecordingMessages> messages;
-    std::unique_ptr<MemoryClipboard> clipboard;
-    std::unique_ptr<ScriptedFileDialogs> files;
-    std::unique_ptr<MainWindow> w;
-
-    template <class T = QWidget>
-    T* find(const QString& name) {
-        return probe::findControl<T>(w.get(), name);
-    }
-    template <class T = QWidget>
-    T* member(const char* array, int i) {
-        return probe::findMember<T>(w.get(), array, i);
-    }
     // The rectangle of a control in the scroll area's viewport.
     QRect inViewport(QWidget* control) {
         QWidget* viewport = w->clientScroll()->viewport();
@@ -101,10 +90,8 @@ private slots:
     void initTestCase() { setUpApplication(*qApp); }
 
     void init() {
-        messages = std::make_unique<RecordingMessages>();
-        clipboard = std::make_unique<MemoryClipboard>();
-        files = std::make_unique<ScriptedFileDialogs>();
-        w = std::make_unique<MainWindow>(WindowServices{messages.get(), clipboard.get(), files.get(), {}});
+        newDoubles();
+        w = std::make_unique<MainWindow>(services());
     }
     void cleanup() { w.reset(); }
 
@@ -141,7 +128,7 @@ private slots:
         QCOMPARE(shot(list).pixelColor(list->width() / 2, list->height() / 2), kWhite);
 
         // All 100,000 numbers in groups of 3,000: both scroll bars show.
-        w->startRun();
+        w->panel().startRun();
         QVERIFY(area->pageButtonCount() > 25);
         probe::clickCentre(area->pageButton(2));
         probe::clickCentre(area->pageButton(6));
@@ -159,7 +146,7 @@ private slots:
 
     void disabledCompoundBoxesKeepWindowColourAndReadableEntries() {
         w->show();
-        w->selectTab(5);  // box 1 enabled, the others disabled
+        w->pages().selectTab(5);  // box 1 enabled, the others disabled
         EntryBox* entry = member<EntryBox>("txtCompose", 7);
         EntryBox* hinted = member<EntryBox>("txtCompose", 0);
         entry->setEntryText(QStringLiteral("12***"));
@@ -291,8 +278,8 @@ private slots:
     void aFirstRunLeavesTheCombinationCountsAlone() {
         w->show();
         for (int i = 0; i < 3; ++i) QCOMPARE(member<QLabel>("lblJoin", i)->text(), QString());
-        w->startRun();
-        QCOMPARE(w->results().size(), std::size_t(100000));
+        w->panel().startRun();
+        QCOMPARE(w->panel().results().size(), std::size_t(100000));
         for (int i = 0; i < 3; ++i) QCOMPARE(member<QLabel>("lblJoin", i)->text(), QString());
     }
 };

@@ -6,7 +6,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift::probe {
 

@@ -10,7 +10,13 @@
 #include "engine/number.h"
 #include "tools/screenshots/quiet_desktop.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
+#include "ui/analysis/backtest_tables.h"
+#include "ui/analysis/diagnosis_panel.h"
+#include "ui/analysis/draws_panel.h"
 #include "ui/analysis/page_backtest.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/shell/window_panel.h"
 
 namespace numsift {
 
@@ -29,10 +35,10 @@ int takeAnalysisScreenshots(const QString& folder) {
     in.shapeKill.set(kShapeAAAAA).set(kShapeRun5);
     in.bigSmallRatio.set(2).set(3);
     in.compound.killTwo.text = "38";
-    w.setFilterInput(in);
-    w.setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+    w.conditions().setFilterInput(in);
+    w.conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
     w.show();
-    w.startRun();
+    w.panel().startRun();
 
     QString draws = QString::fromUtf8("期号 开奖号码\n");
     std::uint32_t x = 20260101;
@@ -51,11 +57,11 @@ int takeAnalysisScreenshots(const QString& folder) {
                       .arg(n[4]);
     }
     PageBacktest* page = w.backtestPage();
-    w.showBacktestPage();
-    page->drawsBox()->setPlainText(draws);
+    w.pages().showBacktestPage();
+    page->draws()->drawsBox()->setPlainText(draws);
     page->runBacktest();
-    page->explainBox()->setText(QStringLiteral("55555"));
-    page->explainNumber();
+    page->diagnosis()->explainBox()->setText(QStringLiteral("55555"));
+    page->diagnosis()->explainNumber();
 
     bool ok = true;
     auto save = [&](const char* name) {
@@ -64,10 +70,10 @@ int takeAnalysisScreenshots(const QString& folder) {
     };
     save("window-backtest.png");
     // The diagnosis of a draw that the scheme lost.
-    const BacktestReport* r = page->report();
+    const BacktestReport* r = page->tables()->report();
     for (const DrawOutcome& d : r ? r->draws : std::vector<DrawOutcome>{}) {
         if (!d.survives) {
-            page->explainNumber(d.value);
+            page->diagnosis()->explainNumber(d.value);
             break;
         }
     }

@@ -13,11 +13,17 @@
 #include "conditions/scheme.h"
 #include "engine/number.h"
 #include "tools/screenshots/quiet_desktop.h"
+#include "ui/analysis/backtest_tables.h"
+#include "ui/analysis/diagnosis_panel.h"
+#include "ui/analysis/draws_panel.h"
 #include "ui/analysis/page_backtest.h"
+#include "ui/conditions/condition_panel.h"
+#include "ui/shell/window_panel.h"
 #include "ui/conditions/group_editor.h"
 #include "ui/results/set_stats_dialog.h"
 #include "ui/results/stack_dialog.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
 
 namespace numsift {
 
@@ -48,12 +54,13 @@ int takeGroupsScreenshots(const QString& folder) {
     in.shapeKill.set(kShapeAAAAA).set(kShapeRun5);
     in.bigSmallRatio.set(2).set(3);
     in.compound.killTwo.text = "38";
-    w.setFilterInput(in);
-    w.setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
-    w.setToleranceGroups({ToleranceGroup{"形态", Tolerance{0, 0}, {column("AAAAA"), column("5连")}},
-                          ToleranceGroup{"和跨", Tolerance{0, 1}, {column("杀和尾"), column("杀跨度")}}});
+    w.conditions().setFilterInput(in);
+    w.conditions().setToleranceTexts(QStringLiteral("0"), QStringLiteral("1"));
+    w.conditions().setToleranceGroups(
+        {ToleranceGroup{"形态", Tolerance{0, 0}, {column("AAAAA"), column("5连")}},
+         ToleranceGroup{"和跨", Tolerance{0, 1}, {column("杀和尾"), column("杀跨度")}}});
     w.show();
-    w.startRun();
+    w.panel().startRun();
 
     bool ok = true;
     const auto save = [&](QWidget& widget, const char* name) {
@@ -63,7 +70,7 @@ int takeGroupsScreenshots(const QString& folder) {
     };
 
     {
-        GroupEditor editor(w.toleranceGroups(), w.panelColumns(), messages, &w);
+        GroupEditor editor(w.conditions().toleranceGroups(), w.conditions().columns(), messages, &w);
         editor.groupList()->setCurrentRow(1);
         save(editor, "window-groups.png");
     }
@@ -77,9 +84,7 @@ int takeGroupsScreenshots(const QString& folder) {
         QFile file(path);
         if (file.open(QIODevice::WriteOnly)) file.write(QByteArray::fromStdString(saveScheme(other)));
         file.close();
-        StackAccess access;
-        access.currentScheme = [&w] { return w.currentScheme(); };
-        StackDialog stack(std::move(access), files, messages, &w);
+        StackDialog stack(w.panel(), files, messages, &w);
         stack.addCurrentPanel();
         ok = stack.addSchemeFrom(path) && ok;
         stack.countBox(0)->setValue(2);
@@ -87,7 +92,7 @@ int takeGroupsScreenshots(const QString& folder) {
         save(stack, "window-stack.png");
     }
     {
-        SetStatsDialog stats(w.results(), clipboard, messages, &w);
+        SetStatsDialog stats(w.panel().results(), clipboard, messages, &w);
         save(stats, "window-result-stats.png");
     }
 
@@ -100,10 +105,10 @@ int takeGroupsScreenshots(const QString& folder) {
                      .arg(QString::fromStdString(numberText((x >> 8) % kNumberSpace)));
     }
     PageBacktest* page = w.backtestPage();
-    w.showBacktestPage();
-    page->drawsBox()->setPlainText(draws);
+    w.pages().showBacktestPage();
+    page->draws()->drawsBox()->setPlainText(draws);
     page->runBacktest();
-    page->showWhatIf(true);
+    page->tables()->showWhatIf(true);
     save(w, "window-what-if.png");
     return ok ? 0 : 1;
 }

@@ -15,7 +15,10 @@
 #include "ui/conditions/frame_positional_kill.h"
 #include "ui/conditions/frame_sum_span.h"
 #include "ui/conditions/page_conditions.h"
+#include "ui/conditions/condition_panel.h"
 #include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
+#include "ui/shell/window_panel.h"
 
 namespace numsift {
 
@@ -33,18 +36,18 @@ int takeTrendScreenshots(const QString& drawsFile, const QString& folder) {
     w.show();
 
     // A few kills a player took from the chart: 万位 4, 个位 0, 通杀码 7.
-    w.conditionsPage()->positionalKill()->box(0, 4)->setChecked(true);
-    w.conditionsPage()->positionalKill()->box(4, 0)->setChecked(true);
-    w.conditionsPage()->sumSpan()->box(27)->setChecked(true);
+    w.conditions().conditionsPage()->positionalKill()->box(0, 4)->setChecked(true);
+    w.conditions().conditionsPage()->positionalKill()->box(4, 0)->setChecked(true);
+    w.conditions().conditionsPage()->sumSpan()->box(27)->setChecked(true);
 
     bool ok = true;
     auto save = [&](const char* name) {
         QApplication::processEvents();
         ok = w.grab().save(QDir(folder).filePath(QString::fromLatin1(name))) && ok;
     };
-    w.showTrendPage();
+    w.pages().showTrendPage();
     save("window-trend.png");
-    w.selectTab(1);
+    w.pages().selectTab(1);
     w.showOmissionAction()->setChecked(true);
     save("window-omission.png");
     return ok ? 0 : 1;

@@ -6,7 +6,7 @@
 
 #include "ui/analysis/kept_history.h"
 #include "ui/analysis/trend_chart.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

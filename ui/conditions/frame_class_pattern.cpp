@@ -4,7 +4,7 @@
 #include <QFontMetrics>
 #include <QPushButton>
 
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

@@ -1,7 +1,7 @@
 #include "ui/conditions/frame_positional_kill.h"
 
 #include "conditions/filter_input.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

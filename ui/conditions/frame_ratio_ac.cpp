@@ -3,7 +3,7 @@
 #include "conditions/captions.h"
 #include "conditions/filter_input.h"
 #include "controls/select_button.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

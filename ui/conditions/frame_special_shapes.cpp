@@ -8,10 +8,10 @@
 
 #include "controls/select_button.h"
 #include "platform/platform.h"
-#include "ui/shell/help_hover.h"
-#include "ui/shell/widget_kit.h"
-#include "ui/shell/window_layout.h"
-#include "ui/shell/window_texts.h"
+#include "ui/kit/help_hover.h"
+#include "ui/kit/widget_kit.h"
+#include "ui/kit/window_layout.h"
+#include "ui/kit/window_texts.h"
 
 namespace numsift {
 

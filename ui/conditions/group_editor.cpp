@@ -13,7 +13,7 @@
 
 #include "conditions/condition_id.h"
 #include "engine/tolerance.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

@@ -12,7 +12,7 @@
 #include "controls/entry_box.h"
 #include "ui/sets/box_text.h"
 #include "ui/conditions/entry_validation.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

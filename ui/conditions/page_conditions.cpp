@@ -11,7 +11,7 @@
 #include "ui/conditions/frame_positional_kill.h"
 #include "ui/conditions/frame_ratio_ac.h"
 #include "ui/conditions/frame_sum_span.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

@@ -3,7 +3,7 @@
 #include <QCheckBox>
 #include <QPushButton>
 
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

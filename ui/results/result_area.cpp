@@ -15,9 +15,9 @@
 #include "results/group_size.h"
 #include "results/prize_check.h"
 #include "ui/sets/box_text.h"
-#include "ui/shell/widget_kit.h"
-#include "ui/shell/window_layout.h"
-#include "ui/shell/window_texts.h"
+#include "ui/kit/widget_kit.h"
+#include "ui/kit/window_layout.h"
+#include "ui/kit/window_texts.h"
 
 namespace numsift {
 

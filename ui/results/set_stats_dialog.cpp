@@ -12,8 +12,8 @@
 #include "analysis/analysis_text.h"
 #include "analysis/condition_items.h"
 #include "engine/number_list.h"
-#include "ui/analysis/copy_table_view.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/copy_table_view.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

@@ -13,9 +13,10 @@
 
 #include <algorithm>
 
-#include "io/text_file.h"
-#include "ui/shell/scheme_files.h"
-#include "ui/shell/widget_kit.h"
+#include "io/scheme_file.h"
+#include "ui/kit/file_choice.h"
+#include "ui/kit/panel.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 
@@ -32,8 +33,8 @@ QPushButton* button(QWidget* parent, const char* caption, const char* name) {
 
 }  // namespace
 
-StackDialog::StackDialog(StackAccess access, FileDialogs& files, MessageSink& messages, QWidget* parent)
-    : QDialog(parent), access_(std::move(access)), files_(files), messages_(messages) {
+StackDialog::StackDialog(Panel& panel, FileDialogs& files, MessageSink& messages, QWidget* parent)
+    : QDialog(parent), panel_(panel), files_(files), messages_(messages) {
     setWindowTitle(ui::qs(kTitle));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("stackSchemes"));
@@ -96,12 +97,9 @@ void StackDialog::tell(const std::string& text, MessageIcon icon) {
 }
 
 bool StackDialog::addSchemeFile() {
-    FileDialogRequest request;
-    request.filter = kSchemeFilter;
-    request.dialogTitle = "添加方案文件";
-    const FileDialogResult r = files_.run(request);
-    if (r.cancel || r.fileName.empty()) return false;
-    return addSchemeFrom(QString::fromStdString(r.fileName));
+    const QString path = chooseFile(files_, kSchemeFilter, "", "添加方案文件", false);
+    if (path.isEmpty()) return false;
+    return addSchemeFrom(path);
 }
 
 bool StackDialog::addSchemeFrom(const QString& path) {
@@ -109,17 +107,16 @@ bool StackDialog::addSchemeFrom(const QString& path) {
         tell("最多叠加 " + std::to_string(kMaxStackedSchemes) + " 个方案");
         return false;
     }
-    const TextFileResult file = readTextFile(path);
-    if (!file.ok) {
-        tell("无法读取方案：" + file.error.toStdString() + "\r\n" + path.toStdString());
+    const SchemeFileRead read = readSchemeFile(path);
+    if (read.problem == SchemeFileRead::Problem::Unreadable) {
+        tell("无法读取方案：" + read.error + "\r\n" + path.toStdString());
         return false;
     }
-    const SchemeLoad load = loadScheme(file.text.toStdString());
-    if (!load.ok) {
-        tell("方案文件有错误，没有添加：\r\n" + load.error);
+    if (!read.ok()) {
+        tell("方案文件有错误，没有添加：\r\n" + read.error);
         return false;
     }
-    add(load.scheme, QFileInfo(path).fileName());
+    add(read.scheme, QFileInfo(path).fileName());
     return true;
 }
 
@@ -128,8 +125,8 @@ bool StackDialog::addCurrentPanel() {
         tell("最多叠加 " + std::to_string(kMaxStackedSchemes) + " 个方案");
         return false;
     }
-    if (access_.commitFocus && !access_.commitFocus()) return false;
-    add(access_.currentScheme ? access_.currentScheme() : emptyScheme(), ui::qs("当前条件"));
+    if (!panel_.commitEntries()) return false;
+    add(panel_.scheme(), ui::qs("当前条件"));
     return true;
 }
 
@@ -167,8 +164,7 @@ bool StackDialog::runStack() {
         tell("至少要有 " + std::to_string(kMinStackedSchemes) + " 个方案才能叠加");
         return false;
     }
-    const NumberSet base = access_.base ? access_.base() : NumberSet{};
-    stack_ = std::make_unique<StackCounts>(stackSchemes(schemes_, base));
+    stack_ = std::make_unique<StackCounts>(stackSchemes(schemes_, panel_.base()));
     histogram_->setRowCount(static_cast<int>(stack_->histogram.size()));
     for (std::size_t c = 0; c < stack_->histogram.size(); ++c) {
         const int row = static_cast<int>(c);
@@ -214,7 +210,7 @@ bool StackDialog::sendResult() {
         tell(stack_ ? "所选范围内没有号码" : "请先点【开始叠加】", MessageIcon::Information);
         return false;
     }
-    if (access_.showResult) access_.showResult(std::move(numbers));
+    panel_.showResult(std::move(numbers));
     return true;
 }
 

@@ -7,7 +7,6 @@
 #include <QDialog>
 
 #include <cstdint>
-#include <functional>
 #include <memory>
 #include <vector>
 
@@ -23,18 +22,14 @@ class QTableWidget;
 
 namespace numsift {
 
-// What the dialog reads of the window, at the moment it is asked.
-struct StackAccess {
-    std::function<bool()> commitFocus;                           // validate the focused entry; false keeps it
-    std::function<Scheme()> currentScheme;                       // the panel, its tolerance and groups
-    std::function<NumberSet()> base;                             // empty: all 100,000 numbers
-    std::function<void(std::vector<std::uint32_t>)> showResult;  // into the result area
-};
+class Panel;
 
 class StackDialog : public QDialog {
     Q_OBJECT
 public:
-    StackDialog(StackAccess access, FileDialogs& files, MessageSink& messages, QWidget* parent = nullptr);
+    // "添加当前条件" reads panel, the run uses its base set, and the result goes
+    // to its result area.
+    StackDialog(Panel& panel, FileDialogs& files, MessageSink& messages, QWidget* parent = nullptr);
     ~StackDialog() override;
 
     // "添加方案文件": a scheme file through the file dialog (all or nothing).
@@ -65,7 +60,7 @@ private:
     void showChosen();
     void tell(const std::string& text, MessageIcon icon = MessageIcon::Exclamation);
 
-    StackAccess access_;
+    Panel& panel_;
     FileDialogs& files_;
     MessageSink& messages_;
     std::vector<Scheme> schemes_;

@@ -12,7 +12,7 @@
 
 namespace numsift {
 
-NumberBoxBinding::NumberBoxBinding(EntryBox* box, settools::NumberBox kind, NumberSetStore* store,
+NumberBoxBinding::NumberBoxBinding(EntryBox* box, sets::NumberBox kind, NumberSetStore* store,
                                    QObject* parent)
     : QObject(parent ? parent : box), box_(box), boxObject_(box), kind_(kind), store_(store) {
     box->setValidator([this](EntryBox&, bool) {
@@ -24,8 +24,7 @@ NumberBoxBinding::NumberBoxBinding(EntryBox* box, settools::NumberBox kind, Numb
 }
 
 std::size_t NumberBoxBinding::countAfter(const std::string& engineText) const {
-    return settools::boxHasSet(kind_) ? settools::storedCount(*store_, kind_)
-                                      : settools::countLaidOut(engineText);
+    return sets::boxHasSet(kind_) ? sets::storedCount(*store_, kind_) : sets::countLaidOut(engineText);
 }
 
 void NumberBoxBinding::showCount(std::size_t count) {
@@ -40,7 +39,7 @@ void NumberBoxBinding::showText(const std::string& engineText) {
 
 void NumberBoxBinding::reparse() {
     if (!box_) return;
-    const std::string text = settools::reparseBox(*store_, kind_, ui::engineText(box_->entryText()));
+    const std::string text = sets::reparseBox(*store_, kind_, ui::engineText(box_->entryText()));
     showText(text);
 }
 
@@ -50,14 +49,14 @@ void NumberBoxBinding::paste(const QString& text) {
     const QTextCursor cursor = box_->textCursor();
     const int start = cursor.selectionStart();
     const int end = cursor.selectionEnd();
-    const std::string result = settools::pasteIntoBox(*store_, kind_, current.left(start).toStdString(),
-                                                      text.toStdString(), current.mid(end).toStdString());
+    const std::string result = sets::pasteIntoBox(*store_, kind_, current.left(start).toStdString(),
+                                                  text.toStdString(), current.mid(end).toStdString());
     showText(result);
 }
 
 void NumberBoxBinding::installPasteInterception() {
     // The result box of the combination page pastes as any text box does.
-    if (!box_ || intercepting_ || kind_ == settools::NumberBox::JoinResult) return;
+    if (!box_ || intercepting_ || kind_ == sets::NumberBox::JoinResult) return;
     intercepting_ = true;
     box_->setPasteHandler([this](EntryBox&, const QMimeData& data) {
         if (!intercepting_) return false;

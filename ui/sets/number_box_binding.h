@@ -14,7 +14,7 @@
 
 #include "controls/entry_box.h"
 #include "engine/number_set_store.h"
-#include "settools/number_boxes.h"
+#include "sets/number_boxes.h"
 
 #include <QLabel>
 
@@ -23,8 +23,7 @@ namespace numsift {
 class NumberBoxBinding : public QObject {
     Q_OBJECT
 public:
-    NumberBoxBinding(EntryBox* box, settools::NumberBox kind, NumberSetStore* store,
-                     QObject* parent = nullptr);
+    NumberBoxBinding(EntryBox* box, sets::NumberBox kind, NumberSetStore* store, QObject* parent = nullptr);
 
     EntryBox* box() const { return box_; }
 
@@ -57,7 +56,7 @@ private:
 
     QPointer<EntryBox> box_;
     QObject* boxObject_;  // for comparisons, also while the box is being destroyed
-    settools::NumberBox kind_;
+    sets::NumberBox kind_;
     NumberSetStore* store_;
     QPointer<QLabel> countLabel_;
     QPointer<QObject> watchedWindow_;

@@ -4,11 +4,11 @@
 #include <QPushButton>
 
 #include "controls/cjk_font.h"
-#include "settools/import_flow.h"
+#include "sets/import_flow.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"
-#include "ui/shell/widget_kit.h"
-#include "ui/shell/window_layout.h"
+#include "ui/kit/widget_kit.h"
+#include "ui/kit/window_layout.h"
 
 namespace numsift {
 
@@ -61,7 +61,7 @@ PageBase::PageBase(NumberSetStore* store, SetServices services, QWidget* parent)
     connect(cmdBase_[0], &QPushButton::clicked, this, &PageBase::clearBase);
     connect(cmdBase_[1], &QPushButton::clicked, this, &PageBase::importBase);
 
-    binding_ = new NumberBoxBinding(txtBase_, settools::NumberBox::Base, store_, this);
+    binding_ = new NumberBoxBinding(txtBase_, sets::NumberBox::Base, store_, this);
     binding_->setCountLabel(lblBase_);
 }
 
@@ -72,13 +72,13 @@ void PageBase::clearBase() {
 }
 
 void PageBase::importBase() {
-    settools::importIntoBox(*store_, settools::NumberBox::Base, *services_.dialogs, services_.readFile,
-                            *services_.messages,
-                            [this](const settools::ImportOutcome& r) { binding_->showText(r.boxText); });
+    sets::importIntoBox(*store_, sets::NumberBox::Base, *services_.dialogs, services_.readFile,
+                        *services_.messages,
+                        [this](const sets::ImportOutcome& r) { binding_->showText(r.boxText); });
 }
 
 void PageBase::setBaseText(const std::string& engineText) {
-    binding_->showText(settools::reparseBox(*store_, settools::NumberBox::Base, engineText));
+    binding_->showText(sets::reparseBox(*store_, sets::NumberBox::Base, engineText));
 }
 
 void PageBase::releasePasteInterception() { binding_->releasePasteInterception(); }

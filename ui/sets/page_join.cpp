@@ -4,11 +4,11 @@
 #include <QPushButton>
 
 #include "controls/cjk_font.h"
-#include "settools/import_flow.h"
+#include "sets/import_flow.h"
 #include "ui/sets/box_text.h"
 #include "ui/sets/number_box.h"
 #include "ui/sets/number_box_binding.h"
-#include "ui/shell/window_layout.h"
+#include "ui/kit/window_layout.h"
 
 namespace numsift {
 
@@ -46,8 +46,8 @@ PageJoin::PageJoin(NumberSetStore* store, SetServices services, QWidget* parent)
     const char* titleNames[3] = {"Label3", "Label12", "Label10"};
     const QString titles[3] = {QStringLiteral("五星大底A"), QStringLiteral("五星大底B"),
                                QStringLiteral("最终注数")};
-    const settools::NumberBox kinds[3] = {settools::NumberBox::JoinA, settools::NumberBox::JoinB,
-                                          settools::NumberBox::JoinResult};
+    const sets::NumberBox kinds[3] = {sets::NumberBox::JoinA, sets::NumberBox::JoinB,
+                                      sets::NumberBox::JoinResult};
     for (std::size_t i = 0; i < 3; ++i) {
         const int left = kColumnLeft[i];
         const int width = kColumnWidth[i];
@@ -121,7 +121,7 @@ void PageJoin::cmdJoinClick(int index) {
         case 3:
         case 4:
         case 5:
-        case 6: runOperation(static_cast<settools::SetOperation>(index - 3)); break;
+        case 6: runOperation(static_cast<sets::SetOperation>(index - 3)); break;
         case 7:
         case 8: importSide(index - 7); break;
         default: break;
@@ -137,27 +137,26 @@ void PageJoin::clearSide(int side) {
 
 void PageJoin::setSideText(int side, const std::string& engineText) {
     const auto i = static_cast<std::size_t>(side);
-    bindings_[i]->showText(settools::reparseBox(
-        *store_, side == 0 ? settools::NumberBox::JoinA : settools::NumberBox::JoinB, engineText));
+    bindings_[i]->showText(
+        sets::reparseBox(*store_, side == 0 ? sets::NumberBox::JoinA : sets::NumberBox::JoinB, engineText));
 }
 
 void PageJoin::importSide(int side) {
     const auto i = static_cast<std::size_t>(side);
-    settools::importIntoBox(
-        *store_, side == 0 ? settools::NumberBox::JoinA : settools::NumberBox::JoinB, *services_.dialogs,
-        services_.readFile, *services_.messages,
-        [this, i](const settools::ImportOutcome& r) { bindings_[i]->showText(r.boxText); });
+    sets::importIntoBox(*store_, side == 0 ? sets::NumberBox::JoinA : sets::NumberBox::JoinB,
+                        *services_.dialogs, services_.readFile, *services_.messages,
+                        [this, i](const sets::ImportOutcome& r) { bindings_[i]->showText(r.boxText); });
 }
 
 void PageJoin::copyResult() {
-    settools::copyJoinResult(ui::engineText(txtJoin_[2]->toPlainText()), *services_.clipboard,
-                             *services_.messages);
+    sets::copyJoinResult(ui::engineText(txtJoin_[2]->toPlainText()), *services_.clipboard,
+                         *services_.messages);
 }
 
-void PageJoin::runOperation(settools::SetOperation op) {
-    const settools::SetOperationOutcome r = settools::runSetOperation(
+void PageJoin::runOperation(sets::SetOperation op) {
+    const sets::SetOperationOutcome r = sets::runSetOperation(
         *store_, op, ui::engineText(txtJoin_[0]->toPlainText()), ui::engineText(txtJoin_[1]->toPlainText()),
-        *services_.messages, kJoinResultLineWidth, [this](const settools::SetOperationOutcome& outcome) {
+        *services_.messages, kJoinResultLineWidth, [this](const sets::SetOperationOutcome& outcome) {
             txtJoin_[2]->setEntryText(ui::boxText(outcome.resultText));
             lblJoin_[2]->setText(QString::number(outcome.count));
         });

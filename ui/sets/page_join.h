@@ -10,7 +10,7 @@
 #include <string>
 
 #include "engine/number_set_store.h"
-#include "settools/set_operations.h"
+#include "sets/set_operations.h"
 #include "ui/sets/set_services.h"
 
 class QLabel;
@@ -43,7 +43,7 @@ public:
     void setSideText(int side, const std::string& engineText);
     void importSide(int side);
     void copyResult();
-    void runOperation(settools::SetOperation op);
+    void runOperation(sets::SetOperation op);
 
     void releasePasteInterception();
 

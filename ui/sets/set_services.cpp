@@ -4,10 +4,10 @@
 
 namespace numsift {
 
-settools::FileReader textFileReader() {
+sets::FileReader textFileReader() {
     return [](const std::string& path) {
         const TextFileResult r = readTextFile(QString::fromStdString(path));
-        settools::FileText file;
+        sets::FileText file;
         file.ok = r.ok;
         if (r.ok)
             file.text = r.text.toStdString();

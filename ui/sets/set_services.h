@@ -3,7 +3,7 @@
 // the open dialog and the reader of text files.
 
 #include "platform/platform.h"
-#include "settools/import_flow.h"
+#include "sets/import_flow.h"
 
 namespace numsift {
 
@@ -11,11 +11,11 @@ struct SetServices {
     MessageSink* messages = nullptr;
     Clipboard* clipboard = nullptr;
     FileDialogs* dialogs = nullptr;
-    settools::FileReader readFile;  // textFileReader() unless a test supplies one
+    sets::FileReader readFile;  // textFileReader() unless a test supplies one
 };
 
 // Whole files through readTextFile: BOM, UTF-16LE, UTF-8 or GB18030, at most
 // 64 MiB, with the reason in Chinese when the file cannot be read.
-settools::FileReader textFileReader();
+sets::FileReader textFileReader();
 
 }  // namespace numsift

@@ -32,12 +32,17 @@ void PanelKeeper::changed() { timer_->start(); }
 PanelKeeper::Outcome PanelKeeper::save(const KeptPanelFile& file, KeptPanel panel, bool editing,
                                        const Scheme& lastLoadable, const KeptPanel& written) {
     Outcome o;
+    // The panel as the file holds it loads again (it was checked before it
+    // was written, or stood so at start): nothing to check, nothing to write.
+    o.written = !(panel == written);
     // A box still being typed in may hold text it would refuse on leaving;
     // keep the panel as it last stood in a form that loads again. Checked
     // boxes hold their text in the form a scheme loads.
-    o.schemeLoads = !editing || loadScheme(saveScheme(panel.scheme)).ok;
-    if (!o.schemeLoads) panel.scheme = lastLoadable;
-    o.written = !(panel == written);
+    if (o.written && editing) {
+        o.schemeLoads = loadScheme(saveScheme(panel.scheme)).ok;
+        if (!o.schemeLoads) panel.scheme = lastLoadable;
+        o.written = !(panel == written);
+    }
     if (o.written) o.saved = file.save(panel);
     o.panel = std::move(panel);
     return o;

@@ -1,7 +1,7 @@
 #include "ui/shell/tab_strip.h"
 
 #include "controls/select_button.h"
-#include "ui/shell/widget_kit.h"
+#include "ui/kit/widget_kit.h"
 
 namespace numsift {
 

@@ -1,0 +1,43 @@
+#pragma once
+// A panel of its own for a page or a dialog under test: the scheme, base set,
+// result and last run the test sets, what the check of the edited box
+// answers, and what the page or dialog did to the panel.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "ui/kit/panel.h"
+
+namespace numsift {
+
+class FakePanel : public Panel {
+public:
+    Scheme panelScheme = emptyScheme();
+    NumberSet baseSet;
+    std::vector<std::uint32_t> result;
+    std::unique_ptr<RunResult> run;
+    bool entriesAccepted = true;  // what commitEntries answers
+    int commits = 0;
+    std::vector<std::string> applied;               // the action of each applyScheme
+    std::vector<std::vector<std::uint32_t>> shown;  // each showResult
+
+    bool commitEntries() override {
+        ++commits;
+        return entriesAccepted;
+    }
+    Scheme scheme() const override { return panelScheme; }
+    void applyScheme(const Scheme& scheme, const char* action) override {
+        panelScheme = scheme;
+        applied.emplace_back(action);
+    }
+    const NumberSet& base() const override { return baseSet; }
+    const std::vector<std::uint32_t>& results() const override { return result; }
+    const RunResult* lastRun() const override { return run.get(); }
+    void showResult(std::vector<std::uint32_t> numbers) override {
+        result = numbers;
+        shown.push_back(std::move(numbers));
+    }
+};
+
+}  // namespace numsift

@@ -1,0 +1,154 @@
+#include "ui/conditions/condition_panel.h"
+
+#include <QCheckBox>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "controls/entry_box.h"
+#include "controls/select_button.h"
+#include "conditions/run_order.h"
+#include "ui/conditions/frame_banker.h"
+#include "ui/conditions/frame_class_pattern.h"
+#include "ui/conditions/frame_positional_kill.h"
+#include "ui/conditions/frame_ratio_ac.h"
+#include "ui/conditions/frame_special_shapes.h"
+#include "ui/conditions/frame_sum_span.h"
+#include "ui/conditions/group_editor.h"
+#include "ui/conditions/page_compound.h"
+#include "ui/conditions/page_conditions.h"
+#include "ui/conditions/page_road.h"
+#include "ui/kit/widget_kit.h"
+#include "ui/results/result_area.h"
+
+namespace numsift {
+
+ConditionPanel::ConditionPanel(ConditionPages pages, ResultArea* results, MessageSink& messages,
+                               QObject* parent)
+    : QObject(parent), pages_(pages), results_(results), messages_(messages) {
+    // Every control whose state a run reads.
+    for (QWidget* page : {static_cast<QWidget*>(pages_.conditions), static_cast<QWidget*>(pages_.road),
+                          static_cast<QWidget*>(pages_.compound), static_cast<QWidget*>(pages_.shapes)})
+        ui::watchControls(page, this, [this] { emit changed(); });
+    for (int i = 0; i < 2; ++i)
+        connect(results_->toleranceBox(i), &QLineEdit::textChanged, this, &ConditionPanel::changed);
+}
+
+EntryBox* ConditionPanel::straightKillBox() const { return pages_.conditions->straightKillBox(); }
+
+QPushButton* ConditionPanel::straightKillImportButton() const { return pages_.conditions->importButton(); }
+
+FilterInput ConditionPanel::filterInput() const {
+    FilterInput in;
+    pages_.conditions->readInto(in);
+    in.roadKill = pages_.road->ticked();
+    in.shapeKill = pages_.shapes->ticked();
+    pages_.compound->readInto(in);
+    return in;
+}
+
+void ConditionPanel::setFilterInput(const FilterInput& input) {
+    pages_.conditions->applyFrom(input);
+    pages_.road->setTicked(input.roadKill);
+    pages_.shapes->setTicked(input.shapeKill);
+    pages_.compound->applyFrom(input);
+}
+
+QString ConditionPanel::toleranceText(int index) const {
+    return results_->toleranceBox(index ? 1 : 0)->text();
+}
+
+void ConditionPanel::setToleranceTexts(const QString& lower, const QString& upper) {
+    results_->toleranceBox(0)->setText(lower.left(2));
+    results_->toleranceBox(1)->setText(upper.left(2));
+}
+
+void ConditionPanel::setToleranceGroups(std::vector<ToleranceGroup> groups) {
+    groups_ = std::move(groups);
+    QPushButton* button = results_->groupButton();
+    button->setText(groups_.empty() ? ui::qs("分组") : ui::qs("分组%1").arg(groups_.size()));
+    QString tip = ui::qs("分组容错：给一些条件设自己的容错");
+    for (const ToleranceGroup& g : groups_)
+        tip +=
+            ui::qs("\n%1：%2-%3").arg(ui::qs(g.name)).arg(int(g.tolerance.lower)).arg(int(g.tolerance.upper));
+    button->setToolTip(tip);
+    emit changed();
+}
+
+GroupedTolerance ConditionPanel::grouping() const {
+    return GroupedTolerance(
+        normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance,
+        groups_);
+}
+
+Scheme ConditionPanel::scheme() const {
+    Scheme s;
+    s.input = filterInput();
+    s.tolerance =
+        normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance;
+    s.groups = groups_;
+    return s;
+}
+
+void ConditionPanel::applyScheme(const Scheme& scheme) {
+    setFilterInput(scheme.input);
+    setToleranceTexts(QString::number(scheme.tolerance.lower), QString::number(scheme.tolerance.upper));
+    setToleranceGroups(scheme.groups);
+}
+
+std::vector<ColumnId> ConditionPanel::columns() const {
+    // One candidate is enough: the columns depend on the panel, not on the rows.
+    const NumberSet one{{0}};
+    const RunResult run = runFilter(filterInput(), one, Tolerance{});
+    std::vector<ColumnId> columns;
+    for (const CheckColumn& c : run.matrix.columns())
+        if (c.id) columns.push_back(*c.id);
+    return columns;
+}
+
+bool ConditionPanel::editToleranceGroups(QWidget* parent) {
+    GroupEditor editor(groups_, columns(), messages_, parent);
+    editor.setObjectName(QStringLiteral("groupEditor"));
+    if (editor.exec() != QDialog::Accepted) return false;
+    setToleranceGroups(editor.groups());
+    return true;
+}
+
+QAbstractButton* ConditionPanel::itemControl(ItemId item) const {
+    if (flatIndex(item) < 0) return nullptr;
+    const int i = item.index;
+    PageConditions* page = pages_.conditions;
+    switch (item.family) {
+        case ItemFamily::Position: return page->positionalKill()->box(i / 10, i % 10);
+        case ItemFamily::Digit: return page->sumSpan()->box(20 + i);
+        case ItemFamily::SumTail: return page->sumSpan()->box(i);
+        case ItemFamily::Span: return page->sumSpan()->box(10 + i);
+        case ItemFamily::BigSmall: return page->classPattern(0)->box(i);
+        case ItemFamily::OddEven: return page->classPattern(1)->box(i);
+        case ItemFamily::PrimeComposite: return page->classPattern(2)->box(i);
+        case ItemFamily::Road: return pages_.road->box(i);
+        case ItemFamily::Shape: return pages_.shapes->box(i);
+        case ItemFamily::BigSmallRatio: return page->ratioAc()->button(i);
+        case ItemFamily::OddEvenRatio: return page->ratioAc()->button(6 + i);
+        case ItemFamily::PrimeCompositeRatio: return page->ratioAc()->button(12 + i);
+        case ItemFamily::Ac: return page->ratioAc()->button(18 + i);
+        case ItemFamily::Sum:
+        case ItemFamily::TwoCode: return nullptr;
+    }
+    return nullptr;
+}
+
+void ConditionPanel::clear() {
+    PageConditions* page = pages_.conditions;
+    straightKillBox()->clearEntry();
+    FrameSumSpan* sums = page->sumSpan();
+    for (int i = 0; i < 4; ++i) sums->clearButton(i)->click();
+    for (int r = 0; r < 5; ++r) page->positionalKill()->clearButton(r)->click();
+    for (int g = 0; g < 10; ++g) page->banker()->clearButton(g)->click();
+    for (int r = 0; r < 4; ++r) page->ratioAc()->clearButton(r)->click();
+    for (int k = 0; k < 3; ++k) page->classPattern(k)->clearButton()->click();
+    pages_.road->clearButton()->click();
+    for (int i = 0; i < kShapeCount; ++i) pages_.shapes->box(i)->setChecked(false);
+    for (int i = 0; i < 8; ++i) pages_.compound->box(i)->clearEntry();
+}
+
+}  // namespace numsift

@@ -1,0 +1,45 @@
+#pragma once
+// The condition panel as the pages and dialogs see it: what a run reads (the
+// conditions with their tolerance and groups, the base set), the result area,
+// and the ways they may change it. Each is given this interface rather than
+// the window, so that it can be tried on a panel of its own
+// (tests/fakes/fake_panel.h); the window's own is WindowPanel.
+
+#include <cstdint>
+#include <vector>
+
+#include "conditions/scheme.h"
+#include "engine/filter_run.h"
+#include "engine/number_list.h"
+
+namespace numsift {
+
+class Panel {
+public:
+    virtual ~Panel() = default;
+
+    // Runs the check of the box being edited, as leaving it would; false
+    // when the box refuses its text and keeps the focus: the action that
+    // asked does not run.
+    virtual bool commitEntries() = 0;
+
+    // The conditions, the tolerance as a run reads its boxes, and the
+    // groups: what a scheme file holds.
+    virtual Scheme scheme() const = 0;
+    // Sets the conditions, the tolerance boxes and the groups from scheme;
+    // action names the step for undo ("载入方案"). Base set and result stay.
+    virtual void applyScheme(const Scheme& scheme, const char* action) = 0;
+
+    // The base set; empty: all 100,000 numbers.
+    virtual const NumberSet& base() const = 0;
+
+    // The numbers the result area holds.
+    virtual const std::vector<std::uint32_t>& results() const = 0;
+    // The last run of 开始缩水; null before the first. The result area may
+    // since hold other numbers (a stacked or group-selection result).
+    virtual const RunResult* lastRun() const = 0;
+    // Puts numbers into the result area as a run's result would stand.
+    virtual void showResult(std::vector<std::uint32_t> numbers) = 0;
+};
+
+}  // namespace numsift
