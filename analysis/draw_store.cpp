@@ -67,6 +67,10 @@ std::string problemsNote(const MergeReport& r, std::string_view withoutIssue) {
 
 }  // namespace
 
+bool canKeep(const KeptDraw& d) {
+    return isDigits(d.issue) && isDateOrEmpty(d.date) && d.value < kNumberSpace;
+}
+
 int compareIssues(std::string_view a, std::string_view b) {
     a = withoutLeadingZeros(a);
     b = withoutLeadingZeros(b);
@@ -77,9 +81,8 @@ int compareIssues(std::string_view a, std::string_view b) {
 
 std::optional<DrawStore> DrawStore::fromOrdered(std::vector<KeptDraw> draws) {
     for (std::size_t i = 0; i < draws.size(); ++i) {
-        const KeptDraw& d = draws[i];
-        if (!isDigits(d.issue) || !isDateOrEmpty(d.date) || d.value >= kNumberSpace) return std::nullopt;
-        if (i > 0 && compareIssues(draws[i - 1].issue, d.issue) >= 0) return std::nullopt;
+        if (!canKeep(draws[i])) return std::nullopt;
+        if (i > 0 && compareIssues(draws[i - 1].issue, draws[i].issue) >= 0) return std::nullopt;
     }
     DrawStore store;
     store.draws_ = std::move(draws);
@@ -95,7 +98,7 @@ std::optional<std::size_t> DrawStore::find(std::string_view issue) const {
 }
 
 bool DrawStore::put(KeptDraw draw) {
-    if (!isDigits(draw.issue) || !isDateOrEmpty(draw.date) || draw.value >= kNumberSpace) return false;
+    if (!canKeep(draw)) return false;
     const auto it =
         std::lower_bound(draws_.begin(), draws_.end(), draw.issue,
                          [](const KeptDraw& d, std::string_view i) { return compareIssues(d.issue, i) < 0; });
@@ -196,84 +199,6 @@ OrderedDraws drawsInOrder(const DrawHistory& parsed) {
     out.values = store.values();
     out.note = problemsNote(r, "未计入");
     return out;
-}
-
-std::string keptHistoryText(const DrawStore& store) {
-    std::string s(kKeptHistorySignature);
-    s += ", format " + std::to_string(kKeptHistoryFormat) + "\nissue,date,number\n";
-    s.reserve(s.size() + store.size() * 26);
-    for (const KeptDraw& d : store.draws()) {
-        s += d.issue;
-        s += ',';
-        s += d.date;
-        s += ',';
-        char number[6] = {};
-        writeNumber(d.value, number);
-        s.append(number, 5);
-        s += '\n';
-    }
-    return s;
-}
-
-KeptHistoryRead readKeptHistory(std::string_view text) {
-    using Problem = KeptHistoryRead::Problem;
-    KeptHistoryRead read;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    auto damaged = [&read](int line) {
-        read.problem = Problem::Damaged;
-        read.line = line;
-        read.store = {};
-        return read;
-    };
-    std::vector<KeptDraw> draws;
-    int lineNo = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t end = text.find('\n', pos);
-        std::string_view line =
-            text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
-        ++lineNo;
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (lineNo == 1) {
-            const std::string prefix = std::string(kKeptHistorySignature) + ", format ";
-            if (!line.starts_with(prefix)) {
-                read.problem = Problem::Foreign;
-                return read;
-            }
-            const std::string_view version = line.substr(prefix.size());
-            if (!isDigits(version) || version.size() > 6 || version.front() == '0') return damaged(1);
-            read.version = std::stoi(std::string(version));
-            if (read.version > kKeptHistoryFormat) {
-                read.problem = Problem::Newer;
-                return read;
-            }
-        } else if (lineNo == 2) {
-            if (line != "issue,date,number") return damaged(2);
-        } else {
-            const std::size_t c1 = line.find(',');
-            const std::size_t c2 = c1 == std::string_view::npos ? c1 : line.find(',', c1 + 1);
-            if (c2 == std::string_view::npos) return damaged(lineNo);
-            const std::string_view issue = line.substr(0, c1), date = line.substr(c1 + 1, c2 - c1 - 1),
-                                   number = line.substr(c2 + 1);
-            if (!isDigits(issue) || !isDateOrEmpty(date) || number.size() != 5 || !isDigits(number))
-                return damaged(lineNo);
-            if (!draws.empty() && compareIssues(draws.back().issue, issue) >= 0) return damaged(lineNo);
-            std::uint32_t value = 0;
-            for (char c : number) value = value * 10 + static_cast<std::uint32_t>(c - '0');
-            draws.push_back({std::string(issue), std::string(date), value});
-        }
-        if (end == std::string_view::npos) return damaged(lineNo);  // the last line lost its end
-        pos = end + 1;
-    }
-    if (lineNo == 0) {
-        read.problem = Problem::Foreign;
-        return read;
-    }
-    if (lineNo == 1) return damaged(2);  // the header is missing
-    std::optional<DrawStore> store = DrawStore::fromOrdered(std::move(draws));
-    if (!store) return damaged(lineNo);  // not reached: every row was checked above
-    read.store = std::move(*store);
-    return read;
 }
 
 }  // namespace numsift

@@ -41,6 +41,10 @@ struct KeptDraw {
     bool operator==(const KeptDraw&) const = default;
 };
 
+// A draw the store can hold: its issue is digits, its date empty or
+// "YYYY-MM-DD" of a real day, its value at most 99999.
+bool canKeep(const KeptDraw& draw);
+
 // Orders issues as whole numbers (leading zeros do not count): negative
 // when a comes first, 0 for the same issue, positive when b comes first.
 int compareIssues(std::string_view a, std::string_view b);
@@ -131,25 +135,5 @@ struct OrderedDraws {
     std::string note;
 };
 OrderedDraws drawsInOrder(const DrawHistory& parsed);
-
-// The kept history's file: the signature line with the format version
-// ("# Numsift draw history, format 1"), the header "issue,date,number", then
-// one line per draw in issue order; UTF-8, LF line breaks.
-inline constexpr int kKeptHistoryFormat = 1;
-std::string keptHistoryText(const DrawStore& store);
-
-struct KeptHistoryRead {
-    enum class Problem { None, Foreign, Newer, Damaged };
-    Problem problem = Problem::None;
-    int version = 0;  // the file's format version when it has a signature
-    int line = 0;     // first damaged line (Problem::Damaged)
-    DrawStore store;  // empty unless Problem::None
-};
-
-// Reads the file's text strictly: without the signature line the text is
-// Foreign; a later format version is Newer; a wrong header, a row that is
-// not "digits,date or nothing,five digits", or issues out of order make it
-// Damaged. CR LF line breaks are accepted (an editor may have saved it).
-KeptHistoryRead readKeptHistory(std::string_view text);
 
 }  // namespace numsift

@@ -1,7 +1,6 @@
 #pragma once
-// What the files Numsift keeps in its data folder share: they are replaced
-// whole or not at all, and one that cannot be read is moved beside itself,
-// never deleted.
+// The one writer of whole files: the files Numsift keeps in its data folder,
+// schemes and exports are replaced whole or not at all.
 //
 // saveAtomically writes a temporary file beside path and renames it over the
 // old one only once every byte is written and flushed to disk (QSaveFile): a
@@ -36,20 +35,5 @@ struct AtomicSave {
 // Writes bytes to path atomically, in chunks of 64 KiB. allow (tests only)
 // is asked before each step, each chunk a Write; false fails that step.
 AtomicSave saveAtomically(const QString& path, std::string_view bytes, const SaveStepCheck& allow = {});
-
-// A free name beside path: path + "." + what + "-yyyyMMdd-HHmmss", with
-// "-2", "-3"… after it while that name is taken.
-QString asideName(const QString& path, const char* what);
-
-// A file that cannot be read, moved beside itself to asideName(path, what).
-struct SetAside {
-    QString path;     // where it went; empty when it could not be moved
-    QString message;  // for the player
-    QString refusal;  // why saves are refused when it could not be moved
-};
-// noun names the file ("开奖历史文件"), problem says what is wrong with it
-// ("已损坏（第 3 行）"), after what follows once it is moved ("；…从空开始。").
-SetAside setAside(const QString& path, const char* what, const QString& noun, const QString& problem,
-                  const QString& after);
 
 }  // namespace numsift

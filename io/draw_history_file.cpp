@@ -1,9 +1,10 @@
 #include "io/draw_history_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 
-#include "io/text_file.h"
+#include <optional>
+
+#include "engine/number.h"
 
 namespace numsift {
 
@@ -11,7 +12,95 @@ namespace {
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
+// The value of 1..maxDigits ASCII digits; nothing for any other text.
+std::optional<std::uint32_t> digitsValue(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) return std::nullopt;
+    std::uint32_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return value;
+}
+
 }  // namespace
+
+std::string keptHistoryText(const DrawStore& store) {
+    std::string s(kKeptHistorySignature);
+    s += ", format " + std::to_string(kKeptHistoryFormat) + "\nissue,date,number\n";
+    s.reserve(s.size() + store.size() * 26);
+    char number[6] = {};
+    for (const KeptDraw& d : store.draws()) {
+        s += d.issue;
+        s += ',';
+        s += d.date;
+        s += ',';
+        writeNumber(d.value, number);
+        s.append(number, 5);
+        s += '\n';
+    }
+    return s;
+}
+
+KeptHistoryRead readKeptHistory(std::string_view text) {
+    using Problem = KeptHistoryRead::Problem;
+    KeptHistoryRead read;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    auto damaged = [&read](int line) {
+        read.problem = Problem::Damaged;
+        read.line = line;
+        read.store = {};
+        return read;
+    };
+    std::vector<KeptDraw> draws;
+    int lineNo = 0;
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find('\n', pos);
+        std::string_view line =
+            text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
+        ++lineNo;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (lineNo == 1) {
+            const std::string prefix = std::string(kKeptHistorySignature) + ", format ";
+            if (!line.starts_with(prefix)) {
+                read.problem = Problem::Foreign;
+                return read;
+            }
+            const std::optional<std::uint32_t> version = digitsValue(line.substr(prefix.size()), 6);
+            if (!version || *version == 0 || line[prefix.size()] == '0') return damaged(1);
+            read.version = static_cast<int>(*version);
+            if (read.version > kKeptHistoryFormat) {
+                read.problem = Problem::Newer;
+                return read;
+            }
+        } else if (lineNo == 2) {
+            if (line != "issue,date,number") return damaged(2);
+        } else {
+            const std::size_t c1 = line.find(',');
+            const std::size_t c2 = c1 == std::string_view::npos ? c1 : line.find(',', c1 + 1);
+            if (c2 == std::string_view::npos) return damaged(lineNo);
+            const std::string_view number = line.substr(c2 + 1);
+            const std::optional<std::uint32_t> value = digitsValue(number, 5);
+            KeptDraw draw{std::string(line.substr(0, c1)), std::string(line.substr(c1 + 1, c2 - c1 - 1)), 0};
+            if (!value || number.size() != 5 || !canKeep(draw)) return damaged(lineNo);
+            if (!draws.empty() && compareIssues(draws.back().issue, draw.issue) >= 0) return damaged(lineNo);
+            draw.value = *value;
+            draws.push_back(std::move(draw));
+        }
+        if (end == std::string_view::npos) return damaged(lineNo);  // the last line lost its end
+        pos = end + 1;
+    }
+    if (lineNo == 0) {
+        read.problem = Problem::Foreign;
+        return read;
+    }
+    if (lineNo == 1) return damaged(2);  // the header is missing
+    std::optional<DrawStore> store = DrawStore::fromOrdered(std::move(draws));
+    if (!store) return damaged(lineNo);  // not reached: every row was checked above
+    read.store = std::move(*store);
+    return read;
+}
 
 QString drawHistoryPath(const DataFolder& folder) {
     if (!folder.ok) return {};
@@ -19,57 +108,25 @@ QString drawHistoryPath(const DataFolder& folder) {
 }
 
 LoadedHistory DrawHistoryFile::load() {
+    static constexpr KeptFileWords kWords = {
+        .noun = "开奖历史文件",
+        .foreign = "不是 Numsift 的开奖历史",
+        .notAFile = "不是开奖历史文件",
+        .tooLarge = "大得不像开奖历史文件",
+        .afterAside = "；开奖历史从空开始。",
+        .newerStays = true,
+    };
     LoadedHistory loaded;
-    refusal_.clear();
-    const QFileInfo info(path_);
-    if (!info.exists() && !info.isSymLink()) return loaded;
-
-    // Why the file is not a history we can read, and the suffix it is moved
-    // away with; empty when it can be read.
-    QString problem;
-    const char* suffix = "damaged";
-    if (!info.isFile()) {
-        problem = QStringLiteral("不是开奖历史文件");
-        suffix = "foreign";
-    } else if (info.size() > kMaxTextFileBytes) {
-        problem = QStringLiteral("大得不像开奖历史文件");
-        suffix = "foreign";
-    } else {
-        const TextFileResult file = readTextFile(path_);
-        if (!file.ok) {
-            refusal_ = QStringLiteral("开奖历史文件无法读取（") + file.error +
-                       QStringLiteral("），为免覆盖，不会保存");
-            loaded.message = QStringLiteral("无法读取开奖历史文件 ") + native(path_) + QStringLiteral("：") +
-                             file.error + QStringLiteral("。本次不会改写它。");
-            return loaded;
-        }
-        const std::string text = file.text.toStdString();
+    DrawStore store;
+    const KeptFileLoad file = loadKeptFile(path_, kWords, [&store](std::string_view text) -> KeptTextCheck {
         KeptHistoryRead read = readKeptHistory(text);
-        switch (read.problem) {
-            case KeptHistoryRead::Problem::None: loaded.store = std::move(read.store); return loaded;
-            case KeptHistoryRead::Problem::Newer:
-                refusal_ = QStringLiteral("开奖历史文件由更新版本的 Numsift 写成，为免覆盖，不会保存");
-                loaded.message = QStringLiteral("开奖历史文件 ") + native(path_) +
-                                 QStringLiteral(" 由更新版本的 Numsift 写成（格式 ") +
-                                 QString::number(read.version) +
-                                 QStringLiteral("），本版本不读取也不改写它。");
-                return loaded;
-            case KeptHistoryRead::Problem::Foreign:
-                problem = QStringLiteral("不是 Numsift 的开奖历史");
-                suffix = "foreign";
-                break;
-            case KeptHistoryRead::Problem::Damaged:
-                problem =
-                    QStringLiteral("已损坏（第 ") + QString::number(read.line) + QStringLiteral(" 行）");
-                break;
-        }
-    }
-
-    const SetAside aside = setAside(path_, suffix, QStringLiteral("开奖历史文件"), problem,
-                                    QStringLiteral("；开奖历史从空开始。"));
-    refusal_ = aside.refusal;
-    loaded.setAsidePath = aside.path;
-    loaded.message = aside.message;
+        store = std::move(read.store);
+        return read;
+    });
+    refusal_ = file.refusal;
+    if (file.read) loaded.store = std::move(store);
+    loaded.message = file.message;
+    loaded.setAsidePath = file.setAsidePath;
     return loaded;
 }
 

@@ -1,15 +1,21 @@
 #pragma once
 // The kept draw history on disk: draw-history.csv in the data folder
-// (io/data_folder.h), in the format of analysis/draw_store.h (a signature
-// line naming the file and its format version, then a CSV of
-// issue,date,number).
+// (io/data_folder.h). The file is UTF-8 with LF line breaks: a signature
+// line naming it and its format version, the header "issue,date,number",
+// then one line per draw in issue order:
+//
+//   # Numsift draw history, format 1
+//   issue,date,number
+//   2026001,2026-01-01,35789
+//   2026002,,00042
 //
 // Saving writes a temporary file beside it and renames it over the old one
-// only once every byte is written and flushed to disk (QSaveFile): a save
-// that fails, or a program killed at any moment, leaves the old file or the
-// new one, never a mix.
+// only once every byte is written and flushed to disk (io/atomic_save.h): a
+// save that fails, or a program killed at any moment, leaves the old file or
+// the new one, never a mix.
 //
-// Loading never deletes and never overwrites what it cannot read:
+// Loading is that of every kept file (io/kept_file.h), never deleting and
+// never overwriting what it cannot read:
 //  - no file: an empty history, nothing to say;
 //  - a damaged file, or one that is not a draw history (another program's,
 //    a folder in its place): renamed beside itself with a suffix
@@ -25,15 +31,33 @@
 
 #include <QString>
 
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "analysis/draw_store.h"
 #include "io/atomic_save.h"
 #include "io/data_folder.h"
+#include "io/kept_file.h"
 
 namespace numsift {
 
 inline constexpr const char* kDrawHistoryFileName = "draw-history.csv";
+
+// The file's text.
+inline constexpr int kKeptHistoryFormat = 1;
+std::string keptHistoryText(const DrawStore& store);
+
+struct KeptHistoryRead : KeptTextCheck {
+    DrawStore store;  // empty unless Problem::None
+};
+
+// Reads the file's text strictly: without the signature line the text is
+// Foreign; a later format version is Newer; a wrong header, a row that is
+// not "digits,date or nothing,five digits", or issues out of order make it
+// Damaged. CR LF line breaks and a BOM are accepted (an editor may have
+// saved it).
+KeptHistoryRead readKeptHistory(std::string_view text);
 
 // The history file's path in the data folder; empty when the folder is not
 // ok (its error says why).

@@ -1,12 +1,9 @@
 #include "io/kept_panel_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <charconv>
-
-#include "io/text_file.h"
 
 namespace numsift {
 
@@ -162,53 +159,25 @@ QString keptPanelPath(const DataFolder& folder) {
 }
 
 LoadedPanel KeptPanelFile::load() {
+    static constexpr KeptFileWords kWords = {
+        .noun = "上次的条件文件",
+        .foreign = "不是 Numsift 的条件文件",
+        .notAFile = "不是 Numsift 的条件文件",
+        .tooLarge = "大得不像 Numsift 的条件文件",
+        .afterAside = "。",
+        .newerStays = false,
+    };
     LoadedPanel loaded;
-    refusal_.clear();
-    const QFileInfo info(path_);
-    if (!info.exists() && !info.isSymLink()) return loaded;
-
-    // Why the file cannot be read, and the suffix it is moved away with.
-    QString problem;
-    const char* suffix = "damaged";
-    if (!info.isFile()) {
-        problem = QStringLiteral("不是 Numsift 的条件文件");
-        suffix = "foreign";
-    } else if (info.size() > kMaxTextFileBytes) {
-        problem = QStringLiteral("大得不像 Numsift 的条件文件");
-        suffix = "foreign";
-    } else {
-        const TextFileResult file = readTextFile(path_);
-        if (!file.ok) {
-            refusal_ = QStringLiteral("上次的条件文件无法读取（") + file.error +
-                       QStringLiteral("），为免覆盖，不会保存");
-            loaded.message = QStringLiteral("无法读取上次的条件文件 ") + native(path_) +
-                             QStringLiteral("：") + file.error + QStringLiteral("。本次不会改写它。");
-            return loaded;
-        }
-        KeptPanelRead read = readKeptPanel(file.text.toStdString());
-        switch (read.problem) {
-            case KeptPanelRead::Problem::None: loaded.panel = std::move(read.panel); return loaded;
-            case KeptPanelRead::Problem::Foreign:
-                problem = QStringLiteral("不是 Numsift 的条件文件");
-                suffix = "foreign";
-                break;
-            case KeptPanelRead::Problem::Newer:
-                problem = QStringLiteral("由更新版本的 Numsift 写成（格式 ") + QString::number(read.version) +
-                          QStringLiteral("）");
-                suffix = "newer";
-                break;
-            case KeptPanelRead::Problem::Damaged:
-                problem =
-                    QStringLiteral("已损坏（第 ") + QString::number(read.line) + QStringLiteral(" 行）");
-                break;
-        }
-    }
-
-    const SetAside aside =
-        setAside(path_, suffix, QStringLiteral("上次的条件文件"), problem, QStringLiteral("。"));
-    refusal_ = aside.refusal;
-    loaded.setAsidePath = aside.path;
-    loaded.message = aside.message;
+    KeptPanel panel;
+    const KeptFileLoad file = loadKeptFile(path_, kWords, [&panel](std::string_view text) -> KeptTextCheck {
+        KeptPanelRead read = readKeptPanel(text);
+        panel = std::move(read.panel);
+        return read;
+    });
+    refusal_ = file.refusal;
+    if (file.read) loaded.panel = std::move(panel);
+    loaded.message = file.message;
+    loaded.setAsidePath = file.setAsidePath;
     return loaded;
 }
 

@@ -16,12 +16,12 @@
 //   end
 //
 // The byte counts make a file that was cut short or changed by hand read as
-// damaged rather than half-read. Saving and the handling of a file that
-// cannot be read are those of the draw history (io/draw_history_file.h): the
-// file is replaced atomically; a damaged, foreign or newer file is renamed
-// beside itself (kept-panel.txt.damaged-20260501-203000, ….foreign-…,
-// ….newer-…), never deleted; one that cannot be read or renamed is left in
-// place and saves are refused.
+// damaged rather than half-read. The file is replaced atomically
+// (io/atomic_save.h) and read as every kept file is (io/kept_file.h): a
+// damaged, foreign or newer file is renamed beside itself
+// (kept-panel.txt.damaged-20260501-203000, ….foreign-…, ….newer-…), never
+// deleted; one that cannot be read or renamed is left in place and saves
+// are refused.
 
 #include <QString>
 
@@ -34,6 +34,7 @@
 #include "engine/number_list.h"
 #include "io/atomic_save.h"
 #include "io/data_folder.h"
+#include "io/kept_file.h"
 
 namespace numsift {
 
@@ -53,11 +54,7 @@ struct KeptPanel {
 // The file's text.
 std::string keptPanelText(const KeptPanel& panel);
 
-struct KeptPanelRead {
-    enum class Problem { None, Foreign, Newer, Damaged };
-    Problem problem = Problem::None;
-    int version = 0;  // the format version when the signature names one
-    int line = 0;     // the line where the damage starts (Problem::Damaged)
+struct KeptPanelRead : KeptTextCheck {
     KeptPanel panel;  // empty unless Problem::None
 };
 

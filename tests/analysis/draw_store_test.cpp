@@ -151,64 +151,7 @@ TEST(DrawStore, MergeAgreesWithASortedMapOnRandomImports) {
     }
 }
 
-TEST(KeptHistoryFile, TextRoundTripsAndReadsBackAsAnImport) {
-    DrawStore store;
-    store.importText("issue,date,number\n2026002,2026-01-02,00042\n2026001,,12345\n007,2025-12-31,99999\n");
-    const std::string text = keptHistoryText(store);
-    EXPECT_EQ(text,
-              "# Numsift draw history, format 1\nissue,date,number\n007,2025-12-31,99999\n2026001,,12345\n"
-              "2026002,2026-01-02,00042\n");
-    const KeptHistoryRead read = readKeptHistory(text);
-    EXPECT_EQ(read.problem, KeptHistoryRead::Problem::None);
-    EXPECT_EQ(read.store, store);
-    // The file imports as it stands, signature and header included.
-    DrawStore imported;
-    const MergeReport r = imported.importText(text);
-    EXPECT_EQ(imported, store);
-    EXPECT_EQ(r.badLineCount, 0u);
-    // Saved by an editor with CR LF and a BOM: still the same history.
-    std::string crlf = "\xEF\xBB\xBF";
-    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    EXPECT_EQ(readKeptHistory(crlf).store, store);
-    EXPECT_EQ(readKeptHistory(keptHistoryText(DrawStore{})).problem, KeptHistoryRead::Problem::None);
-}
-
-TEST(KeptHistoryFile, AnythingElseIsForeignNewerOrDamagedWithItsLine) {
-    using P = KeptHistoryRead::Problem;
-    const std::string head = "# Numsift draw history, format 1\nissue,date,number\n";
-    struct Case {
-        std::string text;
-        P problem;
-        int line;
-    };
-    const Case cases[] = {
-        {"", P::Foreign, 0},
-        {"2026001 12345\n", P::Foreign, 0},
-        {"# Numsift draw history, format 2\nwhatever\n", P::Newer, 0},
-        {"# Numsift draw history, format 0\n", P::Damaged, 1},
-        {"# Numsift draw history, format x\n", P::Damaged, 1},
-        {"# Numsift draw history, format 1\n", P::Damaged, 2},
-        {"# Numsift draw history, format 1\nissue,number\n", P::Damaged, 2},
-        {head + "2026001,,12345", P::Damaged, 3},                    // cut off before its line end
-        {head + "2026001,,1234\n", P::Damaged, 3},                   // four digits
-        {head + "2026001,2026-02-30,12345\n", P::Damaged, 3},        // no such day
-        {head + "2026001,2026/01/01,12345\n", P::Damaged, 3},        // not the file's date form
-        {head + "2026001,,12345,1\n", P::Damaged, 3},                // a fourth cell
-        {head + "x2026001,,12345\n", P::Damaged, 3},                 // issue not digits
-        {head + "2026002,,12345\n2026001,,12345\n", P::Damaged, 4},  // out of order
-        {head + "2026001,,12345\n2026001,,12345\n", P::Damaged, 4},  // twice
-        {head + "2026001,,12345\n\n", P::Damaged, 4},                // an empty line
-        {head + std::string("2026001,,12\0"
-                            "45\n",
-                            15),
-         P::Damaged, 3},
-    };
-    for (const Case& c : cases) {
-        const KeptHistoryRead read = readKeptHistory(c.text);
-        EXPECT_EQ(read.problem, c.problem) << c.text;
-        EXPECT_EQ(read.line, c.line) << c.text;
-        EXPECT_TRUE(read.store.empty()) << c.text;
-    }
+TEST(DrawStore, FromOrderedTakesOnlyDrawsItCanKeepInIssueOrder) {
     EXPECT_FALSE(DrawStore::fromOrdered({{"2", "", 1}, {"1", "", 2}}));
     EXPECT_FALSE(DrawStore::fromOrdered({{"1", "", 100000}}));
     EXPECT_FALSE(DrawStore::fromOrdered({{"", "", 1}}));
