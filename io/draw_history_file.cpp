@@ -10,8 +10,6 @@ namespace numsift {
 
 namespace {
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
-
 // The value of 1..maxDigits ASCII digits; nothing for any other text.
 std::optional<std::uint32_t> digitsValue(std::string_view text, std::size_t maxDigits) {
     if (text.empty() || text.size() > maxDigits) return std::nullopt;
@@ -22,6 +20,15 @@ std::optional<std::uint32_t> digitsValue(std::string_view text, std::size_t maxD
     }
     return value;
 }
+
+constexpr KeptFileWords kWords = {
+    .noun = "开奖历史文件",
+    .foreign = "不是 Numsift 的开奖历史",
+    .notAFile = "不是开奖历史文件",
+    .tooLarge = "大得不像开奖历史文件",
+    .afterAside = "；开奖历史从空开始。",
+    .newerStays = true,
+};
 
 }  // namespace
 
@@ -108,14 +115,6 @@ QString drawHistoryPath(const DataFolder& folder) {
 }
 
 LoadedHistory DrawHistoryFile::load() {
-    static constexpr KeptFileWords kWords = {
-        .noun = "开奖历史文件",
-        .foreign = "不是 Numsift 的开奖历史",
-        .notAFile = "不是开奖历史文件",
-        .tooLarge = "大得不像开奖历史文件",
-        .afterAside = "；开奖历史从空开始。",
-        .newerStays = true,
-    };
     LoadedHistory loaded;
     DrawStore store;
     const KeptFileLoad file = loadKeptFile(path_, kWords, [&store](std::string_view text) -> KeptTextCheck {
@@ -131,32 +130,7 @@ LoadedHistory DrawHistoryFile::load() {
 }
 
 SaveResult DrawHistoryFile::save(const DrawStore& store, const SaveStepCheck& allow) const {
-    SaveResult result;
-    if (!refusal_.isEmpty()) {
-        result.error = refusal_;
-        return result;
-    }
-    const QString where = native(path_);
-    const AtomicSave saved = saveAtomically(path_, keptHistoryText(store), allow);
-    if (saved.ok) {
-        result.ok = true;
-        return result;
-    }
-    switch (saved.failedAt) {
-        case SaveStep::Open:
-            result.error =
-                QStringLiteral("无法写入开奖历史文件 ") + where + QStringLiteral("：") + saved.reason;
-            break;
-        case SaveStep::Write:
-            result.error = QStringLiteral("写入开奖历史文件 ") + where + QStringLiteral(" 时出错：") +
-                           saved.reason + QStringLiteral("。原文件未改动。");
-            break;
-        case SaveStep::Commit:
-            result.error = QStringLiteral("无法保存开奖历史文件 ") + where + QStringLiteral("：") +
-                           saved.reason + QStringLiteral("。原文件未改动。");
-            break;
-    }
-    return result;
+    return saveKeptFile(path_, keptHistoryText(store), kWords, refusal_, allow);
 }
 
 }  // namespace numsift

@@ -73,6 +73,24 @@ KeptFileLoad loadKeptFile(const QString& path, const KeptFileWords& words,
     return loaded;
 }
 
+SaveResult saveKeptFile(const QString& path, std::string_view bytes, const KeptFileWords& words,
+                        const QString& refusal, const SaveStepCheck& allow) {
+    SaveResult result;
+    if (!refusal.isEmpty()) {
+        result.error = result.reason = refusal;
+        return result;
+    }
+    const AtomicSave saved = saveAtomically(path, bytes, allow);
+    result.ok = saved.ok;
+    if (!saved.ok) {
+        result.reason = saved.reason;
+        result.error = QStringLiteral("无法保存") + QString::fromUtf8(words.noun) + QLatin1Char(' ') +
+                       native(path) + QStringLiteral("：") + saved.reason +
+                       QStringLiteral("。原文件未改动。");
+    }
+    return result;
+}
+
 SetAside setAside(const QString& path, const char* what, const QString& noun, const QString& problem,
                   const QString& after) {
     SetAside result;

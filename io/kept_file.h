@@ -21,6 +21,8 @@
 #include <functional>
 #include <string_view>
 
+#include "io/atomic_save.h"
+
 namespace numsift {
 
 enum class KeptProblem { None, Foreign, Newer, Damaged };
@@ -54,6 +56,13 @@ struct KeptFileLoad {
 // and keeps what it reads.
 KeptFileLoad loadKeptFile(const QString& path, const KeptFileWords& words,
                           const std::function<KeptTextCheck(std::string_view text)>& parse);
+
+// Saves bytes as the kept file at path (io/atomic_save.h); refused, with
+// nothing written, when refusal says why (a load left a file in place that
+// it could not read). A failure names the file and the reason and says the
+// old file is unchanged.
+SaveResult saveKeptFile(const QString& path, std::string_view bytes, const KeptFileWords& words,
+                        const QString& refusal, const SaveStepCheck& allow);
 
 // A free name beside path: path + "." + what + "-yyyyMMdd-HHmmss", with
 // "-2", "-3"… after it while that name is taken.

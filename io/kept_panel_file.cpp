@@ -84,7 +84,14 @@ std::optional<NumberSet> readList(std::string_view body) {
     return set;
 }
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+constexpr KeptFileWords kWords = {
+    .noun = "上次的条件文件",
+    .foreign = "不是 Numsift 的条件文件",
+    .notAFile = "不是 Numsift 的条件文件",
+    .tooLarge = "大得不像 Numsift 的条件文件",
+    .afterAside = "。",
+    .newerStays = false,
+};
 
 }  // namespace
 
@@ -159,14 +166,6 @@ QString keptPanelPath(const DataFolder& folder) {
 }
 
 LoadedPanel KeptPanelFile::load() {
-    static constexpr KeptFileWords kWords = {
-        .noun = "上次的条件文件",
-        .foreign = "不是 Numsift 的条件文件",
-        .notAFile = "不是 Numsift 的条件文件",
-        .tooLarge = "大得不像 Numsift 的条件文件",
-        .afterAside = "。",
-        .newerStays = false,
-    };
     LoadedPanel loaded;
     KeptPanel panel;
     const KeptFileLoad file = loadKeptFile(path_, kWords, [&panel](std::string_view text) -> KeptTextCheck {
@@ -182,17 +181,7 @@ LoadedPanel KeptPanelFile::load() {
 }
 
 SaveResult KeptPanelFile::save(const KeptPanel& panel, const SaveStepCheck& allow) const {
-    SaveResult result;
-    if (!refusal_.isEmpty()) {
-        result.error = refusal_;
-        return result;
-    }
-    const AtomicSave saved = saveAtomically(path_, keptPanelText(panel), allow);
-    result.ok = saved.ok;
-    if (!saved.ok)
-        result.error = QStringLiteral("无法保存当前的条件到 ") + native(path_) + QStringLiteral("：") +
-                       saved.reason + QStringLiteral("。原文件未改动。");
-    return result;
+    return saveKeptFile(path_, keptPanelText(panel), kWords, refusal_, allow);
 }
 
 }  // namespace numsift
