@@ -34,7 +34,7 @@ int run(const CommandLine& line) {
         writeOut(resultCsv(r, "\n"));
     else
         writeNumbers(r.result, *width);
-    std::fflush(stdout);
+    flushOut();
     std::fprintf(stderr, "kept %zu of %zu\n", r.result.size(), r.table.size());
     return 0;
 }

@@ -1,8 +1,10 @@
 // numsift-cli: runs condition schemes without the window.
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "cli/cli_common.h"
 #include "cli/commands.h"
 
 namespace {
@@ -35,6 +37,11 @@ void printHelp(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+    // A reader that went away makes the write fail (EPIPE) and the command
+    // say so, instead of ending it without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     if (argc < 2) {
         printHelp(stderr);
         return 2;
@@ -42,10 +49,11 @@ int main(int argc, char** argv) {
     const std::string_view cmd = argv[1];
     if (cmd == "--help" || cmd == "-h" || cmd == "help") {
         printHelp(stdout);
-        return 0;
+        return numsift::cli::finishOutput(0);
     }
     for (const Command* c : kCommands)
-        if (cmd == c->name) return numsift::cli::runCommand(*c, argc - 2, argv + 2);
+        if (cmd == c->name)
+            return numsift::cli::finishOutput(numsift::cli::runCommand(*c, argc - 2, argv + 2));
     std::fprintf(stderr, "numsift-cli: %s: unknown command (see numsift-cli --help)\n", argv[1]);
     return 2;
 }
