@@ -48,8 +48,9 @@ struct DrawHistory {
 
 inline constexpr std::size_t kReportedBadLines = 5;
 
-// The first line of the kept history's file (analysis/draw_store.h), which
-// the reader passes over like a header so the file imports as it stands.
+// How the first and the last line of the kept history's file begin
+// (io/draw_history_file.h): the reader passes over such lines like a header
+// so the file imports as it stands.
 inline constexpr std::string_view kKeptHistorySignature = "# Numsift draw history";
 
 // Parses UTF-8 text with LF, CR LF or CR line breaks; a leading BOM is

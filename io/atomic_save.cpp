@@ -89,6 +89,7 @@ QString saveFailureReason(int systemError, const QString& platformText) {
         case ENFILE: return QStringLiteral("同时打开的文件太多");
         case EBUSY:
         case ETXTBSY: return QStringLiteral("文件正被占用");
+        case EPIPE: return QStringLiteral("读取的一方已关闭管道");
         default: break;
     }
 #endif

@@ -21,6 +21,9 @@ std::optional<std::uint32_t> digitsValue(std::string_view text, std::size_t maxD
     return value;
 }
 
+// The last line of a file of format 2 and later, before the count of rows.
+constexpr std::string_view kEndLine = "# Numsift draw history, end, ";
+
 constexpr KeptFileWords kWords = {
     .noun = "开奖历史文件",
     .foreign = "不是 Numsift 的开奖历史",
@@ -35,7 +38,7 @@ constexpr KeptFileWords kWords = {
 std::string keptHistoryText(const DrawStore& store) {
     std::string s(kKeptHistorySignature);
     s += ", format " + std::to_string(kKeptHistoryFormat) + "\nissue,date,number\n";
-    s.reserve(s.size() + store.size() * 26);
+    s.reserve(s.size() + store.size() * 26 + 48);
     char number[6] = {};
     for (const KeptDraw& d : store.draws()) {
         s += d.issue;
@@ -46,6 +49,8 @@ std::string keptHistoryText(const DrawStore& store) {
         s.append(number, 5);
         s += '\n';
     }
+    s += kEndLine;
+    s += std::to_string(store.size()) + " draws\n";
     return s;
 }
 
@@ -61,6 +66,7 @@ KeptHistoryRead readKeptHistory(std::string_view text) {
     };
     std::vector<KeptDraw> draws;
     int lineNo = 0;
+    bool ended = false;  // the end line was read
     std::size_t pos = 0;
     while (pos < text.size()) {
         const std::size_t end = text.find('\n', pos);
@@ -68,6 +74,7 @@ KeptHistoryRead readKeptHistory(std::string_view text) {
             text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
         ++lineNo;
         if (line.ends_with('\r')) line.remove_suffix(1);
+        if (ended) return damaged(lineNo);  // nothing follows the end line
         if (lineNo == 1) {
             const std::string prefix = std::string(kKeptHistorySignature) + ", format ";
             if (!line.starts_with(prefix)) {
@@ -83,6 +90,14 @@ KeptHistoryRead readKeptHistory(std::string_view text) {
             }
         } else if (lineNo == 2) {
             if (line != "issue,date,number") return damaged(2);
+        } else if (read.version >= 2 && line.starts_with(kEndLine)) {
+            // "…, end, N draws": N the rows above it.
+            std::string_view count = line.substr(kEndLine.size());
+            if (!count.ends_with(" draws")) return damaged(lineNo);
+            count.remove_suffix(6);
+            const std::optional<std::uint32_t> n = digitsValue(count, 9);
+            if (!n || *n != draws.size() || (count.size() > 1 && count[0] == '0')) return damaged(lineNo);
+            ended = true;
         } else {
             const std::size_t c1 = line.find(',');
             const std::size_t c2 = c1 == std::string_view::npos ? c1 : line.find(',', c1 + 1);
@@ -102,7 +117,8 @@ KeptHistoryRead readKeptHistory(std::string_view text) {
         read.problem = Problem::Foreign;
         return read;
     }
-    if (lineNo == 1) return damaged(2);  // the header is missing
+    if (lineNo == 1) return damaged(2);                           // the header is missing
+    if (read.version >= 2 && !ended) return damaged(lineNo + 1);  // cut short: the end line is missing
     std::optional<DrawStore> store = DrawStore::fromOrdered(std::move(draws));
     if (!store) return damaged(lineNo);  // not reached: every row was checked above
     read.store = std::move(*store);

@@ -2,12 +2,20 @@
 // The kept draw history on disk: draw-history.csv in the data folder
 // (io/data_folder.h). The file is UTF-8 with LF line breaks: a signature
 // line naming it and its format version, the header "issue,date,number",
-// then one line per draw in issue order:
+// one line per draw in issue order, and an end line with the count of
+// draws above it:
 //
-//   # Numsift draw history, format 1
+//   # Numsift draw history, format 2
 //   issue,date,number
 //   2026001,2026-01-01,35789
 //   2026002,,00042
+//   # Numsift draw history, end, 2 draws
+//
+// A file without its end line, or whose count is not its number of draws,
+// was cut short or changed and reads as damaged. Files of format 1 (the same
+// without the end line) read as they always did and are written in format 2
+// at the next save. The first and the last line begin alike, so the file
+// imports as it stands (analysis/draw_history.h passes over both).
 //
 // Saving writes a temporary file beside it and renames it over the old one
 // only once every byte is written and flushed to disk (io/atomic_save.h): a
@@ -45,7 +53,7 @@ namespace numsift {
 inline constexpr const char* kDrawHistoryFileName = "draw-history.csv";
 
 // The file's text.
-inline constexpr int kKeptHistoryFormat = 1;
+inline constexpr int kKeptHistoryFormat = 2;
 std::string keptHistoryText(const DrawStore& store);
 
 struct KeptHistoryRead : KeptTextCheck {
@@ -54,8 +62,9 @@ struct KeptHistoryRead : KeptTextCheck {
 
 // Reads the file's text strictly: without the signature line the text is
 // Foreign; a later format version is Newer; a wrong header, a row that is
-// not "digits,date or nothing,five digits", or issues out of order make it
-// Damaged. CR LF line breaks and a BOM are accepted (an editor may have
+// not "digits,date or nothing,five digits", issues out of order, and (from
+// format 2) an end line that is missing, miscounts or has lines after it
+// make it Damaged. CR LF line breaks and a BOM are accepted (an editor may have
 // saved it).
 KeptHistoryRead readKeptHistory(std::string_view text);
 

@@ -24,7 +24,11 @@ KeptFileLoad loadKeptFile(const QString& path, const KeptFileWords& words,
     // Why the file cannot be read, and the suffix it is moved away with.
     QString problem;
     const char* suffix = "damaged";
-    if (!info.isFile()) {
+    if (info.isSymLink()) {
+        // Read through, it would be saved through, over another file.
+        problem = QStringLiteral("是一个符号链接");
+        suffix = "foreign";
+    } else if (!info.isFile()) {
         problem = QString::fromUtf8(words.notAFile);
         suffix = "foreign";
     } else if (info.size() > kMaxTextFileBytes) {
@@ -78,6 +82,14 @@ SaveResult saveKeptFile(const QString& path, std::string_view bytes, const KeptF
     SaveResult result;
     if (!refusal.isEmpty()) {
         result.error = result.reason = refusal;
+        return result;
+    }
+    // A link put in the file's place since it was read: writing through it
+    // would replace the file it points to.
+    if (QFileInfo(path).isSymLink()) {
+        result.reason = QStringLiteral("它是一个符号链接");
+        result.error = QString::fromUtf8(words.noun) + QLatin1Char(' ') + native(path) +
+                       QStringLiteral(" 是一个符号链接，为免改写它指向的文件，不会保存。");
         return result;
     }
     const AtomicSave saved = saveAtomically(path, bytes, allow);

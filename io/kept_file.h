@@ -5,8 +5,9 @@
 // and in what becomes of a file a newer Numsift wrote.
 //
 //  - no file: nothing, nothing to say;
-//  - anything but a regular file in its place (a folder, a FIFO, a device),
-//    or a file larger than any such file: moved beside itself as foreign;
+//  - anything but a regular file in its place (a symbolic link, a folder, a
+//    FIFO, a device), or a file larger than any such file: moved beside
+//    itself as foreign (a link is moved, never followed);
 //  - a file that cannot be read: left in place, and saves are refused so it
 //    stays as it is;
 //  - a file its own reader finds foreign or damaged: moved beside itself;
@@ -59,8 +60,9 @@ KeptFileLoad loadKeptFile(const QString& path, const KeptFileWords& words,
 
 // Saves bytes as the kept file at path (io/atomic_save.h); refused, with
 // nothing written, when refusal says why (a load left a file in place that
-// it could not read). A failure names the file and the reason and says the
-// old file is unchanged.
+// it could not read) or a symbolic link stands in the file's place (saving
+// would write through it). A failure names the file and the reason and says
+// the old file is unchanged.
 SaveResult saveKeptFile(const QString& path, std::string_view bytes, const KeptFileWords& words,
                         const QString& refusal, const SaveStepCheck& allow);
 
