@@ -1,6 +1,9 @@
 #include "io/draw_history_file.h"
 
 #include <QDir>
+#include <QDeadlineTimer>
+#include <QLockFile>
+#include <QThread>
 
 #include <optional>
 
@@ -9,6 +12,8 @@
 namespace numsift {
 
 namespace {
+
+QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
 // The value of 1..maxDigits ASCII digits; nothing for any other text.
 std::optional<std::uint32_t> digitsValue(std::string_view text, std::size_t maxDigits) {
@@ -143,6 +148,53 @@ LoadedHistory DrawHistoryFile::load() {
     loaded.message = file.message;
     loaded.setAsidePath = file.setAsidePath;
     return loaded;
+}
+
+HistoryUpdate DrawHistoryFile::update(const std::function<void(DrawStore&)>& change,
+                                      const SaveStepCheck& allow) {
+    HistoryUpdate out;
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    // Only a dead owner frees the lock: a slow save is never taken over.
+    lock.setStaleLockTime(0);
+    // Asked often: another program holds it for the milliseconds of a save.
+    const QDeadlineTimer deadline(kHistoryLockWaitMs);
+    bool locked = lock.tryLock(0);
+    while (!locked && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired()) {
+        QThread::msleep(5);
+        locked = lock.tryLock(0);
+    }
+    if (!locked) {
+        out.save.ok = false;
+        out.save.reason = lock.error() == QLockFile::LockFailedError
+                              ? QStringLiteral("另一个 Numsift 正在保存开奖历史")
+                              : QStringLiteral("无法创建锁文件 ") + native(lock.fileName());
+        out.save.error = QStringLiteral("无法保存") + QString::fromUtf8(kWords.noun) + QLatin1Char(' ') +
+                         native(path_) + QStringLiteral("：") + out.save.reason +
+                         QStringLiteral("。请稍后再试。");
+        LoadedHistory now = load();  // what there is to show meanwhile
+        out.store = std::move(now.store);
+        out.message = now.message;
+        return out;
+    }
+    LoadedHistory now = load();
+    out.message = now.message;
+    out.store = std::move(now.store);
+    const DrawStore before = out.store;
+    change(out.store);
+    out.changed = !(out.store == before);
+    if (out.changed) {
+        out.save = save(out.store, allow);
+        // A history that could not be saved is not the kept one.
+        if (!out.save.ok) out.store = before;
+    }
+    return out;
+}
+
+HistoryUpdate DrawHistoryFile::merge(const DrawHistory& parsed, const SaveStepCheck& allow) {
+    MergeReport report;
+    HistoryUpdate out = update([&](DrawStore& store) { report = store.merge(parsed); }, allow);
+    out.report = std::move(report);
+    return out;
 }
 
 SaveResult DrawHistoryFile::save(const DrawStore& store, const SaveStepCheck& allow) const {

@@ -39,6 +39,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -78,6 +79,17 @@ struct LoadedHistory {
     QString setAsidePath;  // where a damaged or foreign file was moved; empty when none was
 };
 
+// What an update of the kept history did.
+struct HistoryUpdate {
+    DrawStore store;                // the history as kept now (what the file held, changed)
+    bool changed = false;           // the change changed it (and a save was tried)
+    SaveResult save{true, {}, {}};  // the save's answer; ok when nothing had to be saved
+    QString message;                // the load's word (a file set aside …); empty when none
+    MergeReport report;             // merge only: what the import did
+};
+
+inline constexpr int kHistoryLockWaitMs = 10000;
+
 class DrawHistoryFile {
 public:
     explicit DrawHistoryFile(QString path) : path_(std::move(path)) {}
@@ -90,7 +102,21 @@ public:
     // Writes the store atomically, in chunks of 64 KiB. Refused when load()
     // left a file in place that it could not read. allow (tests only) is
     // asked before each step, each chunk a Write; false fails that step.
+    // Overwrites what another program saved since: to change the history
+    // that two windows or numsift-cli share, use update or merge.
     SaveResult save(const DrawStore& store, const SaveStepCheck& allow = {}) const;
+
+    // The one way to change the kept history when several programs share
+    // the data folder (two windows, a window and numsift-cli): under a lock
+    // on the file (QLockFile, path + ".lock"; a program that died holding
+    // it does not keep it), the file is read again as it is now, change is
+    // applied to it, and it is saved when it changed. So what another
+    // program saved meanwhile is kept, and nothing is saved over it.
+    HistoryUpdate update(const std::function<void(DrawStore&)>& change, const SaveStepCheck& allow = {});
+
+    // update with an import: the draws merged by issue into the history as
+    // the file holds it now (analysis/draw_store.h), report in the result.
+    HistoryUpdate merge(const DrawHistory& parsed, const SaveStepCheck& allow = {});
 
 private:
     QString path_;

@@ -184,4 +184,39 @@ SaveResult KeptPanelFile::save(const KeptPanel& panel, const SaveStepCheck& allo
     return saveKeptFile(path_, keptPanelText(panel), kWords, refusal_, allow);
 }
 
+KeptPanelLock::KeptPanelLock(const QString& keptPanelPath)
+    : lock_(std::make_unique<QLockFile>(keptPanelPath + QStringLiteral(".lock"))) {
+    // Held for a window's life: only a dead owner frees it, never its age.
+    lock_->setStaleLockTime(0);
+}
+
+KeptPanelLock::~KeptPanelLock() = default;
+
+bool KeptPanelLock::take() {
+    if (held_) return true;
+    held_ = lock_->tryLock(0);
+    message_.clear();
+    if (held_) return true;
+    qint64 pid = 0;
+    QString host, application;
+    const QString who =
+        lock_->error() == QLockFile::LockFailedError && lock_->getLockInfo(&pid, &host, &application)
+            ? QStringLiteral("另一个 Numsift 窗口（进程 %1）").arg(pid)
+            : QStringLiteral("另一个 Numsift 窗口");
+    if (lock_->error() == QLockFile::LockFailedError)
+        message_ =
+            who +
+            QStringLiteral(
+                "正在使用这个数据文件夹的上次的条件；本窗口不恢复也不保存它，关闭本窗口时也不会改动它。");
+    else
+        message_ = QStringLiteral("无法创建锁文件 ") + QDir::toNativeSeparators(lock_->fileName()) +
+                   QStringLiteral("；本窗口不恢复也不保存上次的条件。");
+    return false;
+}
+
+void KeptPanelLock::release() {
+    if (held_) lock_->unlock();
+    held_ = false;
+}
+
 }  // namespace numsift

@@ -23,8 +23,10 @@
 // deleted; one that cannot be read or renamed is left in place and saves
 // are refused.
 
+#include <QLockFile>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -89,6 +91,39 @@ public:
 private:
     QString path_;
     QString refusal_;  // why saving is refused; empty when it is not
+};
+
+// The kept panel belongs to one window at a time. The first window on a
+// data folder takes this lock at start and holds it until it closes; a
+// window that finds it taken neither offers nor saves the kept panel (two
+// windows saving in turn would each undo the other's panel) and tells the
+// player why (message()). A window that died holding the lock does not keep
+// it: the next start takes it over. The lock is a file beside the kept one
+// (QLockFile, kept-panel.txt.lock) naming the process that holds it.
+//
+// The window: KeptPanelLock lock(keptPanelPath(folder)); if (lock.take())
+// keep the panel as always, else show lock.message() and leave the kept
+// panel alone for this window's life.
+class KeptPanelLock {
+public:
+    explicit KeptPanelLock(const QString& keptPanelPath);
+    ~KeptPanelLock();
+    KeptPanelLock(const KeptPanelLock&) = delete;
+    KeptPanelLock& operator=(const KeptPanelLock&) = delete;
+
+    // Takes the lock when it is free (at once, without waiting); true when
+    // this window holds it, now or already.
+    bool take();
+    bool held() const { return held_; }
+    // Lets it go (as closing the window does).
+    void release();
+    // Why the lock is not held, for the player; empty when it is.
+    const QString& message() const { return message_; }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool held_ = false;
+    QString message_;
 };
 
 }  // namespace numsift

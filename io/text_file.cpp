@@ -135,9 +135,13 @@ TextFileResult readTextFile(const QString& path) {
         r.error = tooLargeReason();
         return r;
     }
-    // Read at most one byte past the limit so a file that grows meanwhile
-    // cannot make us hold more than that.
-    QByteArray bytes = f.read(kMaxTextFileBytes + 1);
+    // QIODevice::read(n) allocates n bytes first: ask for the file's size
+    // and one byte more, and only for a file that grew since for the rest,
+    // never more than one byte past the limit.
+    const qint64 expected = f.size() + 1;
+    QByteArray bytes = f.read(expected);
+    if (bytes.size() == expected && f.error() == QFileDevice::NoError)
+        bytes += f.read(kMaxTextFileBytes + 1 - bytes.size());
     if (f.error() != QFileDevice::NoError) {
         r.error = QStringLiteral("读取文件出错");
         return r;
