@@ -31,7 +31,7 @@ int run(const CommandLine& line) {
 
     const RunResult r = runFilter(in->scheme.input, in->base, in->scheme.grouping());
     if (csv)
-        writeOut(resultCsv(r, "\n"));
+        writeOut(resultCsv(r, "\n", CsvStyle::Plain));
     else
         writeNumbers(r.result, *width);
     flushOut();
