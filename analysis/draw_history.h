@@ -5,8 +5,10 @@
 //
 // A line holds a draw in one of two ways:
 //  - Free form: the draw is the line's last five digits, written as one
-//    five-digit token or as five single digits between separators
-//    ("2026120 3 5 7 8 9", "2026120,35789", "35789"). Whatever stands before
+//    five-digit token or as five single digits each between separators
+//    (blanks, tabs, commas…: "2026120 3 5 7 8 9", "2026120,35789", "35789";
+//    not "2026-5-1 3 5 7 8", whose 1 is a day, nor "第5期 1 2 3 4", whose 5
+//    is an issue: such lines hold no draw). Whatever stands before
 //    the draw is its label. The label's first number is the draw's issue
 //    (期号: "2026120", "第2026120期", "2026120期"), a date in it the draw's
 //    date ("2026-05-01", "2026/5/1", "2026.05.01", "2026年5月1日"); numbers of

@@ -183,21 +183,47 @@ std::string mergeNote(const MergeReport& r) {
     return s;
 }
 
-OrderedDraws drawsInOrder(const DrawHistory& parsed) {
+OrderedDraws drawsInOrder(DrawHistory parsed) {
     OrderedDraws out;
     out.badLineCount = parsed.badLineCount;
     const bool numbered =
         std::any_of(parsed.draws.begin(), parsed.draws.end(), [](const Draw& d) { return !d.issue.empty(); });
     if (!numbered) {
-        out.values.reserve(parsed.draws.size());
-        for (const Draw& d : parsed.draws) out.values.push_back(d.value);
         out.note = badLinesNote(parsed);
-        return out;
+        out.draws = std::move(parsed.draws);
+    } else {
+        MergeReport r;
+        r.badLineCount = parsed.badLineCount;
+        r.firstBadLines = parsed.firstBadLines;
+        // Sorted as indexes, so that only the draws kept are moved, once.
+        std::vector<std::uint32_t> order;
+        order.reserve(parsed.draws.size());
+        for (std::size_t i = 0; i < parsed.draws.size(); ++i) {
+            if (!parsed.draws[i].issue.empty())
+                order.push_back(static_cast<std::uint32_t>(i));
+            else if (++r.withoutIssue <= kReportedBadLines)
+                r.firstWithoutIssue.push_back(parsed.draws[i].line);
+        }
+        const std::vector<Draw>& all = parsed.draws;
+        std::stable_sort(order.begin(), order.end(), [&all](std::uint32_t a, std::uint32_t b) {
+            return compareIssues(all[a].issue, all[b].issue) < 0;
+        });
+        KeptDraw first;  // the first draw of the issue being read, as an import keeps it
+        for (std::size_t k = 0; k < order.size(); ++k) {
+            Draw& d = parsed.draws[order[k]];
+            if (k > 0 && compareIssues(first.issue, d.issue) == 0) {
+                weigh(first, d, r);
+                continue;
+            }
+            first = keptOf(d);
+            out.draws.push_back(std::move(d));
+        }
+        std::stable_sort(r.conflicts.begin(), r.conflicts.end(),
+                         [](const IssueConflict& a, const IssueConflict& b) { return a.line < b.line; });
+        out.note = problemsNote(r, "未计入");
     }
-    DrawStore store;
-    const MergeReport r = store.merge(parsed);
-    out.values = store.values();
-    out.note = problemsNote(r, "未计入");
+    out.values.reserve(out.draws.size());
+    for (const Draw& d : out.draws) out.values.push_back(d.value);
     return out;
 }
 

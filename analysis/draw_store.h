@@ -124,16 +124,20 @@ private:
 // kReportedBadLines, then counted.
 std::string mergeNote(const MergeReport& report);
 
-// The draws of a text in the order a history has them, oldest first: by
-// issue (through a DrawStore) when some draw has an issue, in line order
-// when none has. Draws without an issue beside numbered ones are left out;
-// note says what was left out or not taken (mergeNote's wording), empty
-// when nothing was.
+// The draws of a text in the order a history has them, oldest first, by
+// the rules of an import into an empty history: by issue when some draw has
+// an issue (the first draw of an issue kept, the others weighed against it
+// as merge does), in line order when none has. Draws without an issue
+// beside numbered ones are left out; note says what was left out or not
+// taken (mergeNote's wording), empty when nothing was. The window's
+// history, the backtest and the statistics of numsift-cli all read draws
+// so: the same text gives the same draws.
 struct OrderedDraws {
-    std::vector<std::uint32_t> values;
-    std::size_t badLineCount = 0;  // lines without a draw
+    std::vector<Draw> draws;            // as the text gave them (label, line …)
+    std::vector<std::uint32_t> values;  // their numbers
+    std::size_t badLineCount = 0;       // lines without a draw
     std::string note;
 };
-OrderedDraws drawsInOrder(const DrawHistory& parsed);
+OrderedDraws drawsInOrder(DrawHistory parsed);
 
 }  // namespace numsift

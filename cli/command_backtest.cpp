@@ -6,6 +6,7 @@
 
 #include "analysis/analysis_text.h"
 #include "analysis/backtest.h"
+#include "analysis/draw_store.h"
 #include "analysis/what_if.h"
 #include "cli/analysis_args.h"
 #include "cli/cli_common.h"
@@ -22,7 +23,9 @@ constexpr OptionSpec kOptions[] = {
 };
 constexpr ArgumentSpec kArguments[] = {
     {"SCHEME.json", "方案文件（格式见 docs/scheme-format.md）"},
-    {"DRAWS.txt", "历史开奖，每行一期，例如 2026120 35789（- 为标准输入）"},
+    {"DRAWS.txt",
+     "历史开奖，每行一期，例如 2026120 35789，或带表头的 CSV（- "
+     "为标准输入）；按期号排序，同一期号只取第一次"},
 };
 
 int backtestDraws(const CommandLine& line) {
@@ -30,14 +33,16 @@ int backtestDraws(const CommandLine& line) {
     if (!args) return 2;
     const std::optional<std::string> text = readInput(args->second);
     if (!text) return 2;
-    const DrawHistory history = parseDraws(*text);
+    // Read as the window's history reads them: by issue, the first of an
+    // issue kept.
+    const OrderedDraws history = drawsInOrder(parseDraws(*text));
     if (history.draws.empty()) {
         std::string problem = "没有开奖号码（每行一期，例如 2026120 35789）";
-        if (history.badLineCount > 0) problem += "；" + badLinesNote(history);
+        if (!history.note.empty()) problem += "；" + history.note;
         return fail(args->second, problem);
     }
-    if (history.badLineCount > 0)
-        std::fprintf(stderr, "numsift-cli: %s: %s\n", args->second.c_str(), badLinesNote(history).c_str());
+    if (!history.note.empty())
+        std::fprintf(stderr, "numsift-cli: %s: %s\n", args->second.c_str(), history.note.c_str());
     const RunResult run = runFilter(args->scheme.input, args->base, args->scheme.grouping());
     const BacktestReport report = backtestRun(run, runOrder(), args->scheme.input, history.draws);
     if (line.has("what-if")) {

@@ -51,8 +51,7 @@ int stats(const CommandLine& line) {
     const std::string& path = line.arguments()[0];
     const std::optional<std::string> text = readInput(path);
     if (!text) return 2;
-    const DrawHistory parsed = parseDraws(*text);
-    const OrderedDraws draws = drawsInOrder(parsed);
+    const OrderedDraws draws = drawsInOrder(parseDraws(*text));
     if (draws.values.empty()) {
         std::string problem = "没有开奖号码（每行一期，例如 2026120 35789）";
         if (!draws.note.empty()) problem += "；" + draws.note;

@@ -112,9 +112,32 @@ TEST(DrawStore, TextsWithoutIssuesKeepTheirOrderForAnalysis) {
 
     const OrderedDraws numbered = drawsInOrder(parseDraws("3 33333\n1 11111\n11111\n2 22222\n1 11112\n"));
     EXPECT_EQ(numbered.values, (std::vector<std::uint32_t>{11111, 22222, 33333}));
+    ASSERT_EQ(numbered.draws.size(), 3u);
+    EXPECT_EQ(numbered.draws[0], (Draw{"1", 11111, 2, "1", ""}));  // the first of issue 1, with its line
+    EXPECT_EQ(numbered.draws[2].line, 1);
     EXPECT_EQ(
         numbered.note,
         "有 1 期与已有的不同，保留原样：期号 1 已有 11111、导入 11112；有 1 行没有期号，未计入：第 3 行");
+}
+
+// The backtest and the statistics read a text as an import into an empty
+// history keeps it: the same draws, in the same order.
+TEST(DrawStore, OrderedDrawsAreWhatAnImportKeeps) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 20; ++round) {
+        std::string text;
+        for (int i = 0; i < 60; ++i) {
+            const std::uint32_t issue = random() % 40, value = random() % 3;
+            text += (random() % 10 == 0 ? "" : std::to_string(2026000 + issue) + " ") + "0000" +
+                    std::to_string(value) + (random() % 4 == 0 ? " x\n" : "\n");
+        }
+        DrawStore store;
+        store.importText(text);
+        const OrderedDraws ordered = drawsInOrder(parseDraws(text));
+        EXPECT_EQ(ordered.values, store.values()) << text;
+        for (std::size_t i = 0; i < ordered.draws.size() && i < store.size(); ++i)
+            EXPECT_EQ(ordered.draws[i].issue, store.draws()[i].issue);
+    }
 }
 
 TEST(DrawStore, MergeAgreesWithASortedMapOnRandomImports) {
