@@ -488,6 +488,13 @@ std::string readDate(std::string_view text, bool compact) {
 }
 
 DrawHistory parseDraws(std::string_view text) {
+    std::vector<Draw> draws;
+    DrawHistory h = scanDraws(text, [&draws](Draw&& d) { draws.push_back(std::move(d)); });
+    h.draws = std::move(draws);
+    return h;
+}
+
+DrawHistory scanDraws(std::string_view text, const std::function<void(Draw&&)>& onDraw) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     DrawHistory h;
     std::optional<Header> header;
@@ -514,7 +521,7 @@ DrawHistory parseDraws(std::string_view text) {
                               ? parseRow(line, *header, d)
                               : parseLine(line, d);
         if (read) {
-            h.draws.push_back(std::move(d));
+            onDraw(std::move(d));
         } else {
             ++h.badLineCount;
             if (h.firstBadLines.size() < kReportedBadLines) h.firstBadLines.push_back(lineNo);

@@ -26,6 +26,7 @@
 // number, so nothing is dropped without the player knowing.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -58,6 +59,11 @@ inline constexpr std::string_view kKeptHistorySignature = "# Numsift draw histor
 // Parses UTF-8 text with LF, CR LF or CR line breaks; a leading BOM is
 // skipped. Full-width digits count as digits.
 DrawHistory parseDraws(std::string_view text);
+
+// The reader behind parseDraws, for texts too long to hold as Draws: each
+// draw goes to onDraw as it is read; the history returned holds the bad
+// lines and no draws.
+DrawHistory scanDraws(std::string_view text, const std::function<void(Draw&&)>& onDraw);
 
 // "有 3 行不是开奖号码，已跳过：第 1、4、9 行" (with "等" after the listed
 // lines when there were more); empty when every non-empty line held a draw.

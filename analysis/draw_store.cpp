@@ -184,47 +184,122 @@ std::string mergeNote(const MergeReport& r) {
 }
 
 OrderedDraws drawsInOrder(DrawHistory parsed) {
+    const DrawList list = DrawList::inOrder(std::move(parsed));
     OrderedDraws out;
-    out.badLineCount = parsed.badLineCount;
-    const bool numbered =
-        std::any_of(parsed.draws.begin(), parsed.draws.end(), [](const Draw& d) { return !d.issue.empty(); });
-    if (!numbered) {
-        out.note = badLinesNote(parsed);
-        out.draws = std::move(parsed.draws);
-    } else {
-        MergeReport r;
-        r.badLineCount = parsed.badLineCount;
-        r.firstBadLines = parsed.firstBadLines;
-        // Sorted as indexes, so that only the draws kept are moved, once.
-        std::vector<std::uint32_t> order;
-        order.reserve(parsed.draws.size());
-        for (std::size_t i = 0; i < parsed.draws.size(); ++i) {
-            if (!parsed.draws[i].issue.empty())
-                order.push_back(static_cast<std::uint32_t>(i));
-            else if (++r.withoutIssue <= kReportedBadLines)
-                r.firstWithoutIssue.push_back(parsed.draws[i].line);
-        }
-        const std::vector<Draw>& all = parsed.draws;
-        std::stable_sort(order.begin(), order.end(), [&all](std::uint32_t a, std::uint32_t b) {
-            return compareIssues(all[a].issue, all[b].issue) < 0;
-        });
-        KeptDraw first;  // the first draw of the issue being read, as an import keeps it
-        for (std::size_t k = 0; k < order.size(); ++k) {
-            Draw& d = parsed.draws[order[k]];
-            if (k > 0 && compareIssues(first.issue, d.issue) == 0) {
-                weigh(first, d, r);
-                continue;
-            }
-            first = keptOf(d);
-            out.draws.push_back(std::move(d));
-        }
-        std::stable_sort(r.conflicts.begin(), r.conflicts.end(),
-                         [](const IssueConflict& a, const IssueConflict& b) { return a.line < b.line; });
-        out.note = problemsNote(r, "未计入");
-    }
-    out.values.reserve(out.draws.size());
-    for (const Draw& d : out.draws) out.values.push_back(d.value);
+    out.draws.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) out.draws.push_back(list.draw(i));
+    out.values = list.values();
+    out.badLineCount = list.badLineCount();
+    out.note = list.note();
     return out;
+}
+
+DrawList DrawList::inOrder(std::string_view text) {
+    DrawList list;
+    // At most a draw a line: room for them at once, not twice as much as
+    // doubling would leave.
+    list.entries_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    const DrawHistory counts = scanDraws(text, [&list](Draw&& d) { list.add(std::move(d)); });
+    list.order(counts);
+    return list;
+}
+
+DrawList DrawList::inOrder(DrawHistory parsed) {
+    DrawList list;
+    list.entries_.reserve(parsed.draws.size());
+    for (Draw& d : parsed.draws) list.add(std::move(d));
+    parsed.draws.clear();
+    list.order(parsed);
+    return list;
+}
+
+void DrawList::add(Draw&& d) {
+    Entry e{d.value, static_cast<std::uint32_t>(d.line), 0, 0, 0, 0, 0};
+    if (!d.date.empty())  // "YYYY-MM-DD", as the reader writes it
+        e.date = static_cast<std::uint32_t>(std::stoul(d.date.substr(0, 4)) * 10000 +
+                                            std::stoul(d.date.substr(5, 2)) * 100 +
+                                            std::stoul(d.date.substr(8, 2)));
+    e.labelAt = static_cast<std::uint32_t>(pool_.size());
+    e.labelSize = static_cast<std::uint32_t>(d.label.size());
+    pool_ += d.label;
+    // An issue is mostly the label itself or its start: kept once.
+    if (d.label.starts_with(d.issue)) {
+        e.issueAt = e.labelAt;
+    } else {
+        e.issueAt = static_cast<std::uint32_t>(pool_.size());
+        pool_ += d.issue;
+    }
+    e.issueSize = static_cast<std::uint32_t>(d.issue.size());
+    entries_.push_back(e);
+}
+
+std::string_view DrawList::issueAt(std::uint32_t entry) const {
+    const Entry& e = entries_[entry];
+    return std::string_view(pool_).substr(e.issueAt, e.issueSize);
+}
+
+Draw DrawList::drawAt(std::uint32_t entry) const {
+    const Entry& e = entries_[entry];
+    Draw d;
+    d.label.assign(pool_, e.labelAt, e.labelSize);
+    d.value = e.value;
+    d.line = static_cast<int>(e.line);
+    d.issue = std::string(issueAt(entry));
+    if (e.date != 0) {
+        d.date = std::to_string(e.date);  // yyyymmdd
+        d.date.insert(6, 1, '-');
+        d.date.insert(4, 1, '-');
+    }
+    return d;
+}
+
+std::vector<std::uint32_t> DrawList::values() const {
+    std::vector<std::uint32_t> v;
+    v.reserve(order_.size());
+    for (const std::uint32_t k : order_) v.push_back(entries_[k].value);
+    return v;
+}
+
+void DrawList::order(const DrawHistory& counts) {
+    badLineCount_ = counts.badLineCount;
+    const auto all = static_cast<std::uint32_t>(entries_.size());
+    const bool numbered =
+        std::any_of(entries_.begin(), entries_.end(), [](const Entry& e) { return e.issueSize > 0; });
+    if (!numbered) {
+        order_.resize(all);
+        for (std::uint32_t k = 0; k < all; ++k) order_[k] = k;
+        note_ = badLinesNote(counts);
+        return;
+    }
+    MergeReport r;
+    r.badLineCount = counts.badLineCount;
+    r.firstBadLines = counts.firstBadLines;
+    std::vector<std::uint32_t> numberedEntries;
+    numberedEntries.reserve(all);
+    for (std::uint32_t k = 0; k < all; ++k) {
+        if (entries_[k].issueSize > 0)
+            numberedEntries.push_back(k);
+        else if (++r.withoutIssue <= kReportedBadLines)
+            r.firstWithoutIssue.push_back(static_cast<int>(entries_[k].line));
+    }
+    std::stable_sort(
+        numberedEntries.begin(), numberedEntries.end(),
+        [this](std::uint32_t a, std::uint32_t b) { return compareIssues(issueAt(a), issueAt(b)) < 0; });
+    // The first draw of an issue is kept; the others are weighed against it
+    // as an import weighs them.
+    KeptDraw first;
+    for (std::size_t k = 0; k < numberedEntries.size(); ++k) {
+        const std::uint32_t entry = numberedEntries[k];
+        if (k > 0 && compareIssues(first.issue, issueAt(entry)) == 0) {
+            weigh(first, drawAt(entry), r);
+            continue;
+        }
+        first = keptOf(drawAt(entry));
+        order_.push_back(entry);
+    }
+    std::stable_sort(r.conflicts.begin(), r.conflicts.end(),
+                     [](const IssueConflict& a, const IssueConflict& b) { return a.line < b.line; });
+    note_ = problemsNote(r, "未计入");
 }
 
 }  // namespace numsift

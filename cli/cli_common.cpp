@@ -38,14 +38,14 @@ std::optional<std::string> readInput(const std::string& path) {
             }
             break;
         }
-        return decodeText(bytes).toStdString();
+        return decodeTextUtf8(bytes);
     }
-    TextFileResult r = readTextFile(QString::fromLocal8Bit(path.c_str()));
+    Utf8FileResult r = readTextFileUtf8(QString::fromLocal8Bit(path.c_str()));
     if (!r.ok) {
         fail(path, r.error.toStdString());
         return std::nullopt;
     }
-    return r.text.toStdString();
+    return std::move(r.text);
 }
 
 std::optional<long> parseInteger(std::string_view text, long min, long max) {

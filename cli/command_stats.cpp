@@ -49,16 +49,18 @@ int stats(const CommandLine& line) {
         last = static_cast<std::size_t>(*n);
     }
     const std::string& path = line.arguments()[0];
-    const std::optional<std::string> text = readInput(path);
+    std::optional<std::string> text = readInput(path);
     if (!text) return 2;
-    const OrderedDraws draws = drawsInOrder(parseDraws(*text));
-    if (draws.values.empty()) {
+    const DrawList draws = DrawList::inOrder(*text);
+    text.reset();
+    if (draws.empty()) {
         std::string problem = "没有开奖号码（每行一期，例如 2026120 35789）";
-        if (!draws.note.empty()) problem += "；" + draws.note;
+        if (!draws.note().empty()) problem += "；" + draws.note();
         return fail(path, problem);
     }
-    if (!draws.note.empty()) std::fprintf(stderr, "numsift-cli: %s: %s\n", path.c_str(), draws.note.c_str());
-    writeOut(omissionTable(omissionStats(lastDraws(draws.values, last)), "\n"));
+    if (!draws.note().empty())
+        std::fprintf(stderr, "numsift-cli: %s: %s\n", path.c_str(), draws.note().c_str());
+    writeOut(omissionTable(omissionStats(lastDraws(draws.values(), last)), "\n"));
     return 0;
 }
 
