@@ -183,6 +183,37 @@ std::string mergeNote(const MergeReport& r) {
     return s;
 }
 
+std::string importReportText(const MergeReport& r) {
+    const std::size_t read = r.added + r.unchanged + r.conflicts.size();
+    const std::size_t unread = r.badLineCount + r.withoutIssue;
+    std::string s = "导入 " + std::to_string(read) + " 期：新增 " + std::to_string(r.added) + " 期，已有 " +
+                    std::to_string(r.unchanged) + " 期，冲突 " + std::to_string(r.conflicts.size()) +
+                    " 期，无法读取 " + std::to_string(unread) + " 行";
+    if (unread > 0) {
+        std::vector<int> lines = r.firstBadLines;
+        lines.insert(lines.end(), r.firstWithoutIssue.begin(), r.firstWithoutIssue.end());
+        std::sort(lines.begin(), lines.end());
+        if (lines.size() > kReportedBadLines) lines.resize(kReportedBadLines);
+        s += "（" + lineListText(lines, unread) + "）";
+    }
+    return s;
+}
+
+DrawEdit acceptedConflict(const IssueConflict& c) {
+    KeptDraw offered{c.issue, c.offeredDate.empty() ? c.keptDate : c.offeredDate, c.offeredValue};
+    return {c.issue, KeptDraw{c.issue, c.keptDate, c.keptValue}, std::move(offered)};
+}
+
+bool applyEdit(DrawStore& store, const DrawEdit& edit) {
+    const std::optional<std::size_t> at = store.find(edit.issue);
+    const std::optional<KeptDraw> now = at ? std::optional(store.draws()[*at]) : std::nullopt;
+    if (now != edit.before) return false;
+    if (!edit.after) return !now || store.remove(edit.issue);
+    if (compareIssues(edit.after->issue, edit.issue) != 0 || !canKeep(*edit.after)) return false;
+    if (now) store.remove(edit.issue);  // its issue may be written with other leading zeros
+    return store.put(*edit.after);
+}
+
 OrderedDraws drawsInOrder(DrawHistory parsed) {
     const DrawList list = DrawList::inOrder(std::move(parsed));
     OrderedDraws out;

@@ -124,6 +124,35 @@ private:
 // kReportedBadLines, then counted.
 std::string mergeNote(const MergeReport& report);
 
+// What an import did, as the player is told after it: "导入 N 期：新增 M 期，
+// 已有 K 期，冲突 C 期，无法读取 B 行（第 1、7 行）" — N the draws read with
+// an issue, K those kept already as they came, C those kept with another
+// number or date (left as they are), B the lines that gave no draw to keep
+// (no draw, or no issue), with where the first few are.
+std::string importReportText(const MergeReport& report);
+
+// One change of a kept draw by the player: the draw of an issue as it was
+// and as it becomes (nothing: no draw of that issue). A correction, a
+// deletion, a draw typed in by hand, or a conflict of an import the player
+// accepted; its reverse undoes it.
+struct DrawEdit {
+    std::string issue;
+    std::optional<KeptDraw> before;
+    std::optional<KeptDraw> after;
+
+    DrawEdit reversed() const { return {issue, after, before}; }
+    bool operator==(const DrawEdit&) const = default;
+};
+
+// The edit that puts a conflict's offered draw in the place of the kept one
+// (the player answered 是 to "期号 2025190 已有 49972，改为 …？").
+DrawEdit acceptedConflict(const IssueConflict& conflict);
+
+// Applies edit when the store holds edit.before for its issue (another
+// program may have changed it since the player saw it); false, and nothing
+// changed, otherwise or when edit.after cannot be kept.
+bool applyEdit(DrawStore& store, const DrawEdit& edit);
+
 // The draws of a text in the order a history has them, oldest first, by
 // the rules of an import into an empty history: by issue when some draw has
 // an issue (the first draw of an issue kept, the others weighed against it

@@ -15,5 +15,6 @@ extern const Command kExplainCommand;
 extern const Command kParseCommand;
 extern const Command kStatsCommand;
 extern const Command kStackCommand;
+extern const Command kHistoryCommand;
 
 }  // namespace numsift::cli

@@ -12,9 +12,9 @@ namespace {
 using numsift::cli::Command;
 
 const Command* const kCommands[] = {
-    &numsift::cli::kRunCommand,     &numsift::cli::kReportCommand, &numsift::cli::kBacktestCommand,
-    &numsift::cli::kExplainCommand, &numsift::cli::kParseCommand,  &numsift::cli::kStatsCommand,
-    &numsift::cli::kStackCommand,
+    &numsift::cli::kRunCommand,     &numsift::cli::kReportCommand,  &numsift::cli::kBacktestCommand,
+    &numsift::cli::kExplainCommand, &numsift::cli::kParseCommand,   &numsift::cli::kStatsCommand,
+    &numsift::cli::kStackCommand,   &numsift::cli::kHistoryCommand,
 };
 
 // "  name    text": the name padded to eight columns, at least one blank.

@@ -25,8 +25,8 @@ using SaveStepCheck = std::function<bool(SaveStep)>;
 // A save as the window reports it.
 struct SaveResult {
     bool ok = false;
-    QString error;   // when !ok, for the player: which file, why, and that the old one is unchanged
-    QString reason;  // when !ok, why alone ("磁盘已满（没有剩余空间）"): for a short note
+    QString error;  // when !ok, for the player: which file, why ("磁盘已满（没有剩余空间）"…), and that
+                    // the old file is unchanged
 };
 
 struct AtomicSave {

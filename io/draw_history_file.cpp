@@ -165,12 +165,11 @@ HistoryUpdate DrawHistoryFile::update(const std::function<void(DrawStore&)>& cha
     }
     if (!locked) {
         out.save.ok = false;
-        out.save.reason = lock.error() == QLockFile::LockFailedError
-                              ? QStringLiteral("另一个 Numsift 正在保存开奖历史")
-                              : QStringLiteral("无法创建锁文件 ") + native(lock.fileName());
+        const QString reason = lock.error() == QLockFile::LockFailedError
+                                   ? QStringLiteral("另一个 Numsift 正在保存开奖历史")
+                                   : QStringLiteral("无法创建锁文件 ") + native(lock.fileName());
         out.save.error = QStringLiteral("无法保存") + QString::fromUtf8(kWords.noun) + QLatin1Char(' ') +
-                         native(path_) + QStringLiteral("：") + out.save.reason +
-                         QStringLiteral("。请稍后再试。");
+                         native(path_) + QStringLiteral("：") + reason + QStringLiteral("。请稍后再试。");
         LoadedHistory now = load();  // what there is to show meanwhile
         out.store = std::move(now.store);
         out.message = now.message;

@@ -81,11 +81,11 @@ struct LoadedHistory {
 
 // What an update of the kept history did.
 struct HistoryUpdate {
-    DrawStore store;                // the history as kept now (what the file held, changed)
-    bool changed = false;           // the change changed it (and a save was tried)
-    SaveResult save{true, {}, {}};  // the save's answer; ok when nothing had to be saved
-    QString message;                // the load's word (a file set aside …); empty when none
-    MergeReport report;             // merge only: what the import did
+    DrawStore store;            // the history as kept now (what the file held, changed)
+    bool changed = false;       // the change changed it (and a save was tried)
+    SaveResult save{true, {}};  // the save's answer; ok when nothing had to be saved
+    QString message;            // the load's word (a file set aside …); empty when none
+    MergeReport report;         // merge only: what the import did
 };
 
 inline constexpr int kHistoryLockWaitMs = 10000;

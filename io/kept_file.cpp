@@ -81,13 +81,12 @@ SaveResult saveKeptFile(const QString& path, std::string_view bytes, const KeptF
                         const QString& refusal, const SaveStepCheck& allow) {
     SaveResult result;
     if (!refusal.isEmpty()) {
-        result.error = result.reason = refusal;
+        result.error = refusal;
         return result;
     }
     // A link put in the file's place since it was read: writing through it
     // would replace the file it points to.
     if (QFileInfo(path).isSymLink()) {
-        result.reason = QStringLiteral("它是一个符号链接");
         result.error = QString::fromUtf8(words.noun) + QLatin1Char(' ') + native(path) +
                        QStringLiteral(" 是一个符号链接，为免改写它指向的文件，不会保存。");
         return result;
@@ -95,7 +94,6 @@ SaveResult saveKeptFile(const QString& path, std::string_view bytes, const KeptF
     const AtomicSave saved = saveAtomically(path, bytes, allow);
     result.ok = saved.ok;
     if (!saved.ok) {
-        result.reason = saved.reason;
         result.error = QStringLiteral("无法保存") + QString::fromUtf8(words.noun) + QLatin1Char(' ') +
                        native(path) + QStringLiteral("：") + saved.reason +
                        QStringLiteral("。原文件未改动。");

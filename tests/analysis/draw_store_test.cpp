@@ -196,3 +196,66 @@ TEST(DrawStore, TheBacktestReadsTheStoreAsItReadsTheFile) {
 
 }  // namespace
 }  // namespace numsift
+
+namespace numsift {
+namespace {
+
+TEST(DrawStore, TheImportReportCountsEveryLine) {
+    DrawStore store;
+    store.importText("2026001 12345\n2026002 23456\n");
+    const MergeReport r = store.importText(
+        "期号 号码\n"        // no draw
+        "2026002 99999\n"    // a conflict
+        "2026001 12345\n"    // kept already
+        "2026003 34567\n"    // new
+        "35789\n"            // no issue
+        "2026004 1 2 3 4\n"  // no draw
+        "2026005 45678\n");
+    EXPECT_EQ(importReportText(r),
+              "导入 4 期：新增 2 期，已有 1 期，冲突 1 期，无法读取 3 行（第 1、5、6 行）");
+    EXPECT_EQ(importReportText(store.importText("2026005 45678\n")),
+              "导入 1 期：新增 0 期，已有 1 期，冲突 0 期，无法读取 0 行");
+}
+
+// The player's own changes: each applies only to the draw he saw, and its
+// reverse undoes it.
+TEST(DrawStore, EditsCorrectDeleteAddAndUndo) {
+    DrawStore store;
+    store.importText("2026001 12345\n2026002 23456\n");
+    const DrawStore start = store;
+
+    const DrawEdit correct{"2026002", KeptDraw{"2026002", "", 23456},
+                           KeptDraw{"2026002", "2026-01-02", 23457}};
+    ASSERT_TRUE(applyEdit(store, correct));
+    EXPECT_EQ(store.draws()[1], (KeptDraw{"2026002", "2026-01-02", 23457}));
+    EXPECT_FALSE(applyEdit(store, correct));  // the draw is no longer what the edit saw
+    ASSERT_TRUE(applyEdit(store, correct.reversed()));
+    EXPECT_EQ(store, start);
+
+    const DrawEdit typed{"2026003", std::nullopt, KeptDraw{"2026003", "", 35789}};  // today's draw, by hand
+    ASSERT_TRUE(applyEdit(store, typed));
+    EXPECT_EQ(store.size(), 3u);
+    const DrawEdit remove{"2026001", KeptDraw{"2026001", "", 12345}, std::nullopt};
+    ASSERT_TRUE(applyEdit(store, remove));
+    EXPECT_FALSE(store.find("2026001"));
+    ASSERT_TRUE(applyEdit(store, remove.reversed()));
+    ASSERT_TRUE(applyEdit(store, typed.reversed()));
+    EXPECT_EQ(store, start);
+
+    EXPECT_FALSE(applyEdit(store, {"2026001", KeptDraw{"2026001", "", 12345}, KeptDraw{"2026009", "", 1}}));
+    EXPECT_FALSE(
+        applyEdit(store, {"2026001", KeptDraw{"2026001", "", 12345}, KeptDraw{"2026001", "", 100000}}));
+    EXPECT_EQ(store, start);
+
+    // A conflict of an import, accepted: the offered number in the kept one's place.
+    const MergeReport r = store.importText("2026002,2026-01-02,99999\n");
+    ASSERT_EQ(r.conflicts.size(), 1u);
+    EXPECT_EQ(store, start);  // an import never changes a kept draw by itself
+    ASSERT_TRUE(applyEdit(store, acceptedConflict(r.conflicts[0])));
+    EXPECT_EQ(store.draws()[1], (KeptDraw{"2026002", "2026-01-02", 99999}));
+    ASSERT_TRUE(applyEdit(store, acceptedConflict(r.conflicts[0]).reversed()));
+    EXPECT_EQ(store, start);
+}
+
+}  // namespace
+}  // namespace numsift
