@@ -158,6 +158,12 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
     }
 
     s.drawCount = draws.size();
+    completeFigures(run, report);
+    return report;
+}
+
+void completeFigures(const RunResult& run, BacktestReport& report) {
+    BacktestSummary& s = report.summary;
     s.survivedPercent =
         s.drawCount ? 100.0 * static_cast<double>(s.survived) / static_cast<double>(s.drawCount) : 0.0;
     s.resultSize = run.result.size();
@@ -182,6 +188,32 @@ BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps,
         co.overKills = static_cast<double>(co.drawsMarked) > co.expectedDraws &&
                        co.adjustedProbability <= kOverKillLevel;
     }
+}
+
+BacktestBatches::BacktestBatches(const RunResult& run, std::span<const RunStep> steps,
+                                 const FilterInput& input)
+    : run_(run), steps_(steps), input_(input), total_(backtestRun(run, steps, input, {})) {}
+
+BacktestReport BacktestBatches::add(std::span<const Draw> draws) {
+    BacktestReport batch = backtestRun(run_, steps_, input_, draws);
+    BacktestSummary& s = total_.summary;
+    for (const DrawOutcome& o : batch.draws) {
+        missRun_ = o.survives ? 0 : missRun_ + 1;
+        s.longestMissRun = std::max(s.longestMissRun, missRun_);
+    }
+    s.drawCount += batch.summary.drawCount;
+    s.survived += batch.summary.survived;
+    s.outsideBase += batch.summary.outsideBase;
+    for (std::size_t set = 0; set < s.setFailedDraws.size(); ++set)
+        s.setFailedDraws[set] += batch.summary.setFailedDraws[set];
+    for (std::size_t c = 0; c < total_.columns.size(); ++c)
+        total_.columns[c].drawsMarked += batch.columns[c].drawsMarked;
+    return batch;
+}
+
+BacktestReport BacktestBatches::finish() const {
+    BacktestReport report = total_;
+    completeFigures(run_, report);
     return report;
 }
 

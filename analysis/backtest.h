@@ -85,6 +85,30 @@ inline constexpr double kOverKillLevel = 0.05;
 BacktestReport backtestRun(const RunResult& run, std::span<const RunStep> steps, const FilterInput& input,
                            std::span<const Draw> draws);
 
+// Recomputes what follows from the counts of a report (the summary's
+// shares, each column's shares, p-values and flags), as backtestRun does.
+void completeFigures(const RunResult& run, BacktestReport& report);
+
+// A backtest over more draws than their outcomes could be held for at once
+// (numsift-cli on a long file): the draws are judged a batch at a time, in
+// order, each batch's outcomes given back to be written and dropped, and
+// finish() gives the summary and the columns over every batch, as one
+// backtestRun over all the draws would.
+class BacktestBatches {
+public:
+    // run, steps and input must outlive this object.
+    BacktestBatches(const RunResult& run, std::span<const RunStep> steps, const FilterInput& input);
+    BacktestReport add(std::span<const Draw> draws);
+    BacktestReport finish() const;  // its draws are empty
+
+private:
+    const RunResult& run_;
+    std::span<const RunStep> steps_;
+    const FilterInput& input_;
+    BacktestReport total_;     // counts so far, no draws
+    std::size_t missRun_ = 0;  // draws not kept at the end of the last batch
+};
+
 // Runs the given steps once and backtests the draws against that run.
 BacktestReport backtest(std::span<const RunStep> steps, const FilterInput& input, const NumberSet& base,
                         const GroupedTolerance& tolerance, std::span<const Draw> draws);

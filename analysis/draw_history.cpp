@@ -1,5 +1,6 @@
 #include "analysis/draw_history.h"
 
+#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -12,6 +13,7 @@ namespace {
 // at most five of its digits.
 struct DigitRun {
     std::size_t begin = 0;   // byte offset in the line
+    std::size_t end = 0;     // byte offset past its last digit
     std::size_t length = 0;  // digits in the run
     char digits[5] = {};     // its first digits (ASCII)
 };
@@ -377,6 +379,14 @@ void describeLabel(std::string_view label, Draw& out) {
     }
 }
 
+// Whether line[i] starts the line or follows a label separator.
+bool separatedBefore(std::string_view line, std::size_t i) {
+    if (i == 0) return true;
+    const std::string_view before = line.substr(0, i);
+    return std::any_of(kLabelTrim.begin(), kLabelTrim.end(),
+                       [before](std::string_view t) { return before.ends_with(t); });
+}
+
 bool parseLine(std::string_view line, Draw& out) {
     std::array<DigitRun, 5> last{};  // ring of the last five runs
     std::size_t runs = 0;
@@ -396,6 +406,7 @@ bool parseLine(std::string_view line, Draw& out) {
             i += len;
             len = i < line.size() ? digitAt(line, i, &d) : 0;
         }
+        run.end = i;
         ++runs;
     }
     if (runs == 0) return false;
@@ -407,10 +418,15 @@ bool parseLine(std::string_view line, Draw& out) {
         digits.assign(runFromEnd(0).digits, 5);
         drawBegin = runFromEnd(0).begin;
     } else if (runs >= 5) {
+        // Five digits standing alone: each one between separators, so that
+        // "2026-5-1 3 5 7 8" (a date's day) and "第5期 1 2 3 4" (an issue)
+        // are no draws.
         for (std::size_t k = 5; k-- > 0;) {
-            if (runFromEnd(k).length != 1) return false;
-            digits += runFromEnd(k).digits[0];
+            const DigitRun& run = runFromEnd(k);
+            if (run.length != 1 || !separatedBefore(line, run.begin)) return false;
+            digits += run.digits[0];
         }
+        if (runFromEnd(0).end < line.size() && labelSeparatorAt(line, runFromEnd(0).end) == 0) return false;
         drawBegin = runFromEnd(4).begin;
     } else {
         return false;
@@ -472,6 +488,13 @@ std::string readDate(std::string_view text, bool compact) {
 }
 
 DrawHistory parseDraws(std::string_view text) {
+    std::vector<Draw> draws;
+    DrawHistory h = scanDraws(text, [&draws](Draw&& d) { draws.push_back(std::move(d)); });
+    h.draws = std::move(draws);
+    return h;
+}
+
+DrawHistory scanDraws(std::string_view text, const std::function<void(Draw&&)>& onDraw) {
     if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
     DrawHistory h;
     std::optional<Header> header;
@@ -498,7 +521,7 @@ DrawHistory parseDraws(std::string_view text) {
                               ? parseRow(line, *header, d)
                               : parseLine(line, d);
         if (read) {
-            h.draws.push_back(std::move(d));
+            onDraw(std::move(d));
         } else {
             ++h.badLineCount;
             if (h.firstBadLines.size() < kReportedBadLines) h.firstBadLines.push_back(lineNo);

@@ -5,8 +5,10 @@
 //
 // A line holds a draw in one of two ways:
 //  - Free form: the draw is the line's last five digits, written as one
-//    five-digit token or as five single digits between separators
-//    ("2026120 3 5 7 8 9", "2026120,35789", "35789"). Whatever stands before
+//    five-digit token or as five single digits each between separators
+//    (blanks, tabs, commas…: "2026120 3 5 7 8 9", "2026120,35789", "35789";
+//    not "2026-5-1 3 5 7 8", whose 1 is a day, nor "第5期 1 2 3 4", whose 5
+//    is an issue: such lines hold no draw). Whatever stands before
 //    the draw is its label. The label's first number is the draw's issue
 //    (期号: "2026120", "第2026120期", "2026120期"), a date in it the draw's
 //    date ("2026-05-01", "2026/5/1", "2026.05.01", "2026年5月1日"); numbers of
@@ -24,6 +26,7 @@
 // number, so nothing is dropped without the player knowing.
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -48,13 +51,19 @@ struct DrawHistory {
 
 inline constexpr std::size_t kReportedBadLines = 5;
 
-// The first line of the kept history's file (analysis/draw_store.h), which
-// the reader passes over like a header so the file imports as it stands.
+// How the first and the last line of the kept history's file begin
+// (io/draw_history_file.h): the reader passes over such lines like a header
+// so the file imports as it stands.
 inline constexpr std::string_view kKeptHistorySignature = "# Numsift draw history";
 
 // Parses UTF-8 text with LF, CR LF or CR line breaks; a leading BOM is
 // skipped. Full-width digits count as digits.
 DrawHistory parseDraws(std::string_view text);
+
+// The reader behind parseDraws, for texts too long to hold as Draws: each
+// draw goes to onDraw as it is read; the history returned holds the bad
+// lines and no draws.
+DrawHistory scanDraws(std::string_view text, const std::function<void(Draw&&)>& onDraw);
 
 // "有 3 行不是开奖号码，已跳过：第 1、4、9 行" (with "等" after the listed
 // lines when there were more); empty when every non-empty line held a draw.

@@ -67,6 +67,10 @@ std::string problemsNote(const MergeReport& r, std::string_view withoutIssue) {
 
 }  // namespace
 
+bool canKeep(const KeptDraw& d) {
+    return isDigits(d.issue) && isDateOrEmpty(d.date) && d.value < kNumberSpace;
+}
+
 int compareIssues(std::string_view a, std::string_view b) {
     a = withoutLeadingZeros(a);
     b = withoutLeadingZeros(b);
@@ -77,9 +81,8 @@ int compareIssues(std::string_view a, std::string_view b) {
 
 std::optional<DrawStore> DrawStore::fromOrdered(std::vector<KeptDraw> draws) {
     for (std::size_t i = 0; i < draws.size(); ++i) {
-        const KeptDraw& d = draws[i];
-        if (!isDigits(d.issue) || !isDateOrEmpty(d.date) || d.value >= kNumberSpace) return std::nullopt;
-        if (i > 0 && compareIssues(draws[i - 1].issue, d.issue) >= 0) return std::nullopt;
+        if (!canKeep(draws[i])) return std::nullopt;
+        if (i > 0 && compareIssues(draws[i - 1].issue, draws[i].issue) >= 0) return std::nullopt;
     }
     DrawStore store;
     store.draws_ = std::move(draws);
@@ -95,7 +98,7 @@ std::optional<std::size_t> DrawStore::find(std::string_view issue) const {
 }
 
 bool DrawStore::put(KeptDraw draw) {
-    if (!isDigits(draw.issue) || !isDateOrEmpty(draw.date) || draw.value >= kNumberSpace) return false;
+    if (!canKeep(draw)) return false;
     const auto it =
         std::lower_bound(draws_.begin(), draws_.end(), draw.issue,
                          [](const KeptDraw& d, std::string_view i) { return compareIssues(d.issue, i) < 0; });
@@ -180,100 +183,154 @@ std::string mergeNote(const MergeReport& r) {
     return s;
 }
 
-OrderedDraws drawsInOrder(const DrawHistory& parsed) {
-    OrderedDraws out;
-    out.badLineCount = parsed.badLineCount;
-    const bool numbered =
-        std::any_of(parsed.draws.begin(), parsed.draws.end(), [](const Draw& d) { return !d.issue.empty(); });
-    if (!numbered) {
-        out.values.reserve(parsed.draws.size());
-        for (const Draw& d : parsed.draws) out.values.push_back(d.value);
-        out.note = badLinesNote(parsed);
-        return out;
-    }
-    DrawStore store;
-    const MergeReport r = store.merge(parsed);
-    out.values = store.values();
-    out.note = problemsNote(r, "未计入");
-    return out;
-}
-
-std::string keptHistoryText(const DrawStore& store) {
-    std::string s(kKeptHistorySignature);
-    s += ", format " + std::to_string(kKeptHistoryFormat) + "\nissue,date,number\n";
-    s.reserve(s.size() + store.size() * 26);
-    for (const KeptDraw& d : store.draws()) {
-        s += d.issue;
-        s += ',';
-        s += d.date;
-        s += ',';
-        char number[6] = {};
-        writeNumber(d.value, number);
-        s.append(number, 5);
-        s += '\n';
+std::string importReportText(const MergeReport& r) {
+    const std::size_t read = r.added + r.unchanged + r.conflicts.size();
+    const std::size_t unread = r.badLineCount + r.withoutIssue;
+    std::string s = "导入 " + std::to_string(read) + " 期：新增 " + std::to_string(r.added) + " 期，已有 " +
+                    std::to_string(r.unchanged) + " 期，冲突 " + std::to_string(r.conflicts.size()) +
+                    " 期，无法读取 " + std::to_string(unread) + " 行";
+    if (unread > 0) {
+        std::vector<int> lines = r.firstBadLines;
+        lines.insert(lines.end(), r.firstWithoutIssue.begin(), r.firstWithoutIssue.end());
+        std::sort(lines.begin(), lines.end());
+        if (lines.size() > kReportedBadLines) lines.resize(kReportedBadLines);
+        s += "（" + lineListText(lines, unread) + "）";
     }
     return s;
 }
 
-KeptHistoryRead readKeptHistory(std::string_view text) {
-    using Problem = KeptHistoryRead::Problem;
-    KeptHistoryRead read;
-    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
-    auto damaged = [&read](int line) {
-        read.problem = Problem::Damaged;
-        read.line = line;
-        read.store = {};
-        return read;
-    };
-    std::vector<KeptDraw> draws;
-    int lineNo = 0;
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        const std::size_t end = text.find('\n', pos);
-        std::string_view line =
-            text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
-        ++lineNo;
-        if (line.ends_with('\r')) line.remove_suffix(1);
-        if (lineNo == 1) {
-            const std::string prefix = std::string(kKeptHistorySignature) + ", format ";
-            if (!line.starts_with(prefix)) {
-                read.problem = Problem::Foreign;
-                return read;
-            }
-            const std::string_view version = line.substr(prefix.size());
-            if (!isDigits(version) || version.size() > 6 || version.front() == '0') return damaged(1);
-            read.version = std::stoi(std::string(version));
-            if (read.version > kKeptHistoryFormat) {
-                read.problem = Problem::Newer;
-                return read;
-            }
-        } else if (lineNo == 2) {
-            if (line != "issue,date,number") return damaged(2);
-        } else {
-            const std::size_t c1 = line.find(',');
-            const std::size_t c2 = c1 == std::string_view::npos ? c1 : line.find(',', c1 + 1);
-            if (c2 == std::string_view::npos) return damaged(lineNo);
-            const std::string_view issue = line.substr(0, c1), date = line.substr(c1 + 1, c2 - c1 - 1),
-                                   number = line.substr(c2 + 1);
-            if (!isDigits(issue) || !isDateOrEmpty(date) || number.size() != 5 || !isDigits(number))
-                return damaged(lineNo);
-            if (!draws.empty() && compareIssues(draws.back().issue, issue) >= 0) return damaged(lineNo);
-            std::uint32_t value = 0;
-            for (char c : number) value = value * 10 + static_cast<std::uint32_t>(c - '0');
-            draws.push_back({std::string(issue), std::string(date), value});
+DrawEdit acceptedConflict(const IssueConflict& c) {
+    KeptDraw offered{c.issue, c.offeredDate.empty() ? c.keptDate : c.offeredDate, c.offeredValue};
+    return {c.issue, KeptDraw{c.issue, c.keptDate, c.keptValue}, std::move(offered)};
+}
+
+bool applyEdit(DrawStore& store, const DrawEdit& edit) {
+    const std::optional<std::size_t> at = store.find(edit.issue);
+    const std::optional<KeptDraw> now = at ? std::optional(store.draws()[*at]) : std::nullopt;
+    if (now != edit.before) return false;
+    if (!edit.after) return !now || store.remove(edit.issue);
+    if (compareIssues(edit.after->issue, edit.issue) != 0 || !canKeep(*edit.after)) return false;
+    if (now) store.remove(edit.issue);  // its issue may be written with other leading zeros
+    return store.put(*edit.after);
+}
+
+OrderedDraws drawsInOrder(DrawHistory parsed) {
+    const DrawList list = DrawList::inOrder(std::move(parsed));
+    OrderedDraws out;
+    out.draws.reserve(list.size());
+    for (std::size_t i = 0; i < list.size(); ++i) out.draws.push_back(list.draw(i));
+    out.values = list.values();
+    out.badLineCount = list.badLineCount();
+    out.note = list.note();
+    return out;
+}
+
+DrawList DrawList::inOrder(std::string_view text) {
+    DrawList list;
+    // At most a draw a line: room for them at once, not twice as much as
+    // doubling would leave.
+    list.entries_.reserve(static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')) + 1);
+    const DrawHistory counts = scanDraws(text, [&list](Draw&& d) { list.add(std::move(d)); });
+    list.order(counts);
+    return list;
+}
+
+DrawList DrawList::inOrder(DrawHistory parsed) {
+    DrawList list;
+    list.entries_.reserve(parsed.draws.size());
+    for (Draw& d : parsed.draws) list.add(std::move(d));
+    parsed.draws.clear();
+    list.order(parsed);
+    return list;
+}
+
+void DrawList::add(Draw&& d) {
+    Entry e{d.value, static_cast<std::uint32_t>(d.line), 0, 0, 0, 0, 0};
+    if (!d.date.empty())  // "YYYY-MM-DD", as the reader writes it
+        e.date = static_cast<std::uint32_t>(std::stoul(d.date.substr(0, 4)) * 10000 +
+                                            std::stoul(d.date.substr(5, 2)) * 100 +
+                                            std::stoul(d.date.substr(8, 2)));
+    e.labelAt = static_cast<std::uint32_t>(pool_.size());
+    e.labelSize = static_cast<std::uint32_t>(d.label.size());
+    pool_ += d.label;
+    // An issue is mostly the label itself or its start: kept once.
+    if (d.label.starts_with(d.issue)) {
+        e.issueAt = e.labelAt;
+    } else {
+        e.issueAt = static_cast<std::uint32_t>(pool_.size());
+        pool_ += d.issue;
+    }
+    e.issueSize = static_cast<std::uint32_t>(d.issue.size());
+    entries_.push_back(e);
+}
+
+std::string_view DrawList::issueAt(std::uint32_t entry) const {
+    const Entry& e = entries_[entry];
+    return std::string_view(pool_).substr(e.issueAt, e.issueSize);
+}
+
+Draw DrawList::drawAt(std::uint32_t entry) const {
+    const Entry& e = entries_[entry];
+    Draw d;
+    d.label.assign(pool_, e.labelAt, e.labelSize);
+    d.value = e.value;
+    d.line = static_cast<int>(e.line);
+    d.issue = std::string(issueAt(entry));
+    if (e.date != 0) {
+        d.date = std::to_string(e.date);  // yyyymmdd
+        d.date.insert(6, 1, '-');
+        d.date.insert(4, 1, '-');
+    }
+    return d;
+}
+
+std::vector<std::uint32_t> DrawList::values() const {
+    std::vector<std::uint32_t> v;
+    v.reserve(order_.size());
+    for (const std::uint32_t k : order_) v.push_back(entries_[k].value);
+    return v;
+}
+
+void DrawList::order(const DrawHistory& counts) {
+    badLineCount_ = counts.badLineCount;
+    const auto all = static_cast<std::uint32_t>(entries_.size());
+    const bool numbered =
+        std::any_of(entries_.begin(), entries_.end(), [](const Entry& e) { return e.issueSize > 0; });
+    if (!numbered) {
+        order_.resize(all);
+        for (std::uint32_t k = 0; k < all; ++k) order_[k] = k;
+        note_ = badLinesNote(counts);
+        return;
+    }
+    MergeReport r;
+    r.badLineCount = counts.badLineCount;
+    r.firstBadLines = counts.firstBadLines;
+    std::vector<std::uint32_t> numberedEntries;
+    numberedEntries.reserve(all);
+    for (std::uint32_t k = 0; k < all; ++k) {
+        if (entries_[k].issueSize > 0)
+            numberedEntries.push_back(k);
+        else if (++r.withoutIssue <= kReportedBadLines)
+            r.firstWithoutIssue.push_back(static_cast<int>(entries_[k].line));
+    }
+    std::stable_sort(
+        numberedEntries.begin(), numberedEntries.end(),
+        [this](std::uint32_t a, std::uint32_t b) { return compareIssues(issueAt(a), issueAt(b)) < 0; });
+    // The first draw of an issue is kept; the others are weighed against it
+    // as an import weighs them.
+    KeptDraw first;
+    for (std::size_t k = 0; k < numberedEntries.size(); ++k) {
+        const std::uint32_t entry = numberedEntries[k];
+        if (k > 0 && compareIssues(first.issue, issueAt(entry)) == 0) {
+            weigh(first, drawAt(entry), r);
+            continue;
         }
-        if (end == std::string_view::npos) return damaged(lineNo);  // the last line lost its end
-        pos = end + 1;
+        first = keptOf(drawAt(entry));
+        order_.push_back(entry);
     }
-    if (lineNo == 0) {
-        read.problem = Problem::Foreign;
-        return read;
-    }
-    if (lineNo == 1) return damaged(2);  // the header is missing
-    std::optional<DrawStore> store = DrawStore::fromOrdered(std::move(draws));
-    if (!store) return damaged(lineNo);  // not reached: every row was checked above
-    read.store = std::move(*store);
-    return read;
+    std::stable_sort(r.conflicts.begin(), r.conflicts.end(),
+                     [](const IssueConflict& a, const IssueConflict& b) { return a.line < b.line; });
+    note_ = problemsNote(r, "未计入");
 }
 
 }  // namespace numsift

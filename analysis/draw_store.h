@@ -41,6 +41,10 @@ struct KeptDraw {
     bool operator==(const KeptDraw&) const = default;
 };
 
+// A draw the store can hold: its issue is digits, its date empty or
+// "YYYY-MM-DD" of a real day, its value at most 99999.
+bool canKeep(const KeptDraw& draw);
+
 // Orders issues as whole numbers (leading zeros do not count): negative
 // when a comes first, 0 for the same issue, positive when b comes first.
 int compareIssues(std::string_view a, std::string_view b);
@@ -120,36 +124,85 @@ private:
 // kReportedBadLines, then counted.
 std::string mergeNote(const MergeReport& report);
 
-// The draws of a text in the order a history has them, oldest first: by
-// issue (through a DrawStore) when some draw has an issue, in line order
-// when none has. Draws without an issue beside numbered ones are left out;
-// note says what was left out or not taken (mergeNote's wording), empty
-// when nothing was.
+// What an import did, as the player is told after it: "导入 N 期：新增 M 期，
+// 已有 K 期，冲突 C 期，无法读取 B 行（第 1、7 行）" — N the draws read with
+// an issue, K those kept already as they came, C those kept with another
+// number or date (left as they are), B the lines that gave no draw to keep
+// (no draw, or no issue), with where the first few are.
+std::string importReportText(const MergeReport& report);
+
+// One change of a kept draw by the player: the draw of an issue as it was
+// and as it becomes (nothing: no draw of that issue). A correction, a
+// deletion, a draw typed in by hand, or a conflict of an import the player
+// accepted; its reverse undoes it.
+struct DrawEdit {
+    std::string issue;
+    std::optional<KeptDraw> before;
+    std::optional<KeptDraw> after;
+
+    DrawEdit reversed() const { return {issue, after, before}; }
+    bool operator==(const DrawEdit&) const = default;
+};
+
+// The edit that puts a conflict's offered draw in the place of the kept one
+// (the player answered 是 to "期号 2025190 已有 49972，改为 …？").
+DrawEdit acceptedConflict(const IssueConflict& conflict);
+
+// Applies edit when the store holds edit.before for its issue (another
+// program may have changed it since the player saw it); false, and nothing
+// changed, otherwise or when edit.after cannot be kept.
+bool applyEdit(DrawStore& store, const DrawEdit& edit);
+
+// The draws of a text in the order a history has them, oldest first, by
+// the rules of an import into an empty history: by issue when some draw has
+// an issue (the first draw of an issue kept, the others weighed against it
+// as merge does), in line order when none has. Draws without an issue
+// beside numbered ones are left out; note says what was left out or not
+// taken (mergeNote's wording), empty when nothing was. The window's
+// history, the backtest and the statistics of numsift-cli all read draws
+// so: the same text gives the same draws.
 struct OrderedDraws {
-    std::vector<std::uint32_t> values;
-    std::size_t badLineCount = 0;  // lines without a draw
+    std::vector<Draw> draws;            // as the text gave them (label, line …)
+    std::vector<std::uint32_t> values;  // their numbers
+    std::size_t badLineCount = 0;       // lines without a draw
     std::string note;
 };
-OrderedDraws drawsInOrder(const DrawHistory& parsed);
+OrderedDraws drawsInOrder(DrawHistory parsed);
 
-// The kept history's file: the signature line with the format version
-// ("# Numsift draw history, format 1"), the header "issue,date,number", then
-// one line per draw in issue order; UTF-8, LF line breaks.
-inline constexpr int kKeptHistoryFormat = 1;
-std::string keptHistoryText(const DrawStore& store);
+// The same draws in the same order, held compactly: 28 bytes and the text
+// of its label and issue a draw, where a Draw takes over a hundred, so that
+// numsift-cli reads a 64 MiB file of draws in a few hundred MiB.
+class DrawList {
+public:
+    // The draws of a text (analysis/draw_history.h) in history order.
+    static DrawList inOrder(std::string_view text);
+    static DrawList inOrder(DrawHistory parsed);
 
-struct KeptHistoryRead {
-    enum class Problem { None, Foreign, Newer, Damaged };
-    Problem problem = Problem::None;
-    int version = 0;  // the file's format version when it has a signature
-    int line = 0;     // first damaged line (Problem::Damaged)
-    DrawStore store;  // empty unless Problem::None
+    std::size_t size() const { return order_.size(); }
+    bool empty() const { return order_.empty(); }
+    std::uint32_t value(std::size_t i) const { return entries_[order_[i]].value; }
+    // The i-th draw, oldest first, as the text gave it.
+    Draw draw(std::size_t i) const { return drawAt(order_[i]); }
+    std::vector<std::uint32_t> values() const;
+    std::size_t badLineCount() const { return badLineCount_; }
+    // What was left out or not taken (drawsInOrder's note); empty when nothing.
+    const std::string& note() const { return note_; }
+
+private:
+    struct Entry {
+        std::uint32_t value, line, date;  // date as yyyymmdd, 0 when none
+        std::uint32_t labelAt, labelSize, issueAt, issueSize;
+    };
+    void add(Draw&& d);
+    void order(const DrawHistory& counts);
+    Draw drawAt(std::uint32_t entry) const;
+    std::string_view issueAt(std::uint32_t entry) const;
+
+    std::string pool_;                  // the labels and issues
+    std::vector<Entry> entries_;        // every draw, in text order
+    std::vector<std::uint32_t> order_;  // the entries kept, in history order
+    std::size_t badLineCount_ = 0;
+    std::string note_;
 };
-
-// Reads the file's text strictly: without the signature line the text is
-// Foreign; a later format version is Newer; a wrong header, a row that is
-// not "digits,date or nothing,five digits", or issues out of order make it
-// Damaged. CR LF line breaks are accepted (an editor may have saved it).
-KeptHistoryRead readKeptHistory(std::string_view text);
 
 }  // namespace numsift

@@ -69,6 +69,29 @@ OmissionStats omissionStats(std::span<const std::uint32_t> draws) {
     return stats;
 }
 
+OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan range) {
+    range.end = std::min(range.end, history.size());
+    range.begin = std::min(range.begin, range.end);
+    OmissionStats stats = omissionStats(history.subspan(range.begin, range.size()));
+    // 当前遗漏 from the newest draw of the history back to the item's last
+    // draw: walk back from the end until every item has been seen.
+    std::vector<bool> seen(kItemCount, false);
+    std::size_t unseen = seen.size();
+    for (ItemFigures& f : stats.figures_) f.currentOmission = static_cast<std::uint32_t>(history.size());
+    ItemsOfNumber items;
+    for (std::size_t back = 0; back < history.size() && unseen > 0; ++back) {
+        itemsOf(history[history.size() - 1 - back], items);
+        for (int k = 0; k < items.count; ++k) {
+            const std::size_t flat = items.flat[static_cast<std::size_t>(k)];
+            if (seen[flat]) continue;
+            seen[flat] = true;
+            --unseen;
+            stats.figures_[flat].currentOmission = static_cast<std::uint32_t>(back);
+        }
+    }
+    return stats;
+}
+
 std::vector<std::uint32_t> runningOmission(std::span<const std::uint32_t> draws, ItemId item) {
     std::vector<std::uint32_t> out;
     out.reserve(draws.size());

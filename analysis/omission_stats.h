@@ -23,6 +23,7 @@
 #include <vector>
 
 #include "analysis/condition_items.h"
+#include "analysis/draw_range.h"
 
 namespace numsift {
 
@@ -50,6 +51,7 @@ public:
 
 private:
     friend OmissionStats omissionStats(std::span<const std::uint32_t> draws);
+    friend OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan range);
     std::vector<ItemFigures> figures_;
     std::size_t drawCount_ = 0;
 };
@@ -57,6 +59,13 @@ private:
 // The figures over the draws given (values 0..99999, oldest first). For the
 // last N draws of a history pass its last N values (lastDraws).
 OmissionStats omissionStats(std::span<const std::uint32_t> draws);
+
+// The figures over the draws of a range of a history (analysis/
+// draw_range.h), but 当前遗漏 over the whole history: how long an item has
+// been missing does not depend on the stretch looked at, so a narrow range
+// never makes the coldest items look fresh. 出现次数, 平均遗漏, 最大遗漏 and
+// 最大连出 are those of the range.
+OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan range);
 
 // The last n values of draws (all of them when n is 0 or above their count).
 std::span<const std::uint32_t> lastDraws(std::span<const std::uint32_t> draws, std::size_t n);

@@ -1,10 +1,13 @@
 #include "cli/cli_common.h"
 
-#include <QFile>
 #include <QString>
+
+#include <cerrno>
 #include <cstdio>
+#include <vector>
 
 #include "engine/number.h"
+#include "io/atomic_save.h"
 #include "io/text_file.h"
 
 namespace numsift::cli {
@@ -17,24 +20,32 @@ int fail(std::string_view what, std::string_view problem) {
 
 std::optional<std::string> readInput(const std::string& path) {
     if (path == "-") {
-        QFile in;
-        if (!in.open(stdin, QIODevice::ReadOnly)) {
-            fail("-", "无法读取标准输入");
-            return std::nullopt;
+        // fread waits for the writer: a pipe is read to its end, however
+        // slowly it comes, and no further than one byte past the limit.
+        QByteArray bytes;
+        std::vector<char> chunk(64 * 1024);
+        for (;;) {
+            const std::size_t n = std::fread(chunk.data(), 1, chunk.size(), stdin);
+            bytes.append(chunk.data(), static_cast<qsizetype>(n));
+            if (bytes.size() > kMaxTextFileBytes) {
+                fail("-", "输入超过 64 MiB");
+                return std::nullopt;
+            }
+            if (n == chunk.size()) continue;
+            if (std::ferror(stdin)) {
+                fail("-", "无法读取标准输入");
+                return std::nullopt;
+            }
+            break;
         }
-        QByteArray bytes = in.read(kMaxTextFileBytes + 1);
-        if (bytes.size() > kMaxTextFileBytes) {
-            fail("-", "输入超过 64 MiB");
-            return std::nullopt;
-        }
-        return decodeText(bytes).toStdString();
+        return decodeTextUtf8(bytes);
     }
-    TextFileResult r = readTextFile(QString::fromLocal8Bit(path.c_str()));
+    Utf8FileResult r = readTextFileUtf8(QString::fromLocal8Bit(path.c_str()));
     if (!r.ok) {
         fail(path, r.error.toStdString());
         return std::nullopt;
     }
-    return r.text.toStdString();
+    return std::move(r.text);
 }
 
 std::optional<long> parseInteger(std::string_view text, long min, long max) {
@@ -48,7 +59,29 @@ std::optional<long> parseInteger(std::string_view text, long min, long max) {
     return v;
 }
 
-void writeOut(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+namespace {
+
+int outputError = 0;  // errno of the first write to stdout that failed
+
+}  // namespace
+
+void writeOut(std::string_view text) {
+    if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() && outputError == 0)
+        outputError = errno != 0 ? errno : EIO;
+}
+
+void flushOut() {
+    errno = 0;
+    if (std::fflush(stdout) != 0 && outputError == 0) outputError = errno != 0 ? errno : EIO;
+}
+
+int finishOutput(int code) {
+    flushOut();
+    if (outputError == 0 && !std::ferror(stdout)) return code;
+    const QString reason = saveFailureReason(outputError, {});
+    std::fprintf(stderr, "numsift-cli: 标准输出: 写入失败：%s\n", reason.toUtf8().constData());
+    return kOutputFailed;
+}
 
 void writeNumbers(std::span<const std::uint32_t> numbers, long width) {
     std::string out;

@@ -21,8 +21,20 @@ std::optional<std::string> readInput(const std::string& path);
 // Parses a whole decimal number in [min, max]; nothing on any other text.
 std::optional<long> parseInteger(std::string_view text, long min, long max);
 
-// Writes text to stdout as it stands (binary, no newline translation).
+// Writes text to stdout as it stands (binary, no newline translation); a
+// write that fails is remembered for finishOutput.
 void writeOut(std::string_view text);
+
+// Flushes stdout (before a word on stderr that should follow the output).
+void flushOut();
+
+// The exit code of a command whose output could not be written.
+inline constexpr int kOutputFailed = 1;
+
+// Flushes stdout once a command is done: code when everything it wrote got
+// out, else "numsift-cli: 标准输出: 写入失败：reason" on stderr and
+// kOutputFailed (a full disk, a reader that went away).
+int finishOutput(int code);
 
 // Writes numbers to stdout, width per line joined by one blank.
 void writeNumbers(std::span<const std::uint32_t> numbers, long width);

@@ -33,10 +33,10 @@ int run(const CommandLine& line) {
 
     const RunResult r = runFilter(in->scheme.input, in->base, in->scheme.grouping());
     if (csv)
-        writeOut(resultCsv(r, "\n"));
+        writeOut(resultCsv(r, "\n", CsvStyle::Plain));
     else
         writeNumbers(r.result, *width);
-    std::fflush(stdout);
+    flushOut();
     std::fprintf(stderr, "kept %zu of %zu\n", r.result.size(), r.table.size());
     return 0;
 }

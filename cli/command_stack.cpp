@@ -75,7 +75,7 @@ int stack(const CommandLine& line) {
     const StackCounts counts = stackSchemes(schemes, base);
     const std::vector<std::uint32_t> kept = stackedResult(counts, range->lowest, range->highest);
     writeNumbers(kept, *width);
-    std::fflush(stdout);
+    flushOut();
     std::string err;
     for (std::size_t c = 0; c < counts.histogram.size(); ++c)
         err += "count " + std::to_string(c) + ": " + std::to_string(counts.histogram[c]) + "\n";

@@ -1,11 +1,13 @@
 // numsift-cli stats DRAWS [--last N]: the omission figures of every condition
-// item over past draws (all of them, or the newest N), one tab-separated
+// item over past draws (all of them, or the newest N; 当前遗漏 always over
+// all of them), one tab-separated
 // line per item after a header line. numsift-cli stats --set FILE: how many
 // numbers of a number list have each item, in the same layout with the count
 // in the 出现次数 column and its share of the list beside it.
 #include <cstdio>
 
 #include "analysis/analysis_text.h"
+#include "analysis/draw_range.h"
 #include "analysis/draw_store.h"
 #include "analysis/set_stats.h"
 #include "cli/cli_common.h"
@@ -17,7 +19,7 @@ namespace numsift::cli {
 namespace {
 
 constexpr OptionSpec kOptions[] = {
-    {"last", "N", "只统计最近 N 期（默认全部）"},
+    {"last", "N", "只统计最近 N 期（默认全部）；当前遗漏总按全部开奖计算"},
     {"set", "FILE", "改为统计号码文件（如缩水结果）中有各项目的号码数和占比"},
 };
 constexpr ArgumentSpec kArguments[] = {
@@ -49,17 +51,20 @@ int stats(const CommandLine& line) {
         last = static_cast<std::size_t>(*n);
     }
     const std::string& path = line.arguments()[0];
-    const std::optional<std::string> text = readInput(path);
+    std::optional<std::string> text = readInput(path);
     if (!text) return 2;
-    const DrawHistory parsed = parseDraws(*text);
-    const OrderedDraws draws = drawsInOrder(parsed);
-    if (draws.values.empty()) {
+    const DrawList draws = DrawList::inOrder(*text);
+    text.reset();
+    if (draws.empty()) {
         std::string problem = "没有开奖号码（每行一期，例如 2026120 35789）";
-        if (!draws.note.empty()) problem += "；" + draws.note;
+        if (!draws.note().empty()) problem += "；" + draws.note();
         return fail(path, problem);
     }
-    if (!draws.note.empty()) std::fprintf(stderr, "numsift-cli: %s: %s\n", path.c_str(), draws.note.c_str());
-    writeOut(omissionTable(omissionStats(lastDraws(draws.values, last)), "\n"));
+    if (!draws.note().empty())
+        std::fprintf(stderr, "numsift-cli: %s: %s\n", path.c_str(), draws.note().c_str());
+    // A range narrows every figure but 当前遗漏, counted over every draw.
+    const std::vector<std::uint32_t> values = draws.values();
+    writeOut(omissionTable(omissionStats(values, DrawRange::newest(last).in(values.size())), "\n"));
     return 0;
 }
 

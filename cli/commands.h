@@ -19,5 +19,6 @@ extern const Command kTicketsCommand;
 extern const Command kRecordCommand;
 extern const Command kRulesCommand;
 extern const Command kWalkCommand;
+extern const Command kHistoryCommand;
 
 }  // namespace numsift::cli

@@ -1,8 +1,10 @@
 // numsift-cli: runs condition schemes without the window.
+#include <csignal>
 #include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "cli/cli_common.h"
 #include "cli/commands.h"
 
 namespace {
@@ -13,7 +15,7 @@ const Command* const kCommands[] = {
     &numsift::cli::kRunCommand,     &numsift::cli::kReportCommand, &numsift::cli::kBacktestCommand,
     &numsift::cli::kExplainCommand, &numsift::cli::kParseCommand,  &numsift::cli::kStatsCommand,
     &numsift::cli::kStackCommand,   &numsift::cli::kRulesCommand,  &numsift::cli::kWalkCommand,
-    &numsift::cli::kTicketsCommand, &numsift::cli::kRecordCommand,
+    &numsift::cli::kTicketsCommand, &numsift::cli::kRecordCommand, &numsift::cli::kHistoryCommand,
 };
 
 // "  name    text": the name padded to eight columns, at least one blank.
@@ -36,6 +38,11 @@ void printHelp(std::FILE* out) {
 }  // namespace
 
 int main(int argc, char** argv) {
+#ifdef SIGPIPE
+    // A reader that went away makes the write fail (EPIPE) and the command
+    // say so, instead of ending it without a word.
+    std::signal(SIGPIPE, SIG_IGN);
+#endif
     if (argc < 2) {
         printHelp(stderr);
         return 2;
@@ -43,10 +50,11 @@ int main(int argc, char** argv) {
     const std::string_view cmd = argv[1];
     if (cmd == "--help" || cmd == "-h" || cmd == "help") {
         printHelp(stdout);
-        return 0;
+        return numsift::cli::finishOutput(0);
     }
     for (const Command* c : kCommands)
-        if (cmd == c->name) return numsift::cli::runCommand(*c, argc - 2, argv + 2);
+        if (cmd == c->name)
+            return numsift::cli::finishOutput(numsift::cli::runCommand(*c, argc - 2, argv + 2));
     std::fprintf(stderr, "numsift-cli: %s: unknown command (see numsift-cli --help)\n", argv[1]);
     return 2;
 }

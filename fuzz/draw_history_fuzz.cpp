@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "analysis/draw_store.h"
+#include "io/draw_history_file.h"
 
 using namespace numsift;
 

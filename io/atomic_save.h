@@ -1,13 +1,14 @@
 #pragma once
-// What the files Numsift keeps in its data folder share: they are replaced
-// whole or not at all, and one that cannot be read is moved beside itself,
-// never deleted.
+// The one writer of whole files: the files Numsift keeps in its data folder,
+// schemes and exports are replaced whole or not at all.
 //
 // saveAtomically writes a temporary file beside path and renames it over the
-// old one only once every byte is written and flushed to disk (QSaveFile): a
-// save that fails, or a program killed at any moment, leaves the old file or
-// the new one, never a mix. A temporary file left by a killed program is
-// never read; the next save writes a temporary file of its own.
+// old one only once every byte is written and on the disk (QSaveFile; each
+// write, the sync to disk and the rename are checked): a save that fails —
+// a full disk, a file-size limit, a file it may not write — or a program
+// killed at any moment, leaves the old file or the new one, never a mix, and
+// says why in Chinese. A temporary file left by a killed program is never
+// read; the next save writes a temporary file of its own.
 
 #include <QString>
 
@@ -24,32 +25,24 @@ using SaveStepCheck = std::function<bool(SaveStep)>;
 // A save as the window reports it.
 struct SaveResult {
     bool ok = false;
-    QString error;  // Chinese reason when !ok
+    QString error;  // when !ok, for the player: which file, why ("磁盘已满（没有剩余空间）"…), and that
+                    // the old file is unchanged
 };
 
 struct AtomicSave {
     bool ok = false;
     SaveStep failedAt = SaveStep::Open;  // when !ok
-    QString reason;                      // the platform's reason when !ok
+    QString reason;  // when !ok, in Chinese: "磁盘已满（没有剩余空间）", "文件超过了系统允许的大小" …
+    int systemError = 0;  // when !ok, errno (GetLastError on Windows); 0 when none is known
 };
 
 // Writes bytes to path atomically, in chunks of 64 KiB. allow (tests only)
 // is asked before each step, each chunk a Write; false fails that step.
 AtomicSave saveAtomically(const QString& path, std::string_view bytes, const SaveStepCheck& allow = {});
 
-// A free name beside path: path + "." + what + "-yyyyMMdd-HHmmss", with
-// "-2", "-3"… after it while that name is taken.
-QString asideName(const QString& path, const char* what);
-
-// A file that cannot be read, moved beside itself to asideName(path, what).
-struct SetAside {
-    QString path;     // where it went; empty when it could not be moved
-    QString message;  // for the player
-    QString refusal;  // why saves are refused when it could not be moved
-};
-// noun names the file ("开奖历史文件"), problem says what is wrong with it
-// ("已损坏（第 3 行）"), after what follows once it is moved ("；…从空开始。").
-SetAside setAside(const QString& path, const char* what, const QString& noun, const QString& problem,
-                  const QString& after);
+// The Chinese reason for a failed write: by the platform's error where it
+// names one a player understands (a full disk, a file-size limit, no
+// permission…), else "系统错误：" and the platform's own text.
+QString saveFailureReason(int systemError, const QString& platformText);
 
 }  // namespace numsift

@@ -1,9 +1,13 @@
 #include "io/draw_history_file.h"
 
 #include <QDir>
-#include <QFileInfo>
+#include <QDeadlineTimer>
+#include <QLockFile>
+#include <QThread>
 
-#include "io/text_file.h"
+#include <optional>
+
+#include "engine/number.h"
 
 namespace numsift {
 
@@ -11,7 +15,120 @@ namespace {
 
 QString native(const QString& path) { return QDir::toNativeSeparators(path); }
 
+// The value of 1..maxDigits ASCII digits; nothing for any other text.
+std::optional<std::uint32_t> digitsValue(std::string_view text, std::size_t maxDigits) {
+    if (text.empty() || text.size() > maxDigits) return std::nullopt;
+    std::uint32_t value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9') return std::nullopt;
+        value = value * 10 + static_cast<std::uint32_t>(c - '0');
+    }
+    return value;
+}
+
+// The last line of a file of format 2 and later, before the count of rows.
+constexpr std::string_view kEndLine = "# Numsift draw history, end, ";
+
+constexpr KeptFileWords kWords = {
+    .noun = "开奖历史文件",
+    .foreign = "不是 Numsift 的开奖历史",
+    .notAFile = "不是开奖历史文件",
+    .tooLarge = "大得不像开奖历史文件",
+    .afterAside = "；开奖历史从空开始。",
+    .newerStays = true,
+};
+
 }  // namespace
+
+std::string keptHistoryText(const DrawStore& store) {
+    std::string s(kKeptHistorySignature);
+    s += ", format " + std::to_string(kKeptHistoryFormat) + "\nissue,date,number\n";
+    s.reserve(s.size() + store.size() * 26 + 48);
+    char number[6] = {};
+    for (const KeptDraw& d : store.draws()) {
+        s += d.issue;
+        s += ',';
+        s += d.date;
+        s += ',';
+        writeNumber(d.value, number);
+        s.append(number, 5);
+        s += '\n';
+    }
+    s += kEndLine;
+    s += std::to_string(store.size()) + " draws\n";
+    return s;
+}
+
+KeptHistoryRead readKeptHistory(std::string_view text) {
+    using Problem = KeptHistoryRead::Problem;
+    KeptHistoryRead read;
+    if (text.starts_with("\xEF\xBB\xBF")) text.remove_prefix(3);
+    auto damaged = [&read](int line) {
+        read.problem = Problem::Damaged;
+        read.line = line;
+        read.store = {};
+        return read;
+    };
+    std::vector<KeptDraw> draws;
+    int lineNo = 0;
+    bool ended = false;  // the end line was read
+    std::size_t pos = 0;
+    while (pos < text.size()) {
+        const std::size_t end = text.find('\n', pos);
+        std::string_view line =
+            text.substr(pos, end == std::string_view::npos ? text.size() - pos : end - pos);
+        ++lineNo;
+        if (line.ends_with('\r')) line.remove_suffix(1);
+        if (ended) return damaged(lineNo);  // nothing follows the end line
+        if (lineNo == 1) {
+            const std::string prefix = std::string(kKeptHistorySignature) + ", format ";
+            if (!line.starts_with(prefix)) {
+                read.problem = Problem::Foreign;
+                return read;
+            }
+            const std::optional<std::uint32_t> version = digitsValue(line.substr(prefix.size()), 6);
+            if (!version || *version == 0 || line[prefix.size()] == '0') return damaged(1);
+            read.version = static_cast<int>(*version);
+            if (read.version > kKeptHistoryFormat) {
+                read.problem = Problem::Newer;
+                return read;
+            }
+        } else if (lineNo == 2) {
+            if (line != "issue,date,number") return damaged(2);
+        } else if (read.version >= 2 && line.starts_with(kEndLine)) {
+            // "…, end, N draws": N the rows above it.
+            std::string_view count = line.substr(kEndLine.size());
+            if (!count.ends_with(" draws")) return damaged(lineNo);
+            count.remove_suffix(6);
+            const std::optional<std::uint32_t> n = digitsValue(count, 9);
+            if (!n || *n != draws.size() || (count.size() > 1 && count[0] == '0')) return damaged(lineNo);
+            ended = true;
+        } else {
+            const std::size_t c1 = line.find(',');
+            const std::size_t c2 = c1 == std::string_view::npos ? c1 : line.find(',', c1 + 1);
+            if (c2 == std::string_view::npos) return damaged(lineNo);
+            const std::string_view number = line.substr(c2 + 1);
+            const std::optional<std::uint32_t> value = digitsValue(number, 5);
+            KeptDraw draw{std::string(line.substr(0, c1)), std::string(line.substr(c1 + 1, c2 - c1 - 1)), 0};
+            if (!value || number.size() != 5 || !canKeep(draw)) return damaged(lineNo);
+            if (!draws.empty() && compareIssues(draws.back().issue, draw.issue) >= 0) return damaged(lineNo);
+            draw.value = *value;
+            draws.push_back(std::move(draw));
+        }
+        if (end == std::string_view::npos) return damaged(lineNo);  // the last line lost its end
+        pos = end + 1;
+    }
+    if (lineNo == 0) {
+        read.problem = Problem::Foreign;
+        return read;
+    }
+    if (lineNo == 1) return damaged(2);                           // the header is missing
+    if (read.version >= 2 && !ended) return damaged(lineNo + 1);  // cut short: the end line is missing
+    std::optional<DrawStore> store = DrawStore::fromOrdered(std::move(draws));
+    if (!store) return damaged(lineNo);  // not reached: every row was checked above
+    read.store = std::move(*store);
+    return read;
+}
 
 QString drawHistoryPath(const DataFolder& folder) {
     if (!folder.ok) return {};
@@ -20,86 +137,67 @@ QString drawHistoryPath(const DataFolder& folder) {
 
 LoadedHistory DrawHistoryFile::load() {
     LoadedHistory loaded;
-    refusal_.clear();
-    const QFileInfo info(path_);
-    if (!info.exists() && !info.isSymLink()) return loaded;
-
-    // Why the file is not a history we can read, and the suffix it is moved
-    // away with; empty when it can be read.
-    QString problem;
-    const char* suffix = "damaged";
-    if (!info.isFile()) {
-        problem = QStringLiteral("不是开奖历史文件");
-        suffix = "foreign";
-    } else if (info.size() > kMaxTextFileBytes) {
-        problem = QStringLiteral("大得不像开奖历史文件");
-        suffix = "foreign";
-    } else {
-        const TextFileResult file = readTextFile(path_);
-        if (!file.ok) {
-            refusal_ = QStringLiteral("开奖历史文件无法读取（") + file.error +
-                       QStringLiteral("），为免覆盖，不会保存");
-            loaded.message = QStringLiteral("无法读取开奖历史文件 ") + native(path_) + QStringLiteral("：") +
-                             file.error + QStringLiteral("。本次不会改写它。");
-            return loaded;
-        }
-        const std::string text = file.text.toStdString();
+    DrawStore store;
+    const KeptFileLoad file = loadKeptFile(path_, kWords, [&store](std::string_view text) -> KeptTextCheck {
         KeptHistoryRead read = readKeptHistory(text);
-        switch (read.problem) {
-            case KeptHistoryRead::Problem::None: loaded.store = std::move(read.store); return loaded;
-            case KeptHistoryRead::Problem::Newer:
-                refusal_ = QStringLiteral("开奖历史文件由更新版本的 Numsift 写成，为免覆盖，不会保存");
-                loaded.message = QStringLiteral("开奖历史文件 ") + native(path_) +
-                                 QStringLiteral(" 由更新版本的 Numsift 写成（格式 ") +
-                                 QString::number(read.version) +
-                                 QStringLiteral("），本版本不读取也不改写它。");
-                return loaded;
-            case KeptHistoryRead::Problem::Foreign:
-                problem = QStringLiteral("不是 Numsift 的开奖历史");
-                suffix = "foreign";
-                break;
-            case KeptHistoryRead::Problem::Damaged:
-                problem =
-                    QStringLiteral("已损坏（第 ") + QString::number(read.line) + QStringLiteral(" 行）");
-                break;
-        }
-    }
-
-    const SetAside aside = setAside(path_, suffix, QStringLiteral("开奖历史文件"), problem,
-                                    QStringLiteral("；开奖历史从空开始。"));
-    refusal_ = aside.refusal;
-    loaded.setAsidePath = aside.path;
-    loaded.message = aside.message;
+        store = std::move(read.store);
+        return read;
+    });
+    refusal_ = file.refusal;
+    if (file.read) loaded.store = std::move(store);
+    loaded.message = file.message;
+    loaded.setAsidePath = file.setAsidePath;
     return loaded;
 }
 
+HistoryUpdate DrawHistoryFile::update(const std::function<void(DrawStore&)>& change,
+                                      const SaveStepCheck& allow) {
+    HistoryUpdate out;
+    QLockFile lock(path_ + QStringLiteral(".lock"));
+    // Only a dead owner frees the lock: a slow save is never taken over.
+    lock.setStaleLockTime(0);
+    // Asked often: another program holds it for the milliseconds of a save.
+    const QDeadlineTimer deadline(kHistoryLockWaitMs);
+    bool locked = lock.tryLock(0);
+    while (!locked && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired()) {
+        QThread::msleep(5);
+        locked = lock.tryLock(0);
+    }
+    if (!locked) {
+        out.save.ok = false;
+        const QString reason = lock.error() == QLockFile::LockFailedError
+                                   ? QStringLiteral("另一个 Numsift 正在保存开奖历史")
+                                   : QStringLiteral("无法创建锁文件 ") + native(lock.fileName());
+        out.save.error = QStringLiteral("无法保存") + QString::fromUtf8(kWords.noun) + QLatin1Char(' ') +
+                         native(path_) + QStringLiteral("：") + reason + QStringLiteral("。请稍后再试。");
+        LoadedHistory now = load();  // what there is to show meanwhile
+        out.store = std::move(now.store);
+        out.message = now.message;
+        return out;
+    }
+    LoadedHistory now = load();
+    out.message = now.message;
+    out.store = std::move(now.store);
+    const DrawStore before = out.store;
+    change(out.store);
+    out.changed = !(out.store == before);
+    if (out.changed) {
+        out.save = save(out.store, allow);
+        // A history that could not be saved is not the kept one.
+        if (!out.save.ok) out.store = before;
+    }
+    return out;
+}
+
+HistoryUpdate DrawHistoryFile::merge(const DrawHistory& parsed, const SaveStepCheck& allow) {
+    MergeReport report;
+    HistoryUpdate out = update([&](DrawStore& store) { report = store.merge(parsed); }, allow);
+    out.report = std::move(report);
+    return out;
+}
+
 SaveResult DrawHistoryFile::save(const DrawStore& store, const SaveStepCheck& allow) const {
-    SaveResult result;
-    if (!refusal_.isEmpty()) {
-        result.error = refusal_;
-        return result;
-    }
-    const QString where = native(path_);
-    const AtomicSave saved = saveAtomically(path_, keptHistoryText(store), allow);
-    if (saved.ok) {
-        result.ok = true;
-        return result;
-    }
-    switch (saved.failedAt) {
-        case SaveStep::Open:
-            result.error =
-                QStringLiteral("无法写入开奖历史文件 ") + where + QStringLiteral("：") + saved.reason;
-            break;
-        case SaveStep::Write:
-            result.error = QStringLiteral("写入开奖历史文件 ") + where + QStringLiteral(" 时出错：") +
-                           saved.reason + QStringLiteral("。原文件未改动。");
-            break;
-        case SaveStep::Commit:
-            result.error = QStringLiteral("无法保存开奖历史文件 ") + where + QStringLiteral("：") +
-                           saved.reason + QStringLiteral("。原文件未改动。");
-            break;
-    }
-    return result;
+    return saveKeptFile(path_, keptHistoryText(store), kWords, refusal_, allow);
 }
 
 }  // namespace numsift

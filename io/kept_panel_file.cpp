@@ -1,12 +1,9 @@
 #include "io/kept_panel_file.h"
 
 #include <QDir>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <charconv>
-
-#include "io/text_file.h"
 
 namespace numsift {
 
@@ -87,7 +84,14 @@ std::optional<NumberSet> readList(std::string_view body) {
     return set;
 }
 
-QString native(const QString& path) { return QDir::toNativeSeparators(path); }
+constexpr KeptFileWords kWords = {
+    .noun = "上次的条件文件",
+    .foreign = "不是 Numsift 的条件文件",
+    .notAFile = "不是 Numsift 的条件文件",
+    .tooLarge = "大得不像 Numsift 的条件文件",
+    .afterAside = "。",
+    .newerStays = false,
+};
 
 }  // namespace
 
@@ -163,67 +167,56 @@ QString keptPanelPath(const DataFolder& folder) {
 
 LoadedPanel KeptPanelFile::load() {
     LoadedPanel loaded;
-    refusal_.clear();
-    const QFileInfo info(path_);
-    if (!info.exists() && !info.isSymLink()) return loaded;
-
-    // Why the file cannot be read, and the suffix it is moved away with.
-    QString problem;
-    const char* suffix = "damaged";
-    if (!info.isFile()) {
-        problem = QStringLiteral("不是 Numsift 的条件文件");
-        suffix = "foreign";
-    } else if (info.size() > kMaxTextFileBytes) {
-        problem = QStringLiteral("大得不像 Numsift 的条件文件");
-        suffix = "foreign";
-    } else {
-        const TextFileResult file = readTextFile(path_);
-        if (!file.ok) {
-            refusal_ = QStringLiteral("上次的条件文件无法读取（") + file.error +
-                       QStringLiteral("），为免覆盖，不会保存");
-            loaded.message = QStringLiteral("无法读取上次的条件文件 ") + native(path_) +
-                             QStringLiteral("：") + file.error + QStringLiteral("。本次不会改写它。");
-            return loaded;
-        }
-        KeptPanelRead read = readKeptPanel(file.text.toStdString());
-        switch (read.problem) {
-            case KeptPanelRead::Problem::None: loaded.panel = std::move(read.panel); return loaded;
-            case KeptPanelRead::Problem::Foreign:
-                problem = QStringLiteral("不是 Numsift 的条件文件");
-                suffix = "foreign";
-                break;
-            case KeptPanelRead::Problem::Newer:
-                problem = QStringLiteral("由更新版本的 Numsift 写成（格式 ") + QString::number(read.version) +
-                          QStringLiteral("）");
-                suffix = "newer";
-                break;
-            case KeptPanelRead::Problem::Damaged:
-                problem =
-                    QStringLiteral("已损坏（第 ") + QString::number(read.line) + QStringLiteral(" 行）");
-                break;
-        }
-    }
-
-    const SetAside aside =
-        setAside(path_, suffix, QStringLiteral("上次的条件文件"), problem, QStringLiteral("。"));
-    refusal_ = aside.refusal;
-    loaded.setAsidePath = aside.path;
-    loaded.message = aside.message;
+    KeptPanel panel;
+    const KeptFileLoad file = loadKeptFile(path_, kWords, [&panel](std::string_view text) -> KeptTextCheck {
+        KeptPanelRead read = readKeptPanel(text);
+        panel = std::move(read.panel);
+        return read;
+    });
+    refusal_ = file.refusal;
+    if (file.read) loaded.panel = std::move(panel);
+    loaded.message = file.message;
+    loaded.setAsidePath = file.setAsidePath;
     return loaded;
 }
 
 SaveResult KeptPanelFile::save(const KeptPanel& panel, const SaveStepCheck& allow) const {
-    SaveResult result;
-    if (!refusal_.isEmpty()) {
-        result.error = refusal_;
-        return result;
-    }
-    const AtomicSave saved = saveAtomically(path_, keptPanelText(panel), allow);
-    result.ok = saved.ok;
-    if (!saved.ok)
-        result.error = QStringLiteral("无法保存当前的条件到 ") + native(path_) + QStringLiteral("：") +
-                       saved.reason + QStringLiteral("。原文件未改动。");
-    return result;
+    return saveKeptFile(path_, keptPanelText(panel), kWords, refusal_, allow);
+}
+
+KeptPanelLock::KeptPanelLock(const QString& keptPanelPath)
+    : lock_(std::make_unique<QLockFile>(keptPanelPath + QStringLiteral(".lock"))) {
+    // Held for a window's life: only a dead owner frees it, never its age.
+    lock_->setStaleLockTime(0);
+}
+
+KeptPanelLock::~KeptPanelLock() = default;
+
+bool KeptPanelLock::take() {
+    if (held_) return true;
+    held_ = lock_->tryLock(0);
+    message_.clear();
+    if (held_) return true;
+    qint64 pid = 0;
+    QString host, application;
+    const QString who =
+        lock_->error() == QLockFile::LockFailedError && lock_->getLockInfo(&pid, &host, &application)
+            ? QStringLiteral("另一个 Numsift 窗口（进程 %1）").arg(pid)
+            : QStringLiteral("另一个 Numsift 窗口");
+    if (lock_->error() == QLockFile::LockFailedError)
+        message_ =
+            who +
+            QStringLiteral(
+                "正在使用这个数据文件夹的上次的条件；本窗口不恢复也不保存它，关闭本窗口时也不会改动它。");
+    else
+        message_ = QStringLiteral("无法创建锁文件 ") + QDir::toNativeSeparators(lock_->fileName()) +
+                   QStringLiteral("；本窗口不恢复也不保存上次的条件。");
+    return false;
+}
+
+void KeptPanelLock::release() {
+    if (held_) lock_->unlock();
+    held_ = false;
 }
 
 }  // namespace numsift

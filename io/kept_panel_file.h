@@ -16,15 +16,17 @@
 //   end
 //
 // The byte counts make a file that was cut short or changed by hand read as
-// damaged rather than half-read. Saving and the handling of a file that
-// cannot be read are those of the draw history (io/draw_history_file.h): the
-// file is replaced atomically; a damaged, foreign or newer file is renamed
-// beside itself (kept-panel.txt.damaged-20260501-203000, ….foreign-…,
-// ….newer-…), never deleted; one that cannot be read or renamed is left in
-// place and saves are refused.
+// damaged rather than half-read. The file is replaced atomically
+// (io/atomic_save.h) and read as every kept file is (io/kept_file.h): a
+// damaged, foreign or newer file is renamed beside itself
+// (kept-panel.txt.damaged-20260501-203000, ….foreign-…, ….newer-…), never
+// deleted; one that cannot be read or renamed is left in place and saves
+// are refused.
 
+#include <QLockFile>
 #include <QString>
 
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -34,6 +36,7 @@
 #include "engine/number_list.h"
 #include "io/atomic_save.h"
 #include "io/data_folder.h"
+#include "io/kept_file.h"
 
 namespace numsift {
 
@@ -53,11 +56,7 @@ struct KeptPanel {
 // The file's text.
 std::string keptPanelText(const KeptPanel& panel);
 
-struct KeptPanelRead {
-    enum class Problem { None, Foreign, Newer, Damaged };
-    Problem problem = Problem::None;
-    int version = 0;  // the format version when the signature names one
-    int line = 0;     // the line where the damage starts (Problem::Damaged)
+struct KeptPanelRead : KeptTextCheck {
     KeptPanel panel;  // empty unless Problem::None
 };
 
@@ -92,6 +91,39 @@ public:
 private:
     QString path_;
     QString refusal_;  // why saving is refused; empty when it is not
+};
+
+// The kept panel belongs to one window at a time. The first window on a
+// data folder takes this lock at start and holds it until it closes; a
+// window that finds it taken neither offers nor saves the kept panel (two
+// windows saving in turn would each undo the other's panel) and tells the
+// player why (message()). A window that died holding the lock does not keep
+// it: the next start takes it over. The lock is a file beside the kept one
+// (QLockFile, kept-panel.txt.lock) naming the process that holds it.
+//
+// The window: KeptPanelLock lock(keptPanelPath(folder)); if (lock.take())
+// keep the panel as always, else show lock.message() and leave the kept
+// panel alone for this window's life.
+class KeptPanelLock {
+public:
+    explicit KeptPanelLock(const QString& keptPanelPath);
+    ~KeptPanelLock();
+    KeptPanelLock(const KeptPanelLock&) = delete;
+    KeptPanelLock& operator=(const KeptPanelLock&) = delete;
+
+    // Takes the lock when it is free (at once, without waiting); true when
+    // this window holds it, now or already.
+    bool take();
+    bool held() const { return held_; }
+    // Lets it go (as closing the window does).
+    void release();
+    // Why the lock is not held, for the player; empty when it is.
+    const QString& message() const { return message_; }
+
+private:
+    std::unique_ptr<QLockFile> lock_;
+    bool held_ = false;
+    QString message_;
 };
 
 }  // namespace numsift

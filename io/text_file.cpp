@@ -113,40 +113,72 @@ QString decodeText(const QByteArray& bytes) {
     return decodeGb18030(bytes);
 }
 
-TextFileResult readTextFile(const QString& path) {
-    TextFileResult r;
+std::string decodeTextUtf8(const QByteArray& bytes) {
+    QByteArrayView utf8(bytes);
+    if (utf8.startsWith("\xEF\xBB\xBF")) utf8 = utf8.sliced(3);
+    const bool utf16 = bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF") || bomlessUtf16(bytes);
+    if (!utf16 && utf8.isValidUtf8()) return std::string(utf8.data(), static_cast<std::size_t>(utf8.size()));
+    return decodeText(bytes).toStdString();
+}
+
+namespace {
+
+// The bytes of a file by readTextFile's rules; false with the reason.
+bool readFileBytes(const QString& path, QByteArray* bytes, QString* error) {
     QFileInfo info(path);
     if (!info.exists()) {
-        r.error = QStringLiteral("文件不存在");
-        return r;
+        *error = QStringLiteral("文件不存在");
+        return false;
     }
     if (info.isDir()) {
-        r.error = QStringLiteral("这是一个文件夹，不是文件");
-        return r;
+        *error = QStringLiteral("这是一个文件夹，不是文件");
+        return false;
     }
     // Decided before opening: opening a FIFO waits for a writer.
     if (!info.isFile()) {
-        r.error = notRegularFileReason(path);
-        return r;
+        *error = notRegularFileReason(path);
+        return false;
     }
     QFile f;
-    if (!openRegularFile(f, path, &r.error)) return r;
+    if (!openRegularFile(f, path, error)) return false;
     if (f.size() > kMaxTextFileBytes) {
-        r.error = tooLargeReason();
-        return r;
+        *error = tooLargeReason();
+        return false;
     }
-    // Read at most one byte past the limit so a file that grows meanwhile
-    // cannot make us hold more than that.
-    QByteArray bytes = f.read(kMaxTextFileBytes + 1);
+    // QIODevice::read(n) allocates n bytes first: ask for the file's size
+    // and one byte more, and only for a file that grew since for the rest,
+    // never more than one byte past the limit.
+    const qint64 expected = f.size() + 1;
+    *bytes = f.read(expected);
+    if (bytes->size() == expected && f.error() == QFileDevice::NoError)
+        *bytes += f.read(kMaxTextFileBytes + 1 - bytes->size());
     if (f.error() != QFileDevice::NoError) {
-        r.error = QStringLiteral("读取文件出错");
-        return r;
+        *error = QStringLiteral("读取文件出错");
+        return false;
     }
-    if (bytes.size() > kMaxTextFileBytes) {
-        r.error = tooLargeReason();
-        return r;
+    if (bytes->size() > kMaxTextFileBytes) {
+        *error = tooLargeReason();
+        return false;
     }
+    return true;
+}
+
+}  // namespace
+
+TextFileResult readTextFile(const QString& path) {
+    TextFileResult r;
+    QByteArray bytes;
+    if (!readFileBytes(path, &bytes, &r.error)) return r;
     r.text = decodeText(bytes);
+    r.ok = true;
+    return r;
+}
+
+Utf8FileResult readTextFileUtf8(const QString& path) {
+    Utf8FileResult r;
+    QByteArray bytes;
+    if (!readFileBytes(path, &bytes, &r.error)) return r;
+    r.text = decodeTextUtf8(bytes);
     r.ok = true;
     return r;
 }

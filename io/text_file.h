@@ -7,6 +7,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
+
 namespace numsift {
 
 inline constexpr qint64 kMaxTextFileBytes = 64ll * 1024 * 1024;
@@ -20,10 +22,22 @@ struct TextFileResult {
 // Decodes bytes by the rules above.
 QString decodeText(const QByteArray& bytes);
 
+// decodeText's text as UTF-8, without a UTF-16 copy of the whole text for
+// bytes that are UTF-8 already (the most common case).
+std::string decodeTextUtf8(const QByteArray& bytes);
+
 // Reads a whole file; anything but a regular file (a folder, a FIFO, a
 // device, a socket) is refused before it is opened, so no read can wait
 // forever. A file that cannot be opened or read, or is larger than 64 MiB,
 // gives ok = false with the reason.
 TextFileResult readTextFile(const QString& path);
+
+// The same, the text as UTF-8 (decodeTextUtf8): for long files.
+struct Utf8FileResult {
+    bool ok = false;
+    std::string text;
+    QString error;  // as TextFileResult's
+};
+Utf8FileResult readTextFileUtf8(const QString& path);
 
 }  // namespace numsift

@@ -12,7 +12,8 @@ std::string csvField(std::string_view text) {
     return s + "\"";
 }
 
-std::string resultCsv(const RunResult& run, std::string_view eol) {
+std::string resultCsv(const RunResult& run, std::string_view eol, CsvStyle style) {
+    const bool spreadsheet = style == CsvStyle::Spreadsheet;
     const bool grouped = !run.groups.empty();
     const GroupedTolerance grouping = run.grouping();
     std::vector<std::string> setNames;
@@ -20,7 +21,8 @@ std::string resultCsv(const RunResult& run, std::string_view eol) {
     std::vector<std::string> captions;
     for (const CheckColumn& c : run.matrix.columns()) captions.push_back(c.caption);
 
-    std::string s = grouped ? "号码,错误数,未通过的条件,分组" : "号码,错误数,未通过的条件";
+    std::string s = spreadsheet ? "\xEF\xBB\xBF" : "";
+    s += grouped ? "号码,错误数,未通过的条件,分组" : "号码,错误数,未通过的条件";
     s += eol;
     s.reserve(s.size() + run.result.size() * 24);
     std::size_t k = 0;  // the next result number; the result is the kept rows in table order
@@ -38,7 +40,13 @@ std::string resultCsv(const RunResult& run, std::string_view eol) {
             if (grouped)
                 groups += setNames[c < run.columnSets.size() ? run.columnSets[c] : grouping.restSet()];
         }
-        s += numberText(run.table.values[row]);
+        if (spreadsheet) {
+            s += "\"=\"\"";  // "=""00056""": the field ="00056"
+            s += numberText(run.table.values[row]);
+            s += "\"\"\"";
+        } else {
+            s += numberText(run.table.values[row]);
+        }
         s += ',';
         s += std::to_string(run.failCounts[row]);
         s += ',';

@@ -4,6 +4,9 @@
 // captions of the conditions it fails; with grouped tolerance also the group
 // of each failed condition, in the same order. Fields are quoted only when
 // they hold a comma, a double quote or a line break (a group's name may).
+// Checked once by converting an export with LibreOffice Calc headless
+// (soffice --infilter="CSV:44,34,76,1" --convert-to xlsx) and reading the
+// cells back: the header in Chinese, every number the text "00056".
 
 #include <string>
 #include <string_view>
@@ -12,8 +15,20 @@
 
 namespace numsift {
 
+// Who reads the CSV.
+enum class CsvStyle {
+    // A spreadsheet (the window's export): UTF-8 with a BOM, so that Excel
+    // on a Chinese Windows PC reads the header as UTF-8, and each number
+    // written as the formula ="00056" (quoted as CSV quotes a field with
+    // quotes), so that Excel and LibreOffice Calc show its five digits as
+    // text instead of the number 56.
+    Spreadsheet,
+    // A script (numsift-cli run --csv): no BOM, the number as it is.
+    Plain,
+};
+
 // 号码,错误数,未通过的条件[,分组]; the lists inside a field are joined by "、".
-std::string resultCsv(const RunResult& run, std::string_view eol);
+std::string resultCsv(const RunResult& run, std::string_view eol, CsvStyle style = CsvStyle::Spreadsheet);
 
 // text as one CSV field.
 std::string csvField(std::string_view text);

@@ -38,15 +38,18 @@ TEST(DrawHistory, CountsLinesWithoutADrawAndSkipsBlankOnes) {
         "2026122 3 5 7 8\n"   // four single digits after a longer run
         "2026123 35 7 8 9\n"  // a two-digit run among the last five
         "35789 2026124\n"     // label after the draw
-        "2026125 12345\r"     // lone CR ends a line too
+        "2026-5-1 3 5 7 8\n"  // a date's day is not the draw's first digit
+        "第5期 1 2 3 4\n"     // nor is an issue
+        "2026127 3 5 7 8 9期\n"
+        "2026125 12345\r"  // lone CR ends a line too
         "----\n"
         "2026126 54321\n");
     ASSERT_EQ(h.draws.size(), 2u);
-    EXPECT_EQ(h.draws[0], (Draw{"2026125", 12345, 9, "2026125", ""}));
-    EXPECT_EQ(h.draws[1], (Draw{"2026126", 54321, 11, "2026126", ""}));
-    EXPECT_EQ(h.badLineCount, 7u);
+    EXPECT_EQ(h.draws[0], (Draw{"2026125", 12345, 12, "2026125", ""}));
+    EXPECT_EQ(h.draws[1], (Draw{"2026126", 54321, 14, "2026126", ""}));
+    EXPECT_EQ(h.badLineCount, 10u);
     EXPECT_EQ(h.firstBadLines, (std::vector<int>{1, 4, 5, 6, 7}));
-    EXPECT_EQ(badLinesNote(h), "有 7 行不是开奖号码，已跳过：第 1、4、5、6、7 行等");
+    EXPECT_EQ(badLinesNote(h), "有 10 行不是开奖号码，已跳过：第 1、4、5、6、7 行等");
 }
 
 TEST(DrawHistory, TabsInsideALabelBecomeBlanksSoCopiedTablesKeepTheirColumns) {

@@ -112,9 +112,32 @@ TEST(DrawStore, TextsWithoutIssuesKeepTheirOrderForAnalysis) {
 
     const OrderedDraws numbered = drawsInOrder(parseDraws("3 33333\n1 11111\n11111\n2 22222\n1 11112\n"));
     EXPECT_EQ(numbered.values, (std::vector<std::uint32_t>{11111, 22222, 33333}));
+    ASSERT_EQ(numbered.draws.size(), 3u);
+    EXPECT_EQ(numbered.draws[0], (Draw{"1", 11111, 2, "1", ""}));  // the first of issue 1, with its line
+    EXPECT_EQ(numbered.draws[2].line, 1);
     EXPECT_EQ(
         numbered.note,
         "有 1 期与已有的不同，保留原样：期号 1 已有 11111、导入 11112；有 1 行没有期号，未计入：第 3 行");
+}
+
+// The backtest and the statistics read a text as an import into an empty
+// history keeps it: the same draws, in the same order.
+TEST(DrawStore, OrderedDrawsAreWhatAnImportKeeps) {
+    std::mt19937 random(11);
+    for (int round = 0; round < 20; ++round) {
+        std::string text;
+        for (int i = 0; i < 60; ++i) {
+            const std::uint32_t issue = random() % 40, value = random() % 3;
+            text += (random() % 10 == 0 ? "" : std::to_string(2026000 + issue) + " ") + "0000" +
+                    std::to_string(value) + (random() % 4 == 0 ? " x\n" : "\n");
+        }
+        DrawStore store;
+        store.importText(text);
+        const OrderedDraws ordered = drawsInOrder(parseDraws(text));
+        EXPECT_EQ(ordered.values, store.values()) << text;
+        for (std::size_t i = 0; i < ordered.draws.size() && i < store.size(); ++i)
+            EXPECT_EQ(ordered.draws[i].issue, store.draws()[i].issue);
+    }
 }
 
 TEST(DrawStore, MergeAgreesWithASortedMapOnRandomImports) {
@@ -151,64 +174,7 @@ TEST(DrawStore, MergeAgreesWithASortedMapOnRandomImports) {
     }
 }
 
-TEST(KeptHistoryFile, TextRoundTripsAndReadsBackAsAnImport) {
-    DrawStore store;
-    store.importText("issue,date,number\n2026002,2026-01-02,00042\n2026001,,12345\n007,2025-12-31,99999\n");
-    const std::string text = keptHistoryText(store);
-    EXPECT_EQ(text,
-              "# Numsift draw history, format 1\nissue,date,number\n007,2025-12-31,99999\n2026001,,12345\n"
-              "2026002,2026-01-02,00042\n");
-    const KeptHistoryRead read = readKeptHistory(text);
-    EXPECT_EQ(read.problem, KeptHistoryRead::Problem::None);
-    EXPECT_EQ(read.store, store);
-    // The file imports as it stands, signature and header included.
-    DrawStore imported;
-    const MergeReport r = imported.importText(text);
-    EXPECT_EQ(imported, store);
-    EXPECT_EQ(r.badLineCount, 0u);
-    // Saved by an editor with CR LF and a BOM: still the same history.
-    std::string crlf = "\xEF\xBB\xBF";
-    for (char c : text) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-    EXPECT_EQ(readKeptHistory(crlf).store, store);
-    EXPECT_EQ(readKeptHistory(keptHistoryText(DrawStore{})).problem, KeptHistoryRead::Problem::None);
-}
-
-TEST(KeptHistoryFile, AnythingElseIsForeignNewerOrDamagedWithItsLine) {
-    using P = KeptHistoryRead::Problem;
-    const std::string head = "# Numsift draw history, format 1\nissue,date,number\n";
-    struct Case {
-        std::string text;
-        P problem;
-        int line;
-    };
-    const Case cases[] = {
-        {"", P::Foreign, 0},
-        {"2026001 12345\n", P::Foreign, 0},
-        {"# Numsift draw history, format 2\nwhatever\n", P::Newer, 0},
-        {"# Numsift draw history, format 0\n", P::Damaged, 1},
-        {"# Numsift draw history, format x\n", P::Damaged, 1},
-        {"# Numsift draw history, format 1\n", P::Damaged, 2},
-        {"# Numsift draw history, format 1\nissue,number\n", P::Damaged, 2},
-        {head + "2026001,,12345", P::Damaged, 3},                    // cut off before its line end
-        {head + "2026001,,1234\n", P::Damaged, 3},                   // four digits
-        {head + "2026001,2026-02-30,12345\n", P::Damaged, 3},        // no such day
-        {head + "2026001,2026/01/01,12345\n", P::Damaged, 3},        // not the file's date form
-        {head + "2026001,,12345,1\n", P::Damaged, 3},                // a fourth cell
-        {head + "x2026001,,12345\n", P::Damaged, 3},                 // issue not digits
-        {head + "2026002,,12345\n2026001,,12345\n", P::Damaged, 4},  // out of order
-        {head + "2026001,,12345\n2026001,,12345\n", P::Damaged, 4},  // twice
-        {head + "2026001,,12345\n\n", P::Damaged, 4},                // an empty line
-        {head + std::string("2026001,,12\0"
-                            "45\n",
-                            15),
-         P::Damaged, 3},
-    };
-    for (const Case& c : cases) {
-        const KeptHistoryRead read = readKeptHistory(c.text);
-        EXPECT_EQ(read.problem, c.problem) << c.text;
-        EXPECT_EQ(read.line, c.line) << c.text;
-        EXPECT_TRUE(read.store.empty()) << c.text;
-    }
+TEST(DrawStore, FromOrderedTakesOnlyDrawsItCanKeepInIssueOrder) {
     EXPECT_FALSE(DrawStore::fromOrdered({{"2", "", 1}, {"1", "", 2}}));
     EXPECT_FALSE(DrawStore::fromOrdered({{"1", "", 100000}}));
     EXPECT_FALSE(DrawStore::fromOrdered({{"", "", 1}}));
@@ -226,6 +192,69 @@ TEST(DrawStore, TheBacktestReadsTheStoreAsItReadsTheFile) {
         EXPECT_EQ(fromStore[i].label, fromText.draws[i].label);
         EXPECT_EQ(fromStore[i].value, fromText.draws[i].value);
     }
+}
+
+}  // namespace
+}  // namespace numsift
+
+namespace numsift {
+namespace {
+
+TEST(DrawStore, TheImportReportCountsEveryLine) {
+    DrawStore store;
+    store.importText("2026001 12345\n2026002 23456\n");
+    const MergeReport r = store.importText(
+        "期号 号码\n"        // no draw
+        "2026002 99999\n"    // a conflict
+        "2026001 12345\n"    // kept already
+        "2026003 34567\n"    // new
+        "35789\n"            // no issue
+        "2026004 1 2 3 4\n"  // no draw
+        "2026005 45678\n");
+    EXPECT_EQ(importReportText(r),
+              "导入 4 期：新增 2 期，已有 1 期，冲突 1 期，无法读取 3 行（第 1、5、6 行）");
+    EXPECT_EQ(importReportText(store.importText("2026005 45678\n")),
+              "导入 1 期：新增 0 期，已有 1 期，冲突 0 期，无法读取 0 行");
+}
+
+// The player's own changes: each applies only to the draw he saw, and its
+// reverse undoes it.
+TEST(DrawStore, EditsCorrectDeleteAddAndUndo) {
+    DrawStore store;
+    store.importText("2026001 12345\n2026002 23456\n");
+    const DrawStore start = store;
+
+    const DrawEdit correct{"2026002", KeptDraw{"2026002", "", 23456},
+                           KeptDraw{"2026002", "2026-01-02", 23457}};
+    ASSERT_TRUE(applyEdit(store, correct));
+    EXPECT_EQ(store.draws()[1], (KeptDraw{"2026002", "2026-01-02", 23457}));
+    EXPECT_FALSE(applyEdit(store, correct));  // the draw is no longer what the edit saw
+    ASSERT_TRUE(applyEdit(store, correct.reversed()));
+    EXPECT_EQ(store, start);
+
+    const DrawEdit typed{"2026003", std::nullopt, KeptDraw{"2026003", "", 35789}};  // today's draw, by hand
+    ASSERT_TRUE(applyEdit(store, typed));
+    EXPECT_EQ(store.size(), 3u);
+    const DrawEdit remove{"2026001", KeptDraw{"2026001", "", 12345}, std::nullopt};
+    ASSERT_TRUE(applyEdit(store, remove));
+    EXPECT_FALSE(store.find("2026001"));
+    ASSERT_TRUE(applyEdit(store, remove.reversed()));
+    ASSERT_TRUE(applyEdit(store, typed.reversed()));
+    EXPECT_EQ(store, start);
+
+    EXPECT_FALSE(applyEdit(store, {"2026001", KeptDraw{"2026001", "", 12345}, KeptDraw{"2026009", "", 1}}));
+    EXPECT_FALSE(
+        applyEdit(store, {"2026001", KeptDraw{"2026001", "", 12345}, KeptDraw{"2026001", "", 100000}}));
+    EXPECT_EQ(store, start);
+
+    // A conflict of an import, accepted: the offered number in the kept one's place.
+    const MergeReport r = store.importText("2026002,2026-01-02,99999\n");
+    ASSERT_EQ(r.conflicts.size(), 1u);
+    EXPECT_EQ(store, start);  // an import never changes a kept draw by itself
+    ASSERT_TRUE(applyEdit(store, acceptedConflict(r.conflicts[0])));
+    EXPECT_EQ(store.draws()[1], (KeptDraw{"2026002", "2026-01-02", 99999}));
+    ASSERT_TRUE(applyEdit(store, acceptedConflict(r.conflicts[0]).reversed()));
+    EXPECT_EQ(store, start);
 }
 
 }  // namespace

@@ -20,7 +20,8 @@ TEST(CliBacktest, TableSummaryAndConditionsOfASmallScheme) {
     QTemporaryDir dir;
     const std::string scheme = writeTemp(dir, "s.json", kScheme);
     const std::string draws = writeTemp(
-        dir, "d.txt", "期号 号码\r\n2026120 3 5 7 8 9\r\n2026121,12345\r\n\r\n2026122 99999\r\n00000\r\n");
+        dir, "d.txt",
+        "期号 号码\r\n2026120 3 5 7 8 9\r\n2026121,12345\r\n\r\n2026122 99999\r\n2026123 00000\r\n");
     const CliRun r = runCli({"backtest", scheme, draws});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     // Counted by brute force: numbers failing at most one of the three checks.
@@ -33,7 +34,7 @@ TEST(CliBacktest, TableSummaryAndConditionsOfASmallScheme) {
               "2026120\t35789\t0\t保留\t\n"
               "2026121\t12345\t2\t淘汰\t杀和尾、通杀码\n"
               "2026122\t99999\t1\t保留\t杀和尾\n"
-              "\t00000\t1\t保留\t杀和尾\n\n");
+              "2026123\t00000\t1\t保留\t杀和尾\n\n");
     EXPECT_NE(r.out.find("验证期数\t4\n保留\t3（75.00%）\n最长连续未中\t1\n结果注数\t" +
                          std::to_string(kept) + "（" + share + "）\n容错\t0-1\n"),
               std::string::npos)

@@ -26,7 +26,7 @@ const NumberSet kBase{{1, 2, 6, 7, 10, 15, 30}};
 
 TEST(ResultCsv, EveryResultNumberWithItsFailedConditions) {
     const RunResult r = runChecks(kSteps, FilterInput{}, kBase, Tolerance{0, 2});
-    EXPECT_EQ(resultCsv(r, "\r\n"),
+    EXPECT_EQ(resultCsv(r, "\r\n", CsvStyle::Plain),
               "号码,错误数,未通过的条件\r\n"
               "00001,0,\r\n"
               "00002,1,余2\r\n"
@@ -39,7 +39,7 @@ TEST(ResultCsv, EveryResultNumberWithItsFailedConditions) {
 TEST(ResultCsv, WithGroupsEachFailedConditionNamesItsGroup) {
     const GroupedTolerance t({0, 1}, {ToleranceGroup{"甲,\"乙\"", {0, 2}, {condition(1), condition(3)}}});
     const RunResult r = runChecks(kSteps, FilterInput{}, kBase, t);
-    EXPECT_EQ(resultCsv(r, "\n"),
+    EXPECT_EQ(resultCsv(r, "\n", CsvStyle::Plain),
               "号码,错误数,未通过的条件,分组\n"
               "00001,0,,\n"
               "00002,1,余2,\"甲,\"\"乙\"\"\"\n"
@@ -50,6 +50,17 @@ TEST(ResultCsv, WithGroupsEachFailedConditionNamesItsGroup) {
               "00030,3,余2、余3、余5,\"甲,\"\"乙\"\"、其余条件、甲,\"\"乙\"\"\"\n");
     EXPECT_EQ(csvField("plain"), "plain");
     EXPECT_EQ(csvField("two\nlines"), "\"two\nlines\"");
+}
+
+// For a spreadsheet: a BOM, and each number as a formula a spreadsheet
+// shows as the five-digit text; the rest as for a script.
+TEST(ResultCsv, ASpreadsheetKeepsTheFiveDigitsAndReadsTheHeaderAsUtf8) {
+    const RunResult r = runChecks(kSteps, FilterInput{}, kBase, Tolerance{0, 1});
+    EXPECT_EQ(resultCsv(r, "\r\n"),
+              "\xEF\xBB\xBF号码,错误数,未通过的条件\r\n"
+              "\"=\"\"00001\"\"\",0,\r\n"
+              "\"=\"\"00002\"\"\",1,余2\r\n"
+              "\"=\"\"00007\"\"\",0,\r\n");
 }
 
 }  // namespace
