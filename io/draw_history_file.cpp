@@ -1,13 +1,12 @@
 #include "io/draw_history_file.h"
 
 #include <QDir>
-#include <QDeadlineTimer>
 #include <QLockFile>
-#include <QThread>
 
 #include <optional>
 
 #include "engine/number.h"
+#include "io/file_lock.h"
 
 namespace numsift {
 
@@ -156,13 +155,7 @@ HistoryUpdate DrawHistoryFile::update(const std::function<void(DrawStore&)>& cha
     QLockFile lock(path_ + QStringLiteral(".lock"));
     // Only a dead owner frees the lock: a slow save is never taken over.
     lock.setStaleLockTime(0);
-    // Asked often: another program holds it for the milliseconds of a save.
-    const QDeadlineTimer deadline(kHistoryLockWaitMs);
-    bool locked = lock.tryLock(0);
-    while (!locked && lock.error() == QLockFile::LockFailedError && !deadline.hasExpired()) {
-        QThread::msleep(5);
-        locked = lock.tryLock(0);
-    }
+    const bool locked = takeLock(lock, kHistoryLockWaitMs);
     if (!locked) {
         out.save.ok = false;
         const QString reason = lock.error() == QLockFile::LockFailedError

@@ -5,6 +5,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "io/file_lock.h"
+
 namespace numsift {
 
 namespace {
@@ -194,7 +196,7 @@ KeptPanelLock::~KeptPanelLock() = default;
 
 bool KeptPanelLock::take() {
     if (held_) return true;
-    held_ = lock_->tryLock(0);
+    held_ = takeLock(*lock_, 0);
     message_.clear();
     if (held_) return true;
     qint64 pid = 0;

@@ -12,6 +12,8 @@
 #include <optional>
 
 #include "engine/number.h"
+#include "io/file_lock.h"
+#include "io/kept_file.h"
 #include "io/text_file.h"
 #include "results/shop_file.h"
 
@@ -343,7 +345,8 @@ AddedRecord PlayRecordFile::add(const PlayRecord& record, const DrawStore& histo
     }
     const QString where = native(path_);
     QLockFile lock(path_ + QStringLiteral(".lock"));
-    if (!lock.tryLock(kLockWaitMs)) {
+    lock.setStaleLockTime(0);  // only a dead owner frees it
+    if (!takeLock(lock, kLockWaitMs)) {
         added.error =
             QStringLiteral("投注记录 ") + where + QStringLiteral(" 正被另一个窗口或程序写入，请稍后再试");
         return added;
@@ -376,10 +379,10 @@ AddedRecord PlayRecordFile::add(const PlayRecord& record, const DrawStore& histo
         }
     }
     records.push_back(record);
-    const AtomicSave saved = saveAtomically(path_, playRecordText(records), allow);
+    static constexpr KeptFileWords kWords{"投注记录", "", "", "", "", true};
+    const SaveResult saved = saveKeptFile(path_, playRecordText(records), kWords, {}, allow);
     if (!saved.ok) {
-        added.error = QStringLiteral("无法保存投注记录 ") + where + QStringLiteral("：") + saved.reason +
-                      QStringLiteral("。原文件未改动，本期未记录。");
+        added.error = saved.error + QStringLiteral("本期未记录。");
         return added;
     }
     added.ok = true;

@@ -317,3 +317,32 @@ TEST(Backtest, AgreesWithTheFullRunOfTheProgramsConditions) {
 
 }  // namespace
 }  // namespace numsift
+
+namespace numsift {
+namespace {
+
+// Judged a batch at a time, the draws give the summary and the columns one
+// backtest over all of them gives (the longest miss run across batches too).
+TEST(BacktestBatches, BatchesAddUpToOneBacktest) {
+    FilterInput input;
+    input.sumTailKill[0] = true;
+    input.spanKill[9] = true;
+    const RunResult run = runFilter(input, NumberSet{}, GroupedTolerance(Tolerance{0, 0}, {}));
+    std::mt19937 random(5);
+    std::vector<Draw> draws;
+    for (int i = 0; i < 300; ++i) draws.push_back(Draw{"", static_cast<std::uint32_t>(random() % 100000), i + 1, "", ""});
+    const BacktestReport whole = backtestRun(run, runOrder(), input, draws);
+    for (const std::size_t size : {std::size_t{1}, std::size_t{7}, std::size_t{300}}) {
+        BacktestBatches batches(run, runOrder(), input);
+        std::size_t rows = 0;
+        for (std::size_t at = 0; at < draws.size(); at += size)
+            rows += batches.add(std::span(draws).subspan(at, std::min(size, draws.size() - at))).draws.size();
+        const BacktestReport report = batches.finish();
+        EXPECT_EQ(rows, draws.size());
+        EXPECT_EQ(backtestSummaryText(report, "\n"), backtestSummaryText(whole, "\n")) << size;
+        EXPECT_EQ(backtestColumnTable(report, "\n"), backtestColumnTable(whole, "\n")) << size;
+    }
+}
+
+}  // namespace
+}  // namespace numsift

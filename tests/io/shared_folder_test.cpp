@@ -3,10 +3,14 @@
 // first window until it closes or dies.
 #include <gtest/gtest.h>
 
+#include <QDateTime>
+#include <QFile>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include "io/draw_history_file.h"
+#include "io/file_lock.h"
 #include "io/kept_panel_file.h"
 
 using namespace numsift;
@@ -77,4 +81,41 @@ TEST(SharedFolder, TheKeptPanelBelongsToTheFirstWindowUntilItClosesOrDies) {
     here.release();
     second.closeWriteChannel();
     ASSERT_TRUE(second.waitForFinished(30000));
+}
+
+// A program killed between creating a lock file and writing its name into
+// it leaves a lock file that names no one: once it is older than any live
+// owner's could be, the next save takes the lock over; a fresh one is
+// waited for as a live owner's would be.
+TEST(SharedFolder, ALockFileThatNamesNoOneIsTakenOverOnceItIsOld) {
+    QTemporaryDir dir;
+    const QString history = dir.filePath(QLatin1String(kDrawHistoryFileName));
+    QFile nameless(history + QStringLiteral(".lock"));
+    ASSERT_TRUE(nameless.open(QIODevice::WriteOnly));
+    nameless.close();
+
+    QLockFile fresh(history + QStringLiteral(".lock"));
+    fresh.setStaleLockTime(0);
+    EXPECT_FALSE(takeLock(fresh, 0));
+    EXPECT_EQ(fresh.error(), QLockFile::LockFailedError);
+
+    ASSERT_TRUE(nameless.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(
+        nameless.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    nameless.close();
+    const HistoryUpdate update = DrawHistoryFile(history).merge(parseDraws("2026001 12345\n"));
+    EXPECT_TRUE(update.save.ok) << update.save.error.toStdString();
+    EXPECT_EQ(update.store.size(), 1u);
+    EXPECT_FALSE(QFile::exists(history + QStringLiteral(".lock")));
+
+    // The kept panel's lock the same way.
+    const QString panel = dir.filePath(QLatin1String(kKeptPanelFileName));
+    QFile panelLock(panel + QStringLiteral(".lock"));
+    ASSERT_TRUE(panelLock.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(
+        panelLock.setFileTime(QDateTime::currentDateTime().addSecs(-5), QFileDevice::FileModificationTime));
+    panelLock.close();
+    KeptPanelLock lock(panel);
+    EXPECT_TRUE(lock.take());
+    lock.release();
 }
