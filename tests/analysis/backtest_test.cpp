@@ -330,7 +330,8 @@ TEST(BacktestBatches, BatchesAddUpToOneBacktest) {
     const RunResult run = runFilter(input, NumberSet{}, GroupedTolerance(Tolerance{0, 0}, {}));
     std::mt19937 random(5);
     std::vector<Draw> draws;
-    for (int i = 0; i < 300; ++i) draws.push_back(Draw{"", static_cast<std::uint32_t>(random() % 100000), i + 1, "", ""});
+    for (int i = 0; i < 300; ++i)
+        draws.push_back(Draw{"", static_cast<std::uint32_t>(random() % 100000), i + 1, "", ""});
     const BacktestReport whole = backtestRun(run, runOrder(), input, draws);
     for (const std::size_t size : {std::size_t{1}, std::size_t{7}, std::size_t{300}}) {
         BacktestBatches batches(run, runOrder(), input);
