@@ -44,17 +44,23 @@ std::string KeptHistory::drawsText() const {
     return s;
 }
 
-void KeptHistory::setWindow(std::size_t n) {
-    if (n == window_) return;
-    window_ = n;
+void KeptHistory::setRange(const DrawRange& range) {
+    if (range == range_) return;
+    range_ = range;
     recount();
 }
 
 QString KeptHistory::windowText() const {
-    const std::size_t counted = windowDraws().size();
-    if (window_ == 0 || window_ >= values_.size())
-        return QStringLiteral("全部 %1 期").arg(static_cast<qulonglong>(counted));
-    return QStringLiteral("近 %1 期").arg(static_cast<qulonglong>(counted));
+    const auto counted = static_cast<qulonglong>(span_.size());
+    switch (range_.kind) {
+        case DrawRange::Kind::All: break;
+        case DrawRange::Kind::Last:
+            if (range_.last < values_.size()) return QStringLiteral("近 %1 期").arg(counted);
+            break;
+        case DrawRange::Kind::Issues:
+            return QString::fromStdString(range_.text()) + QStringLiteral("，共 %1 期").arg(counted);
+    }
+    return QStringLiteral("全部 %1 期").arg(counted);
 }
 
 void KeptHistory::storeChanged() {
@@ -64,7 +70,8 @@ void KeptHistory::storeChanged() {
 }
 
 void KeptHistory::recount() {
-    stats_ = omissionStats(windowDraws());
+    span_ = range_.in(store_);
+    stats_ = omissionStats(values_, span_);
     emit windowChanged();
 }
 

@@ -1,10 +1,11 @@
 #pragma once
 // The window's draw history: the kept store (analysis/draw_store.h), saved to
-// its file (io/draw_history_file.h) after every change, and the window of
-// the newest draws ("全部", "近30期" …) the trend chart and the omission
-// figures on the controls count over. The backtest page merges what is
-// imported or pasted into it; the chart and the controls listen to
-// windowChanged.
+// its file (io/draw_history_file.h) after every change, and the one range of
+// it ("全部", "近30期", "期号 a–b" …; analysis/draw_range.h) that every page
+// counts over: the trend chart, the omission figures on the controls, the
+// backtest and the rules. The backtest page merges what is imported or
+// pasted into it; whoever counts listens to windowChanged, and every range
+// selector (ui/analysis/range_selector.h) shows and sets the same range.
 
 #include <QObject>
 #include <QString>
@@ -14,6 +15,7 @@
 #include <span>
 #include <vector>
 
+#include "analysis/draw_range.h"
 #include "analysis/draw_store.h"
 #include "analysis/omission_stats.h"
 #include "io/draw_history_file.h"
@@ -46,13 +48,20 @@ public:
     // how the backtest page shows them.
     std::string drawsText() const;
 
+    // The range counted over, and the draws it takes in the store.
+    const DrawRange& range() const { return range_; }
+    void setRange(const DrawRange& range);
+    DrawSpan rangeSpan() const { return span_; }
     // The newest n draws are counted (0: all of them).
-    void setWindow(std::size_t n);
-    std::size_t window() const { return window_; }
-    // The counted draws, oldest first, and their figures.
-    std::span<const std::uint32_t> windowDraws() const { return lastDraws(values_, window_); }
+    void setWindow(std::size_t n) { setRange(n == 0 ? DrawRange::all() : DrawRange::newest(n)); }
+    // The counted draws, oldest first, and their figures (当前遗漏 over the
+    // whole history, the other figures over the range).
+    std::span<const std::uint32_t> windowDraws() const {
+        return std::span<const std::uint32_t>(values_).subspan(span_.begin, span_.size());
+    }
     const OmissionStats& stats() const { return stats_; }
-    // "全部 7318 期" or "近 30 期": the window as a tooltip names it.
+    // "全部 7318 期", "近 30 期" or "期号 2025001–2025100，共 100 期": the
+    // range as a tooltip names it.
     QString windowText() const;
 
 signals:
@@ -68,7 +77,8 @@ private:
     DrawStore store_;
     std::unique_ptr<DrawHistoryFile> file_;
     std::vector<std::uint32_t> values_;
-    std::size_t window_ = 0;
+    DrawRange range_;
+    DrawSpan span_;
     OmissionStats stats_;
 };
 

@@ -1,8 +1,7 @@
 #pragma once
 // The page "走势图": the trend chart of the kept draw history and, above it,
-// the window the chart's summary rows and the omission figures on the
-// condition controls count over ("全部", "近30期", "近50期", "近100期" or a
-// number of the newest draws).
+// the selector of the history's range, which the chart's rows and summary
+// and the omission figures on the condition controls count over.
 
 #include <QFrame>
 
@@ -13,6 +12,7 @@ class QSpinBox;
 namespace numsift {
 
 class KeptHistory;
+class RangeSelector;
 class TrendChart;
 
 class PageTrend : public QFrame {
@@ -21,20 +21,19 @@ public:
     PageTrend(KeptHistory* history, QWidget* parent = nullptr);
 
     TrendChart* chart() const { return chart_; }
-    QComboBox* windowChoice() const { return windowChoice_; }
-    QSpinBox* windowCount() const { return windowCount_; }
+    RangeSelector* range() const { return range_; }
+    QComboBox* windowChoice() const;
+    QSpinBox* windowCount() const;
     QLabel* note() const { return note_; }
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    void windowChosen();
     void showHistory();
 
     KeptHistory* history_;
-    QComboBox* windowChoice_ = nullptr;  // 全部, 近30期, 近50期, 近100期, 自定
-    QSpinBox* windowCount_ = nullptr;    // the draws of 自定
+    RangeSelector* range_ = nullptr;
     QLabel* note_ = nullptr;
     TrendChart* chart_ = nullptr;
 };
