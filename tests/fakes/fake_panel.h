@@ -20,6 +20,8 @@ public:
     bool entriesAccepted = true;  // what commitEntries answers
     int commits = 0;
     std::vector<std::string> applied;               // the action of each applyScheme
+    std::vector<std::string> steps;                 // the action of each outermost beginStep
+    int openSteps = 0;
     std::vector<std::vector<std::uint32_t>> shown;  // each showResult
 
     bool commitEntries() override {
@@ -31,6 +33,10 @@ public:
         panelScheme = scheme;
         applied.emplace_back(action);
     }
+    void beginStep(const char* action) override {
+        if (openSteps++ == 0) steps.emplace_back(action);
+    }
+    void endStep() override { --openSteps; }
     const NumberSet& base() const override { return baseSet; }
     const std::vector<std::uint32_t>& results() const override { return result; }
     const RunResult* lastRun() const override { return run.get(); }

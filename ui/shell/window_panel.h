@@ -34,6 +34,8 @@ public:
     bool commitEntries() override;
     Scheme scheme() const override;
     void applyScheme(const Scheme& scheme, const char* action) override;
+    void beginStep(const char* action) override;
+    void endStep() override;
     const NumberSet& base() const override;
     const std::vector<std::uint32_t>& results() const override;
     const RunResult* lastRun() const override { return lastRun_.get(); }
@@ -43,7 +45,8 @@ public:
     // 4 "导出全部号码"; every one but clearing first applies the edited box.
     void filterClicked(int index);
     void startRun();
-    // Clears every condition and the base set, as one step undo gives back.
+    // Clears every condition, the groups and the base set, as one step undo
+    // gives back.
     void clearAllConditions();
     // "分组": the group editor (modal); true when its groups were taken.
     bool editToleranceGroups();
