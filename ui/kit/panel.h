@@ -47,7 +47,11 @@ public:
     // since hold other numbers (a stacked or group-selection result).
     virtual const RunResult* lastRun() const = 0;
     // Puts numbers into the result area as a run's result would stand.
-    virtual void showResult(std::vector<std::uint32_t> numbers) = 0;
+    // keptBy, for a stacked result: how many schemes keep each number.
+    virtual void showResult(std::vector<std::uint32_t> numbers, std::vector<std::uint16_t> keptBy = {}) = 0;
+    // How many schemes keep each number of the result area, while it holds
+    // the stacked result that came with them; empty otherwise.
+    virtual std::vector<std::uint16_t> resultKeptBy() const = 0;
 };
 
 // The changes made to panel while it lives are one undo step named action.

@@ -62,8 +62,16 @@ const NumberSet& WindowPanel::base() const { return store_.base(); }
 
 const std::vector<std::uint32_t>& WindowPanel::results() const { return results_.state().values(); }
 
-void WindowPanel::showResult(std::vector<std::uint32_t> numbers) {
+void WindowPanel::showResult(std::vector<std::uint32_t> numbers, std::vector<std::uint16_t> keptBy) {
+    stacked_ = keptBy.empty() ? std::vector<std::uint32_t>() : numbers;
+    keptBy_ = std::move(keptBy);
     results_.state().showRunResult(std::move(numbers));
+}
+
+std::vector<std::uint16_t> WindowPanel::resultKeptBy() const {
+    // The result area may have moved on (a run, 转为组选) since.
+    if (keptBy_.empty() || stacked_ != results()) return {};
+    return keptBy_;
 }
 
 void WindowPanel::filterClicked(int index) {
