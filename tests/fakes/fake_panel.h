@@ -20,8 +20,8 @@ public:
     std::unique_ptr<RunResult> run;
     bool entriesAccepted = true;  // what commitEntries answers
     int commits = 0;
-    std::vector<std::string> applied;               // the action of each applyScheme
-    std::vector<std::string> steps;                 // the action of each outermost beginStep
+    std::vector<std::string> applied;  // the action of each applyScheme
+    std::vector<std::string> steps;    // the action of each outermost beginStep
     int openSteps = 0;
     std::vector<std::vector<std::uint32_t>> shown;  // each showResult
 

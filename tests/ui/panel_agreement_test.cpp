@@ -65,9 +65,11 @@ void expectWholeColumns(QTableView* view) {
     QHeaderView* header = view->horizontalHeader();
     int total = 0;
     for (int c = 0; c < header->count(); ++c) {
-        const int wanted = std::max(header->sectionSizeHint(c), static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c));
-        QVERIFY2(header->sectionSize(c) >= wanted,
-                 qPrintable(QStringLiteral("column %1: %2 < %3").arg(c).arg(header->sectionSize(c)).arg(wanted)));
+        const int wanted =
+            std::max(header->sectionSizeHint(c), static_cast<QAbstractItemView*>(view)->sizeHintForColumn(c));
+        QVERIFY2(
+            header->sectionSize(c) >= wanted,
+            qPrintable(QStringLiteral("column %1: %2 < %3").arg(c).arg(header->sectionSize(c)).arg(wanted)));
         total += header->sectionSize(c);
     }
     QVERIFY2(total <= view->viewport()->width(),
@@ -126,8 +128,7 @@ private slots:
         QVERIFY(page.runBacktest());
         QAbstractItemModel* draws = page.tables()->drawTable()->model();
         QStringList verdicts;
-        for (int row = 0; row < draws->rowCount(); ++row)
-            verdicts << draws->index(row, 3).data().toString();
+        for (int row = 0; row < draws->rowCount(); ++row) verdicts << draws->index(row, 3).data().toString();
         verdicts.sort();
         QCOMPARE(verdicts, QStringList({u("保留"), u("淘汰（比例 0-0）")}));
     }

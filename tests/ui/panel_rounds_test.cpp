@@ -87,7 +87,8 @@ QByteArray bytesOf(const QString& path);
 // Whether the kept panel file at path holds the panel as seen.
 bool holds(const QString& path, const Seen& s) {
     const KeptPanelRead read = readKeptPanel(bytesOf(path).toStdString());
-    return read.problem == KeptProblem::None && QString::fromStdString(saveScheme(read.panel.scheme)) == s.scheme &&
+    return read.problem == KeptProblem::None &&
+           QString::fromStdString(saveScheme(read.panel.scheme)) == s.scheme &&
            read.panel.base == s.sets.base && read.panel.setA == s.sets.setA && read.panel.setB == s.sets.setB;
 }
 

@@ -74,7 +74,8 @@ private slots:
         // A second window is told who holds it, offers nothing and, ticked
         // and closed, leaves the kept panel as it was.
         QProcess second;
-        QStringList lines = startWindow(second, {QStringLiteral("hold"), dir.path()}, QStringLiteral("not kept"));
+        QStringList lines =
+            startWindow(second, {QStringLiteral("hold"), dir.path()}, QStringLiteral("not kept"));
         QCOMPARE(lines, QStringList({u("told: ") + lockMessage(QCoreApplication::applicationPid()),
                                      QStringLiteral("not offered"), QStringLiteral("not kept")}));
         second.closeWriteChannel();
@@ -122,13 +123,14 @@ private slots:
 
         // All 100,000 numbers in the base set make a file of about 600 KB.
         QProcess p;
-        const QStringList lines = startWindow(p, {QStringLiteral("limit"), dir.path(), QStringLiteral("65536")},
-                                              QStringLiteral("on close"));
+        const QStringList lines = startWindow(
+            p, {QStringLiteral("limit"), dir.path(), QStringLiteral("65536")}, QStringLiteral("on close"));
         QVERIFY(p.waitForFinished(60000));
         QCOMPARE(p.exitCode(), 0);
         QCOMPARE(lines.size(), 4);
         QCOMPARE(lines[0], QStringLiteral("told nothing"));
-        QVERIFY2(lines[1].startsWith(u("note: ")) && lines[1].contains(u("条件未能保存")), qPrintable(lines[1]));
+        QVERIFY2(lines[1].startsWith(u("note: ")) && lines[1].contains(u("条件未能保存")),
+                 qPrintable(lines[1]));
         const QString reason = u("文件超过了系统允许的大小");
         for (int i : {2, 3}) {
             QVERIFY2(lines[i].contains(reason), qPrintable(lines[i]));

@@ -43,9 +43,7 @@ using namespace numsift;
 
 namespace {
 
-void say(const std::string& line) {
-    std::cout << line << '\n' << std::flush;
-}
+void say(const std::string& line) { std::cout << line << '\n' << std::flush; }
 
 // The messages shown since the last call, joined, and forgotten.
 std::string told(RecordingMessages& messages) {

@@ -47,8 +47,9 @@ std::string failText(const Explanation& e) {
     if (e.groups.empty()) {
         const std::string failed = failedIn(e, std::nullopt);
         return "错误 " + std::to_string(e.failCount) + "/" + std::to_string(e.checks.size()) + " 项" +
-               (failed.empty() ? "" : "（" + failed + "）") + "，" + (e.withinTolerance ? "在容错 " : "超出容错 ") +
-               toleranceText(e.tolerance) + (e.withinTolerance ? " 内" : "");
+               (failed.empty() ? "" : "（" + failed + "）") + "，" +
+               (e.withinTolerance ? "在容错 " : "超出容错 ") + toleranceText(e.tolerance) +
+               (e.withinTolerance ? " 内" : "");
     }
     std::string s;
     for (std::size_t set = 0; set < e.groups.size(); ++set) {
@@ -57,11 +58,12 @@ std::string failText(const Explanation& e) {
         const std::string failed = failedIn(e, set);
         const bool rest = set + 1 == e.groups.size();
         s += (s.empty() ? "" : "；") + (rest ? g.name : "分组“" + g.name + "”") + "错误 " +
-             std::to_string(g.failCount) + " 项" + (failed.empty() ? "" : "（" + failed + "）") + "，超出其容错 " +
-             toleranceText(g.tolerance);
+             std::to_string(g.failCount) + " 项" + (failed.empty() ? "" : "（" + failed + "）") +
+             "，超出其容错 " + toleranceText(g.tolerance);
     }
     if (s.empty())
-        s = "错误 " + std::to_string(e.failCount) + "/" + std::to_string(e.checks.size()) + " 项，每个分组都在其容错内";
+        s = "错误 " + std::to_string(e.failCount) + "/" + std::to_string(e.checks.size()) +
+            " 项，每个分组都在其容错内";
     return s;
 }
 

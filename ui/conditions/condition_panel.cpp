@@ -156,7 +156,8 @@ QString ConditionPanel::controlName(const QWidget* control) const {
         return ui::qs(captions::kBanker) + QString::number(member / 10 + 1);
     if (name.startsWith(QLatin1String("cmdDanCount_")))
         return ui::qs(captions::kBanker) + QString::number(member / 6 + 1);
-    if (const auto* button = qobject_cast<const QAbstractButton*>(control); button && !button->text().isEmpty())
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control);
+        button && !button->text().isEmpty())
         return button->text();
     return ui::qs("条件");
 }

@@ -194,9 +194,9 @@ void GroupEditor::select(int row) {
 void GroupEditor::showToleranceNote() {
     // A run takes L > U as U-U (engine/tolerance.h); the player is told
     // before, not surprised after.
-    const NormalisedTolerance t = normaliseTolerance(lower_->text().toStdString(), upper_->text().toStdString());
-    const bool swapped =
-        current_ >= 0 && readToleranceBox(lower_->text().toStdString()) > t.tolerance.upper;
+    const NormalisedTolerance t =
+        normaliseTolerance(lower_->text().toStdString(), upper_->text().toStdString());
+    const bool swapped = current_ >= 0 && readToleranceBox(lower_->text().toStdString()) > t.tolerance.upper;
     toleranceNote_->setText(ui::qs("下限大于上限，将按 %1-%1 计").arg(int(t.tolerance.upper)));
     toleranceNote_->setVisible(swapped);
 }

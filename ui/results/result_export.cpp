@@ -58,9 +58,10 @@ bool ResultExport::exportCsvTo(const QString& path) {
     } else if (!keptBy.empty()) {
         csv = stackedCsv(panel_.results(), keptBy, "\r\n");
     } else {
-        tell("CSV 要列出每注的错误条件或保留它的方案数，只能导出【开始缩水】或【方案叠加】得到的结果；"
-             "请先缩水，或导出为文本文件",
-             MessageIcon::Exclamation);
+        tell(
+            "CSV 要列出每注的错误条件或保留它的方案数，只能导出【开始缩水】或【方案叠加】得到的结果；"
+            "请先缩水，或导出为文本文件",
+            MessageIcon::Exclamation);
         return false;
     }
     const AtomicSave saved = saveAtomically(path, csv);

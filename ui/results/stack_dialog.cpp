@@ -57,7 +57,8 @@ StackDialog::StackDialog(Panel& panel, FileDialogs& files, MessageSink& messages
     // Each column as wide as its header and figures; the last takes the rest.
     histogram_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     histogram_->horizontalHeader()->setStretchLastSection(true);
-    summary_ = new QLabel(ui::qs("添加两个以上方案，选择保留次数范围（开始为被全部方案保留），点【开始叠加】。"), this);
+    summary_ = new QLabel(
+        ui::qs("添加两个以上方案，选择保留次数范围（开始为被全部方案保留），点【开始叠加】。"), this);
     summary_->setObjectName(QStringLiteral("stackSummary"));
     summary_->setWordWrap(true);
 

@@ -226,7 +226,8 @@ void MainWindow::buildFileMenu() {
     QAction* restoreAction = addMenuAction(fileMenu, "恢复上次的条件", "restoreLastPanelAction");
     QAction* earlierAction = addMenuAction(fileMenu, "恢复更早的条件", "restoreEarlierPanelAction");
     undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
-    redoAction->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
     // A text box that has the focus keeps these keys for its own typing.
     addActions({undoAction, redoAction});
     connect(resultToBaseAction, &QAction::triggered, rounds_, [this] { rounds_->resultToBase(); });

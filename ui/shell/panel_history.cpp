@@ -82,12 +82,15 @@ void PanelHistory::watch(QWidget* root, const Namer& name) {
                     if (!select->isSelected()) return 0;
                     return select->faceColour() == kSelectedYellow ? 2 : 1;
                 },
-                [select](const Value& v) { select->setSelected(std::get<int>(v) != 0, std::get<int>(v) == 2); },
+                [select](const Value& v) {
+                    select->setSelected(std::get<int>(v) != 0, std::get<int>(v) == 2);
+                },
                 {});
             connect(select, &SelectButton::selectionChanged, this, [this, i] { changed(i); });
         } else if (b->isCheckable()) {
-            const int i = add(name(b), [b]() -> Value { return b->isChecked(); },
-                                   [b](const Value& v) { b->setChecked(std::get<bool>(v)); }, {});
+            const int i = add(
+                name(b), [b]() -> Value { return b->isChecked(); },
+                [b](const Value& v) { b->setChecked(std::get<bool>(v)); }, {});
             connect(b, &QAbstractButton::toggled, this, [this, i] { changed(i); });
         }
     }
@@ -97,10 +100,11 @@ void PanelHistory::watch(QWidget* root, const Namer& name) {
 }
 
 void PanelHistory::watchLine(QLineEdit* box, const QString& name) {
-    const int i = add(name, [box]() -> Value { return box->text(); },
-                           [box](const Value& v) { box->setText(std::get<QString>(v)); },
-                           // Typed into while it has the focus; left, it counts.
-                           [box] { return box->hasFocus(); });
+    const int i = add(
+        name, [box]() -> Value { return box->text(); },
+        [box](const Value& v) { box->setText(std::get<QString>(v)); },
+        // Typed into while it has the focus; left, it counts.
+        [box] { return box->hasFocus(); });
     connect(box, &QLineEdit::textChanged, this, [this, i] { changed(i); });
     connect(box, &QLineEdit::editingFinished, this, [this] {
         if (depth_ == 0) collect(false);
@@ -109,10 +113,11 @@ void PanelHistory::watchLine(QLineEdit* box, const QString& name) {
 
 void PanelHistory::watchNumberBox(EntryBox* box, const QString& name,
                                   std::function<void(const QString&)> restore) {
-    const int i = add(name, [box]() -> Value { return box->entryText(); },
-                           [restore = std::move(restore)](const Value& v) { restore(std::get<QString>(v)); },
-                           // Typed into: it counts once its check accepts it.
-                           [box] { return box->hasFocus() && box->hasUncheckedEdit(); });
+    const int i = add(
+        name, [box]() -> Value { return box->entryText(); },
+        [restore = std::move(restore)](const Value& v) { restore(std::get<QString>(v)); },
+        // Typed into: it counts once its check accepts it.
+        [box] { return box->hasFocus() && box->hasUncheckedEdit(); });
     connect(box, &QPlainTextEdit::textChanged, this, [this, i] { changed(i); });
     connect(box, &EntryBox::left, this, [this] {
         if (depth_ == 0) collect(false);

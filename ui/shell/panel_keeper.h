@@ -76,7 +76,7 @@ private:
     struct Outcome {
         KeptPanel panel;
         bool schemeLoads = true;
-        bool written = false;  // false: nothing to write
+        bool written = false;       // false: nothing to write
         bool previousKept = false;  // the previous panel was written to the earlier file
         SaveResult saved;
     };

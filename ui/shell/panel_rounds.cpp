@@ -34,8 +34,8 @@ PanelRounds::PanelRounds(RoundParts parts, MessageSink& messages, QObject* paren
         if (noteReason_.isEmpty())
             restoreLastPanel();
         else
-            messages_.show(
-                Message{kProductName, noteReason_.toStdString(), MessageIcon::Exclamation, MessageButtons::Ok});
+            messages_.show(Message{kProductName, noteReason_.toStdString(), MessageIcon::Exclamation,
+                                   MessageButtons::Ok});
     });
     watchPanel();
 }
@@ -54,9 +54,8 @@ void PanelRounds::watchPanel() {
         });
     connect(conditions, &ConditionPanel::groupsChanged, this, groupsChanged);
     // The number sets follow their boxes: a text put back is parsed again.
-    history_->watchNumberBox(parts_.base->txtBase(), ui::qs("大底号码"), [this](const QString& text) {
-        parts_.base->setBaseText(ui::engineText(text));
-    });
+    history_->watchNumberBox(parts_.base->txtBase(), ui::qs("大底号码"),
+                             [this](const QString& text) { parts_.base->setBaseText(ui::engineText(text)); });
     for (int i = 0; i < 2; ++i)
         history_->watchNumberBox(parts_.join->txtJoin(i), ui::qs(i ? "交集B" : "交集A"),
                                  [this, i](const QString& text) {
@@ -162,7 +161,8 @@ QString PanelRounds::keepPanelIn(const DataFolder& folder) {
     // Two windows saving the panel in turn would each undo the other's.
     lock_ = std::make_unique<KeptPanelLock>(keptPanelPath(folder));
     if (!lock_->take()) {
-        showNote(QStringLiteral("<a href=\"why\" style=\"color:#ff0000\">条件不自动保存</a>"), lock_->message());
+        showNote(QStringLiteral("<a href=\"why\" style=\"color:#ff0000\">条件不自动保存</a>"),
+                 lock_->message());
         return lock_->message();
     }
     // Typing a check has not accepted yet may not load as a scheme.
