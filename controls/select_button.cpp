@@ -21,8 +21,10 @@ void SelectButton::toggleSelection(bool alternative) { setSelected(!selected_, a
 void SelectButton::resetSelection() { setSelected(false); }
 
 void SelectButton::setSelected(bool selected, bool alternative) {
+    const bool changed = selected != selected_;
     selected_ = selected;
     setFaceColour(selected ? (alternative ? kSelectedYellow : kSelectedGreen) : QColor());
+    if (changed) emit selectionChanged(selected);
 }
 
 void SelectButton::setFaceColour(const QColor& colour) {

@@ -32,6 +32,10 @@ public:
     void setFaceColour(const QColor& colour);
     QColor faceColour() const;
 
+signals:
+    // The selection changed, by a click or by a call.
+    void selectionChanged(bool selected);
+
 protected:
     void paintEvent(QPaintEvent* event) override;
 

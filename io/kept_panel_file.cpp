@@ -1,6 +1,7 @@
 #include "io/kept_panel_file.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 #include <algorithm>
 #include <charconv>
@@ -165,6 +166,10 @@ KeptPanelRead readKeptPanel(std::string_view text) {
 QString keptPanelPath(const DataFolder& folder) {
     if (!folder.ok) return {};
     return QDir(folder.path).filePath(QLatin1String(kKeptPanelFileName));
+}
+
+QString earlierPanelPath(const QString& keptPanelPath) {
+    return QFileInfo(keptPanelPath).dir().filePath(QLatin1String(kEarlierPanelFileName));
 }
 
 LoadedPanel KeptPanelFile::load() {

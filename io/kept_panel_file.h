@@ -41,6 +41,10 @@
 namespace numsift {
 
 inline constexpr const char* kKeptPanelFileName = "kept-panel.txt";
+// The panel the last start kept, moved here by the first save of a start
+// that did not restore it, so that an edit made before restoring does not
+// take it away; in the same format, beside the kept panel.
+inline constexpr const char* kEarlierPanelFileName = "kept-panel-earlier.txt";
 
 struct KeptPanel {
     Scheme scheme = emptyScheme();
@@ -68,6 +72,8 @@ KeptPanelRead readKeptPanel(std::string_view text);
 
 // The file's path in the data folder; empty when the folder is not ok.
 QString keptPanelPath(const DataFolder& folder);
+// The earlier panel's file beside the kept panel's file.
+QString earlierPanelPath(const QString& keptPanelPath);
 
 struct LoadedPanel {
     std::optional<KeptPanel> panel;  // the kept panel when the file was read

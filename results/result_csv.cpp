@@ -12,6 +12,31 @@ std::string csvField(std::string_view text) {
     return s + "\"";
 }
 
+namespace {
+
+// ="00056", quoted as CSV quotes a field with quotes: "=""00056""".
+void appendSpreadsheetNumber(std::string& s, std::uint32_t value) {
+    s += "\"=\"\"";
+    s += numberText(value);
+    s += "\"\"\"";
+}
+
+}  // namespace
+
+std::string stackedCsv(std::span<const std::uint32_t> numbers, std::span<const std::uint16_t> keptBy,
+                       std::string_view eol) {
+    std::string s = "\xEF\xBB\xBF号码,被几个方案保留";
+    s += eol;
+    s.reserve(s.size() + numbers.size() * 16);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        appendSpreadsheetNumber(s, numbers[i]);
+        s += ',';
+        if (i < keptBy.size()) s += std::to_string(keptBy[i]);
+        s += eol;
+    }
+    return s;
+}
+
 std::string resultCsv(const RunResult& run, std::string_view eol, CsvStyle style) {
     const bool spreadsheet = style == CsvStyle::Spreadsheet;
     const bool grouped = !run.groups.empty();
@@ -41,9 +66,7 @@ std::string resultCsv(const RunResult& run, std::string_view eol, CsvStyle style
                 groups += setNames[c < run.columnSets.size() ? run.columnSets[c] : grouping.restSet()];
         }
         if (spreadsheet) {
-            s += "\"=\"\"";  // "=""00056""": the field ="00056"
-            s += numberText(run.table.values[row]);
-            s += "\"\"\"";
+            appendSpreadsheetNumber(s, run.table.values[row]);
         } else {
             s += numberText(run.table.values[row]);
         }

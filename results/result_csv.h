@@ -8,6 +8,8 @@
 // (soffice --infilter="CSV:44,34,76,1" --convert-to xlsx) and reading the
 // cells back: the header in Chinese, every number the text "00056".
 
+#include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -29,6 +31,12 @@ enum class CsvStyle {
 
 // 号码,错误数,未通过的条件[,分组]; the lists inside a field are joined by "、".
 std::string resultCsv(const RunResult& run, std::string_view eol, CsvStyle style = CsvStyle::Spreadsheet);
+
+// A stacked result (方案叠加) for a spreadsheet, as resultCsv writes one:
+// 号码,被几个方案保留, one line per number in result order. keptBy[i] is how
+// many schemes keep numbers[i].
+std::string stackedCsv(std::span<const std::uint32_t> numbers, std::span<const std::uint16_t> keptBy,
+                       std::string_view eol);
 
 // text as one CSV field.
 std::string csvField(std::string_view text);

@@ -16,10 +16,13 @@ public:
     Scheme panelScheme = emptyScheme();
     NumberSet baseSet;
     std::vector<std::uint32_t> result;
+    std::vector<std::uint16_t> keptBy;  // what showResult was given with the result
     std::unique_ptr<RunResult> run;
     bool entriesAccepted = true;  // what commitEntries answers
     int commits = 0;
-    std::vector<std::string> applied;               // the action of each applyScheme
+    std::vector<std::string> applied;  // the action of each applyScheme
+    std::vector<std::string> steps;    // the action of each outermost beginStep
+    int openSteps = 0;
     std::vector<std::vector<std::uint32_t>> shown;  // each showResult
 
     bool commitEntries() override {
@@ -31,13 +34,19 @@ public:
         panelScheme = scheme;
         applied.emplace_back(action);
     }
+    void beginStep(const char* action) override {
+        if (openSteps++ == 0) steps.emplace_back(action);
+    }
+    void endStep() override { --openSteps; }
     const NumberSet& base() const override { return baseSet; }
     const std::vector<std::uint32_t>& results() const override { return result; }
     const RunResult* lastRun() const override { return run.get(); }
-    void showResult(std::vector<std::uint32_t> numbers) override {
+    void showResult(std::vector<std::uint32_t> numbers, std::vector<std::uint16_t> counts = {}) override {
         result = numbers;
+        keptBy = std::move(counts);
         shown.push_back(std::move(numbers));
     }
+    std::vector<std::uint16_t> resultKeptBy() const override { return keptBy; }
 };
 
 }  // namespace numsift

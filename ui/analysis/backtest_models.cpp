@@ -14,6 +14,22 @@ const QColor kFlagBackground(255, 220, 220);
 
 QString percent(double share) { return QString::fromStdString(percentText(100.0 * share)); }
 
+// What the draw's row shows in the result column; with groups, a killed
+// draw names each group it failed and that group's tolerance:
+// "淘汰（比例 0-0）".
+QString verdictText(const BacktestReport& report, const DrawOutcome& d) {
+    std::string s = drawVerdictText(d);
+    if (!d.inBase || d.failedSets.empty() || report.summary.groups.empty()) return QString::fromStdString(s);
+    const GroupedTolerance grouping = report.summary.grouping();
+    std::string sets;
+    for (std::size_t set : d.failedSets) {
+        const Tolerance t = grouping.toleranceOf(set);
+        sets += (sets.empty() ? "" : "、") + setName(grouping, set) + " " + std::to_string(t.lower) + "-" +
+                std::to_string(t.upper);
+    }
+    return QString::fromStdString(s + "（" + sets + "）");
+}
+
 }  // namespace
 
 void DrawTableModel::setReport(std::shared_ptr<const BacktestReport> report) {
@@ -47,12 +63,13 @@ QVariant DrawTableModel::data(const QModelIndex& index, int role) const {
             case Fails: return d.failCount;
             case Verdict:
                 if (sort) return d.survives ? 0 : (d.inBase ? 1 : 2);
-                return QString::fromStdString(drawVerdictText(d));
+                return verdictText(*report_, d);
             case Failed: return QString::fromStdString(failedCaptionsText(*report_, d));
             default: return {};
         }
     }
     if (role == Qt::ForegroundRole && !d.survives) return QBrush(kMissColour);
+    if (role == Qt::ToolTipRole && index.column() == Verdict) return verdictText(*report_, d);
     if (role == Qt::TextAlignmentRole && (index.column() == Fails || index.column() == Number))
         return int(Qt::AlignCenter);
     return {};

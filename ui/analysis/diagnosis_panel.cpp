@@ -29,6 +29,44 @@ constexpr QRect kCopyExplanationButton(178, 20, 62, 24);
 constexpr QRect kExplainLabel(0, 48, 240, 52);
 constexpr QRect kExplainTable(0, 102, 240, 134);
 
+std::string toleranceText(Tolerance t) { return std::to_string(t.lower) + "-" + std::to_string(t.upper); }
+
+// The captions of the failed checks of one set of the grouped tolerance
+// (every failed check without groups), joined by "、".
+std::string failedIn(const Explanation& e, std::optional<std::size_t> set) {
+    std::string s;
+    for (const CheckVerdict& c : e.checks)
+        if (c.failed && (!set || c.set == *set)) s += (s.empty() ? "" : "、") + c.caption;
+    return s;
+}
+
+// The fails against the tolerance they are judged by. With groups, each
+// group whose fails lie outside its own tolerance, named with it, as
+// numsift-cli explain says: "分组“比例”错误 1 项（大小比），超出其容错 0-0".
+std::string failText(const Explanation& e) {
+    if (e.groups.empty()) {
+        const std::string failed = failedIn(e, std::nullopt);
+        return "错误 " + std::to_string(e.failCount) + "/" + std::to_string(e.checks.size()) + " 项" +
+               (failed.empty() ? "" : "（" + failed + "）") + "，" +
+               (e.withinTolerance ? "在容错 " : "超出容错 ") + toleranceText(e.tolerance) +
+               (e.withinTolerance ? " 内" : "");
+    }
+    std::string s;
+    for (std::size_t set = 0; set < e.groups.size(); ++set) {
+        const SetVerdict& g = e.groups[set];
+        if (g.withinTolerance) continue;
+        const std::string failed = failedIn(e, set);
+        const bool rest = set + 1 == e.groups.size();
+        s += (s.empty() ? "" : "；") + (rest ? g.name : "分组“" + g.name + "”") + "错误 " +
+             std::to_string(g.failCount) + " 项" + (failed.empty() ? "" : "（" + failed + "）") +
+             "，超出其容错 " + toleranceText(g.tolerance);
+    }
+    if (s.empty())
+        s = "错误 " + std::to_string(e.failCount) + "/" + std::to_string(e.checks.size()) +
+            " 项，每个分组都在其容错内";
+    return s;
+}
+
 }  // namespace
 
 DiagnosisPanel::DiagnosisPanel(Panel& panel, PageServices services, QWidget* parent)
@@ -88,14 +126,7 @@ void DiagnosisPanel::explainNumber(std::uint32_t value) {
     const Explanation& e = *explanation_;
     explainBox_->setText(QString::fromStdString(numberText(e.value)));
 
-    std::string failed;
-    for (const CheckVerdict& c : e.checks)
-        if (c.failed) failed += (failed.empty() ? "" : "、") + c.caption;
-    std::string line = numberText(e.value) + "：" + (e.survives ? "保留" : "淘汰") + "。错误 " +
-                       std::to_string(e.failCount) + "/" + std::to_string(e.checks.size()) + " 项" +
-                       (failed.empty() ? "" : "（" + failed + "）") + "，" +
-                       (e.withinTolerance ? "在容错 " : "超出容错 ") + std::to_string(e.tolerance.lower) +
-                       "-" + std::to_string(e.tolerance.upper) + (e.withinTolerance ? " 内" : "");
+    std::string line = numberText(e.value) + "：" + (e.survives ? "保留" : "淘汰") + "。" + failText(e);
     if (e.baseUsed) line += e.inBase ? "，在大底中" : "，不在大底中";
     explainLabel_->setText(ui::qs(line));
     QPalette pal = explainLabel_->palette();
@@ -105,8 +136,11 @@ void DiagnosisPanel::explainNumber(std::uint32_t value) {
     explainTable_->setRowCount(static_cast<int>(e.checks.size()));
     for (int r = 0; r < static_cast<int>(e.checks.size()); ++r) {
         const CheckVerdict& c = e.checks[static_cast<std::size_t>(r)];
-        const QString cells[3] = {QString::number(c.step), ui::qs(c.caption),
-                                  ui::qs(c.failed ? "未通过" : "通过")};
+        // With groups, a failed check names its group and that group's tolerance.
+        std::string verdict = c.failed ? "未通过" : "通过";
+        if (c.failed && c.set < e.groups.size())
+            verdict += "（" + e.groups[c.set].name + " " + toleranceText(e.groups[c.set].tolerance) + "）";
+        const QString cells[3] = {QString::number(c.step), ui::qs(c.caption), ui::qs(verdict)};
         for (int k = 0; k < 3; ++k) {
             auto* item = new QTableWidgetItem(cells[k]);
             if (c.failed) item->setForeground(QBrush(kFailColour));

@@ -26,11 +26,13 @@ ConditionPanel::ConditionPanel(ConditionPages pages, ResultArea* results, Messag
                                QObject* parent)
     : QObject(parent), pages_(pages), results_(results), messages_(messages) {
     // Every control whose state a run reads.
-    for (QWidget* page : {static_cast<QWidget*>(pages_.conditions), static_cast<QWidget*>(pages_.road),
-                          static_cast<QWidget*>(pages_.compound), static_cast<QWidget*>(pages_.shapes)})
-        ui::watchControls(page, this, [this] { emit changed(); });
+    for (QWidget* page : controlPages()) ui::watchControls(page, this, [this] { emit changed(); });
     for (int i = 0; i < 2; ++i)
         connect(results_->toleranceBox(i), &QLineEdit::textChanged, this, &ConditionPanel::changed);
+}
+
+std::vector<QWidget*> ConditionPanel::controlPages() const {
+    return {pages_.conditions, pages_.road, pages_.compound, pages_.shapes};
 }
 
 EntryBox* ConditionPanel::straightKillBox() const { return pages_.conditions->straightKillBox(); }
@@ -71,6 +73,7 @@ void ConditionPanel::setToleranceGroups(std::vector<ToleranceGroup> groups) {
         tip +=
             ui::qs("\n%1：%2-%3").arg(ui::qs(g.name)).arg(int(g.tolerance.lower)).arg(int(g.tolerance.upper));
     button->setToolTip(tip);
+    emit groupsChanged();
     emit changed();
 }
 
@@ -135,6 +138,28 @@ QAbstractButton* ConditionPanel::itemControl(ItemId item) const {
         case ItemFamily::TwoCode: return nullptr;
     }
     return nullptr;
+}
+
+QString ConditionPanel::controlName(const QWidget* control) const {
+    if (itemOfControl_.isEmpty())
+        for (int flat = 0; flat < kItemCount; ++flat)
+            if (const QAbstractButton* b = itemControl(itemAt(flat))) itemOfControl_.insert(b, itemAt(flat));
+    if (const auto item = itemOfControl_.constFind(control); item != itemOfControl_.constEnd())
+        return ui::qs(itemCaption(*item));
+    const QString name = control->objectName();
+    const int member = name.section(QLatin1Char('_'), 1).toInt();
+    if (name.startsWith(QLatin1String("txtCompose_")) && member >= 0 && member < 8)
+        return ui::qs(captions::kCompound[static_cast<std::size_t>(member)]);
+    if (name == QLatin1String("txtDan5")) return ui::qs(captions::kStraightKill);
+    if (name == QLatin1String("txtHKD")) return ui::qs(captions::kSumValueKill);
+    if (name.startsWith(QLatin1String("cmdDan_")))
+        return ui::qs(captions::kBanker) + QString::number(member / 10 + 1);
+    if (name.startsWith(QLatin1String("cmdDanCount_")))
+        return ui::qs(captions::kBanker) + QString::number(member / 6 + 1);
+    if (const auto* button = qobject_cast<const QAbstractButton*>(control);
+        button && !button->text().isEmpty())
+        return button->text();
+    return ui::qs("条件");
 }
 
 void ConditionPanel::clear() {

@@ -6,6 +6,7 @@
 // condition item (the trend chart and the omission figures act on them), and
 // signals every change a run would read.
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 
@@ -50,6 +51,8 @@ public:
     PageRoad* roadPage() const { return pages_.road; }
     PageCompound* compoundPage() const { return pages_.compound; }
     FrameSpecialShapes* specialShapes() const { return pages_.shapes; }
+    // The pages that hold the panel's controls (the tolerance boxes aside).
+    std::vector<QWidget*> controlPages() const;
     EntryBox* straightKillBox() const;              // txtDan5
     QPushButton* straightKillImportButton() const;  // cmdImportDan5
 
@@ -80,6 +83,10 @@ public:
     // The control that names an item (a check box or a ratio or AC button);
     // nullptr for the items no control names (sums, two-digit codes).
     QAbstractButton* itemControl(ItemId item) const;
+    // What the player calls a control of the panel, for the undo menu:
+    // the item it names ("万位3", "大小大小大"), its box ("杀两码"), its
+    // banker group ("胆组2"); "条件" for any other.
+    QString controlName(const QWidget* control) const;
 
     // Unticks and empties every condition, as the controls' own "清" do.
     void clear();
@@ -87,12 +94,15 @@ public:
 signals:
     // A control a run reads, a tolerance box or the groups changed.
     void changed();
+    // The groups changed (changed() follows).
+    void groupsChanged();
 
 private:
     ConditionPages pages_;
     ResultArea* results_;
     MessageSink& messages_;
     std::vector<ToleranceGroup> groups_;
+    mutable QHash<const QWidget*, ItemId> itemOfControl_;  // built when first asked
 };
 
 }  // namespace numsift

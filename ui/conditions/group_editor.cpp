@@ -64,6 +64,26 @@ GroupEditor::GroupEditor(std::vector<ToleranceGroup> groups, const std::vector<C
     upper_ = toleranceBox(this, QStringLiteral("groupUpper"));
     conditions_ = new QListWidget(this);
     conditions_->setObjectName(QStringLiteral("groupConditions"));
+    explanation_ = new QLabel(
+        ui::qs("分组容错让一组条件按自己的容错计错：一个号码在每个分组里错的项数都在该组的容错内，"
+               "其余条件的错数也在容错级别内，才会保留。例如把大小比、奇偶比、质合比设为一组、容错 0-1，"
+               "这三项最多错一项，其余条件仍按容错级别计。"),
+        this);
+    explanation_->setObjectName(QStringLiteral("groupExplanation"));
+    explanation_->setWordWrap(true);
+    toleranceNote_ = new QLabel(this);
+    toleranceNote_->setObjectName(QStringLiteral("groupToleranceNote"));
+    toleranceNote_->setWordWrap(true);
+    QPalette red = toleranceNote_->palette();
+    red.setColor(QPalette::WindowText, QColor(176, 0, 0));
+    toleranceNote_->setPalette(red);
+    toleranceNote_->hide();
+    emptyNote_ = new QLabel(ui::qs("当前没有设置任何条件，所以没有可分组的条件：先在各页勾选或填写条件，"
+                                   "再打开分组容错。"),
+                            this);
+    emptyNote_->setObjectName(QStringLiteral("groupEmptyNote"));
+    emptyNote_->setWordWrap(true);
+    emptyNote_->setVisible(offered_.empty());
 
     auto* left = new QVBoxLayout;
     left->addWidget(new QLabel(ui::qs("分组（最多 8 组）"), this));
@@ -83,7 +103,9 @@ GroupEditor::GroupEditor(std::vector<ToleranceGroup> groups, const std::vector<C
     nameRow->addWidget(new QLabel(QStringLiteral("-"), this));
     nameRow->addWidget(upper_);
     right->addLayout(nameRow);
+    right->addWidget(toleranceNote_);
     right->addWidget(new QLabel(ui::qs("本组条件（未分组的条件用容错级别）"), this));
+    right->addWidget(emptyNote_);
     right->addWidget(conditions_);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -96,9 +118,10 @@ GroupEditor::GroupEditor(std::vector<ToleranceGroup> groups, const std::vector<C
     columns->addLayout(left, 2);
     columns->addLayout(right, 3);
     auto* whole = new QVBoxLayout(this);
+    whole->addWidget(explanation_);
     whole->addLayout(columns);
     whole->addWidget(buttons);
-    resize(520, 380);
+    resize(520, 440);
 
     connect(add_, &QPushButton::clicked, this, &GroupEditor::addGroup);
     connect(remove_, &QPushButton::clicked, this, &GroupEditor::removeGroup);
@@ -110,9 +133,11 @@ GroupEditor::GroupEditor(std::vector<ToleranceGroup> groups, const std::vector<C
     });
     connect(lower_, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!loading_ && current_ >= 0) drafts_[current_].lower = t;
+        showToleranceNote();
     });
     connect(upper_, &QLineEdit::textChanged, this, [this](const QString& t) {
         if (!loading_ && current_ >= 0) drafts_[current_].upper = t;
+        showToleranceNote();
     });
     connect(conditions_, &QListWidget::itemChanged, this, [this](QListWidgetItem* item) {
         if (!loading_) conditionToggled(conditions_->row(item), item->checkState() == Qt::Checked);
@@ -163,6 +188,17 @@ void GroupEditor::select(int row) {
         w->setEnabled(any);
     add_->setEnabled(drafts_.size() < kMaxToleranceGroups);
     showConditions();
+    showToleranceNote();
+}
+
+void GroupEditor::showToleranceNote() {
+    // A run takes L > U as U-U (engine/tolerance.h); the player is told
+    // before, not surprised after.
+    const NormalisedTolerance t =
+        normaliseTolerance(lower_->text().toStdString(), upper_->text().toStdString());
+    const bool swapped = current_ >= 0 && readToleranceBox(lower_->text().toStdString()) > t.tolerance.upper;
+    toleranceNote_->setText(ui::qs("下限大于上限，将按 %1-%1 计").arg(int(t.tolerance.upper)));
+    toleranceNote_->setVisible(swapped);
 }
 
 void GroupEditor::showConditions() {

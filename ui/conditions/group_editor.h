@@ -12,6 +12,7 @@
 #include "engine/tolerance_groups.h"
 #include "platform/platform.h"
 
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -37,6 +38,13 @@ public:
     // One checkable row per offered condition; a row another group holds is
     // disabled and names that group.
     QListWidget* conditionList() const { return conditions_; }
+    // What grouped tolerance is, in two sentences with an example.
+    QLabel* explanation() const { return explanation_; }
+    // Beside the tolerance: that a lower bound above the upper one will be
+    // taken as the upper one; hidden otherwise.
+    QLabel* toleranceNote() const { return toleranceNote_; }
+    // In place of the condition list while no condition is set: why it is empty.
+    QLabel* emptyNote() const { return emptyNote_; }
 
     void accept() override;
 
@@ -53,6 +61,7 @@ private:
     void select(int row);
     void showConditions();
     void conditionToggled(int row, bool checked);
+    void showToleranceNote();
     void refuse(const std::string& text);
 
     MessageSink& messages_;
@@ -69,6 +78,9 @@ private:
     QLineEdit* lower_ = nullptr;
     QLineEdit* upper_ = nullptr;
     QListWidget* conditions_ = nullptr;
+    QLabel* explanation_ = nullptr;
+    QLabel* toleranceNote_ = nullptr;
+    QLabel* emptyNote_ = nullptr;
 };
 
 }  // namespace numsift

@@ -26,9 +26,17 @@ public:
     // The conditions, the tolerance as a run reads its boxes, and the
     // groups: what a scheme file holds.
     virtual Scheme scheme() const = 0;
-    // Sets the conditions, the tolerance boxes and the groups from scheme;
-    // action names the step for undo ("载入方案"). Base set and result stay.
+    // Sets the conditions, the tolerance boxes and the groups from scheme,
+    // as one undo step named action ("载入方案"). Base set and result stay.
     virtual void applyScheme(const Scheme& scheme, const char* action) = 0;
+
+    // Undo: every change of the panel is one step ("撤销 …" gives back the
+    // panel as it stood before it). A change of a control is one by itself
+    // (a tick, a box left, a tolerance, the base set); the changes an action
+    // makes between beginStep and endStep are one step named action (pairs
+    // may nest: the outermost names the step). PanelStep pairs them.
+    virtual void beginStep(const char* action) = 0;
+    virtual void endStep() = 0;
 
     // The base set; empty: all 100,000 numbers.
     virtual const NumberSet& base() const = 0;
@@ -39,7 +47,23 @@ public:
     // since hold other numbers (a stacked or group-selection result).
     virtual const RunResult* lastRun() const = 0;
     // Puts numbers into the result area as a run's result would stand.
-    virtual void showResult(std::vector<std::uint32_t> numbers) = 0;
+    // keptBy, for a stacked result: how many schemes keep each number.
+    virtual void showResult(std::vector<std::uint32_t> numbers, std::vector<std::uint16_t> keptBy = {}) = 0;
+    // How many schemes keep each number of the result area, while it holds
+    // the stacked result that came with them; empty otherwise.
+    virtual std::vector<std::uint16_t> resultKeptBy() const = 0;
+};
+
+// The changes made to panel while it lives are one undo step named action.
+class PanelStep {
+public:
+    PanelStep(Panel& panel, const char* action) : panel_(panel) { panel_.beginStep(action); }
+    ~PanelStep() { panel_.endStep(); }
+    PanelStep(const PanelStep&) = delete;
+    PanelStep& operator=(const PanelStep&) = delete;
+
+private:
+    Panel& panel_;
 };
 
 }  // namespace numsift

@@ -47,21 +47,30 @@ bool ResultExport::exportResultsTo(const QString& path) {
 }
 
 bool ResultExport::exportCsvTo(const QString& path) {
-    // Each number's failed conditions are the run's: a result that is no
-    // longer the run's own (a stacked or group-selection result) has none.
+    // Each number's failed conditions are the run's; a stacked result lists
+    // how many schemes keep each number instead. A result that is neither
+    // (a group selection) has nothing to list beside its numbers.
     const RunResult* run = panel_.lastRun();
-    if (!run || run->result != panel_.results()) {
-        tell("CSV 要列出每注的错误条件，只能导出【开始缩水】得到的结果；请先缩水，或导出为文本文件",
-             MessageIcon::Exclamation);
+    const std::vector<std::uint16_t> keptBy = panel_.resultKeptBy();
+    std::string csv;
+    if (run && run->result == panel_.results()) {
+        csv = resultCsv(*run, "\r\n");
+    } else if (!keptBy.empty()) {
+        csv = stackedCsv(panel_.results(), keptBy, "\r\n");
+    } else {
+        tell(
+            "CSV 要列出每注的错误条件或保留它的方案数，只能导出【开始缩水】或【方案叠加】得到的结果；"
+            "请先缩水，或导出为文本文件",
+            MessageIcon::Exclamation);
         return false;
     }
-    const AtomicSave saved = saveAtomically(path, resultCsv(*run, "\r\n"));
+    const AtomicSave saved = saveAtomically(path, csv);
     if (!saved.ok) {
         tell("导出失败：" + saveProblem(saved).toStdString() + "\r\n" + path.toStdString(),
              MessageIcon::Exclamation);
         return false;
     }
-    tell("所有结果共" + std::to_string(run->result.size()) + "注，已导出到 CSV 文件：\r\n" +
+    tell("所有结果共" + std::to_string(panel_.results().size()) + "注，已导出到 CSV 文件：\r\n" +
              path.toStdString(),
          MessageIcon::Information);
     return true;

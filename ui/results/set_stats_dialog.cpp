@@ -56,9 +56,9 @@ SetStatsDialog::SetStatsDialog(std::vector<std::uint32_t> result, Clipboard& cli
     table_->setObjectName(QStringLiteral("statsTable"));
     table_->setModel(proxy_);
     table_->verticalHeader()->hide();
+    // Each column as wide as its header and cells; the last takes the rest.
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
-    table_->setColumnWidth(0, 150);
-    table_->setColumnWidth(1, 110);
     table_->setCopySink([this](const std::string& text) { copyToClipboard(clipboard_, messages_, text); });
 
     auto* row = new QHBoxLayout;

@@ -54,9 +54,11 @@ StackDialog::StackDialog(Panel& panel, FileDialogs& files, MessageSink& messages
     histogram_->setHorizontalHeaderLabels({ui::qs("被几个方案保留"), ui::qs("号码数")});
     histogram_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     histogram_->verticalHeader()->hide();
+    // Each column as wide as its header and figures; the last takes the rest.
+    histogram_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     histogram_->horizontalHeader()->setStretchLastSection(true);
-    histogram_->setColumnWidth(0, 120);
-    summary_ = new QLabel(ui::qs("添加两个以上方案，选择保留次数范围，点【开始叠加】。"), this);
+    summary_ = new QLabel(
+        ui::qs("添加两个以上方案，选择保留次数范围（开始为被全部方案保留），点【开始叠加】。"), this);
     summary_->setObjectName(QStringLiteral("stackSummary"));
     summary_->setWordWrap(true);
 
@@ -152,10 +154,14 @@ void StackDialog::schemesChanged() {
     stack_.reset();
     histogram_->setRowCount(0);
     send_->setEnabled(false);
+    // The range starts as N-N, the numbers every scheme keeps; a bound the
+    // player left at the top follows the top as schemes come and go.
     const int n = static_cast<int>(schemes_.size());
-    const bool followTop = highest_->value() == highest_->maximum();
-    for (QSpinBox* box : {lowest_, highest_}) box->setMaximum(n);
-    if (followTop) highest_->setValue(n);
+    for (QSpinBox* box : {lowest_, highest_}) {
+        const bool followTop = box->value() == box->maximum();
+        box->setMaximum(n);
+        if (followTop) box->setValue(n);
+    }
     summary_->setText(ui::qs("共 %1 个方案。").arg(n));
 }
 
@@ -180,6 +186,16 @@ std::vector<std::uint32_t> StackDialog::chosenNumbers() const {
     const auto low = static_cast<std::size_t>(std::min(lowest_->value(), highest_->value()));
     const auto high = static_cast<std::size_t>(std::max(lowest_->value(), highest_->value()));
     return stackedResult(*stack_, low, high);
+}
+
+std::vector<std::uint16_t> StackDialog::chosenCounts() const {
+    if (!stack_) return {};
+    const int low = std::min(lowest_->value(), highest_->value());
+    const int high = std::max(lowest_->value(), highest_->value());
+    std::vector<std::uint16_t> counts;
+    for (std::uint16_t c : stack_->counts)
+        if (c >= low && c <= high) counts.push_back(c);
+    return counts;
 }
 
 void StackDialog::showChosen() {
@@ -210,7 +226,7 @@ bool StackDialog::sendResult() {
         tell(stack_ ? "所选范围内没有号码" : "请先点【开始叠加】", MessageIcon::Information);
         return false;
     }
-    panel_.showResult(std::move(numbers));
+    panel_.showResult(std::move(numbers), chosenCounts());
     return true;
 }
 

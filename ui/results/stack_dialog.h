@@ -48,6 +48,8 @@ public:
     const std::vector<Scheme>& schemes() const { return schemes_; }
     const StackCounts* stack() const { return stack_.get(); }
     std::vector<std::uint32_t> chosenNumbers() const;
+    // How many schemes keep each of chosenNumbers().
+    std::vector<std::uint16_t> chosenCounts() const;
 
     QListWidget* schemeList() const { return list_; }
     QSpinBox* countBox(int index) const { return index ? highest_ : lowest_; }

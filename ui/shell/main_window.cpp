@@ -221,15 +221,17 @@ void MainWindow::buildFileMenu() {
 
     fileMenu->addSeparator();
     QAction* undoAction = addMenuAction(fileMenu, "撤销", "undoAction");
+    QAction* redoAction = addMenuAction(fileMenu, "重做", "redoAction");
     QAction* resultToBaseAction = addMenuAction(fileMenu, "结果转为大底", "resultToBaseAction");
     QAction* restoreAction = addMenuAction(fileMenu, "恢复上次的条件", "restoreLastPanelAction");
-    undoAction->setShortcut(QKeySequence::Undo);
-    // A text box that has the focus undoes its own typing first.
-    addAction(undoAction);
-    connect(undoAction, &QAction::triggered, rounds_, [this] { rounds_->undo(); });
+    QAction* earlierAction = addMenuAction(fileMenu, "恢复更早的条件", "restoreEarlierPanelAction");
+    undoAction->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoAction->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
+    // A text box that has the focus keeps these keys for its own typing.
+    addActions({undoAction, redoAction});
     connect(resultToBaseAction, &QAction::triggered, rounds_, [this] { rounds_->resultToBase(); });
-    connect(restoreAction, &QAction::triggered, rounds_, [this] { rounds_->restoreLastPanel(); });
-    rounds_->showOn(undoAction, restoreAction);
+    rounds_->showOn(undoAction, redoAction, restoreAction, earlierAction);
 }
 
 void MainWindow::keepHistoryIn(const QString& path, const QString& folderError) {
@@ -247,7 +249,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    rounds_->flush();
+    rounds_->close();
     QMainWindow::closeEvent(event);
 }
 

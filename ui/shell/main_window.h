@@ -78,7 +78,7 @@ public:
     void showStacking();          // "方案叠加" (modal): its result goes to the result area
 
 protected:
-    void closeEvent(QCloseEvent* event) override;  // saves the kept panel at once
+    void closeEvent(QCloseEvent* event) override;  // saves the kept panel at once and lets it go
     void showEvent(QShowEvent* event) override;
 
 private:

@@ -7,7 +7,8 @@ namespace numsift {
 PanelKeeper::PanelKeeper(QString path, std::function<KeptPanel()> current, std::function<bool()> editing,
                          QObject* parent)
     : QObject(parent),
-      file_(std::move(path)),
+      file_(path),
+      earlierFile_(earlierPanelPath(path)),
       current_(std::move(current)),
       editing_(std::move(editing)),
       timer_(new QTimer(this)) {
@@ -19,6 +20,11 @@ PanelKeeper::PanelKeeper(QString path, std::function<KeptPanel()> current, std::
     const LoadedPanel loaded = file_.load();
     if (loaded.panel && !loaded.panel->empty()) previous_ = loaded.panel;
     startMessage_ = loaded.message;
+    keepPrevious_ = previous_.has_value();
+    const LoadedPanel earlier = earlierFile_.load();
+    if (earlier.panel && !earlier.panel->empty() && earlier.panel != previous_) earlier_ = earlier.panel;
+    if (!earlier.message.isEmpty())
+        startMessage_ += (startMessage_.isEmpty() ? QString() : QStringLiteral("\n\n")) + earlier.message;
     written_ = current_();
     lastLoadable_ = written_.scheme;
 }
@@ -29,21 +35,33 @@ PanelKeeper::~PanelKeeper() {
 
 void PanelKeeper::changed() { timer_->start(); }
 
-PanelKeeper::Outcome PanelKeeper::save(const KeptPanelFile& file, KeptPanel panel, bool editing,
-                                       const Scheme& lastLoadable, const KeptPanel& written) {
+PanelKeeper::Input PanelKeeper::input() const {
+    Input in{current_(), editing_(), lastLoadable_, written_, {}};
+    if (keepPrevious_) in.keepFirst = previous_;
+    return in;
+}
+
+PanelKeeper::Outcome PanelKeeper::save(Input in) const {
     Outcome o;
+    KeptPanel& panel = in.panel;
     // The panel as the file holds it loads again (it was checked before it
     // was written, or stood so at start): nothing to check, nothing to write.
-    o.written = !(panel == written);
+    o.written = !(panel == in.written);
     // A box still being typed in may hold text it would refuse on leaving;
     // keep the panel as it last stood in a form that loads again. Checked
     // boxes hold their text in the form a scheme loads.
-    if (o.written && editing) {
+    if (o.written && in.editing) {
         o.schemeLoads = loadScheme(saveScheme(panel.scheme)).ok;
-        if (!o.schemeLoads) panel.scheme = lastLoadable;
-        o.written = !(panel == written);
+        if (!o.schemeLoads) panel.scheme = in.lastLoadable;
+        o.written = !(panel == in.written);
     }
-    if (o.written) o.saved = file.save(panel);
+    // The kept panel goes to the earlier file before anything replaces it;
+    // when that fails, nothing is replaced.
+    if (o.written && in.keepFirst) {
+        o.saved = earlierFile_.save(*in.keepFirst);
+        o.previousKept = o.saved.ok;
+    }
+    if (o.written && (!in.keepFirst || o.previousKept)) o.saved = file_.save(panel);
     o.panel = std::move(panel);
     return o;
 }
@@ -53,10 +71,9 @@ void PanelKeeper::saveInBackground() {
         again_ = true;
         return;
     }
-    // The thread works on copies; the file object is only read while it runs.
-    running_ = std::async(std::launch::async, [this, panel = current_(), editing = editing_(),
-                                               lastLoadable = lastLoadable_, written = written_]() mutable {
-        Outcome o = save(file_, std::move(panel), editing, lastLoadable, written);
+    // The thread works on copies; the file objects are only read while it runs.
+    running_ = std::async(std::launch::async, [this, in = input()]() mutable {
+        Outcome o = save(std::move(in));
         QMetaObject::invokeMethod(this, &PanelKeeper::collect, Qt::QueuedConnection);
         return o;
     });
@@ -73,6 +90,7 @@ void PanelKeeper::collect() {
 
 bool PanelKeeper::finish(Outcome o) {
     if (o.schemeLoads) lastLoadable_ = o.panel.scheme;
+    if (o.previousKept) keepPrevious_ = false;
     if (!o.written) return true;
     if (!o.saved.ok) {
         if (o.saved.error != lastError_) emit saveProblem(o.saved.error);
@@ -89,18 +107,7 @@ bool PanelKeeper::flush() {
     timer_->stop();
     again_ = false;
     if (running_.valid()) finish(running_.get());
-    return finish(save(file_, current_(), editing_(), lastLoadable_, written_));
-}
-
-void PanelUndo::push(Step step) {
-    steps_.push_back(std::move(step));
-    while (steps_.size() > kMaxSteps) steps_.pop_front();
-}
-
-PanelUndo::Step PanelUndo::pop() {
-    Step step = std::move(steps_.back());
-    steps_.pop_back();
-    return step;
+    return finish(save(input()));
 }
 
 }  // namespace numsift

@@ -8,15 +8,15 @@
 // read on the window's thread; its text is made and written on a thread of
 // its own, so that large number sets do not hold the window up. The panel the last start
 // kept is read once, at start, and held for "恢复上次的条件"; it is not
-// overwritten while the panel still stands as the window opened it.
-//
-// PanelUndo holds the panel as it stood before the last few actions that
-// replace it whole (清空所有条件, 载入方案, 结果转为大底 …), newest last.
+// overwritten while the panel still stands as the window opened it. Until it
+// is restored, the first save that replaces it first writes it to the
+// earlier panel's file (kept-panel-earlier.txt), so a slip before restoring
+// loses nothing: the next start offers both. A start after that one may
+// replace the earlier panel in turn.
 
 #include <QObject>
 #include <QString>
 
-#include <deque>
 #include <functional>
 #include <future>
 #include <optional>
@@ -27,8 +27,8 @@ class QTimer;
 
 namespace numsift {
 
-// What an undo or a restore puts back: the conditions and the tolerance
-// always, the base set, or everything the panel is kept with.
+// What a restore puts back: the conditions and the tolerance always, the
+// base set, or everything the panel is kept with.
 enum class PanelParts { Conditions, ConditionsAndBase, All };
 
 class PanelKeeper : public QObject {
@@ -49,7 +49,12 @@ public:
     // Reads the kept file (once, at start): the panel to offer back, or a
     // message when the file was set aside or cannot be read.
     const std::optional<KeptPanel>& previous() const { return previous_; }
+    // The panel the start before the last one kept, when it was set aside
+    // unrestored and differs from previous(); read once, at start.
+    const std::optional<KeptPanel>& earlier() const { return earlier_; }
     const QString& startMessage() const { return startMessage_; }
+    // The player took previous() back: it need not be set aside any more.
+    void previousRestored() { keepPrevious_ = false; }
 
     // A change a run would read: the wait starts again.
     void changed();
@@ -71,49 +76,40 @@ private:
     struct Outcome {
         KeptPanel panel;
         bool schemeLoads = true;
-        bool written = false;  // false: nothing to write
+        bool written = false;       // false: nothing to write
+        bool previousKept = false;  // the previous panel was written to the earlier file
         SaveResult saved;
     };
+    // What a save reads, copied for its thread.
+    struct Input {
+        KeptPanel panel;
+        bool editing = false;
+        Scheme lastLoadable;
+        KeptPanel written;
+        std::optional<KeptPanel> keepFirst;  // to write to the earlier file before the panel
+    };
+    Input input() const;
     // Makes the text and writes it; runs on any thread.
-    static Outcome save(const KeptPanelFile& file, KeptPanel panel, bool editing, const Scheme& lastLoadable,
-                        const KeptPanel& written);
+    Outcome save(Input in) const;
     void saveInBackground();
     // Takes in what the running save did; false when it failed.
     bool finish(Outcome outcome);
     void collect();
 
     KeptPanelFile file_;
+    KeptPanelFile earlierFile_;
     std::function<KeptPanel()> current_;
     std::function<bool()> editing_;
     QTimer* timer_;
     std::optional<KeptPanel> previous_;
+    std::optional<KeptPanel> earlier_;
+    bool keepPrevious_ = false;  // previous_ is not restored, nor written to the earlier file yet
     QString startMessage_;
     KeptPanel written_;             // what the file holds, or the panel at start
     Scheme lastLoadable_;           // the last panel whose scheme text loads again
     QString lastError_;             // the last failure told, so a full disk is told once
     std::future<Outcome> running_;  // the save on its own thread, while it runs
     bool again_ = false;            // a wait ended while it ran
-};
-
-class PanelUndo {
-public:
-    static constexpr std::size_t kMaxSteps = 10;
-
-    struct Step {
-        QString action;  // what it undoes, e.g. "清空所有条件"
-        PanelParts parts = PanelParts::All;
-        KeptPanel panel;
-        QString toleranceTexts[2];  // the boxes as they read, not normalised
-    };
-
-    void push(Step step);
-    bool empty() const { return steps_.empty(); }
-    // What the next undo undoes; empty when nothing.
-    QString nextAction() const { return steps_.empty() ? QString() : steps_.back().action; }
-    Step pop();
-
-private:
-    std::deque<Step> steps_;
 };
 
 }  // namespace numsift

@@ -1,10 +1,13 @@
 #pragma once
 // The panel from round to round: "结果转为大底" makes the result the base set;
-// "撤销 …" gives back the panel as it stood before the last action that
-// replaced it (清空所有条件, 载入方案, 结果转为大底, 恢复上次的条件), ten steps
-// deep; the kept panel (panel_keeper.h) is saved after every change a run
-// would read, and the one the last start kept is offered back ("恢复上次的条件",
-// in the menu and beside the result count).
+// "撤销 …" and "重做 …" step back and forth through every change of the
+// panel (panel_history.h), the actions that replace it whole (清空所有条件,
+// 载入方案, 结果转为大底, 恢复上次的条件) one step each; the kept panel
+// (panel_keeper.h) is saved after every change a run would read, and the
+// one the last start kept is offered back ("恢复上次的条件", in the menu and
+// beside the result count). The kept panel belongs to one window at a time
+// (KeptPanelLock): a second window on the data folder is told so and
+// neither restores nor saves it.
 
 #include <QObject>
 #include <QString>
@@ -26,6 +29,7 @@ class MessageSink;
 class NumberSetStore;
 class PageBase;
 class PageJoin;
+class PanelHistory;
 class ResultArea;
 
 // The parts of the window a round reads and sets.
@@ -44,9 +48,12 @@ public:
     PanelRounds(RoundParts parts, MessageSink& messages, QObject* parent = nullptr);
     ~PanelRounds() override;
 
-    // The menu's "撤销 …" (named for what it undoes) and "恢复上次的条件"
-    // (enabled while a kept panel is offered).
-    void showOn(QAction* undo, QAction* restore);
+    // Every change of the panel, one step each.
+    PanelHistory& history() const { return *history_; }
+    // The menu's "撤销 …" and "重做 …", named for the step they act on, and
+    // "恢复上次的条件" and "恢复更早的条件" (enabled while a kept panel is
+    // offered).
+    void showOn(QAction* undo, QAction* redo, QAction* restore, QAction* restoreEarlier);
 
     // The panel with the base set and the sets A and B.
     KeptPanel panelState() const;
@@ -57,37 +64,45 @@ public:
     // "结果转为大底": the result becomes the base set, as if pasted into
     // txtBase. False, with a message, when there is no result.
     bool resultToBase();
-    // Remembers the panel before action (its menu caption) replaces the
-    // parts of it that undoing gives back.
-    void rememberForUndo(const char* action, PanelParts parts);
-    // "撤销 …": the panel as it stood before the last remembered action.
+    // "撤销 …" and "重做 …"; false when there is no step to take. A box with
+    // typing its check refuses stops them.
     bool undo();
+    bool redo();
     // "恢复上次的条件": the panel the last start kept; false when none.
     bool restoreLastPanel();
+    // "恢复更早的条件": the panel the start before it kept, when the last
+    // start set it aside unrestored; false when none.
+    bool restoreEarlierPanel();
 
     // Keeps the panel in folder from now on (once, at start) and offers the
-    // panel kept there by the last start. A folder that is not ok keeps
-    // nothing. Returns what the player must be told at start; empty when
-    // nothing.
+    // panel kept there by the last start. A folder that is not ok, or whose
+    // kept panel another window holds, keeps nothing. Returns what the
+    // player must be told at start; empty when nothing.
     QString keepPanelIn(const DataFolder& folder);
     PanelKeeper* panelKeeper() const { return keeper_; }  // null when nothing is kept
     // Right of the result count: the offer to restore the kept panel, or
-    // why the panel is not being kept.
+    // why the panel is not being kept (a click shows the whole reason).
     QLabel* keptPanelNote() const { return note_; }
-    // Saves the kept panel at once (the window closes).
-    void flush();
+    // Saves the kept panel at once; false, and the reason in a message,
+    // when that fails.
+    bool flush();
+    // The window closes: saves the kept panel and lets the next window have it.
+    void close();
 
 private:
+    void watchPanel();
     void panelChanged();
-    void showUndoState();
+    void showNote(const QString& text, const QString& reason);
 
     RoundParts parts_;
     MessageSink& messages_;
-    PanelUndo undo_;
+    PanelHistory* history_;
+    std::unique_ptr<KeptPanelLock> lock_;
     PanelKeeper* keeper_ = nullptr;
     QLabel* note_ = nullptr;
-    QAction* undoAction_ = nullptr;
+    QString noteReason_;  // what a click on the note shows; empty when it offers the kept panel
     QAction* restoreAction_ = nullptr;
+    QAction* restoreEarlierAction_ = nullptr;
 };
 
 }  // namespace numsift

@@ -12,6 +12,7 @@
 #include "ui/kit/window_texts.h"
 #include "ui/results/result_area.h"
 #include "ui/sets/page_base.h"
+#include "ui/shell/panel_history.h"
 #include "ui/shell/panel_rounds.h"
 
 namespace numsift {
@@ -49,16 +50,28 @@ bool WindowPanel::commitEntries() {
 Scheme WindowPanel::scheme() const { return conditions_.scheme(); }
 
 void WindowPanel::applyScheme(const Scheme& scheme, const char* action) {
-    rounds_.rememberForUndo(action, PanelParts::Conditions);
+    PanelStep step(*this, action);
     conditions_.applyScheme(scheme);
 }
+
+void WindowPanel::beginStep(const char* action) { rounds_.history().beginStep(ui::qs(action)); }
+
+void WindowPanel::endStep() { rounds_.history().endStep(); }
 
 const NumberSet& WindowPanel::base() const { return store_.base(); }
 
 const std::vector<std::uint32_t>& WindowPanel::results() const { return results_.state().values(); }
 
-void WindowPanel::showResult(std::vector<std::uint32_t> numbers) {
+void WindowPanel::showResult(std::vector<std::uint32_t> numbers, std::vector<std::uint16_t> keptBy) {
+    stacked_ = keptBy.empty() ? std::vector<std::uint32_t>() : numbers;
+    keptBy_ = std::move(keptBy);
     results_.state().showRunResult(std::move(numbers));
+}
+
+std::vector<std::uint16_t> WindowPanel::resultKeptBy() const {
+    // The result area may have moved on (a run, 转为组选) since.
+    if (keptBy_.empty() || stacked_ != results()) return {};
+    return keptBy_;
 }
 
 void WindowPanel::filterClicked(int index) {
@@ -94,9 +107,11 @@ void WindowPanel::startRun() {
 }
 
 void WindowPanel::clearAllConditions() {
-    // Clearing empties the base set too.
-    rounds_.rememberForUndo("清空所有条件", PanelParts::ConditionsAndBase);
+    // Clearing empties the groups and the base set too: a condition left in
+    // a group would keep its group's tolerance once ticked again.
+    PanelStep step(*this, "清空所有条件");
     conditions_.clear();
+    conditions_.setToleranceGroups({});
     base_.cmdBase(0)->click();  // "清空" of the base set
 }
 

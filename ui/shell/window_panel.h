@@ -34,16 +34,20 @@ public:
     bool commitEntries() override;
     Scheme scheme() const override;
     void applyScheme(const Scheme& scheme, const char* action) override;
+    void beginStep(const char* action) override;
+    void endStep() override;
     const NumberSet& base() const override;
     const std::vector<std::uint32_t>& results() const override;
     const RunResult* lastRun() const override { return lastRun_.get(); }
-    void showResult(std::vector<std::uint32_t> numbers) override;
+    void showResult(std::vector<std::uint32_t> numbers, std::vector<std::uint16_t> keptBy = {}) override;
+    std::vector<std::uint16_t> resultKeptBy() const override;
 
     // cmdFilter(index): 0 "开始缩水", 1 "转为组选", 2 "清空所有条件", 3 "复制全部号码",
     // 4 "导出全部号码"; every one but clearing first applies the edited box.
     void filterClicked(int index);
     void startRun();
-    // Clears every condition and the base set, as one step undo gives back.
+    // Clears every condition, the groups and the base set, as one step undo
+    // gives back.
     void clearAllConditions();
     // "分组": the group editor (modal); true when its groups were taken.
     bool editToleranceGroups();
@@ -57,6 +61,9 @@ private:
     ResultArea& results_;
     TextEditorOpener& editor_;
     std::unique_ptr<RunResult> lastRun_;
+    // The last stacked result sent to the result area, with its counts.
+    std::vector<std::uint32_t> stacked_;
+    std::vector<std::uint16_t> keptBy_;
 };
 
 }  // namespace numsift
