@@ -9,14 +9,7 @@
 
 namespace numsift {
 
-double omissionHeat(const ItemFigures& f) {
-    if (f.currentOmission == 0) return 0;
-    // current / average, from 1 (none) to 3 (full); an item that came in
-    // every draw but the last few has an average of 0: full at once.
-    if (f.averageOmissionHundredths == 0) return 1;
-    const double ratio = f.currentOmission * 100.0 / f.averageOmissionHundredths;
-    return std::clamp((ratio - 1) / 2, 0.0, 1.0);
-}
+double omissionHeat(const ItemFigures& f) { return omissionHeat(f.currentOmission, f.averageOmissionHundredths); }
 
 QString omissionToolTip(ItemId item, const ItemFigures& f, const QString& window) {
     return QStringLiteral("%1（%2）\n出现次数 %3\n当前遗漏 %4\n最大遗漏 %5\n平均遗漏 %6\n最大连出 %7")

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -15,7 +16,6 @@
 #include "ui/analysis/kept_history.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/analysis/page_trend.h"
-#include "ui/analysis/trend_chart.h"
 #include "ui/conditions/condition_panel.h"
 #include "ui/conditions/frame_special_shapes.h"
 #include "ui/conditions/kill_list_binding.h"
@@ -157,22 +157,21 @@ void MainWindow::buildAnalysisPages() {
         new PageBacktest(*panel_, PageServices{services_.messages, services_.clipboard, dialogs}, client_);
     history_ = new KeptHistory(this);
     backtest_->keepDrawsIn(history_);
-    trend_ = new PageTrend(history_, client_);
+    trend_ = new PageTrend(history_, *panel_, PageServices{services_.messages, services_.clipboard, dialogs},
+                           client_);
     pages_->placeAnalysis(backtest_, trend_);
-    // The chart's digit cells are the kills of 定位杀, 通杀码, 杀和尾 and 杀跨度:
-    // a click on a header or summary cell ticks or unticks the box, and the
-    // header shows what is ticked however it was ticked.
-    TrendChart* chart = trend_->chart();
-    chart->setTickedCheck([this](ItemId item) {
-        const QAbstractButton* box = conditions_->itemControl(item);
-        return box && box->isChecked();
+    trend_->followViewport(clientScroll_->viewport());
+    // The chart's cells are kills of the panel: its header shows what is
+    // ticked however it was ticked, and its 开始缩水 is the result area's.
+    for (int flat = 0; flat < kItemCount; ++flat)
+        if (QAbstractButton* control = conditions_->itemControl(itemAt(flat)))
+            connect(control, &QAbstractButton::toggled, trend_, &PageTrend::panelChanged);
+    if (auto* sums = client_->findChild<QPlainTextEdit*>(QStringLiteral("txtHKD")))
+        connect(sums, &QPlainTextEdit::textChanged, trend_, &PageTrend::panelChanged);
+    connect(trend_, &PageTrend::runRequested, panel_, [this] {
+        panel_->filterClicked(0);
+        trend_->showResultCount();
     });
-    connect(chart, &TrendChart::cellClicked, this, [this](ItemId item) {
-        if (QAbstractButton* box = conditions_->itemControl(item)) box->click();
-    });
-    for (int cell = 0; cell < kTrendCellCount; ++cell)
-        connect(conditions_->itemControl(trendCellItem(cell)), &QAbstractButton::toggled, chart,
-                &TrendChart::ticksChanged);
 
     omissionMarks_ = new OmissionMarks(history_, this);
     for (int flat = 0; flat < kItemCount; ++flat) {
