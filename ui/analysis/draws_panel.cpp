@@ -272,7 +272,6 @@ std::optional<std::vector<Draw>> DrawsPanel::drawsToCheck() {
 
 bool DrawsPanel::importDraws() {
     if (!services_.files) return false;
-    commitTyped();
     FileDialogRequest request;
     request.filter = "开奖文件|*.txt;*.csv|CSV 文件|*.csv|所有文件|*";
     request.dialogTitle = "导入历史开奖";
@@ -294,6 +293,8 @@ bool DrawsPanel::importDraws() {
         services_.tell(text, MessageIcon::Exclamation, kImportTitle);
         return false;
     }
+    // What was typed is kept first, as leaving the box would.
+    commitTyped();
     if (history_ && anyIssue(h)) {
         takeIntoHistory(h, true);
         return true;
@@ -346,18 +347,16 @@ void DrawsPanel::takeIntoHistory(const DrawHistory& parsed, bool report) {
         leftOut = static_cast<std::size_t>(std::count(inBox.begin(), inBox.end(), false));
     }
     const HistoryMerge merged = history_->merge(parsed);
-    askAboutConflicts(merged);
+    const bool corrected = askAboutConflicts(merged);
     showKeptDraws();
     committing_ = false;
 
     const MergeReport& r = merged.report;
-    std::string text;
-    if (report) {
-        text = importReportText(r);
-    } else {
-        text = r.added > 0 ? "已保存输入的 " + std::to_string(r.added) + " 期" : "没有新的开奖号码";
-        if (r.withoutIssue + r.badLineCount > 0)
-            text += "；" + std::to_string(r.withoutIssue + r.badLineCount) + " 行没有期号或不是开奖号码，未保存";
+    std::string text = importReportText(r);
+    if (!r.conflicts.empty()) text += corrected ? "（已改为新的号码，可在【修改…】里撤销）" : "（保留原样）";
+    if (!report) {
+        // "输入 N 期：新增 M 期…": what typing into the box kept.
+        text = "输入" + text.substr(std::string_view("导入").size());
         if (leftOut > 0)
             text += "。框里删去的 " + std::to_string(leftOut) + " 期仍在开奖历史里，删除请用【修改…】";
     }
@@ -373,9 +372,9 @@ void DrawsPanel::takeIntoHistory(const DrawHistory& parsed, bool report) {
         services_.tell(text + "。\r\n" + mergeNote(r) + "。", MessageIcon::Information, kImportTitle);
 }
 
-void DrawsPanel::askAboutConflicts(const HistoryMerge& merged) {
+bool DrawsPanel::askAboutConflicts(const HistoryMerge& merged) {
     const std::vector<IssueConflict>& conflicts = merged.report.conflicts;
-    if (conflicts.empty()) return;
+    if (conflicts.empty()) return false;
     std::string question;
     if (conflicts.size() == 1) {
         question = conflictText(conflicts[0]) + "？";
@@ -386,7 +385,7 @@ void DrawsPanel::askAboutConflicts(const HistoryMerge& merged) {
         if (conflicts.size() > kConflictsListed) question += "……\r\n";
         question += "全部改为新的号码？";
     }
-    if (!services_.ask(question, kHistoryTitle)) return;
+    if (!services_.ask(question, kHistoryTitle)) return false;
     std::vector<DrawEdit> edits;
     for (const IssueConflict& c : conflicts) {
         // A second offer of the same issue counts once: the first answer.
@@ -396,9 +395,10 @@ void DrawsPanel::askAboutConflicts(const HistoryMerge& merged) {
     }
     const QString name = conflicts.size() == 1 ? ui::qs("改正期号 ") + QString::fromStdString(conflicts[0].issue)
                                                : ui::qs("改正 %1 期").arg(edits.size());
-    if (!history_->edit(std::move(edits), name))
-        services_.tell("没有改动：这些期号的号码刚被另一个程序改过，请再导入一次。", MessageIcon::Exclamation,
-                       kHistoryTitle);
+    if (history_->edit(std::move(edits), name)) return true;
+    services_.tell("没有改动：这些期号的号码刚被另一个程序改过，请再导入一次。", MessageIcon::Exclamation,
+                   kHistoryTitle);
+    return false;
 }
 
 }  // namespace numsift

@@ -81,7 +81,8 @@ private:
     // Merges parsed draws, asks about the conflicts, and says what happened;
     // report: an import's words ("导入 N 期：…"), else a typing's.
     void takeIntoHistory(const DrawHistory& parsed, bool report);
-    void askAboutConflicts(const HistoryMerge& merged);
+    // True when the player took the new numbers.
+    bool askAboutConflicts(const HistoryMerge& merged);
     // Once the mouse button that moved the focus out of the box is let go.
     void commitAfterClick();
 
