@@ -1,9 +1,12 @@
 #pragma once
-// A figure worn by a control: a small number in the control's free space
-// (right of its caption, or its top right corner where there is none) and a
-// tint over the control that grows with heat (0: none, 1: full). It lies
-// over its parent, takes no clicks and moves nothing; hiding it leaves the
-// control as it was.
+// A figure worn by a control: a small number in the control's free space,
+// never over a character of its caption, and a tint over the control that
+// grows with heat (0: none, 1: full). The figure stands right of the caption
+// (a box's text, a button's centred text), at 9 px or, where that leaves no
+// room, as small as 7 px; where even that does not fit, the caption is set a
+// pixel smaller at a time (not below 9 px) while the figure shows. It lies
+// over its parent and takes no clicks; hiding it gives the control back its
+// own font, as it was.
 
 #include <QWidget>
 
@@ -21,13 +24,26 @@ public:
     // The tint at heat h: orange, more opaque as h grows.
     static QColor tint(double heat);
 
+    // Where the figure and the caption's characters stand in the control.
+    QRect figureRect() const { return figureRect_; }
+    QRect captionRect() const { return captionRect_; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    QRect captionOf(const QFont& font) const;
+    void layOut();
+
     QString figure_;
     double heat_ = 0;
+    QFont figureFont_;
+    QRect figureRect_, captionRect_;
+    bool shrunk_ = false;  // the caption's font was made smaller
+    QFont ownFont_;        // the control's font before that
 };
 
 }  // namespace numsift

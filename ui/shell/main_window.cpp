@@ -166,8 +166,6 @@ void MainWindow::buildAnalysisPages() {
     for (int flat = 0; flat < kItemCount; ++flat)
         if (QAbstractButton* control = conditions_->itemControl(itemAt(flat)))
             connect(control, &QAbstractButton::toggled, trend_, &PageTrend::panelChanged);
-    if (auto* sums = client_->findChild<QPlainTextEdit*>(QStringLiteral("txtHKD")))
-        connect(sums, &QPlainTextEdit::textChanged, trend_, &PageTrend::panelChanged);
     connect(trend_, &PageTrend::runRequested, panel_, [this] {
         panel_->filterClicked(0);
         trend_->showResultCount();
@@ -178,6 +176,11 @@ void MainWindow::buildAnalysisPages() {
         const ItemId item = itemAt(flat);
         if (QAbstractButton* control = conditions_->itemControl(item)) omissionMarks_->add(control, item);
     }
+    QPlainTextEdit* sums = client_->findChild<QPlainTextEdit*>(QStringLiteral("txtHKD"));
+    omissionMarks_->addSumBox(sums);
+    connect(sums, &QPlainTextEdit::textChanged, trend_, &PageTrend::panelChanged);
+    // In the title row of 定位杀, free but for its title.
+    omissionMarks_->placeRange(pages_->page(1), QPoint(150, 105));
 }
 
 void MainWindow::buildFileMenu() {
