@@ -29,10 +29,9 @@ OmissionBadge::OmissionBadge(QWidget* control) : QWidget(control) {
 void OmissionBadge::setFigure(const QString& figure, double heat) {
     heat = std::clamp(heat, 0.0, 1.0);
     if (figure == figure_ && heat == heat_) return;
-    const bool wider = figure.size() != figure_.size();
     figure_ = figure;
     heat_ = heat;
-    if (wider && isVisible()) layOut();
+    if (isVisible()) layOut();
     update();
 }
 
@@ -56,6 +55,20 @@ QRect OmissionBadge::captionOf(const QFont& font) const {
     return QRect(contents.center().x() - width / 2, 0, width, button->height());
 }
 
+bool OmissionBadge::fits(const QString& text, const QFont& caption) {
+    captionRect_ = captionOf(caption);
+    const int room = rect().width() - (captionRect_.isNull() ? 0 : captionRect_.right() + 1);
+    for (int size = 9; size >= 7; --size) {
+        figureFont_.setPixelSize(size);
+        const int width = QFontMetrics(figureFont_).horizontalAdvance(text);
+        if (width + 1 > room) continue;
+        shown_ = text;
+        figureRect_ = QRect(rect().width() - width - 1, 0, width + 1, std::min(rect().height(), size + 4));
+        return true;
+    }
+    return false;
+}
+
 void OmissionBadge::layOut() {
     QWidget* control = parentWidget();
     if (shrunk_) {
@@ -63,32 +76,35 @@ void OmissionBadge::layOut() {
         shrunk_ = false;
     }
     ownFont_ = control->font();
-    QFont caption = ownFont_;
+    rimmed_ = false;
     figureFont_ = font();
     figureFont_.setBold(true);
+    // The whole figure beside the caption, the caption a pixel smaller at a
+    // time if need be; then thousands as "7k" beside the smallest caption.
+    const bool thousands = figure_.size() >= 4;
+    const QString shortFigure = thousands ? QString::number(figure_.toLongLong() / 1000) + QLatin1Char('k') : figure_;
+    QFont caption = ownFont_;
     for (;;) {
-        captionRect_ = captionOf(caption);
-        const int room = rect().width() - (captionRect_.isNull() ? 0 : captionRect_.right() + 1);
-        for (int size = 9; size >= 7; --size) {
-            figureFont_.setPixelSize(size);
-            const int width = QFontMetrics(figureFont_).horizontalAdvance(figure_);
-            if (width + 1 <= room) {
-                figureRect_ = QRect(rect().width() - width - 1, 0, width + 1, std::min(rect().height(), size + 4));
-                if (caption != ownFont_) {
-                    control->setFont(caption);
-                    shrunk_ = true;
-                }
-                return;
-            }
-        }
         const int pixels = QFontInfo(caption).pixelSize();
-        if (captionRect_.isNull() || pixels <= 9) break;
+        const bool smallest = captionRect_.isNull() || pixels <= 9;
+        if (fits(figure_, caption) || (smallest && fits(shortFigure, caption))) {
+            if (caption != ownFont_) {
+                control->setFont(caption);
+                shrunk_ = true;
+            }
+            return;
+        }
+        if (smallest) break;
         caption.setPixelSize(pixels - 1);
     }
-    // No room at all (a control narrower than its figure): the top right
-    // corner, as small as it gets.
-    const int width = QFontMetrics(figureFont_).horizontalAdvance(figure_);
-    figureRect_ = QRect(rect().width() - width - 1, 0, width + 1, 11);
+    // No room right of the caption (a digit box 30 pixels wide): over the
+    // top of the tick box, left of the caption, with a white rim.
+    shown_ = shortFigure;
+    figureFont_.setPixelSize(7);
+    const int width = QFontMetrics(figureFont_).horizontalAdvance(shown_);
+    figureRect_ = QRect(0, 0, std::min(width + 1, std::max(1, captionRect_.left())), 9);
+    rimmed_ = true;
+    return;
 }
 
 void OmissionBadge::showEvent(QShowEvent* event) {
@@ -115,8 +131,16 @@ void OmissionBadge::paintEvent(QPaintEvent*) {
     if (heat_ > 0) p.fillRect(rect(), tint(heat_));
     if (figure_.isEmpty()) return;
     p.setFont(figureFont_);
+    if (rimmed_) {
+        p.setPen(Qt::white);
+        for (const QPoint d : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+            p.drawText(figureRect_.translated(d), Qt::AlignLeft | Qt::AlignTop, shown_);
+        p.setPen(kFigureColour);
+        p.drawText(figureRect_, Qt::AlignLeft | Qt::AlignTop, shown_);
+        return;
+    }
     p.setPen(kFigureColour);
-    p.drawText(figureRect_, Qt::AlignRight | Qt::AlignTop, figure_);
+    p.drawText(figureRect_, Qt::AlignRight | Qt::AlignTop, shown_);
 }
 
 }  // namespace numsift

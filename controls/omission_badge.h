@@ -4,7 +4,10 @@
 // grows with heat (0: none, 1: full). The figure stands right of the caption
 // (a box's text, a button's centred text), at 9 px or, where that leaves no
 // room, as small as 7 px; where even that does not fit, the caption is set a
-// pixel smaller at a time (not below 9 px) while the figure shows. It lies
+// pixel smaller at a time (not below 9 px) while the figure shows, and a
+// figure of thousands is written "7k" if it still does not fit. Where even
+// that leaves no room (a digit box), the figure stands over the top of the
+// tick box, left of the caption, with a white rim. It lies
 // over its parent and takes no clicks; hiding it gives the control back its
 // own font, as it was.
 
@@ -36,9 +39,13 @@ protected:
 
 private:
     QRect captionOf(const QFont& font) const;
+    // Places text beside the caption in that font; false when there is no room.
+    bool fits(const QString& text, const QFont& caption);
     void layOut();
 
     QString figure_;
+    QString shown_;  // the figure as it stands (thousands may be "7k")
+    bool rimmed_ = false;  // no room beside the caption: over the tick box, rimmed
     double heat_ = 0;
     QFont figureFont_;
     QRect figureRect_, captionRect_;
