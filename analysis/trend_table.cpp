@@ -6,8 +6,8 @@ namespace numsift {
 
 namespace {
 
-constexpr const char* kBlockTitles[kTrendAllBlocks] = {"万位", "千位", "百位", "十位",   "个位",
-                                                       "通杀码", "和尾", "跨度", "和值",   "AC",
+constexpr const char* kBlockTitles[kTrendAllBlocks] = {"万位",   "千位",   "百位",   "十位", "个位",
+                                                       "通杀码", "和尾",   "跨度",   "和值", "AC",
                                                        "大小比", "奇偶比", "质合比", "形态"};
 
 }  // namespace

@@ -39,8 +39,8 @@ enum TrendBlock : int {
     kTrendShapeBlock,                   // the shapes, by box index
     kTrendAllBlocks
 };
-inline constexpr std::array<int, kTrendAllBlocks> kTrendBlockSizes = {10, 10, 10, 10, 10, 10, 10, 10,
-                                                                      46, 9,  6,  6,  6,  kShapeCount};
+inline constexpr std::array<int, kTrendAllBlocks> kTrendBlockSizes = {10, 10, 10, 10, 10, 10, 10,
+                                                                      10, 46, 9,  6,  6,  6,  kShapeCount};
 inline constexpr int kTrendCellCount = [] {
     int n = 0;
     for (int s : kTrendBlockSizes) n += s;

@@ -82,7 +82,8 @@ void OmissionBadge::layOut() {
     // The whole figure beside the caption, the caption a pixel smaller at a
     // time if need be; then thousands as "7k" beside the smallest caption.
     const bool thousands = figure_.size() >= 4;
-    const QString shortFigure = thousands ? QString::number(figure_.toLongLong() / 1000) + QLatin1Char('k') : figure_;
+    const QString shortFigure =
+        thousands ? QString::number(figure_.toLongLong() / 1000) + QLatin1Char('k') : figure_;
     QFont caption = ownFont_;
     for (;;) {
         const int pixels = QFontInfo(caption).pixelSize();

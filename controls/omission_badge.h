@@ -44,7 +44,7 @@ private:
     void layOut();
 
     QString figure_;
-    QString shown_;  // the figure as it stands (thousands may be "7k")
+    QString shown_;        // the figure as it stands (thousands may be "7k")
     bool rimmed_ = false;  // no room beside the caption: over the tick box, rimmed
     double heat_ = 0;
     QFont figureFont_;

@@ -56,7 +56,8 @@ void BM_RangeChangeRetintsChartAndFigures(benchmark::State& state) {
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
     std::string text;
     const std::vector<std::uint32_t> draws = randomDraws(10000);
-    for (std::size_t i = 0; i < draws.size(); ++i) text += std::to_string(2000001 + i) + " " + numberText(draws[i]) + "\n";
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        text += std::to_string(2000001 + i) + " " + numberText(draws[i]) + "\n";
     w.history().merge(parseDraws(text));
     w.show();
     w.showOmissionAction()->setChecked(true);

@@ -379,7 +379,8 @@ private slots:
                                                 "2026120\xC6\xDA 35789\r\n54321\r\n"));
         choose(path("draws.txt"));
         click(find("importDrawsButton"));
-        QCOMPARE(files->requests.back().filter, std::string("开奖文件|*.txt;*.csv|CSV 文件|*.csv|所有文件|*"));
+        QCOMPARE(files->requests.back().filter,
+                 std::string("开奖文件|*.txt;*.csv|CSV 文件|*.csv|所有文件|*"));
         QVERIFY(!files->requests.back().save);
         // The numbered draw is kept; the report names the lines not kept.
         QCOMPARE(page->draws()->drawsBox()->toPlainText(), u("2026120 35789\n"));

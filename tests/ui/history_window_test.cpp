@@ -48,7 +48,8 @@ QByteArray drawsText(int first, int count, std::uint32_t value0 = 11111) {
     QByteArray text;
     for (int i = 0; i < count; ++i)
         text += QByteArray::number(first + i) + ' ' +
-                QByteArray::number((value0 + 7u * static_cast<unsigned>(i)) % 100000).rightJustified(5, '0') + '\n';
+                QByteArray::number((value0 + 7u * static_cast<unsigned>(i)) % 100000).rightJustified(5, '0') +
+                '\n';
     return text;
 }
 
@@ -61,7 +62,9 @@ QByteArray fileBytes(const QString& path) {
 // click on the named button, and records its text.
 class BoxAnswerer : public QObject {
 public:
-    explicit BoxAnswerer(const char* button) : button_(QString::fromUtf8(button)) { qApp->installEventFilter(this); }
+    explicit BoxAnswerer(const char* button) : button_(QString::fromUtf8(button)) {
+        qApp->installEventFilter(this);
+    }
     ~BoxAnswerer() override { qApp->removeEventFilter(this); }
     QStringList texts;
 
@@ -187,7 +190,8 @@ private slots:
 
     void theListCorrectsAndRemovesDrawsEachStepUndoable() {
         importFile("a.txt", drawsText(2026001, 4));
-        DrawsListDialog list(&w->history(), PageServices{messages.get(), clipboard.get(), files.get()}, w.get());
+        DrawsListDialog list(&w->history(), PageServices{messages.get(), clipboard.get(), files.get()},
+                             w.get());
         list.show();
         QApplication::setActiveWindow(&list);
         QVERIFY(QTest::qWaitForWindowActive(&list));
@@ -247,7 +251,8 @@ private slots:
         // An undo that another program has overtaken changes nothing and says so.
         click(list.undoButton());  // nothing to undo: disabled
         DrawHistoryFile other(historyPath());
-        w->history().edit({DrawEdit{"2026001", KeptDraw{"2026001", "", 11111}, std::nullopt}}, u("删除期号 2026001"));
+        w->history().edit({DrawEdit{"2026001", KeptDraw{"2026001", "", 11111}, std::nullopt}},
+                          u("删除期号 2026001"));
         QVERIFY(other.update([](DrawStore& s) { s.put(KeptDraw{"2026001", "", 22222}); }).save.ok);
         click(list.undoButton());
         QVERIFY(!w->history().lastEditApplied());
@@ -299,7 +304,8 @@ private slots:
         const pid_t child = fork();
         if (child == 0) {
             std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{static_cast<rlim_t>(before.size() + 200), static_cast<rlim_t>(before.size() + 200)};
+            const rlimit limit{static_cast<rlim_t>(before.size() + 200),
+                               static_cast<rlim_t>(before.size() + 200)};
             if (setrlimit(RLIMIT_FSIZE, &limit) != 0) _exit(10);
             KeptHistory history;
             history.keepIn(historyPath());

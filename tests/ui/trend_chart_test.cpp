@@ -86,7 +86,8 @@ private slots:
                 // No ink on a cell's edges: figures never run together.
                 for (const int x : {box.left(), box.right()})
                     for (int y = box.top() + 1; y < box.bottom() - 1; ++y)
-                        QVERIFY2(qGray(image.pixel(x, y)) > 120, qPrintable(QStringLiteral("row %1 cell %2").arg(s).arg(c)));
+                        QVERIFY2(qGray(image.pixel(x, y)) > 120,
+                                 qPrintable(QStringLiteral("row %1 cell %2").arg(s).arg(c)));
             }
         }
         // 万位9, missing for 300 draws, is tinted in 当前遗漏; a fresh cell is not.
@@ -98,24 +99,28 @@ private slots:
         int fresh = 0;
         while (stats[trendCellItem(fresh)].currentOmission != 0) ++fresh;
         const QRect cold = chart()->summaryCellRect(3, fresh);
-        QCOMPARE(chart()->viewport()->grab().toImage().pixelColor(cold.left() + 1, cold.top() + 1), QColor(250, 246, 232));
+        QCOMPARE(chart()->viewport()->grab().toImage().pixelColor(cold.left() + 1, cold.top() + 1),
+                 QColor(250, 246, 232));
 
         // At 近30 the rows are thirty, 当前遗漏 still the whole history's.
         w->trendPage()->windowChoice()->setCurrentIndex(RangeSelector::Last30);
         QCOMPARE(chart()->rowCount(), std::size_t(30));
-        QVERIFY(QString::fromStdString(chart()->summaryText())
-                    .contains(u("万位9\t0\t30.00\t30\t%1\t0").arg(stats[positionItem(1, 9)].currentOmission)));
+        QVERIFY(
+            QString::fromStdString(chart()->summaryText())
+                .contains(u("万位9\t0\t30.00\t30\t%1\t0").arg(stats[positionItem(1, 9)].currentOmission)));
     }
 
     void theRightPartKillsLikeTheDigitBlocks() {
         auto* sums = w->client()->findChild<QPlainTextEdit*>(QStringLiteral("txtHKD"));
         const int sum27 = trendCellOf(sumItem(27)), sum3 = trendCellOf(sumItem(3));
-        QVERIFY(chart()->toolTipAt(chart()->headerCellRect(sum27).center()).startsWith(u("点击勾选杀和值 27")));
+        QVERIFY(
+            chart()->toolTipAt(chart()->headerCellRect(sum27).center()).startsWith(u("点击勾选杀和值 27")));
         clickAt(chart()->headerCellRect(sum27).center());
         QCOMPARE(sums->toPlainText(), u("27"));
         clickAt(chart()->summaryCellRect(3, sum3).center());
         QCOMPARE(sums->toPlainText(), u("27 03"));
-        QVERIFY(chart()->toolTipAt(chart()->headerCellRect(sum27).center()).startsWith(u("点击取消杀和值 27")));
+        QVERIFY(
+            chart()->toolTipAt(chart()->headerCellRect(sum27).center()).startsWith(u("点击取消杀和值 27")));
         clickAt(chart()->headerCellRect(sum27).center());
         QCOMPARE(sums->toPlainText(), u("03"));
         for (const ItemId item : {acItem(5), shapeItem(kShapeAABCD), ratioItem(ClassKind::OddEven, 2)}) {
@@ -177,8 +182,8 @@ private slots:
         QCOMPARE(v->value(), v->maximum() - v->pageStep());
         // Shift+wheel goes across.
         const QPoint at = chart()->viewport()->rect().center();
-        QWheelEvent wheel(at, chart()->viewport()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton, Qt::ShiftModifier,
-                          Qt::NoScrollPhase, false);
+        QWheelEvent wheel(at, chart()->viewport()->mapToGlobal(at), {}, {0, -120}, Qt::NoButton,
+                          Qt::ShiftModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(chart()->viewport(), &wheel);
         QVERIFY(h->value() > 0);
         // Another page and back: where the player left it.
@@ -202,7 +207,8 @@ private slots:
 
     void theSummaryIsCopiedAndTheRunStartsFromTheChart() {
         click(find(QStringLiteral("copySummaryButton")));
-        const QStringList lines = QString::fromStdString(clipboard->content).split(u("\r\n"), Qt::SkipEmptyParts);
+        const QStringList lines =
+            QString::fromStdString(clipboard->content).split(u("\r\n"), Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), kTrendCellCount + 1);
         QCOMPARE(lines[0], u("项目\t出现次数\t平均遗漏\t最大遗漏\t当前遗漏\t最大连出"));
         QVERIFY(lines[1].startsWith(u("万位0\t")));
@@ -220,7 +226,8 @@ private slots:
         QWidget* view = w->clientScroll()->viewport();
         const auto bottomIn = [&](QWidget* widget, int y) { return widget->mapTo(view, QPoint(0, y)).y(); };
         QVERIFY(chart()->horizontalScrollBar()->isVisible());
-        QVERIFY(bottomIn(chart()->horizontalScrollBar(), chart()->horizontalScrollBar()->height()) <= view->height());
+        QVERIFY(bottomIn(chart()->horizontalScrollBar(), chart()->horizontalScrollBar()->height()) <=
+                view->height());
         QVERIFY(bottomIn(chart()->viewport(), chart()->summaryLabelRect(4).bottom()) < view->height());
         QVERIFY(chart()->viewport()->height() > 10 * TrendChart::kRowHeight);
     }
@@ -254,7 +261,8 @@ private slots:
         QCOMPARE(names.join(u("\t")), u("出现次数\t平均遗漏\t最大遗漏\t当前遗漏\t最大连出"));
         // 杀和值 names every sum's figures.
         auto* sums = w->client()->findChild<QPlainTextEdit*>(QStringLiteral("txtHKD"));
-        QVERIFY(sums->toolTip().contains(u("27：%1（").arg(w->history().stats()[sumItem(27)].currentOmission)));
+        QVERIFY(
+            sums->toolTip().contains(u("27：%1（").arg(w->history().stats()[sumItem(27)].currentOmission)));
         // Off: every control has its own font back.
         w->showOmissionAction()->setChecked(false);
         for (auto it = fonts.begin(); it != fonts.end(); ++it) QCOMPARE(it.key()->font(), it.value());

@@ -176,7 +176,8 @@ private slots:
         QVERIFY(backtest()->draws()->drawsBox()->toPlainText().endsWith(u("2026006 24680\n")));
         QVERIFY(messages->shown.back().text.find("没有期号") != std::string::npos);
         QVERIFY(messages->shown.back().text.find("第 2 行") != std::string::npos);
-        QCOMPARE(files->requests.back().filter, std::string("开奖文件|*.txt;*.csv|CSV 文件|*.csv|所有文件|*"));
+        QCOMPARE(files->requests.back().filter,
+                 std::string("开奖文件|*.txt;*.csv|CSV 文件|*.csv|所有文件|*"));
 
         // The next start shows the kept draws, on both pages.
         const std::vector<KeptDraw> kept = w->history().store().draws();
@@ -267,7 +268,8 @@ private slots:
         for (int d = 3; d <= 5; ++d) QVERIFY(member<QCheckBox>("chkDW", d)->isChecked());
         QVERIFY(!member<QCheckBox>("chkDW", 6)->isChecked());
         clickAt(chart, chart->headerCellRect(7).center());
-        QTest::mouseClick(chart->viewport(), Qt::LeftButton, Qt::ShiftModifier, chart->headerCellRect(9).center());
+        QTest::mouseClick(chart->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          chart->headerCellRect(9).center());
         for (int d = 7; d <= 9; ++d) QVERIFY(member<QCheckBox>("chkDW", d)->isChecked());
         QVERIFY(!member<QCheckBox>("chkDW", 6)->isChecked());
         // Rows are no input.

@@ -60,7 +60,9 @@ public:
     int rowCount(const QModelIndex& parent = {}) const override {
         return parent.isValid() ? 0 : static_cast<int>(history_->store().size());
     }
-    int columnCount(const QModelIndex& parent = {}) const override { return parent.isValid() ? 0 : kColumnCount; }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : kColumnCount;
+    }
 
     // The store's draw of a row.
     const KeptDraw& draw(int row) const {
@@ -98,14 +100,16 @@ public:
         if (index.column() == kNumber) {
             const std::optional<std::uint32_t> v = typedNumber(text);
             if (!v) {
-                refused(ui::qs("号码要 5 位数字，例如 35789；期号 %1 没有改动。").arg(QString::fromStdString(before.issue)));
+                refused(ui::qs("号码要 5 位数字，例如 35789；期号 %1 没有改动。")
+                            .arg(QString::fromStdString(before.issue)));
                 return false;
             }
             after.value = *v;
         } else {
             after.date = text.toStdString();
             if (!canKeep(after)) {
-                refused(ui::qs("日期要写成 2026-05-01 或留空；期号 %1 没有改动。").arg(QString::fromStdString(before.issue)));
+                refused(ui::qs("日期要写成 2026-05-01 或留空；期号 %1 没有改动。")
+                            .arg(QString::fromStdString(before.issue)));
                 return false;
             }
         }
@@ -147,10 +151,12 @@ DrawsListDialog::DrawsListDialog(KeptHistory* history, PageServices services, QW
     remove_ = ui::placeButton(this, ui::qs("删除"), kRemove, QStringLiteral("removeDrawsButton"));
     undo_ = ui::placeButton(this, ui::qs("撤销"), kUndo, QStringLiteral("undoDrawButton"));
     redo_ = ui::placeButton(this, ui::qs("重做"), kRedo, QStringLiteral("redoDrawButton"));
-    note_ = ui::placeLabel(this, ui::qs("双击号码或日期改正，按回车确定；选中若干期后点【删除】。每一步都可撤销。"),
+    note_ = ui::placeLabel(this,
+                           ui::qs("双击号码或日期改正，按回车确定；选中若干期后点【删除】。每一步都可撤销。"),
                            kNote, QStringLiteral("drawsListNote"));
     note_->setWordWrap(true);
-    QPushButton* close = ui::placeButton(this, ui::qs("关闭"), kClose, QStringLiteral("closeDrawsListButton"));
+    QPushButton* close =
+        ui::placeButton(this, ui::qs("关闭"), kClose, QStringLiteral("closeDrawsListButton"));
 
     model_->refused = [this](const QString& why) {
         note_->setStyleSheet(QStringLiteral("color: #d01010;"));

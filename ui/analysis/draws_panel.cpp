@@ -71,7 +71,8 @@ bool anyIssue(const DrawHistory& h) {
 // "期号 2025190 已有 49972，改为 49973": one conflict as the question names it.
 std::string conflictText(const IssueConflict& c) {
     if (c.keptValue != c.offeredValue)
-        return "期号 " + c.issue + " 已有 " + numberText(c.keptValue) + "，改为 " + numberText(c.offeredValue);
+        return "期号 " + c.issue + " 已有 " + numberText(c.keptValue) + "，改为 " +
+               numberText(c.offeredValue);
     return "期号 " + c.issue + " 的日期已有 " + c.keptDate + "，改为 " + c.offeredDate;
 }
 
@@ -79,7 +80,8 @@ std::string conflictText(const IssueConflict& c) {
 
 DrawsPanel::DrawsPanel(PageServices services, QWidget* parent) : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("drawsPanel"));
-    title_ = ui::placeLabel(this, ui::qs("历史开奖（每行一期，最新在下）"), kDrawsTitle, QStringLiteral("drawsTitle"));
+    title_ = ui::placeLabel(this, ui::qs("历史开奖（每行一期，最新在下）"), kDrawsTitle,
+                            QStringLiteral("drawsTitle"));
     auto* drawsBox = new DrawsBox(this);
     drawsBox->pasteHook = [this](const QString& text) { return mergePasted(text); };
     drawsBox_ = drawsBox;
@@ -140,9 +142,8 @@ void DrawsPanel::keepDrawsIn(KeptHistory* history) {
     connect(history_, &KeptHistory::windowChanged, this, [this] {
         if (!committing_ && showsKept_ && !edited_) updateDrawCount();
     });
-    connect(history_, &KeptHistory::saveFailed, this, [this](const QString& reason) {
-        showNote(ui::qs(kNotSaved) + reason, true);
-    });
+    connect(history_, &KeptHistory::saveFailed, this,
+            [this](const QString& reason) { showNote(ui::qs(kNotSaved) + reason, true); });
     showKeptDraws();
 }
 
@@ -343,7 +344,8 @@ void DrawsPanel::takeIntoHistory(const DrawHistory& parsed, bool report) {
     if (showsKept_ && !report) {
         std::vector<bool> inBox(history_->store().size(), false);
         for (const Draw& d : parsed.draws)
-            if (const auto at = d.issue.empty() ? std::nullopt : history_->store().find(d.issue)) inBox[*at] = true;
+            if (const auto at = d.issue.empty() ? std::nullopt : history_->store().find(d.issue))
+                inBox[*at] = true;
         leftOut = static_cast<std::size_t>(std::count(inBox.begin(), inBox.end(), false));
     }
     const HistoryMerge merged = history_->merge(parsed);
@@ -393,8 +395,9 @@ bool DrawsPanel::askAboutConflicts(const HistoryMerge& merged) {
             continue;
         edits.push_back(acceptedConflict(c));
     }
-    const QString name = conflicts.size() == 1 ? ui::qs("改正期号 ") + QString::fromStdString(conflicts[0].issue)
-                                               : ui::qs("改正 %1 期").arg(edits.size());
+    const QString name = conflicts.size() == 1
+                             ? ui::qs("改正期号 ") + QString::fromStdString(conflicts[0].issue)
+                             : ui::qs("改正 %1 期").arg(edits.size());
     if (history_->edit(std::move(edits), name)) return true;
     services_.tell("没有改动：这些期号的号码刚被另一个程序改过，请再导入一次。", MessageIcon::Exclamation,
                    kHistoryTitle);

@@ -74,7 +74,8 @@ bool setItemTicked(FilterInput& in, ItemId item, bool ticked) {
     if (flatIndex(item) < 0) return false;
     const int i = item.index;
     switch (item.family) {
-        case ItemFamily::Position: return setBit(in.positionalKill[static_cast<std::size_t>(i / 10)], i % 10, ticked);
+        case ItemFamily::Position:
+            return setBit(in.positionalKill[static_cast<std::size_t>(i / 10)], i % 10, ticked);
         case ItemFamily::Digit: return setBit(in.digitKill, i, ticked);
         case ItemFamily::SumTail: return setBit(in.sumTailKill, i, ticked);
         case ItemFamily::Sum: setSum(in.sumValueKill, i, ticked); return true;

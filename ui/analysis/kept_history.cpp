@@ -163,7 +163,8 @@ std::vector<Draw> KeptHistory::rangeDraws() const {
     out.reserve(span_.size());
     const std::vector<KeptDraw>& kept = store_.draws();
     for (std::size_t i = span_.begin; i < span_.end; ++i)
-        out.push_back(Draw{kept[i].issue, kept[i].value, static_cast<int>(i + 1), kept[i].issue, kept[i].date});
+        out.push_back(
+            Draw{kept[i].issue, kept[i].value, static_cast<int>(i + 1), kept[i].issue, kept[i].date});
     return out;
 }
 

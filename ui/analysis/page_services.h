@@ -18,8 +18,8 @@ struct PageServices {
     }
     // A question answered 是 or 否; 否 when there is no one to ask.
     bool ask(const std::string& text, const char* title) const {
-        return messages && messages->show(Message{title, text, MessageIcon::Question, MessageButtons::YesNo}) ==
-                               MessageAnswer::Yes;
+        return messages && messages->show(Message{title, text, MessageIcon::Question,
+                                                  MessageButtons::YesNo}) == MessageAnswer::Yes;
     }
     // False, with the clipboard's message, when the copy failed.
     bool copy(const std::string& text) const {

@@ -31,7 +31,8 @@ constexpr int kChartTop = 32;
 constexpr int kMinHeight = 240;
 
 constexpr const char* kHowTo =
-    "点击表头的数字或下方的统计格，勾选或取消对应的条件（定位杀、通杀码、杀和尾、杀跨度、杀和值、AC值、比例、形态，"
+    "点击表头的数字或下方的统计格，勾选或取消对应的条件（定位杀、通杀码、杀和尾、杀跨度、杀和值、AC值、比例、"
+    "形态，"
     "以及下方列出的排列和012路）；在表头拖过几格或按住 Shift 点击，一次勾选多个；点统计行左边的名称，"
     "按当前遗漏或出现次数成批勾选。键盘：Home/End、PgUp/PgDn，Shift+滚轮左右移动。";
 
@@ -48,7 +49,8 @@ PageTrend::PageTrend(KeptHistory* history, numsift::Panel& panel, PageServices s
     goTo_ = new QLineEdit(this);
     goTo_->setObjectName(QStringLiteral("goToIssue"));
     goTo_->setGeometry(kGoTo);
-    goTo_->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,12}")), goTo_));
+    goTo_->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,12}")), goTo_));
     goTo_->setPlaceholderText(ui::qs("期号，回车"));
     QPushButton* copy = ui::placeButton(this, ui::qs("复制统计"), kCopy, QStringLiteral("copySummaryButton"));
     copy->setToolTip(ui::qs("把下方五行统计复制到剪贴板（制表符分隔，可贴进表格）"));
@@ -121,7 +123,8 @@ void PageTrend::setKills(const std::vector<ItemId>& items, bool tick) {
     Scheme scheme = panel_.scheme();
     bool changed = false;
     for (const ItemId& item : items)
-        if (itemTicked(scheme.input, item) != tick) changed = setItemTicked(scheme.input, item, tick) || changed;
+        if (itemTicked(scheme.input, item) != tick)
+            changed = setItemTicked(scheme.input, item, tick) || changed;
     if (!changed) return;
     panel_.applyScheme(scheme, tick ? "走势图勾选" : "走势图取消勾选");
     panelChanged();

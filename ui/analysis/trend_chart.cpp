@@ -16,8 +16,8 @@ namespace numsift {
 namespace {
 
 constexpr int kSummaryHeight = TrendChart::kSummaryRows * TrendChart::kRowHeight;
-constexpr const char* kFigureNames[TrendChart::kSummaryRows] = {"出现次数", "平均遗漏", "最大遗漏", "当前遗漏",
-                                                                "最大连出"};
+constexpr const char* kFigureNames[TrendChart::kSummaryRows] = {"出现次数", "平均遗漏", "最大遗漏",
+                                                                "当前遗漏", "最大连出"};
 
 // What a click on an item's cell does, as its tooltip names it.
 QString killName(ItemId item) {
@@ -134,8 +134,9 @@ std::vector<ItemId> TrendChart::rarestCells(int block, int k) const {
     const int first = trendBlockStart(block), size = kTrendBlockSizes[static_cast<std::size_t>(block)];
     std::vector<int> cells(static_cast<std::size_t>(size));
     std::iota(cells.begin(), cells.end(), first);
-    std::stable_sort(cells.begin(), cells.end(),
-                     [&](int a, int b) { return stats_[trendCellItem(a)].hits < stats_[trendCellItem(b)].hits; });
+    std::stable_sort(cells.begin(), cells.end(), [&](int a, int b) {
+        return stats_[trendCellItem(a)].hits < stats_[trendCellItem(b)].hits;
+    });
     cells.resize(static_cast<std::size_t>(std::clamp(k, 0, size)));
     std::vector<ItemId> out;
     for (int c : cells) out.push_back(trendCellItem(c));
@@ -202,8 +203,8 @@ QRect TrendChart::headerCellRect(int cell) {
 
 QRect TrendChart::summaryCellRect(int summaryRow, int cell) {
     scrollIntoView(columns_.cellLeft(cell), columns_.cellWidth(cell));
-    return QRect(viewX(columns_.cellLeft(cell)), bodyBottom() + summaryRow * kRowHeight, columns_.cellWidth(cell),
-                 kRowHeight);
+    return QRect(viewX(columns_.cellLeft(cell)), bodyBottom() + summaryRow * kRowHeight,
+                 columns_.cellWidth(cell), kRowHeight);
 }
 
 QRect TrendChart::summaryLabelRect(int summaryRow) const {
@@ -223,7 +224,8 @@ QString TrendChart::toolTipAt(QPoint pos) const {
     const ItemId item = clickableAt(pos, &cell);
     if (flatIndex(item) < 0) return {};
     const bool ticked = ticked_ && ticked_(item);
-    QString tip = QStringLiteral("点击%1%2").arg(ticked ? QStringLiteral("取消") : QStringLiteral("勾选"), killName(item));
+    QString tip = QStringLiteral("点击%1%2")
+                      .arg(ticked ? QStringLiteral("取消") : QStringLiteral("勾选"), killName(item));
     const ItemFigures& f = stats_[item];
     tip += QStringLiteral("\n%1：出现次数 %2，平均遗漏 %3，最大遗漏 %4，当前遗漏 %5，最大连出 %6")
                .arg(QString::fromStdString(itemCaption(item)))
@@ -268,9 +270,9 @@ std::string TrendChart::summaryText() const {
     for (int c = 0; c < kTrendCellCount; ++c) {
         const ItemId item = trendCellItem(c);
         const ItemFigures& f = stats_[item];
-        s += itemCaption(item) + "\t" + std::to_string(f.hits) + "\t" + hundredthsText(f.averageOmissionHundredths) +
-             "\t" + std::to_string(f.longestOmission) + "\t" + std::to_string(f.currentOmission) + "\t" +
-             std::to_string(f.longestStreak) + "\r\n";
+        s += itemCaption(item) + "\t" + std::to_string(f.hits) + "\t" +
+             hundredthsText(f.averageOmissionHundredths) + "\t" + std::to_string(f.longestOmission) + "\t" +
+             std::to_string(f.currentOmission) + "\t" + std::to_string(f.longestStreak) + "\r\n";
     }
     return s;
 }
@@ -295,8 +297,8 @@ void TrendChart::scrollContentsBy(int dx, int dy) {
     if (dy != 0) viewport()->scroll(0, dy, bodyRect());
     if (dx != 0)
         viewport()->scroll(dx, 0,
-                           QRect(TrendColumns::kFrozenWidth, 0, viewport()->width() - TrendColumns::kFrozenWidth,
-                                 viewport()->height()));
+                           QRect(TrendColumns::kFrozenWidth, 0,
+                                 viewport()->width() - TrendColumns::kFrozenWidth, viewport()->height()));
 }
 
 void TrendChart::keyPressEvent(QKeyEvent* event) {

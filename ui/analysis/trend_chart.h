@@ -144,11 +144,11 @@ private:
     void paintColdest(QPainter& p, int top);
 
     TrendColumns columns_;
-    std::array<QString, kTrendCellCount> captions_;       // the header's captions
+    std::array<QString, kTrendCellCount> captions_;          // the header's captions
     std::array<std::uint32_t, kTrendCellCount> averages_{};  // 平均遗漏 of each cell, for the tint
-    std::vector<std::string> issues_;  // of the whole history
-    TrendTable table_;                 // of the whole history
-    DrawSpan rows_;                    // the rows shown
+    std::vector<std::string> issues_;                        // of the whole history
+    TrendTable table_;                                       // of the whole history
+    DrawSpan rows_;                                          // the rows shown
     OmissionStats stats_;
     std::array<std::array<ItemId, kColdestShown>, kTrendTextCount> coldest_{};
     std::function<bool(ItemId)> ticked_;

@@ -62,11 +62,14 @@ void TrendChart::showLabelMenu(QPoint at) {
     menu->setObjectName(QStringLiteral("summaryLabelMenu"));
     menu->setAttribute(Qt::WA_DeleteOnClose);
     for (const bool overdue : {true, false}) {
-        QMenu* sub = menu->addMenu(overdue ? QStringLiteral("当前遗漏 ≥ n 的全部勾选") : QStringLiteral("出现次数最少的 k 个"));
+        QMenu* sub = menu->addMenu(overdue ? QStringLiteral("当前遗漏 ≥ n 的全部勾选")
+                                           : QStringLiteral("出现次数最少的 k 个"));
         sub->setObjectName(overdue ? QStringLiteral("overdueMenu") : QStringLiteral("rarestMenu"));
         for (int b = 0; b < kTrendAllBlocks; ++b) {
             QAction* a = sub->addAction(QString::fromUtf8(trendBlockTitle(b)));
-            a->setObjectName(QStringLiteral("%1Block%2").arg(overdue ? QStringLiteral("overdue") : QStringLiteral("rarest")).arg(b));
+            a->setObjectName(QStringLiteral("%1Block%2")
+                                 .arg(overdue ? QStringLiteral("overdue") : QStringLiteral("rarest"))
+                                 .arg(b));
             connect(a, &QAction::triggered, this, [this, b, overdue] { askAndChoose(b, overdue); });
         }
     }
@@ -81,11 +84,13 @@ void TrendChart::askAndChoose(int block, bool overdue) {
     ask->setWindowTitle(QString::fromUtf8(trendBlockTitle(block)));
     const int size = kTrendBlockSizes[static_cast<std::size_t>(block)];
     if (overdue) {
-        ask->setLabelText(QStringLiteral("勾选%1里当前遗漏不少于 n 期的全部：n =").arg(QString::fromUtf8(trendBlockTitle(block))));
+        ask->setLabelText(QStringLiteral("勾选%1里当前遗漏不少于 n 期的全部：n =")
+                              .arg(QString::fromUtf8(trendBlockTitle(block))));
         ask->setIntRange(0, 1000000);
         ask->setIntValue(10);
     } else {
-        ask->setLabelText(QStringLiteral("勾选%1里出现次数最少的 k 个：k =").arg(QString::fromUtf8(trendBlockTitle(block))));
+        ask->setLabelText(QStringLiteral("勾选%1里出现次数最少的 k 个：k =")
+                              .arg(QString::fromUtf8(trendBlockTitle(block))));
         ask->setIntRange(1, size);
         ask->setIntValue(1);
     }

@@ -19,13 +19,14 @@ namespace {
 constexpr int kRowHeight = TrendChart::kRowHeight;
 constexpr int kFrozenWidth = TrendColumns::kFrozenWidth;
 
-constexpr const char* kSummaryTitles[TrendChart::kSummaryRows] = {"出现次数", "平均遗漏", "最大遗漏", "当前遗漏",
-                                                                  "最大连出"};
+constexpr const char* kSummaryTitles[TrendChart::kSummaryRows] = {"出现次数", "平均遗漏", "最大遗漏",
+                                                                  "当前遗漏", "最大连出"};
 
 // The colour of a drawn cell, by block.
-const QColor kBlockColours[kTrendAllBlocks] = {
-    {200, 30, 30}, {0, 100, 200}, {0, 130, 60},  {180, 90, 0},  {130, 40, 160}, {0, 125, 125}, {190, 60, 110},
-    {90, 90, 90},  {30, 90, 150}, {150, 100, 0}, {170, 50, 50}, {40, 120, 40},  {110, 60, 150}, {60, 110, 130}};
+const QColor kBlockColours[kTrendAllBlocks] = {{200, 30, 30},  {0, 100, 200}, {0, 130, 60},   {180, 90, 0},
+                                               {130, 40, 160}, {0, 125, 125}, {190, 60, 110}, {90, 90, 90},
+                                               {30, 90, 150},  {150, 100, 0}, {170, 50, 50},  {40, 120, 40},
+                                               {110, 60, 150}, {60, 110, 130}};
 const QColor kGridColour(214, 214, 214);
 const QColor kCellEdgeColour(232, 228, 214);
 const QColor kBlockEdgeColour(150, 150, 150);
@@ -79,8 +80,8 @@ QString summaryFigure(const ItemFigures& f, int row) {
 
 QString rowText(const TrendRow& t, int column) {
     if (column == kTextRoad) return QString::fromStdString(roadCaption(t.road));
-    return QString::fromStdString(
-        classPatternCaption(kClassKinds[static_cast<std::size_t>(column)], t.classPattern[static_cast<std::size_t>(column)]));
+    return QString::fromStdString(classPatternCaption(kClassKinds[static_cast<std::size_t>(column)],
+                                                      t.classPattern[static_cast<std::size_t>(column)]));
 }
 
 }  // namespace
@@ -104,7 +105,8 @@ void TrendChart::paintRows(QPainter& p, const QRect& dirty) {
         std::min(static_cast<int>(rows_.size()) - 1, (body.bottom() - bodyTop() + scrollY) / kRowHeight);
     const auto [firstCell, lastCell] =
         columns_.cellsIn(contentX(std::max(dirty.left(), kFrozenWidth)), contentX(dirty.right()));
-    const QRect scrolled = body.intersected(QRect(kFrozenWidth, 0, viewport()->width(), viewport()->height()));
+    const QRect scrolled =
+        body.intersected(QRect(kFrozenWidth, 0, viewport()->width(), viewport()->height()));
 
     p.save();
     char digits[6] = {};
@@ -115,7 +117,9 @@ void TrendChart::paintRows(QPainter& p, const QRect& dirty) {
         const int y = bodyTop() + r * kRowHeight - scrollY;
         const QRect line(0, y, viewport()->width(), kRowHeight);
         p.setClipRect(body);
-        const QColor band = r == markedRow_ ? kMarkedColour : r / 5 % 2 == 1 ? kBandColour : QColor(Qt::white);
+        const QColor band = r == markedRow_  ? kMarkedColour
+                            : r / 5 % 2 == 1 ? kBandColour
+                                             : QColor(Qt::white);
         if (band != Qt::white) p.fillRect(line.intersected(body), band);
         p.setPen(kGridColour);
         p.drawLine(line.left(), line.bottom(), line.right(), line.bottom());
@@ -205,7 +209,8 @@ void TrendChart::paintHeader(QPainter& p, const QRect& dirty) {
     p.setPen(kGridColour);
     p.drawLine(viewX(0), kRowHeight, viewX(columns_.textLeft(0)), kRowHeight);
     p.setPen(kBlockEdgeColour);
-    for (int k = 0; k < TrendColumns::kEdgeCount; ++k) p.drawLine(viewX(columns_.edge(k)), 0, viewX(columns_.edge(k)), bodyTop());
+    for (int k = 0; k < TrendColumns::kEdgeCount; ++k)
+        p.drawLine(viewX(columns_.edge(k)), 0, viewX(columns_.edge(k)), bodyTop());
     p.setClipping(false);
     p.drawLine(0, bodyTop() - 1, header.right(), bodyTop() - 1);
     p.fillRect(QRect(0, 0, kFrozenWidth - 1, bodyTop() - 1), kHeaderColour);
@@ -254,7 +259,8 @@ void TrendChart::paintSummary(QPainter& p, const QRect& dirty) {
     for (int s = 0; s < kSummaryRows; ++s) {
         const QRect label = summaryLabelRect(s);
         p.setFont(font());
-        p.drawText(label.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft, QString::fromUtf8(kSummaryTitles[s]));
+        p.drawText(label.adjusted(4, 0, 0, 0), Qt::AlignVCenter | Qt::AlignLeft,
+                   QString::fromUtf8(kSummaryTitles[s]));
         p.drawText(label.adjusted(0, 0, -4, 0), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("▾"));
     }
     p.setPen(kBlockEdgeColour);
@@ -274,9 +280,11 @@ void TrendChart::paintColdest(QPainter& p, int top) {
             const bool ticked = ticked_ && ticked_(item);
             if (ticked) p.fillRect(box.adjusted(1, 1, -1, -1), kTickedColour);
             p.setPen(ticked ? QColor(Qt::white) : QColor(Qt::black));
-            const std::string caption = item.family == ItemFamily::Road ? roadCaption(item.index) : itemCaption(item);
-            drawFitted(p, box, QString::fromStdString(caption) + QLatin1Char(' ') + QString::number(f.currentOmission),
-                       11);
+            const std::string caption =
+                item.family == ItemFamily::Road ? roadCaption(item.index) : itemCaption(item);
+            drawFitted(
+                p, box,
+                QString::fromStdString(caption) + QLatin1Char(' ') + QString::number(f.currentOmission), 11);
         }
     }
 }

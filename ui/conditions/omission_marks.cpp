@@ -11,7 +11,9 @@
 
 namespace numsift {
 
-double omissionHeat(const ItemFigures& f) { return omissionHeat(f.currentOmission, f.averageOmissionHundredths); }
+double omissionHeat(const ItemFigures& f) {
+    return omissionHeat(f.currentOmission, f.averageOmissionHundredths);
+}
 
 QString omissionToolTip(ItemId item, const ItemFigures& f, const QString& window) {
     return QStringLiteral("%1（%2）\n出现次数 %3\n平均遗漏 %4\n最大遗漏 %5\n当前遗漏 %6\n最大连出 %7")
@@ -23,8 +25,7 @@ QString omissionToolTip(ItemId item, const ItemFigures& f, const QString& window
         .arg(f.longestStreak);
 }
 
-OmissionMarks::OmissionMarks(KeptHistory* history, QObject* parent)
-    : QObject(parent), history_(history) {
+OmissionMarks::OmissionMarks(KeptHistory* history, QObject* parent) : QObject(parent), history_(history) {
     connect(history_, &KeptHistory::windowChanged, this, [this] {
         if (shown_) refresh();
     });
@@ -47,7 +48,8 @@ void OmissionMarks::placeRange(QWidget* page, QPoint at) {
     range_ = new RangeSelector(history_, page);
     range_->setObjectName(QStringLiteral("omissionRange"));
     range_->move(at);
-    range_->setToolTip(QStringLiteral("显示遗漏的数字按这个范围统计（当前遗漏总是按全部开奖历史）；与走势图、历史验证是同一个范围"));
+    range_->setToolTip(QStringLiteral(
+        "显示遗漏的数字按这个范围统计（当前遗漏总是按全部开奖历史）；与走势图、历史验证是同一个范围"));
     rangeLabel_->setVisible(shown_);
     range_->setVisible(shown_);
 }
