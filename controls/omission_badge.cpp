@@ -29,9 +29,12 @@ OmissionBadge::OmissionBadge(QWidget* control) : QWidget(control) {
 void OmissionBadge::setFigure(const QString& figure, double heat) {
     heat = std::clamp(heat, 0.0, 1.0);
     if (figure == figure_ && heat == heat_) return;
+    // Digits are of one width: only a figure of another length moves.
+    const bool moves = figure.size() != figure_.size();
     figure_ = figure;
     heat_ = heat;
-    if (isVisible()) layOut();
+    if (moves && isVisible()) layOut();
+    if (!moves) shown_ = shownShort_ ? thousandsOf(figure_) : figure_;
     update();
 }
 
@@ -55,6 +58,10 @@ QRect OmissionBadge::captionOf(const QFont& font) const {
     return QRect(contents.center().x() - width / 2, 0, width, button->height());
 }
 
+QString OmissionBadge::thousandsOf(const QString& figure) {
+    return figure.size() >= 4 ? QString::number(figure.toLongLong() / 1000) + QLatin1Char('k') : figure;
+}
+
 bool OmissionBadge::fits(const QString& text, const QFont& caption) {
     captionRect_ = captionOf(caption);
     const int room = rect().width() - (captionRect_.isNull() ? 0 : captionRect_.right() + 1);
@@ -63,6 +70,7 @@ bool OmissionBadge::fits(const QString& text, const QFont& caption) {
         const int width = QFontMetrics(figureFont_).horizontalAdvance(text);
         if (width + 1 > room) continue;
         shown_ = text;
+        shownShort_ = text != figure_;
         figureRect_ = QRect(rect().width() - width - 1, 0, width + 1, std::min(rect().height(), size + 4));
         return true;
     }
@@ -101,6 +109,7 @@ void OmissionBadge::layOut() {
     // No room right of the caption (a digit box 30 pixels wide): over the
     // top of the tick box, left of the caption, with a white rim.
     shown_ = shortFigure;
+    shownShort_ = true;
     figureFont_.setPixelSize(7);
     const int width = QFontMetrics(figureFont_).horizontalAdvance(shown_);
     figureRect_ = QRect(0, 0, std::min(width + 1, std::max(1, captionRect_.left())), 9);

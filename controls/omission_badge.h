@@ -39,13 +39,16 @@ protected:
 
 private:
     QRect captionOf(const QFont& font) const;
+    // "7k" for 7000..7999; a figure under 1000 as it is.
+    static QString thousandsOf(const QString& figure);
     // Places text beside the caption in that font; false when there is no room.
     bool fits(const QString& text, const QFont& caption);
     void layOut();
 
     QString figure_;
-    QString shown_;        // the figure as it stands (thousands may be "7k")
-    bool rimmed_ = false;  // no room beside the caption: over the tick box, rimmed
+    QString shown_;            // the figure as it stands (thousands may be "7k")
+    bool rimmed_ = false;      // no room beside the caption: over the tick box, rimmed
+    bool shownShort_ = false;  // shown_ is thousandsOf(figure_)
     double heat_ = 0;
     QFont figureFont_;
     QRect figureRect_, captionRect_;

@@ -14,6 +14,7 @@
 
 #include "controls/select_button.h"
 #include "ui/analysis/kept_history.h"
+#include "ui/analysis/draws_panel.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/analysis/page_trend.h"
 #include "ui/conditions/condition_panel.h"
@@ -250,6 +251,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     rounds_->flush();
+    backtest_->draws()->commitTyped();  // a draw typed just before closing is kept
     QMainWindow::closeEvent(event);
 }
 
