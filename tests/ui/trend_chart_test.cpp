@@ -270,6 +270,13 @@ private slots:
         auto* sums = w->client()->findChild<QPlainTextEdit*>(QStringLiteral("txtHKD"));
         QVERIFY(
             sums->toolTip().contains(u("27：%1（").arg(w->history().stats()[sumItem(27)].currentOmission)));
+        auto* coldest = sums->findChild<QLabel*>(QStringLiteral("sumOmissionFigures"));
+        QVERIFY(coldest->isVisible());
+        QVERIFY(coldest->text().startsWith(u("久未出 ")));
+        // What is typed is never covered: long text hides them.
+        sums->setPlainText(u("00 01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16 17"));
+        QVERIFY(!coldest->isVisible());
+        sums->clear();
         // Off: every control has its own font back.
         w->showOmissionAction()->setChecked(false);
         for (auto it = fonts.begin(); it != fonts.end(); ++it) QCOMPARE(it.key()->font(), it.value());

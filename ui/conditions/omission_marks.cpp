@@ -2,6 +2,10 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QPlainTextEdit>
+
+#include <array>
+#include <numeric>
 
 #include <algorithm>
 
@@ -38,6 +42,29 @@ void OmissionMarks::add(QAbstractButton* control, ItemId item) {
 void OmissionMarks::addSumBox(QWidget* box) {
     sumBox_ = box;
     sumBoxToolTip_ = box->toolTip();
+    // The sums missing longest, in the box's free right end: hidden while
+    // what is typed would reach them.
+    sumFigures_ = new QLabel(box);
+    sumFigures_->setObjectName(QStringLiteral("sumOmissionFigures"));
+    sumFigures_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    sumFigures_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    sumFigures_->setStyleSheet(QStringLiteral("color: #c80000; background: transparent;"));
+    QFont small = sumFigures_->font();
+    small.setPixelSize(9);
+    small.setBold(true);
+    sumFigures_->setFont(small);
+    sumFigures_->hide();
+    if (auto* edit = qobject_cast<QPlainTextEdit*>(box))
+        connect(edit, &QPlainTextEdit::textChanged, this, &OmissionMarks::placeSumFigures);
+}
+
+void OmissionMarks::placeSumFigures() {
+    if (!sumFigures_) return;
+    const auto* edit = qobject_cast<const QPlainTextEdit*>(sumBox_);
+    const int width = sumFigures_->sizeHint().width();
+    sumFigures_->setGeometry(sumBox_->width() - width - 4, 0, width, sumBox_->height());
+    const int typed = edit ? edit->fontMetrics().horizontalAdvance(edit->toPlainText()) + 10 : 0;
+    sumFigures_->setVisible(shown_ && !sumFigures_->text().isEmpty() && typed < sumBox_->width() - width - 8);
 }
 
 void OmissionMarks::placeRange(QWidget* page, QPoint at) {
@@ -71,6 +98,7 @@ void OmissionMarks::setShown(bool shown) {
         m.control->setToolTip(m.ownToolTip);
     }
     if (sumBox_) sumBox_->setToolTip(sumBoxToolTip_);
+    if (sumFigures_) sumFigures_->hide();
 }
 
 OmissionBadge* OmissionMarks::badgeOf(const QAbstractButton* control) const {
@@ -108,6 +136,19 @@ void OmissionMarks::refresh() {
     }
     if (!sumBoxToolTip_.isEmpty()) tip += QStringLiteral("\n\n") + sumBoxToolTip_;
     sumBox_->setToolTip(any ? tip : QStringLiteral("杀和值：还没有保存的开奖历史"));
+    // The three sums missing longest: "久未出 03:128 44:97 02:85".
+    std::array<int, 46> sums{};
+    std::iota(sums.begin(), sums.end(), 0);
+    std::stable_sort(sums.begin(), sums.end(), [&stats](int a, int b) {
+        return stats[sumItem(a)].currentOmission > stats[sumItem(b)].currentOmission;
+    });
+    QString coldest = QStringLiteral("久未出");
+    for (int k = 0; k < 3; ++k)
+        coldest += QStringLiteral(" %1:%2")
+                       .arg(sums[static_cast<std::size_t>(k)], 2, 10, QLatin1Char('0'))
+                       .arg(stats[sumItem(sums[static_cast<std::size_t>(k)])].currentOmission);
+    sumFigures_->setText(any ? coldest : QString());
+    placeSumFigures();
 }
 
 }  // namespace numsift

@@ -5,7 +5,8 @@
 // button) wears a badge (controls/omission_badge.h) with its 当前遗漏 and a
 // tint that grows as 当前遗漏 passes 平均遗漏, and its tooltip gives all five
 // figures over the chosen range, in the order of the trend chart's summary.
-// The 杀和值 box's tooltip gives every sum's figures. While the figures
+// The 杀和值 box shows the three sums missing longest in its free right end
+// and its tooltip gives every sum's figures. While the figures
 // show, the history's range selector stands beside them ("遗漏统计范围"), so
 // the player sees and sets what they count over. Off, no badge or selector
 // shows and every tooltip is the control's own: the window is as it was.
@@ -63,11 +64,13 @@ private:
         OmissionBadge* badge = nullptr;
     };
     void refresh();
+    void placeSumFigures();
 
     KeptHistory* history_;
     std::vector<Mark> marks_;
     QWidget* sumBox_ = nullptr;
     QString sumBoxToolTip_;
+    QLabel* sumFigures_ = nullptr;  // the sums missing longest, in the box
     QLabel* rangeLabel_ = nullptr;
     RangeSelector* range_ = nullptr;
     bool shown_ = false;
