@@ -18,6 +18,13 @@ std::uint32_t averageOmissionHundredths(std::uint64_t drawCount, std::uint64_t h
     return static_cast<std::uint32_t>((200 * a + b) / (2 * b));
 }
 
+double omissionHeat(std::uint32_t current, std::uint32_t averageHundredths) {
+    if (current == 0) return 0;
+    if (averageHundredths == 0) return 1;
+    const double ratio = current * 100.0 / averageHundredths;
+    return std::clamp((ratio - 1) / 2, 0.0, 1.0);
+}
+
 std::string hundredthsText(std::uint32_t hundredths) {
     std::string s = std::to_string(hundredths / 100) + ".";
     s += static_cast<char>('0' + hundredths / 10 % 10);

@@ -73,6 +73,11 @@ std::span<const std::uint32_t> lastDraws(std::span<const std::uint32_t> draws, s
 // (N − hits) / (hits + 1) in hundredths, rounded half up, computed in integers.
 std::uint32_t averageOmissionHundredths(std::uint64_t drawCount, std::uint64_t hits);
 
+// How overdue an item is, from 0 to 1: none up to its 平均遗漏, full at
+// three times it; an item that came in every draw but the last few has an
+// average of 0 and is full at once. What the omission figures tint by.
+double omissionHeat(std::uint32_t currentOmission, std::uint32_t averageOmissionHundredths);
+
 // "2.33": hundredths with two decimals.
 std::string hundredthsText(std::uint32_t hundredths);
 

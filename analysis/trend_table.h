@@ -1,11 +1,12 @@
 #pragma once
 // The rows of the trend chart ("走势图"): one per draw, oldest first, with the
 // draw's sum, span, AC value, patterns, road and shapes, and the running
-// omission of the chart's eighty digit cells — ten for each position
-// (万位…个位), ten for the digit anywhere (通杀码), ten for the sum tail and
-// ten for the span. Every cell is a condition item (analysis/
-// condition_items.h), so a cell, its control and its statistics name the
-// same thing.
+// omission of the chart's cells, block by block: ten for each position
+// (万位…个位), ten for the digit anywhere (通杀码), ten for the sum tail, ten
+// for the span (the eighty digit cells), then the sums 0–45, the AC values
+// 1–9, the three ratios (k of 5 digits big, odd, prime) and the fourteen
+// shapes. Every cell is a condition item (analysis/condition_items.h), so a
+// cell, its control and its statistics name the same thing.
 //
 // A cell's running omission in a row is 0 where the row's draw has the item,
 // else the draws since the last row that had it, this row counted (from the
@@ -15,21 +16,52 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "analysis/condition_items.h"
 
 namespace numsift {
 
+// The digit blocks: b = cell / 10 holds the items of the digit, tail or
+// span cell % 10.
 inline constexpr int kTrendBlockCount = 8;
 inline constexpr int kTrendBlockCells = 10;
-inline constexpr int kTrendCellCount = kTrendBlockCount * kTrendBlockCells;
+inline constexpr int kTrendDigitCells = kTrendBlockCount * kTrendBlockCells;
 
-// Block b's title: "万位"…"个位", "通杀码", "和尾", "跨度".
+// Every block of cells, the digit blocks first.
+enum TrendBlock : int {
+    kTrendSumBlock = kTrendBlockCount,  // 和值 0–45
+    kTrendAcBlock,                      // AC 1–9
+    kTrendBigSmallRatioBlock,           // 大小比 0:5 … 5:0
+    kTrendOddEvenRatioBlock,            // 奇偶比
+    kTrendPrimeCompositeRatioBlock,     // 质合比
+    kTrendShapeBlock,                   // the shapes, by box index
+    kTrendAllBlocks
+};
+inline constexpr std::array<int, kTrendAllBlocks> kTrendBlockSizes = {10, 10, 10, 10, 10, 10, 10,
+                                                                      10, 46, 9,  6,  6,  6,  kShapeCount};
+inline constexpr int kTrendCellCount = [] {
+    int n = 0;
+    for (int s : kTrendBlockSizes) n += s;
+    return n;
+}();
+// The first cell of a block.
+inline constexpr int trendBlockStart(int block) {
+    int n = 0;
+    for (int b = 0; b < block; ++b) n += kTrendBlockSizes[static_cast<std::size_t>(b)];
+    return n;
+}
+// The block of a cell.
+int trendBlockOf(int cell);
+
+// Block b's title: "万位"…"个位", "通杀码", "和尾", "跨度", "和值", "AC",
+// "大小比", "奇偶比", "质合比", "形态".
 const char* trendBlockTitle(int block);
+// A cell's caption in the header: "0".."9", "27", "2:3", "AABCD".
+std::string trendCellCaption(int cell);
 
-// The item of cell 0..79: block b = cell / 10 holds the items of the digit,
-// tail or span cell % 10.
+// The item of cell 0..kTrendCellCount-1.
 ItemId trendCellItem(int cell);
 
 // The cell of an item the chart shows; -1 for any other item.

@@ -1,7 +1,9 @@
 // The trend chart with 10,000 draws: painting a full screen into an image,
-// a scroll by one row (what came into view only), and building its rows
-// and figures after the history or its window changed. Runs in the window
-// benchmark program (its main creates the QApplication).
+// a scroll by one row (what came into view only), building its rows and
+// figures after the history changed, and a change of the history's range
+// in the window: the figures counted again, the chart re-tinted and
+// repainted and every omission figure on page 1 repainted. Runs in the
+// window benchmark program (its main creates the QApplication).
 
 #include <QCoreApplication>
 #include <QImage>
@@ -12,8 +14,17 @@
 
 #include <random>
 
+#include "analysis/draw_history.h"
 #include "analysis/omission_stats.h"
+#include "engine/number.h"
+#include "tests/fakes/platform_fakes.h"
+#include "ui/analysis/kept_history.h"
+#include "ui/analysis/page_trend.h"
 #include "ui/analysis/trend_chart.h"
+#include "ui/shell/main_window.h"
+#include "ui/shell/window_pages.h"
+
+#include <QAction>
 
 using namespace numsift;
 
@@ -38,6 +49,33 @@ struct ChartFixture {
         chart.setDraws(std::move(issues), TrendTable(draws), omissionStats(draws));
     }
 };
+
+void BM_RangeChangeRetintsChartAndFigures(benchmark::State& state) {
+    RecordingMessages messages;
+    MemoryClipboard clipboard;
+    MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
+    std::string text;
+    const std::vector<std::uint32_t> draws = randomDraws(10000);
+    for (std::size_t i = 0; i < draws.size(); ++i)
+        text += std::to_string(2000001 + i) + " " + numberText(draws[i]) + "\n";
+    w.history().merge(parseDraws(text));
+    w.show();
+    w.showOmissionAction()->setChecked(true);
+    TrendChart* chart = w.trendPage()->chart();
+    QWidget* page1 = w.pages().page(1);
+    QImage chartImage(chart->viewport()->size(), QImage::Format_ARGB32_Premultiplied);
+    QImage pageImage(page1->size(), QImage::Format_ARGB32_Premultiplied);
+    bool narrow = false;
+    for (auto _ : state) {
+        narrow = !narrow;
+        w.history().setRange(narrow ? DrawRange::newest(50) : DrawRange::all());
+        chart->viewport()->render(&chartImage);
+        page1->render(&pageImage);
+        benchmark::DoNotOptimize(chartImage.constBits());
+        benchmark::DoNotOptimize(pageImage.constBits());
+    }
+}
+BENCHMARK(BM_RangeChangeRetintsChartAndFigures)->Unit(benchmark::kMillisecond);
 
 void BM_TrendChartPaintFullScreen(benchmark::State& state) {
     ChartFixture f;

@@ -16,10 +16,14 @@ std::array<int, 5> digitsOf(std::uint32_t v) {
 // Whether a draw has a cell's item, by the plain rules of the chart's blocks.
 bool hasCell(std::uint32_t v, int cell) {
     const std::array<int, 5> d = digitsOf(v);
+    const int sum = d[0] + d[1] + d[2] + d[3] + d[4];
+    // The right part: the sum by hand, the rest as the statistics read it.
+    if (cell >= kTrendDigitCells)
+        return cell < trendBlockStart(kTrendAcBlock) ? sum == cell - trendBlockStart(kTrendSumBlock)
+                                                     : hasItem(v, trendCellItem(cell));
     const int block = cell / 10, k = cell % 10;
     if (block < 5) return d[static_cast<std::size_t>(block)] == k;
     if (block == 5) return std::find(d.begin(), d.end(), k) != d.end();
-    const int sum = d[0] + d[1] + d[2] + d[3] + d[4];
     const auto [lo, hi] = std::minmax_element(d.begin(), d.end());
     return block == 6 ? sum % 10 == k : *hi - *lo == k;
 }
@@ -71,8 +75,15 @@ TEST(TrendTable, AgreesWithTheStatisticsOnRandomHistories) {
         EXPECT_EQ(t.omission(draws.size() - 1, c), s[item].currentOmission);
         EXPECT_EQ(longest, s[item].longestOmission);
     }
-    EXPECT_EQ(trendCellOf(sumItem(10)), -1);
+    EXPECT_EQ(trendCellOf(twoCodeItem(1, 2)), -1);
+    EXPECT_EQ(trendCellOf(roadItem(5)), -1);
     EXPECT_EQ(trendCellOf(positionItem(6, 0)), -1);
+    // Each block holds its family's items in order, each cell its caption.
+    EXPECT_EQ(trendBlockOf(trendBlockStart(kTrendSumBlock) + 45), int(kTrendSumBlock));
+    EXPECT_EQ(trendCellItem(trendBlockStart(kTrendAcBlock)), acItem(1));
+    EXPECT_EQ(trendCellCaption(trendBlockStart(kTrendOddEvenRatioBlock) + 2), "2:3");
+    EXPECT_EQ(trendCellCaption(trendBlockStart(kTrendShapeBlock) + kShapeAABCD), "AABCD");
+    EXPECT_EQ(trendBlockOf(kTrendCellCount), -1);
 }
 
 TEST(TrendTable, RowsCarryTheDrawsOwnFigures) {

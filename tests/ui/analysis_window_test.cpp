@@ -29,6 +29,7 @@
 #include "ui/kit/copy_table_view.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/window_pages.h"
+#include "ui/analysis/kept_history.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/shell/scheme_files.h"
 #include "tests/ui/window_fixture.h"
@@ -323,7 +324,9 @@ private slots:
         QVERIFY(survived < values.size());
         QCOMPARE(r->summary.resultSize, kept.size());
         QCOMPARE(r->columns.size(), w->panel().lastRun()->matrix.columnCount());
-        QVERIFY(page->draws()->drawsNote()->text().contains(u("共 %1 期").arg(values.size())));
+        // The typed draws were kept before the check.
+        QCOMPARE(w->history().store().size(), values.size());
+        QVERIFY(page->draws()->drawsNote()->text().contains(u("输入 %1 期：新增 %1 期").arg(values.size())));
         QVERIFY(page->draws()->drawsNote()->text().contains(u("第 1、%1 行").arg(values.size() + 2)));
         QVERIFY(page->tables()->summaryLabel()->text().contains(
             u("保留 %1/%2 期").arg(survived).arg(values.size())));
@@ -376,28 +379,31 @@ private slots:
                                                 "2026120\xC6\xDA 35789\r\n54321\r\n"));
         choose(path("draws.txt"));
         click(find("importDrawsButton"));
-        QCOMPARE(files->requests.back().filter, std::string("文本文件|*.txt"));
+        QCOMPARE(files->requests.back().filter,
+                 std::string("开奖文件|*.txt;*.csv|CSV 文件|*.csv|所有文件|*"));
         QVERIFY(!files->requests.back().save);
-        QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
-        QCOMPARE(page->draws()->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
+        // The numbered draw is kept; the report names the lines not kept.
+        QCOMPARE(page->draws()->drawsBox()->toPlainText(), u("2026120 35789\n"));
+        const QString report = u("导入 1 期：新增 1 期，已有 0 期，冲突 0 期，无法读取 2 行（第 1、3 行）。");
+        QCOMPARE(page->draws()->drawsNote()->text(), report);
+        QCOMPARE(messages->shown.size(), std::size_t(1));
+        QVERIFY(messages->shown[0].text.starts_with(report.toStdString()));
         QVERIFY(page->runBacktest());
-        QCOMPARE(page->tables()->report()->draws[0].label, std::string("第2026120期"));
+        QCOMPARE(page->tables()->report()->draws[0].label, std::string("2026120"));
 
         QVERIFY(!page->draws()->importDraws());  // cancelled: the box keeps its text
-        QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("54321")));
+        QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("35789")));
         choose(path("missing.txt"));
         QVERIFY(!page->draws()->importDraws());
         QCOMPARE(messages->shown.back().title, std::string("导入提示"));
-        QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("54321")));
-        // A file without any draw is refused and the typed draws stay.
+        // A file without any draw is refused and the draws stay.
         const std::size_t before = messages->shown.size();
         writeFile(path("empty.txt"), QByteArray());
         writeFile(path("header.txt"), QByteArray("期号 开奖号码\r\n1234\r\n"));
         for (const char* name : {"empty.txt", "header.txt"}) {
             choose(path(name));
             click(find("importDrawsButton"));
-            QVERIFY(page->draws()->drawsBox()->toPlainText().contains(u("第2026120期 35789")));
-            QCOMPARE(page->draws()->drawsNote()->text(), u("共 2 期；有 1 行不是开奖号码，已跳过：第 1 行"));
+            QCOMPARE(page->draws()->drawsBox()->toPlainText(), u("2026120 35789\n"));
         }
         QCOMPARE(messages->shown.size(), before + 2);
         for (std::size_t i = before; i < messages->shown.size(); ++i) {
@@ -408,9 +414,14 @@ private slots:
             QVERIFY(m.text.starts_with("选择的文件里没有开奖号码，历史开奖保持不变。"));
         }
         QVERIFY(messages->shown.back().text.ends_with("第 1、2 行"));
+        // 清空 empties the box and says the history stays; 放回 brings it back.
         click(find("clearDrawsButton"));
         QVERIFY(page->draws()->drawsBox()->toPlainText().isEmpty());
-        QCOMPARE(page->draws()->drawsNote()->text(), u("共 0 期"));
+        QCOMPARE(page->draws()->drawsNote()->text(),
+                 u("已清空框内的号码。保存的开奖历史（1 期）没有改变，点【放回】放回框内。"));
+        QCOMPARE(w->history().store().size(), std::size_t(1));
+        click(find("restoreDrawsButton"));
+        QCOMPARE(page->draws()->drawsBox()->toPlainText(), u("2026120 35789\n"));
     }
 
     void diagnosisOfTypedAndDoubleClickedNumbers() {

@@ -142,7 +142,8 @@ private slots:
         QVERIFY(saved.readAll().startsWith("# Numsift draw history"));
 
         // A paste into the kept draws: merged, shown in issue order; an issue
-        // that comes again with another number is reported and kept as it was.
+        // that comes again with another number is asked about, and 否 keeps it.
+        messages->setNextAnswer(MessageAnswer::No);
         paste("2026002 99999\n2026000 55555\n2026004 11111\n");
         QCOMPARE(w->history().store().size(), std::size_t(5));
         QCOMPARE(w->history().store().draws()[2].value, 20019u);
@@ -150,28 +151,33 @@ private slots:
                  u("2026000 55555"));
         QCOMPARE(messages->shown.size(), std::size_t(1));
         const Message& m = messages->shown[0];
-        QCOMPARE(m.title, std::string("导入提示"));
-        QVERIFY(m.text.find("2026002") != std::string::npos);
-        QVERIFY(m.text.find("99999") != std::string::npos);
+        QCOMPARE(m.buttons, MessageButtons::YesNo);
+        QCOMPARE(m.text, std::string("期号 2026002 已有 20019，改为 99999？"));
+        QCOMPARE(backtest()->draws()->drawsNote()->text(),
+                 u("导入 3 期：新增 2 期，已有 0 期，冲突 1 期，无法读取 0 行（保留原样）。"));
         QVERIFY(backtest()->runBacktest());
         QCOMPARE(backtest()->tables()->report()->draws.size(), std::size_t(5));
 
-        // A paste without issues goes in as typed and is not kept; typed
-        // draws stay where they are when a numbered paste follows.
+        // A paste without issues goes in as typed; once the box is left it is
+        // not kept, and the box shows the kept draws again.
         paste("35789\n");
-        QCOMPARE(w->history().store().size(), std::size_t(5));
         QVERIFY(backtest()->draws()->drawsBox()->toPlainText().contains(u("35789")));
+        backtest()->draws()->commitTyped();
+        QCOMPARE(w->history().store().size(), std::size_t(5));
+        QVERIFY(!backtest()->draws()->drawsBox()->toPlainText().contains(u("35789")));
+        QVERIFY(backtest()->draws()->drawsNote()->text().contains(u("无法读取 1 行（第 6 行）")));
         paste("2026005 12345\n");
         QCOMPARE(w->history().store().size(), std::size_t(6));
-        QVERIFY(backtest()->draws()->drawsBox()->toPlainText().contains(u("35789")));
 
         // A file with a line without an issue: the numbered draws are kept,
-        // the box shows the file as it always did, and the player is told.
-        importFile("b.txt", "2026006 24680\r\n13579\r\n");
+        // the box shows them, and the player is told which line was not.
+        importFile("b.csv", "2026006 24680\r\n13579\r\n");
         QCOMPARE(w->history().store().size(), std::size_t(7));
-        QCOMPARE(backtest()->draws()->drawsBox()->toPlainText(),
-                 u("2026006 24680\r\n13579\r\n").remove(QLatin1Char('\r')));
+        QVERIFY(backtest()->draws()->drawsBox()->toPlainText().endsWith(u("2026006 24680\n")));
         QVERIFY(messages->shown.back().text.find("没有期号") != std::string::npos);
+        QVERIFY(messages->shown.back().text.find("第 2 行") != std::string::npos);
+        QCOMPARE(files->requests.back().filter,
+                 std::string("开奖文件|*.txt;*.csv|CSV 文件|*.csv|所有文件|*"));
 
         // The next start shows the kept draws, on both pages.
         const std::vector<KeptDraw> kept = w->history().store().draws();
@@ -216,7 +222,9 @@ private slots:
         importFile("a.txt", drawsText({12345, 54321}));
         QCOMPARE(messages->shown.size(), std::size_t(1));
         QCOMPARE(messages->shown[0].icon, MessageIcon::Exclamation);
-        QVERIFY(messages->shown[0].text.starts_with("开奖历史未能保存："));
+        QVERIFY(messages->shown[0].text.find("开奖历史未能保存：") != std::string::npos);
+        QVERIFY(backtest()->draws()->drawsNote()->text().contains(u("开奖历史未能保存：")));
+        QVERIFY(backtest()->draws()->drawsNote()->styleSheet().contains(u("#d01010")));
         QCOMPARE(w->history().store().size(), std::size_t(2));
         QCOMPARE(w->trendPage()->chart()->rowCount(), std::size_t(2));
     }
@@ -234,8 +242,8 @@ private slots:
             int member;
             const char* kill;
         };
-        const Link links[] = {{3, "chkDW", 3, "定位杀 万位 3"},
-                              {49, "chkDW", 49, "定位杀 个位 9"},
+        const Link links[] = {{3, "chkDW", 3, "定位杀 万位3"},
+                              {49, "chkDW", 49, "定位杀 个位9"},
                               {55, "chkHKD", 25, "通杀码 5"},
                               {62, "chkHKD", 2, "杀和尾 2"},
                               {77, "chkHKD", 17, "杀跨度 7"}};
@@ -252,15 +260,22 @@ private slots:
                 QVERIFY2(!box->isChecked(), l.kill);
             }
         }
-        // A press on one cell and a release on another is no click; rows
-        // are no input.
-        const QRect a = chart->headerCellRect(3), b = chart->headerCellRect(4);
+        // A drag across header captions ticks every cell between as one
+        // step; a shift-click after a click does the same from that click.
+        const QRect a = chart->headerCellRect(3), b = chart->headerCellRect(5);
         QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, a.center());
         QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, b.center());
-        QVERIFY(!member<QCheckBox>("chkDW", 3)->isChecked());
-        QVERIFY(!member<QCheckBox>("chkDW", 4)->isChecked());
+        for (int d = 3; d <= 5; ++d) QVERIFY(member<QCheckBox>("chkDW", d)->isChecked());
+        QVERIFY(!member<QCheckBox>("chkDW", 6)->isChecked());
+        clickAt(chart, chart->headerCellRect(7).center());
+        QTest::mouseClick(chart->viewport(), Qt::LeftButton, Qt::ShiftModifier,
+                          chart->headerCellRect(9).center());
+        for (int d = 7; d <= 9; ++d) QVERIFY(member<QCheckBox>("chkDW", d)->isChecked());
+        QVERIFY(!member<QCheckBox>("chkDW", 6)->isChecked());
+        // Rows are no input.
         clickAt(chart, QPoint(a.center().x(), a.bottom() + 20));
-        QVERIFY(!member<QCheckBox>("chkDW", 3)->isChecked());
+        QVERIFY(member<QCheckBox>("chkDW", 3)->isChecked());
+        for (int d = 0; d < 10; ++d) member<QCheckBox>("chkDW", d)->setChecked(false);
 
         // A kill ticked on page 1 shows in the chart's header.
         const QRect cell = chart->headerCellRect(12);  // 千位 2
@@ -269,7 +284,7 @@ private slots:
         const QColor after = chart->viewport()->grab().toImage().pixelColor(cell.left() + 2, cell.top() + 2);
         QVERIFY(before != after);
         QVERIFY(after.red() > 180 && after.green() < 80);
-        QVERIFY(chart->toolTipAt(cell.center()).startsWith(u("点击取消定位杀 千位 2")));
+        QVERIFY(chart->toolTipAt(cell.center()).startsWith(u("点击取消定位杀 千位2")));
     }
 
     void chartPaintsOnlyTheRowsThatCameIntoView() {

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QPixmap>
+#include <QScrollBar>
 #include <QTextStream>
 
 #include "analysis/draw_history.h"
@@ -12,6 +13,7 @@
 #include "tools/screenshots/quiet_desktop.h"
 #include "ui/analysis/kept_history.h"
 #include "ui/analysis/page_trend.h"
+#include "ui/analysis/trend_chart.h"
 #include "ui/conditions/frame_positional_kill.h"
 #include "ui/conditions/frame_sum_span.h"
 #include "ui/conditions/page_conditions.h"
@@ -47,8 +49,14 @@ int takeTrendScreenshots(const QString& drawsFile, const QString& folder) {
     };
     w.pages().showTrendPage();
     save("window-trend.png");
-    w.pages().selectTab(1);
+    // 近50 with 显示遗漏 on: the chart scrolled to its right part (和值, AC,
+    // the ratios, the shapes, the patterns missing longest), then page 1.
     w.showOmissionAction()->setChecked(true);
+    w.history().setRange(DrawRange::newest(50));
+    TrendChart* chart = w.trendPage()->chart();
+    chart->horizontalScrollBar()->setValue(chart->horizontalScrollBar()->maximum() - 420);
+    save("window-trend-last50.png");
+    w.pages().selectTab(1);
     save("window-omission.png");
     return ok ? 0 : 1;
 }

@@ -41,13 +41,13 @@ PageBacktest::PageBacktest(numsift::Panel& panel, PageServices services, QWidget
 
 bool PageBacktest::runBacktest() {
     if (!panel_.commitEntries()) return false;
-    const std::optional<DrawHistory> h = draws_->drawsToCheck();
-    if (!h) return false;
+    const std::optional<std::vector<Draw>> draws = draws_->drawsToCheck();
+    if (!draws) return false;
     const Scheme scheme = panel_.scheme();
     // One run serves the backtest and every row of the what-if table.
     const RunResult run = runFilter(scheme.input, panel_.base(), scheme.grouping());
     tables_->showBacktest(
-        run, std::make_shared<const BacktestReport>(backtestRun(run, runOrder(), scheme.input, h->draws)));
+        run, std::make_shared<const BacktestReport>(backtestRun(run, runOrder(), scheme.input, *draws)));
     return true;
 }
 

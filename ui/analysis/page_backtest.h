@@ -26,8 +26,8 @@ public:
     DiagnosisPanel* diagnosis() const { return diagnosis_; }
     BacktestTables* tables() const { return tables_; }
 
-    // "开始验证": the panel's run over its base set checked against every
-    // draw in the box.
+    // "开始验证": the panel's run over its base set checked against the
+    // draws of the range (or the box's own list of draws without issues).
     bool runBacktest();
     // Draws with issues join history from now on.
     void keepDrawsIn(KeptHistory* history);

@@ -24,7 +24,7 @@ class RangeSelector : public QWidget {
 public:
     // The choices of windowChoice, by index.
     enum Choice { All, Last30, Last50, Last100, LastN, Issues };
-    static constexpr int kWidth = 254;
+    static constexpr int kWidth = 240;
     static constexpr int kHeight = 22;
 
     explicit RangeSelector(KeptHistory* history, QWidget* parent = nullptr);

@@ -1,84 +1,44 @@
 #include "ui/analysis/trend_chart.h"
 
-#include <QMouseEvent>
-#include <QPaintEvent>
-#include <QPainter>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QToolTip>
+#include <QWheelEvent>
 
 #include <algorithm>
+#include <numeric>
 #include <utility>
 
 #include "conditions/captions.h"
-#include "engine/number.h"
 
 namespace numsift {
 
 namespace {
 
-constexpr int kRowHeight = 18;
-constexpr int kHeaderHeight = 2 * kRowHeight;  // block titles, then the digits
-constexpr int kSummaryHeight = TrendChart::kSummaryRows * kRowHeight;
-constexpr int kIssueWidth = 62;
-constexpr int kNumberWidth = 48;
-constexpr int kFrozenWidth = kIssueWidth + kNumberWidth;
-constexpr int kCellWidth = 21;
-constexpr int kBlockWidth = kTrendBlockCells * kCellWidth;
+constexpr int kSummaryHeight = TrendChart::kSummaryRows * TrendChart::kRowHeight;
+constexpr const char* kFigureNames[TrendChart::kSummaryRows] = {"出现次数", "平均遗漏", "最大遗漏",
+                                                                "当前遗漏", "最大连出"};
 
-// The draw's own figures, right of the digit blocks.
-enum Figure { kSum, kSpan, kAc, kBigSmall, kOddEven, kPrimeComposite, kRoad, kShape, kFigureCount };
-constexpr const char* kFigureTitles[kFigureCount] = {"和值", "跨度", "AC",    "大小",
-                                                     "奇偶", "质合", "012路", "形态"};
-constexpr int kFigureWidths[kFigureCount] = {34, 30, 26, 66, 66, 66, 48, 96};
-
-constexpr const char* kSummaryTitles[TrendChart::kSummaryRows] = {"出现次数", "平均遗漏", "最大遗漏",
-                                                                  "当前遗漏", "最大连出"};
-
-// The colour of a drawn cell, by block.
-const QColor kBlockColours[kTrendBlockCount] = {{200, 30, 30},  {0, 100, 200}, {0, 130, 60},   {180, 90, 0},
-                                                {130, 40, 160}, {0, 125, 125}, {190, 60, 110}, {90, 90, 90}};
-const QColor kGridColour(214, 214, 214);
-const QColor kBlockEdgeColour(150, 150, 150);
-const QColor kOmissionColour(160, 160, 160);
-const QColor kBandColour(244, 246, 250);  // every other group of five rows
-const QColor kHeaderColour(232, 236, 242);
-const QColor kTickedColour(215, 40, 40);
-const QColor kSummaryColour(250, 246, 232);
-
-// What the kill of a block is called where a click ticks it.
-QString killName(int cell) {
-    const int block = cell / kTrendBlockCells, k = cell % kTrendBlockCells;
-    if (block < 5)
-        return QStringLiteral("定位杀 %1 %2").arg(QString::fromUtf8(trendBlockTitle(block))).arg(k);
-    if (block == 5) return QStringLiteral("通杀码 %1").arg(k);
-    return QStringLiteral("%1 %2").arg(QString::fromUtf8(block == 6 ? "杀和尾" : "杀跨度")).arg(k);
-}
-
-// 平均遗漏 in a cell's width: one decimal below ten, whole above (the
-// tooltip gives both decimals).
-QString shortAverage(std::uint32_t hundredths) {
-    if (hundredths < 1000) return QString::number((hundredths + 5) / 10 / 10.0, 'f', 1);
-    return QString::number((hundredths + 50) / 100);
-}
-
-QString summaryFigure(const ItemFigures& f, int row) {
-    switch (row) {
-        case 0: return QString::number(f.hits);
-        case 1: return shortAverage(f.averageOmissionHundredths);
-        case 2: return QString::number(f.longestOmission);
-        case 3: return QString::number(f.currentOmission);
-        default: return QString::number(f.longestStreak);
+// What a click on an item's cell does, as its tooltip names it.
+QString killName(ItemId item) {
+    const QString caption = QString::fromStdString(itemCaption(item));
+    switch (item.family) {
+        case ItemFamily::Position: return QStringLiteral("定位杀 ") + caption;
+        case ItemFamily::Digit: return QStringLiteral("通杀码 %1").arg(item.index);
+        case ItemFamily::SumTail: return QStringLiteral("杀和尾 %1").arg(item.index);
+        case ItemFamily::Span: return QStringLiteral("杀跨度 %1").arg(item.index);
+        case ItemFamily::Sum: return QStringLiteral("杀和值 %1").arg(item.index, 2, 10, QLatin1Char('0'));
+        case ItemFamily::Ac: return QStringLiteral("杀AC值 %1").arg(item.index + 1);
+        case ItemFamily::BigSmallRatio:
+        case ItemFamily::OddEvenRatio:
+        case ItemFamily::PrimeCompositeRatio: return caption + QStringLiteral("（保留）");
+        case ItemFamily::BigSmall: return QStringLiteral("杀大小排列 ") + caption;
+        case ItemFamily::OddEven: return QStringLiteral("杀奇偶排列 ") + caption;
+        case ItemFamily::PrimeComposite: return QStringLiteral("杀质合排列 ") + caption;
+        case ItemFamily::Road: return QStringLiteral("杀012路 ") + caption;
+        case ItemFamily::Shape: return QStringLiteral("特别排除 ") + caption;
+        default: return caption;
     }
-}
-
-QString shapesText(std::uint16_t shapes) {
-    QString s;
-    for (int b = 0; b < kShapeCount; ++b) {
-        if (!(shapes & 1u << b)) continue;
-        if (!s.isEmpty()) s += QLatin1Char(' ');
-        s += QString::fromStdString(shapeCaption(b));
-    }
-    return s;
 }
 
 }  // namespace
@@ -86,6 +46,7 @@ QString shapesText(std::uint16_t shapes) {
 TrendChart::TrendChart(QWidget* parent) : QAbstractScrollArea(parent) {
     setObjectName(QStringLiteral("trendChart"));
     setFrameShape(QFrame::StyledPanel);
+    setFocusPolicy(Qt::StrongFocus);
     // Every pixel is painted: a scroll can move what is there and paint
     // only the strip that came into view.
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -94,33 +55,93 @@ TrendChart::TrendChart(QWidget* parent) : QAbstractScrollArea(parent) {
     f.setPixelSize(12);
     setFont(f);
     verticalScrollBar()->setSingleStep(kRowHeight);
-    horizontalScrollBar()->setSingleStep(kCellWidth);
+    horizontalScrollBar()->setSingleStep(21);
+    for (int c = 0; c < kTrendCellCount; ++c)
+        captions_[static_cast<std::size_t>(c)] = QString::fromStdString(trendCellCaption(c));
 }
 
-QSize TrendChart::sizeHint() const { return {kFrozenWidth + kBlockWidth * 4, 400}; }
+QSize TrendChart::sizeHint() const { return {TrendColumns::kFrozenWidth + 40 * 21, 400}; }
 
-void TrendChart::setDraws(std::vector<std::string> issues, TrendTable table, const OmissionStats& stats) {
+void TrendChart::setHistory(std::vector<std::string> issues, TrendTable table) {
     issues_ = std::move(issues);
     table_ = std::move(table);
+    rows_ = {0, 0};
+    markedRow_ = -1;
+}
+
+void TrendChart::setRows(DrawSpan rows, const OmissionStats& stats) {
+    QScrollBar* bar = verticalScrollBar();
+    const bool atNewest = !shownOnce_ || rows_.size() == 0 || bar->value() == bar->maximum();
+    const std::size_t top = rows_.begin + static_cast<std::size_t>(bar->value() / kRowHeight);
+    rows.end = std::min(rows.end, table_.rowCount());
+    rows.begin = std::min(rows.begin, rows.end);
+    if (markedRow_ >= 0) {
+        const std::size_t marked = rows_.begin + static_cast<std::size_t>(markedRow_);
+        markedRow_ = marked >= rows.begin && marked < rows.end ? static_cast<int>(marked - rows.begin) : -1;
+    }
+    rows_ = rows;
     stats_ = stats;
+    for (int c = 0; c < kTrendCellCount; ++c)
+        averages_[static_cast<std::size_t>(c)] = stats_[trendCellItem(c)].averageOmissionHundredths;
+    findColdest();
     updateScrollBars();
-    scrollToNewest();
+    // The same draws stay in view where they are still shown; the newest
+    // stay in view when they were.
+    if (atNewest || top < rows_.begin || top >= rows_.end)
+        scrollToNewest();
+    else
+        bar->setValue(static_cast<int>(top - rows_.begin) * kRowHeight);
     viewport()->update();
+}
+
+void TrendChart::setDraws(std::vector<std::string> issues, TrendTable table, const OmissionStats& stats) {
+    const std::size_t n = table.rowCount();
+    setHistory(std::move(issues), std::move(table));
+    setRows({0, n}, stats);
 }
 
 void TrendChart::setTickedCheck(std::function<bool(ItemId)> ticked) { ticked_ = std::move(ticked); }
 
 void TrendChart::ticksChanged() {
-    viewport()->update(QRect(kFrozenWidth, 0, viewport()->width(), kHeaderHeight));
+    viewport()->update(QRect(TrendColumns::kFrozenWidth, 0, viewport()->width(), bodyTop()));
+    viewport()->update(QRect(0, bodyBottom(), viewport()->width(), kSummaryHeight));
 }
 
-int TrendChart::contentWidth() const {
-    int w = kTrendBlockCount * kBlockWidth;
-    for (int width : kFigureWidths) w += width;
-    return w;
+void TrendChart::findColdest() {
+    for (int t = 0; t < kTrendTextCount; ++t) {
+        const ItemFamily family = trendTextFamily(t);
+        std::vector<int> order(static_cast<std::size_t>(itemCount(family)));
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+            return stats_[ItemId{family, a}].currentOmission > stats_[ItemId{family, b}].currentOmission;
+        });
+        for (int k = 0; k < kColdestShown; ++k)
+            coldest_[static_cast<std::size_t>(t)][static_cast<std::size_t>(k)] =
+                ItemId{family, order[static_cast<std::size_t>(k)]};
+    }
 }
 
-int TrendChart::bodyTop() const { return kHeaderHeight; }
+std::vector<ItemId> TrendChart::overdueCells(int block, int n) const {
+    std::vector<ItemId> out;
+    const int first = trendBlockStart(block), size = kTrendBlockSizes[static_cast<std::size_t>(block)];
+    for (int c = first; c < first + size; ++c)
+        if (stats_[trendCellItem(c)].currentOmission >= static_cast<std::uint32_t>(std::max(0, n)))
+            out.push_back(trendCellItem(c));
+    return out;
+}
+
+std::vector<ItemId> TrendChart::rarestCells(int block, int k) const {
+    const int first = trendBlockStart(block), size = kTrendBlockSizes[static_cast<std::size_t>(block)];
+    std::vector<int> cells(static_cast<std::size_t>(size));
+    std::iota(cells.begin(), cells.end(), first);
+    std::stable_sort(cells.begin(), cells.end(), [&](int a, int b) {
+        return stats_[trendCellItem(a)].hits < stats_[trendCellItem(b)].hits;
+    });
+    cells.resize(static_cast<std::size_t>(std::clamp(k, 0, size)));
+    std::vector<ItemId> out;
+    for (int c : cells) out.push_back(trendCellItem(c));
+    return out;
+}
 
 int TrendChart::bodyBottom() const { return std::max(bodyTop(), viewport()->height() - kSummaryHeight); }
 
@@ -128,15 +149,16 @@ QRect TrendChart::bodyRect() const {
     return QRect(0, bodyTop(), viewport()->width(), bodyBottom() - bodyTop());
 }
 
-int TrendChart::cellLeft(int cell) const {
-    return kFrozenWidth + cell * kCellWidth - horizontalScrollBar()->value();
-}
+int TrendChart::scrollX() const { return horizontalScrollBar()->value(); }
 
 int TrendChart::cellAt(QPoint pos) const {
-    if (pos.x() < kFrozenWidth) return -1;
-    const int x = pos.x() - kFrozenWidth + horizontalScrollBar()->value();
-    const int cell = x / kCellWidth;
-    return cell < kTrendCellCount ? cell : -1;
+    if (pos.x() < TrendColumns::kFrozenWidth) return -1;
+    return columns_.cellAt(contentX(pos.x()));
+}
+
+int TrendChart::textAt(QPoint pos) const {
+    if (pos.x() < TrendColumns::kFrozenWidth) return -1;
+    return columns_.textAt(contentX(pos.x()));
 }
 
 int TrendChart::summaryRowAt(QPoint pos) const {
@@ -145,36 +167,65 @@ int TrendChart::summaryRowAt(QPoint pos) const {
     return row < kSummaryRows ? row : -1;
 }
 
-bool TrendChart::inHeaderDigits(QPoint pos) const { return pos.y() >= kRowHeight && pos.y() < kHeaderHeight; }
+bool TrendChart::inHeaderCaptions(QPoint pos) const { return pos.y() >= kRowHeight && pos.y() < bodyTop(); }
+
+bool TrendChart::inSummaryLabels(QPoint pos) const {
+    return pos.x() < TrendColumns::kFrozenWidth && summaryRowAt(pos) >= 0;
+}
+
+ItemId TrendChart::clickableAt(QPoint pos, int* cell) const {
+    const ItemId none{ItemFamily::Position, -1};
+    *cell = -1;
+    const int summaryRow = summaryRowAt(pos);
+    if (!inHeaderCaptions(pos) && summaryRow < 0) return none;
+    if (const int c = cellAt(pos); c >= 0) {
+        *cell = c;
+        return trendCellItem(c);
+    }
+    const int t = textAt(pos);
+    if (t < 0 || summaryRow < 0) return none;
+    return coldest_[static_cast<std::size_t>(t)][static_cast<std::size_t>(summaryRow)];
+}
+
+void TrendChart::scrollIntoView(int left, int width) {
+    QScrollBar* bar = horizontalScrollBar();
+    const int room = viewport()->width() - TrendColumns::kFrozenWidth;
+    if (left < bar->value())
+        bar->setValue(left);
+    else if (left + width > bar->value() + room)
+        bar->setValue(left + width - room);
+}
 
 QRect TrendChart::headerCellRect(int cell) {
-    scrollCellIntoView(cell);
-    return QRect(cellLeft(cell), kRowHeight, kCellWidth, kRowHeight);
+    scrollIntoView(columns_.cellLeft(cell), columns_.cellWidth(cell));
+    return QRect(viewX(columns_.cellLeft(cell)), kRowHeight, columns_.cellWidth(cell), kRowHeight);
 }
 
 QRect TrendChart::summaryCellRect(int summaryRow, int cell) {
-    scrollCellIntoView(cell);
-    return QRect(cellLeft(cell), bodyBottom() + summaryRow * kRowHeight, kCellWidth, kRowHeight);
+    scrollIntoView(columns_.cellLeft(cell), columns_.cellWidth(cell));
+    return QRect(viewX(columns_.cellLeft(cell)), bodyBottom() + summaryRow * kRowHeight,
+                 columns_.cellWidth(cell), kRowHeight);
 }
 
-void TrendChart::scrollCellIntoView(int cell) {
-    QScrollBar* bar = horizontalScrollBar();
-    const int left = cell * kCellWidth, room = viewport()->width() - kFrozenWidth;
-    if (left < bar->value())
-        bar->setValue(left);
-    else if (left + kCellWidth > bar->value() + room)
-        bar->setValue(left + kCellWidth - room);
+QRect TrendChart::summaryLabelRect(int summaryRow) const {
+    return QRect(0, bodyBottom() + summaryRow * kRowHeight, TrendColumns::kFrozenWidth - 1, kRowHeight);
+}
+
+QRect TrendChart::coldestRect(int textColumn, int place) {
+    scrollIntoView(columns_.textLeft(textColumn), TrendColumns::textWidth(textColumn));
+    return QRect(viewX(columns_.textLeft(textColumn)), bodyBottom() + place * kRowHeight,
+                 TrendColumns::textWidth(textColumn), kRowHeight);
 }
 
 QString TrendChart::toolTipAt(QPoint pos) const {
-    const int cell = cellAt(pos);
-    if (cell < 0) return {};
-    const int summaryRow = summaryRowAt(pos);
-    if (!inHeaderDigits(pos) && summaryRow < 0) return {};
-    const ItemId item = trendCellItem(cell);
+    if (inSummaryLabels(pos))
+        return QStringLiteral("点击选择：当前遗漏 ≥ n 的全部勾选，或出现次数最少的 k 个");
+    int cell = -1;
+    const ItemId item = clickableAt(pos, &cell);
+    if (flatIndex(item) < 0) return {};
     const bool ticked = ticked_ && ticked_(item);
     QString tip = QStringLiteral("点击%1%2")
-                      .arg(ticked ? QStringLiteral("取消") : QStringLiteral("勾选"), killName(cell));
+                      .arg(ticked ? QStringLiteral("取消") : QStringLiteral("勾选"), killName(item));
     const ItemFigures& f = stats_[item];
     tip += QStringLiteral("\n%1：出现次数 %2，平均遗漏 %3，最大遗漏 %4，当前遗漏 %5，最大连出 %6")
                .arg(QString::fromStdString(itemCaption(item)))
@@ -183,6 +234,7 @@ QString TrendChart::toolTipAt(QPoint pos) const {
                .arg(f.longestOmission)
                .arg(f.currentOmission)
                .arg(f.longestStreak);
+    if (cell >= 0 && inHeaderCaptions(pos)) tip += QStringLiteral("\n拖过或按住 Shift 点击：一次勾选多个");
     return tip;
 }
 
@@ -190,14 +242,40 @@ void TrendChart::updateScrollBars() {
     const int bodyHeight = bodyBottom() - bodyTop();
     QScrollBar* v = verticalScrollBar();
     v->setPageStep(std::max(kRowHeight, bodyHeight));
-    v->setRange(0, std::max(0, static_cast<int>(table_.rowCount()) * kRowHeight - bodyHeight));
-    const int room = std::max(0, viewport()->width() - kFrozenWidth);
+    v->setRange(0, std::max(0, static_cast<int>(rows_.size()) * kRowHeight - bodyHeight));
+    const int room = std::max(0, viewport()->width() - TrendColumns::kFrozenWidth);
     QScrollBar* h = horizontalScrollBar();
-    h->setPageStep(std::max(kCellWidth, room));
-    h->setRange(0, std::max(0, contentWidth() - room));
+    h->setPageStep(std::max(21, room));
+    h->setRange(0, std::max(0, columns_.contentWidth() - room));
 }
 
 void TrendChart::scrollToNewest() { verticalScrollBar()->setValue(verticalScrollBar()->maximum()); }
+
+bool TrendChart::goToIssue(std::string_view issue) {
+    for (std::size_t r = rows_.begin; r < rows_.end && r < issues_.size(); ++r) {
+        if (compareIssues(issues_[r], issue) != 0) continue;
+        markedRow_ = static_cast<int>(r - rows_.begin);
+        const int middle = (bodyBottom() - bodyTop() - kRowHeight) / 2;
+        verticalScrollBar()->setValue(markedRow_ * kRowHeight - middle);
+        viewport()->update();
+        return true;
+    }
+    return false;
+}
+
+std::string TrendChart::summaryText() const {
+    std::string s = "项目";
+    for (const char* name : kFigureNames) s += std::string("\t") + name;
+    s += "\r\n";
+    for (int c = 0; c < kTrendCellCount; ++c) {
+        const ItemId item = trendCellItem(c);
+        const ItemFigures& f = stats_[item];
+        s += itemCaption(item) + "\t" + std::to_string(f.hits) + "\t" +
+             hundredthsText(f.averageOmissionHundredths) + "\t" + std::to_string(f.longestOmission) + "\t" +
+             std::to_string(f.currentOmission) + "\t" + std::to_string(f.longestStreak) + "\r\n";
+    }
+    return s;
+}
 
 void TrendChart::resizeEvent(QResizeEvent* event) {
     QAbstractScrollArea::resizeEvent(event);
@@ -209,7 +287,8 @@ void TrendChart::resizeEvent(QResizeEvent* event) {
 void TrendChart::showEvent(QShowEvent* event) {
     QAbstractScrollArea::showEvent(event);
     updateScrollBars();
-    scrollToNewest();
+    // The first time at the newest draws; after that where the player left it.
+    if (!std::exchange(shownOnce_, true)) scrollToNewest();
 }
 
 void TrendChart::scrollContentsBy(int dx, int dy) {
@@ -218,23 +297,42 @@ void TrendChart::scrollContentsBy(int dx, int dy) {
     if (dy != 0) viewport()->scroll(0, dy, bodyRect());
     if (dx != 0)
         viewport()->scroll(dx, 0,
-                           QRect(kFrozenWidth, 0, viewport()->width() - kFrozenWidth, viewport()->height()));
+                           QRect(TrendColumns::kFrozenWidth, 0,
+                                 viewport()->width() - TrendColumns::kFrozenWidth, viewport()->height()));
 }
 
-void TrendChart::mousePressEvent(QMouseEvent* event) {
-    pressedCell_ = -1;
-    if (event->button() != Qt::LeftButton) return;
-    const QPoint pos = event->position().toPoint();
-    if (inHeaderDigits(pos) || summaryRowAt(pos) >= 0) pressedCell_ = cellAt(pos);
+void TrendChart::keyPressEvent(QKeyEvent* event) {
+    QScrollBar* v = verticalScrollBar();
+    QScrollBar* h = horizontalScrollBar();
+    if (event->matches(QKeySequence::Copy)) {
+        emit copyRequested();
+        return;
+    }
+    switch (event->key()) {
+        case Qt::Key_Home: v->setValue(v->minimum()); break;
+        case Qt::Key_End: v->setValue(v->maximum()); break;
+        case Qt::Key_PageUp: v->triggerAction(QAbstractSlider::SliderPageStepSub); break;
+        case Qt::Key_PageDown: v->triggerAction(QAbstractSlider::SliderPageStepAdd); break;
+        case Qt::Key_Up: v->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+        case Qt::Key_Down: v->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+        case Qt::Key_Left: h->triggerAction(QAbstractSlider::SliderSingleStepSub); break;
+        case Qt::Key_Right: h->triggerAction(QAbstractSlider::SliderSingleStepAdd); break;
+        default: QAbstractScrollArea::keyPressEvent(event); return;
+    }
+    event->accept();
 }
 
-void TrendChart::mouseReleaseEvent(QMouseEvent* event) {
-    const int pressed = std::exchange(pressedCell_, -1);
-    if (event->button() != Qt::LeftButton || pressed < 0) return;
-    const QPoint pos = event->position().toPoint();
-    // A click is a press and a release on the same cell.
-    if ((inHeaderDigits(pos) || summaryRowAt(pos) >= 0) && cellAt(pos) == pressed)
-        emit cellClicked(trendCellItem(pressed));
+void TrendChart::wheelEvent(QWheelEvent* event) {
+    // Shift turns the wheel sideways (a mouse without a tilt wheel).
+    if (event->modifiers() & Qt::ShiftModifier) {
+        const QPoint delta = event->angleDelta();
+        const int steps = (delta.y() != 0 ? delta.y() : delta.x()) / 120;
+        QScrollBar* h = horizontalScrollBar();
+        h->setValue(h->value() - steps * 3 * h->singleStep());
+        event->accept();
+        return;
+    }
+    QAbstractScrollArea::wheelEvent(event);
 }
 
 bool TrendChart::viewportEvent(QEvent* event) {
@@ -248,219 +346,6 @@ bool TrendChart::viewportEvent(QEvent* event) {
         return true;
     }
     return QAbstractScrollArea::viewportEvent(event);
-}
-
-void TrendChart::paintEvent(QPaintEvent* event) {
-    QPainter p(viewport());
-    const QRect dirty = event->rect();
-    p.fillRect(dirty, Qt::white);
-    p.setFont(font());
-    paintRows(p, dirty);
-    paintHeader(p, dirty);
-    paintSummary(p, dirty);
-}
-
-namespace {
-
-// The scrolled part of a row: the first and last column in view.
-struct Span {
-    int first = 0, last = -1;
-};
-
-Span cellsIn(int left, int right, int offset) {
-    // Cells whose [x, x + width) meets [left, right].
-    const int from = std::max(0, (left - kFrozenWidth + offset) / kCellWidth);
-    const int to = std::min(kTrendCellCount - 1, (right - kFrozenWidth + offset) / kCellWidth);
-    return {from, to};
-}
-
-void drawEdges(QPainter& p, int x0, int top, int bottom) {
-    // The edge left of each block.
-    p.setPen(kBlockEdgeColour);
-    for (int b = 0; b <= kTrendBlockCount; ++b) {
-        const int x = x0 + b * kBlockWidth;
-        p.drawLine(x, top, x, bottom);
-    }
-}
-
-}  // namespace
-
-void TrendChart::paintRows(QPainter& p, const QRect& dirty) {
-    const QRect body = bodyRect().intersected(dirty);
-    if (body.isEmpty() || table_.rowCount() == 0) return;
-    const int scrollY = verticalScrollBar()->value(), scrollX = horizontalScrollBar()->value();
-    const int firstRow = std::max(0, (body.top() - bodyTop() + scrollY) / kRowHeight);
-    const int lastRow =
-        std::min(static_cast<int>(table_.rowCount()) - 1, (body.bottom() - bodyTop() + scrollY) / kRowHeight);
-    const int x0 = kFrozenWidth - scrollX;  // the first cell's left edge
-    const Span cells = cellsIn(std::max(dirty.left(), kFrozenWidth), dirty.right(), scrollX);
-    const int figuresLeft = x0 + kTrendBlockCount * kBlockWidth;
-
-    p.save();
-    p.setClipRect(body);
-    QFont small = font();
-    small.setPixelSize(10);
-    QFont bold = font();
-    bold.setBold(true);
-    char digits[6] = {};
-    for (int r = firstRow; r <= lastRow; ++r) {
-        ++rowsPainted_;
-        const std::size_t row = static_cast<std::size_t>(r);
-        const TrendRow& t = table_.row(row);
-        const int y = bodyTop() + r * kRowHeight - scrollY;
-        const QRect line(0, y, viewport()->width(), kRowHeight);
-        if (r / 5 % 2 == 1) p.fillRect(line.intersected(body), kBandColour);
-        p.setPen(kGridColour);
-        p.drawLine(line.left(), line.bottom(), line.right(), line.bottom());
-
-        // The digit cells.
-        p.setClipRect(body.intersected(QRect(kFrozenWidth, 0, viewport()->width(), viewport()->height())));
-        for (int c = cells.first; c <= cells.last; ++c) {
-            const QRect box(x0 + c * kCellWidth, y, kCellWidth, kRowHeight);
-            const std::uint32_t gap = table_.omission(row, c);
-            if (gap == 0) {
-                p.setPen(Qt::NoPen);
-                p.setBrush(kBlockColours[c / kTrendBlockCells]);
-                p.setRenderHint(QPainter::Antialiasing, true);
-                p.drawEllipse(QRectF(box).adjusted(2, 1, -2, -2));
-                p.setRenderHint(QPainter::Antialiasing, false);
-                p.setFont(bold);
-                p.setPen(Qt::white);
-                p.drawText(box.adjusted(0, 0, 0, -1), Qt::AlignCenter, QString::number(c % kTrendBlockCells));
-            } else {
-                p.setFont(small);
-                p.setPen(kOmissionColour);
-                p.drawText(box, Qt::AlignCenter, QString::number(gap));
-            }
-        }
-        // The draw's figures.
-        p.setFont(font());
-        p.setPen(Qt::black);
-        int x = figuresLeft;
-        for (int f = 0; f < kFigureCount; ++f) {
-            const QRect box(x, y, kFigureWidths[f], kRowHeight);
-            x += kFigureWidths[f];
-            if (!box.intersects(dirty)) continue;
-            QString text;
-            switch (f) {
-                case kSum: text = QString::number(t.sum); break;
-                case kSpan: text = QString::number(t.span); break;
-                case kAc: text = QString::number(t.ac); break;
-                case kBigSmall:
-                case kOddEven:
-                case kPrimeComposite:
-                    text = QString::fromStdString(
-                        classPatternCaption(kClassKinds[static_cast<std::size_t>(f - kBigSmall)],
-                                            t.classPattern[static_cast<std::size_t>(f - kBigSmall)]));
-                    break;
-                case kRoad: text = QString::fromStdString(roadCaption(t.road)); break;
-                default: text = shapesText(t.shapes); break;
-            }
-            p.drawText(box, Qt::AlignCenter, text);
-        }
-        drawEdges(p, x0, y, y + kRowHeight - 1);
-
-        // The issue and the number, which stay at the left.
-        p.setClipRect(body);
-        if (dirty.left() < kFrozenWidth) {
-            const QRect frozen(0, y, kFrozenWidth, kRowHeight - 1);
-            p.fillRect(frozen, r / 5 % 2 == 1 ? kBandColour : QColor(Qt::white));
-            p.setPen(Qt::black);
-            p.setFont(font());
-            if (row < issues_.size())
-                p.drawText(QRect(4, y, kIssueWidth - 4, kRowHeight), Qt::AlignVCenter | Qt::AlignLeft,
-                           QString::fromStdString(issues_[row]));
-            writeNumber(t.value, digits);
-            p.setFont(bold);
-            p.drawText(QRect(kIssueWidth, y, kNumberWidth, kRowHeight), Qt::AlignCenter,
-                       QString::fromLatin1(digits, 5));
-            p.setPen(kBlockEdgeColour);
-            p.drawLine(kFrozenWidth - 1, y, kFrozenWidth - 1, y + kRowHeight - 1);
-        }
-    }
-    p.restore();
-}
-
-void TrendChart::paintHeader(QPainter& p, const QRect& dirty) {
-    const QRect header(0, 0, viewport()->width(), kHeaderHeight);
-    if (!header.intersects(dirty)) return;
-    const int scrollX = horizontalScrollBar()->value();
-    const int x0 = kFrozenWidth - scrollX;
-    p.save();
-    p.fillRect(header, kHeaderColour);
-    QFont bold = font();
-    bold.setBold(true);
-    p.setClipRect(QRect(kFrozenWidth, 0, viewport()->width(), kHeaderHeight));
-    for (int b = 0; b < kTrendBlockCount; ++b) {
-        p.setPen(kBlockColours[b]);
-        p.setFont(bold);
-        p.drawText(QRect(x0 + b * kBlockWidth, 0, kBlockWidth, kRowHeight), Qt::AlignCenter,
-                   QString::fromUtf8(trendBlockTitle(b)));
-    }
-    const Span cells = cellsIn(std::max(dirty.left(), kFrozenWidth), dirty.right(), scrollX);
-    p.setFont(font());
-    for (int c = cells.first; c <= cells.last; ++c) {
-        const QRect box(x0 + c * kCellWidth, kRowHeight, kCellWidth, kRowHeight);
-        const bool ticked = ticked_ && ticked_(trendCellItem(c));
-        if (ticked) p.fillRect(box.adjusted(1, 1, -1, -1), kTickedColour);
-        p.setPen(ticked ? QColor(Qt::white) : QColor(Qt::black));
-        p.drawText(box, Qt::AlignCenter, QString::number(c % kTrendBlockCells));
-    }
-    int x = x0 + kTrendBlockCount * kBlockWidth;
-    p.setPen(Qt::black);
-    p.setFont(bold);
-    for (int f = 0; f < kFigureCount; ++f) {
-        p.drawText(QRect(x, 0, kFigureWidths[f], kHeaderHeight), Qt::AlignCenter,
-                   QString::fromUtf8(kFigureTitles[f]));
-        x += kFigureWidths[f];
-    }
-    p.setPen(kGridColour);
-    p.drawLine(x0, kRowHeight, x0 + kTrendBlockCount * kBlockWidth, kRowHeight);
-    drawEdges(p, x0, 0, kHeaderHeight);
-    p.setClipping(false);
-    p.setPen(kBlockEdgeColour);
-    p.drawLine(0, kHeaderHeight - 1, header.right(), kHeaderHeight - 1);
-    p.fillRect(QRect(0, 0, kFrozenWidth - 1, kHeaderHeight - 1), kHeaderColour);
-    p.setPen(Qt::black);
-    p.drawText(QRect(0, 0, kIssueWidth, kHeaderHeight), Qt::AlignCenter, QStringLiteral("期号"));
-    p.drawText(QRect(kIssueWidth, 0, kNumberWidth, kHeaderHeight), Qt::AlignCenter, QStringLiteral("号码"));
-    p.setPen(kBlockEdgeColour);
-    p.drawLine(kFrozenWidth - 1, 0, kFrozenWidth - 1, kHeaderHeight);
-    p.restore();
-}
-
-void TrendChart::paintSummary(QPainter& p, const QRect& dirty) {
-    const QRect summary(0, bodyBottom(), viewport()->width(), viewport()->height() - bodyBottom());
-    if (!summary.intersects(dirty)) return;
-    const int scrollX = horizontalScrollBar()->value();
-    const int x0 = kFrozenWidth - scrollX;
-    p.save();
-    p.fillRect(summary, kSummaryColour);
-    p.setPen(kBlockEdgeColour);
-    p.drawLine(0, summary.top(), summary.right(), summary.top());
-    const Span cells = cellsIn(std::max(dirty.left(), kFrozenWidth), dirty.right(), scrollX);
-    QFont small = font();
-    small.setPixelSize(11);
-    for (int s = 0; s < kSummaryRows; ++s) {
-        const int y = summary.top() + s * kRowHeight;
-        p.setClipRect(QRect(kFrozenWidth, summary.top(), viewport()->width(), summary.height()));
-        p.setFont(small);
-        p.setPen(Qt::black);
-        for (int c = cells.first; c <= cells.last; ++c)
-            p.drawText(QRect(x0 + c * kCellWidth, y, kCellWidth, kRowHeight), Qt::AlignCenter,
-                       summaryFigure(stats_[trendCellItem(c)], s));
-        p.setPen(kGridColour);
-        p.drawLine(kFrozenWidth, y + kRowHeight - 1, summary.right(), y + kRowHeight - 1);
-        drawEdges(p, x0, y, y + kRowHeight - 1);
-        p.setClipping(false);
-        p.setFont(font());
-        p.setPen(Qt::black);
-        p.drawText(QRect(4, y, kFrozenWidth - 8, kRowHeight), Qt::AlignVCenter | Qt::AlignLeft,
-                   QString::fromUtf8(kSummaryTitles[s]));
-    }
-    p.setPen(kBlockEdgeColour);
-    p.drawLine(kFrozenWidth - 1, summary.top(), kFrozenWidth - 1, summary.bottom());
-    p.restore();
 }
 
 }  // namespace numsift

@@ -4,8 +4,12 @@
 // tail, span or 通杀码 box, a pattern, 012 or shape box, a ratio or AC
 // button) wears a badge (controls/omission_badge.h) with its 当前遗漏 and a
 // tint that grows as 当前遗漏 passes 平均遗漏, and its tooltip gives all five
-// figures over the chosen window. Off, no badge exists or shows and every
-// tooltip is the control's own: the window is as it was.
+// figures over the chosen range, in the order of the trend chart's summary.
+// The 杀和值 box shows the three sums missing longest in its free right end
+// and its tooltip gives every sum's figures. While the figures
+// show, the history's range selector stands beside them ("遗漏统计范围"), so
+// the player sees and sets what they count over. Off, no badge or selector
+// shows and every tooltip is the control's own: the window is as it was.
 
 #include <QObject>
 #include <QString>
@@ -16,27 +20,35 @@
 #include "analysis/omission_stats.h"
 
 class QAbstractButton;
+class QLabel;
 
 namespace numsift {
 
 class KeptHistory;
 class OmissionBadge;
+class RangeSelector;
 
 // The tint's strength for a current omission against the average one:
 // none up to the average, full at three times it.
 double omissionHeat(const ItemFigures& figures);
 
-// The tooltip of an item over a window: its caption, the window and the
-// five figures, one a line.
+// The tooltip of an item over a range: its caption, the range and the
+// five figures, one a line: 出现次数, 平均遗漏, 最大遗漏, 当前遗漏, 最大连出.
 QString omissionToolTip(ItemId item, const ItemFigures& figures, const QString& window);
 
 class OmissionMarks : public QObject {
     Q_OBJECT
 public:
-    OmissionMarks(const KeptHistory* history, QObject* parent = nullptr);
+    OmissionMarks(KeptHistory* history, QObject* parent = nullptr);
 
     // A control and the item it names.
     void add(QAbstractButton* control, ItemId item);
+    // The 杀和值 box, whose tooltip names every sum's figures.
+    void addSumBox(QWidget* box);
+    // Where the range selector stands while the figures show (its label
+    // left of it): on page, at.
+    void placeRange(QWidget* page, QPoint at);
+    RangeSelector* range() const { return range_; }
 
     void setShown(bool shown);
     bool shown() const { return shown_; }
@@ -52,9 +64,15 @@ private:
         OmissionBadge* badge = nullptr;
     };
     void refresh();
+    void placeSumFigures();
 
-    const KeptHistory* history_;
+    KeptHistory* history_;
     std::vector<Mark> marks_;
+    QWidget* sumBox_ = nullptr;
+    QString sumBoxToolTip_;
+    QLabel* sumFigures_ = nullptr;  // the sums missing longest, in the box
+    QLabel* rangeLabel_ = nullptr;
+    RangeSelector* range_ = nullptr;
     bool shown_ = false;
 };
 

@@ -5,6 +5,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QMenu>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QStyle>
@@ -13,9 +14,9 @@
 
 #include "controls/select_button.h"
 #include "ui/analysis/kept_history.h"
+#include "ui/analysis/draws_panel.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/analysis/page_trend.h"
-#include "ui/analysis/trend_chart.h"
 #include "ui/conditions/condition_panel.h"
 #include "ui/conditions/frame_special_shapes.h"
 #include "ui/conditions/kill_list_binding.h"
@@ -157,28 +158,30 @@ void MainWindow::buildAnalysisPages() {
         new PageBacktest(*panel_, PageServices{services_.messages, services_.clipboard, dialogs}, client_);
     history_ = new KeptHistory(this);
     backtest_->keepDrawsIn(history_);
-    trend_ = new PageTrend(history_, client_);
+    trend_ = new PageTrend(history_, *panel_, PageServices{services_.messages, services_.clipboard, dialogs},
+                           client_);
     pages_->placeAnalysis(backtest_, trend_);
-    // The chart's digit cells are the kills of 定位杀, 通杀码, 杀和尾 and 杀跨度:
-    // a click on a header or summary cell ticks or unticks the box, and the
-    // header shows what is ticked however it was ticked.
-    TrendChart* chart = trend_->chart();
-    chart->setTickedCheck([this](ItemId item) {
-        const QAbstractButton* box = conditions_->itemControl(item);
-        return box && box->isChecked();
+    trend_->followViewport(clientScroll_->viewport());
+    // The chart's cells are kills of the panel: its header shows what is
+    // ticked however it was ticked, and its 开始缩水 is the result area's.
+    for (int flat = 0; flat < kItemCount; ++flat)
+        if (QAbstractButton* control = conditions_->itemControl(itemAt(flat)))
+            connect(control, &QAbstractButton::toggled, trend_, &PageTrend::panelChanged);
+    connect(trend_, &PageTrend::runRequested, panel_, [this] {
+        panel_->filterClicked(0);
+        trend_->showResultCount();
     });
-    connect(chart, &TrendChart::cellClicked, this, [this](ItemId item) {
-        if (QAbstractButton* box = conditions_->itemControl(item)) box->click();
-    });
-    for (int cell = 0; cell < kTrendCellCount; ++cell)
-        connect(conditions_->itemControl(trendCellItem(cell)), &QAbstractButton::toggled, chart,
-                &TrendChart::ticksChanged);
 
     omissionMarks_ = new OmissionMarks(history_, this);
     for (int flat = 0; flat < kItemCount; ++flat) {
         const ItemId item = itemAt(flat);
         if (QAbstractButton* control = conditions_->itemControl(item)) omissionMarks_->add(control, item);
     }
+    QPlainTextEdit* sums = client_->findChild<QPlainTextEdit*>(QStringLiteral("txtHKD"));
+    omissionMarks_->addSumBox(sums);
+    connect(sums, &QPlainTextEdit::textChanged, trend_, &PageTrend::panelChanged);
+    // In the title row of 定位杀, free but for its title.
+    omissionMarks_->placeRange(pages_->page(1), QPoint(150, 105));
 }
 
 void MainWindow::buildFileMenu() {
@@ -249,6 +252,7 @@ void MainWindow::showEvent(QShowEvent* event) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    backtest_->draws()->commitTyped();  // a draw typed just before closing is kept
     rounds_->close();
     QMainWindow::closeEvent(event);
 }
