@@ -14,7 +14,11 @@ PlayDesk::PlayDesk(Panel& panel, const KeptHistory& history, PageServices servic
     records_ = new PlayRecords(history, this);
 }
 
-PlayDesk::~PlayDesk() = default;
+PlayDesk::~PlayDesk() {
+    // The ledger shows the records: it goes first, whatever the window's
+    // order of deleting its children.
+    delete ledger_;
+}
 
 void PlayDesk::keepRecordsIn(const DataFolder& folder) { records_->keepIn(folder); }
 
