@@ -84,7 +84,9 @@ class PlayDialogsTest : public QObject {
         r.fileName = path.toStdString();
         files.results.push_back(r);
     }
-    std::string lastMessage() const { return messages.shown.empty() ? std::string() : messages.shown.back().text; }
+    std::string lastMessage() const {
+        return messages.shown.empty() ? std::string() : messages.shown.back().text;
+    }
 
 private slots:
     void initTestCase() { setUpApplication(*qApp); }
@@ -236,8 +238,10 @@ private slots:
         QCOMPARE(rows->index(0, 7).data().toString(), QStringLiteral("300000"));
         QCOMPARE(rows->index(1, 5).data().toString(), QString::fromUtf8("待开奖"));
         // 2 bets × 2 元 × 3 paid, 300000 won.
-        QVERIFY(ledger.totalsLabel()->text().contains(QString::fromUtf8("投入 12 元　奖金 300000 元　盈亏 +299988 元")));
-        QVERIFY(ledger.totalsLabel()->text().contains(QString::fromUtf8("回报率 2500000.00%（随机选号 50%）")));
+        QVERIFY(ledger.totalsLabel()->text().contains(
+            QString::fromUtf8("投入 12 元　奖金 300000 元　盈亏 +299988 元")));
+        QVERIFY(
+            ledger.totalsLabel()->text().contains(QString::fromUtf8("回报率 2500000.00%（随机选号 50%）")));
         QCOMPARE(ledger.chart()->points().size(), std::size_t(1));
         QCOMPARE(ledger.chart()->points()[0].balance, std::int64_t(299988));
         // Above the chance line, which lies below zero.

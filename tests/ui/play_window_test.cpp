@@ -44,8 +44,9 @@ QString u(const char* s) { return QString::fromUtf8(s); }
 // Draws 2026001 to 2026010, "2026NNN 0000N" and last 2026010 00010.
 std::string tenDraws() {
     std::string text;
-    for (int i = 1; i <= 10; ++i) text += "2026" + QString::number(i).rightJustified(3, u'0').toStdString() +
-                                          " " + QString::number(i).rightJustified(5, u'0').toStdString() + "\n";
+    for (int i = 1; i <= 10; ++i)
+        text += "2026" + QString::number(i).rightJustified(3, u'0').toStdString() + " " +
+                QString::number(i).rightJustified(5, u'0').toStdString() + "\n";
     return text;
 }
 
@@ -139,7 +140,8 @@ private slots:
             QCOMPARE(dialog->summaryLabel()->text(), u("1 张复式，共 50000 注，100000 元"));
             QCOMPARE(dialog->table()->model()->index(0, 0).data().toString(), QStringLiteral("56789"));
             click(dialog->findChild<QPushButton*>(QStringLiteral("copyTicketsButton")));
-            QCOMPARE(clipboard->content, std::string("56789 0123456789 0123456789 0123456789 0123456789\r\n"));
+            QCOMPARE(clipboard->content,
+                     std::string("56789 0123456789 0123456789 0123456789 0123456789\r\n"));
 
             // The proposed issue is the next one; the multiple typed.
             QCOMPARE(dialog->issueEdit()->text(), QStringLiteral("2026011"));

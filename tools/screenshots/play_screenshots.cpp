@@ -46,7 +46,8 @@ FilterInput killsAfter(const DrawStore& history) {
     const std::vector<KeptDraw>& draws = history.draws();
     for (std::size_t back = 1; back <= 2 && back <= draws.size(); ++back) {
         const Digits& d = digitsOf(draws[draws.size() - back].value);
-        for (int p = 0; p < 5; ++p) in.positionalKill[static_cast<std::size_t>(p)][d[static_cast<std::size_t>(p)]] = true;
+        for (int p = 0; p < 5; ++p)
+            in.positionalKill[static_cast<std::size_t>(p)][d[static_cast<std::size_t>(p)]] = true;
     }
     if (!draws.empty()) {
         const Digits& d = digitsOf(draws.back().value);

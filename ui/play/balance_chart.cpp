@@ -47,9 +47,7 @@ void BalanceChart::setPoints(std::vector<BalancePoint> points) {
     update();
 }
 
-QRectF BalanceChart::plotArea() const {
-    return QRectF(rect()).adjusted(kLeft, kTop, -kRight, -kBottom);
-}
+QRectF BalanceChart::plotArea() const { return QRectF(rect()).adjusted(kLeft, kTop, -kRight, -kBottom); }
 
 QPointF BalanceChart::at(std::size_t i, double value) const {
     const QRectF plot = plotArea();

@@ -18,7 +18,8 @@ namespace numsift {
 // One record a row, in the order they were made, with its score.
 class LedgerModel : public QAbstractTableModel {
 public:
-    LedgerModel(const PlayRecords& records, QObject* parent) : QAbstractTableModel(parent), records_(records) {}
+    LedgerModel(const PlayRecords& records, QObject* parent)
+        : QAbstractTableModel(parent), records_(records) {}
 
     void reset() {
         beginResetModel();

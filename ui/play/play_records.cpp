@@ -55,7 +55,8 @@ void PlayRecords::reload() {
     ++pending_;
     worker_.start([this, path = path_] {
         const LoadedPlayRecord loaded = PlayRecordFile(path).load();
-        QMetaObject::invokeMethod(this, [this, loaded] { takeLoad(loaded); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, loaded] { takeLoad(loaded); }, Qt::QueuedConnection);
     });
 }
 
@@ -103,7 +104,8 @@ void PlayRecords::add(const PlayRecord& record) {
             result.error = QString::fromStdString(why);
         else
             result = PlayRecordFile(path).add(record, store);
-        QMetaObject::invokeMethod(this, [this, result] { takeAdd(result); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this, result] { takeAdd(result); }, Qt::QueuedConnection);
     });
 }
 

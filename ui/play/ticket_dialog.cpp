@@ -56,8 +56,8 @@ private:
 
 }  // namespace
 
-TicketDialog::TicketDialog(std::vector<std::uint32_t> numbers, const std::string& issue, PageServices services,
-                           QWidget* parent)
+TicketDialog::TicketDialog(std::vector<std::uint32_t> numbers, const std::string& issue,
+                           PageServices services, QWidget* parent)
     : QDialog(parent), numbers_(std::move(numbers)), tickets_(ticketsOf(numbers_)), services_(services) {
     setWindowTitle(ui::qs(kTitle));
     summary_ = new QLabel(ui::qs(ticketSummary(tickets_)), this);
@@ -134,8 +134,8 @@ bool TicketDialog::exportShopFile() {
     const QString path = chooseFile(*services_.files, "单式文件|*.txt", file.name.c_str(), "导出单式", true);
     if (path.isEmpty()) return false;
     return write(withDefaultSuffix(path, QStringLiteral(".txt")), file.text,
-                 "第 " + issue_->text().toStdString() + " 期 " + std::to_string(multiple_->value()) + " 倍的单式，共 " +
-                     std::to_string(numbers_.size()) + " 注");
+                 "第 " + issue_->text().toStdString() + " 期 " + std::to_string(multiple_->value()) +
+                     " 倍的单式，共 " + std::to_string(numbers_.size()) + " 注");
 }
 
 bool TicketDialog::write(const QString& path, const std::string& bytes, const std::string& what) {

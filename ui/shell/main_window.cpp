@@ -179,7 +179,8 @@ void MainWindow::buildAnalysisPages() {
 
     // 生成复式, 记录本期 and the ledger, scored against the kept history; what
     // a read of the play record finds is told as the start's findings are.
-    play_ = new PlayDesk(*panel_, *history_, PageServices{services_.messages, services_.clipboard, dialogs}, this);
+    play_ = new PlayDesk(*panel_, *history_, PageServices{services_.messages, services_.clipboard, dialogs},
+                         this);
     connect(&play_->records(), &PlayRecords::told, this, &MainWindow::showStartMessage);
 
     omissionMarks_ = new OmissionMarks(history_, this);
