@@ -266,7 +266,7 @@ private slots:
         dialog.show();
         dialog.issueEdit()->setText(QStringLiteral("2026009"));
         dialog.keep();
-        QVERIFY(lastMessage().starts_with("不予记录：第 2026009 期已开奖"));
+        QVERIFY(lastMessage().starts_with("第 2026009 期已开奖（00009）"));
         QVERIFY(dialog.isVisible());
         QVERIFY(!QFile::exists(recordPath()));
 

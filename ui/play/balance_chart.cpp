@@ -73,19 +73,20 @@ void BalanceChart::paintEvent(QPaintEvent*) {
         return;
     }
 
-    // The values at the top, at zero and at the bottom, each with its line;
-    // zero's value is left out where it would overwrite another.
+    // The values at the top and the bottom, and zero's between them unless
+    // it would overwrite one of theirs; each with its line.
     const QFontMetricsF metrics(font());
-    for (const double value : {high_, low_, 0.0}) {
-        const double y = at(0, value).y();
-        painter.setPen(QPen(value == 0 ? QColor(80, 80, 80) : QColor(220, 220, 220), 1));
+    const double values[3] = {high_, low_, 0.0};
+    for (int i = 0; i < 3; ++i) {
+        const double y = at(0, values[i]).y();
+        painter.setPen(QPen(values[i] == 0 ? QColor(80, 80, 80) : QColor(220, 220, 220), 1));
         painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
-        const bool crowded = value == 0 && (std::abs(y - at(0, high_).y()) < metrics.height() ||
-                                            std::abs(y - at(0, low_).y()) < metrics.height());
+        const bool crowded = i == 2 && (std::abs(y - at(0, high_).y()) < metrics.height() ||
+                                        std::abs(y - at(0, low_).y()) < metrics.height());
         if (crowded) continue;
         painter.setPen(palette().color(QPalette::WindowText));
         const QRectF label(0, y - metrics.height() / 2, kLeft - 6, metrics.height());
-        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, yuan(value));
+        painter.drawText(label, Qt::AlignRight | Qt::AlignVCenter, yuan(values[i]));
     }
     const QRectF below(plot.left(), plot.bottom() + 4, plot.width(), kBottom - 4);
     painter.drawText(below, Qt::AlignLeft | Qt::AlignTop, ui::qs(points_.front().issue));

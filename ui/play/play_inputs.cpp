@@ -30,6 +30,7 @@ QSpinBox* multipleBox(QWidget* parent) {
     box->setRange(kMinMultiple, kMaxMultiple);
     box->setValue(kMinMultiple);
     box->setSuffix(ui::qs(" 倍"));
+    box->setMaximumWidth(120);
     return box;
 }
 

@@ -96,7 +96,7 @@ void RecordDialog::keep() {
     if (adding_) return;
     const PlayRecord r = record();
     if (const QString why = records_.refusal(r); !why.isEmpty()) {
-        tell("不予记录：" + why.toStdString(), MessageIcon::Exclamation);
+        tell(why.toStdString(), MessageIcon::Exclamation);
         return;
     }
     adding_ = r;
@@ -116,7 +116,7 @@ void RecordDialog::added(bool ok, const QString& error) {
     keep_->setEnabled(true);
     keep_->setText(ui::qs("记录"));
     if (!ok) {
-        tell("不予记录：" + error.toStdString(), MessageIcon::Exclamation);
+        tell(error.toStdString(), MessageIcon::Exclamation);
         return;
     }
     tell("已记录第 " + r.issue + " 期：" + std::to_string(r.bets()) + " 注 × " + std::to_string(r.multiple) +
