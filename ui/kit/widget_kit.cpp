@@ -36,6 +36,13 @@ QPushButton* placeButton(QWidget* parent, const QString& caption, const QRect& g
     return b;
 }
 
+QPushButton* dialogButton(QWidget* parent, const char* caption, const char* name) {
+    auto* b = new QPushButton(qs(caption), parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setAutoDefault(false);
+    return b;
+}
+
 void watchControls(QWidget* root, QObject* context, const std::function<void()>& changed) {
     for (QAbstractButton* b : root->findChildren<QAbstractButton*>()) {
         QObject::connect(b, &QAbstractButton::clicked, context, changed);

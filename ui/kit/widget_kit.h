@@ -43,6 +43,9 @@ QCheckBox* placeCheck(QWidget* parent, const QString& caption, const QRect& geom
 // own box, clearly apart from the next box of the row.
 QCheckBox* placeDigitCheck(QWidget* parent, int digit, const QRect& geometry, const QString& name);
 QPushButton* placeButton(QWidget* parent, const QString& caption, const QRect& geometry, const QString& name);
+// A button of a dialog laid out by a layout; Enter in one of the dialog's
+// boxes does not press it.
+QPushButton* dialogButton(QWidget* parent, const char* caption, const char* name);
 
 // Calls changed, for as long as context lives, whenever a control below root
 // changes: a button is clicked or toggled, a text box's text changes.

@@ -5,6 +5,7 @@
 #include "io/data_folder.h"
 #include "io/draw_history_file.h"
 #include "ui/shell/app_setup.h"
+#include "ui/play/play_desk.h"
 #include "ui/shell/main_window.h"
 #include "ui/shell/qt_platform.h"
 #include "ui/shell/startup_window.h"
@@ -23,6 +24,7 @@ int main(int argc, char* argv[]) {
             window->setAttribute(Qt::WA_DeleteOnClose);
             const numsift::DataFolder folder = numsift::dataFolder();
             window->keepHistoryIn(numsift::drawHistoryPath(folder), folder.error);
+            window->play().keepRecordsIn(folder);
             window->fitIn(numsift::availableArea(window));
             return window;
         },

@@ -24,8 +24,11 @@
 #include "ui/conditions/page_compound.h"
 #include "ui/conditions/page_conditions.h"
 #include "ui/conditions/page_road.h"
+#include "controls/result_list.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/kit/window_layout.h"
+#include "ui/play/play_desk.h"
+#include "ui/play/play_records.h"
 #include "ui/results/result_area.h"
 #include "ui/results/result_export.h"
 #include "ui/results/set_stats_dialog.h"
@@ -172,6 +175,12 @@ void MainWindow::buildAnalysisPages() {
         trend_->showResultCount();
     });
 
+    // 生成复式, 记录本期 and the ledger, scored against the kept history; what
+    // a read of the play record finds is told as the start's findings are.
+    play_ = new PlayDesk(*panel_, *history_, PageServices{services_.messages, services_.clipboard, dialogs},
+                         this);
+    connect(&play_->records(), &PlayRecords::told, this, &MainWindow::showStartMessage);
+
     omissionMarks_ = new OmissionMarks(history_, this);
     for (int flat = 0; flat < kItemCount; ++flat) {
         const ItemId item = itemAt(flat);
@@ -235,6 +244,18 @@ void MainWindow::buildFileMenu() {
     addActions({undoAction, redoAction});
     connect(resultToBaseAction, &QAction::triggered, rounds_, [this] { rounds_->resultToBase(); });
     rounds_->showOn(undoAction, redoAction, restoreAction, earlierAction);
+
+    // What the player buys and keeps of the result: also on the result
+    // list's context menu, where the result stands.
+    fileMenu->addSeparator();
+    QAction* ticketsAction = addMenuAction(fileMenu, "生成复式…", "ticketsAction");
+    QAction* recordAction = addMenuAction(fileMenu, "记录本期…", "recordAction");
+    QAction* ledgerAction = addMenuAction(fileMenu, "投注记录…", "ledgerAction");
+    connect(ticketsAction, &QAction::triggered, play_, &PlayDesk::showTickets);
+    connect(recordAction, &QAction::triggered, play_, &PlayDesk::recordResult);
+    connect(ledgerAction, &QAction::triggered, play_, &PlayDesk::showLedger);
+    resultArea_->list()->setContextMenuPolicy(Qt::ActionsContextMenu);
+    resultArea_->list()->addActions({ticketsAction, recordAction, ledgerAction});
 }
 
 void MainWindow::keepHistoryIn(const QString& path, const QString& folderError) {

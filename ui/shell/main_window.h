@@ -1,8 +1,7 @@
 #pragma once
-// frmFilter: the one working window. It makes its parts, puts them in their
-// design places and connects them: the tab strip, the five pages with the
-// condition panel over three of them, the result area, 历史验证 and 走势图, the
-// panel rounds, and the menu "文件" whose actions go to the parts that own them.
+// frmFilter: the one working window. It makes its parts (the tab strip, five
+// pages, the result area, 历史验证, 走势图, the panel rounds, the play desk), puts
+// them in their design places and connects the menu "文件" to the parts that own them.
 
 #include <QMainWindow>
 
@@ -27,6 +26,7 @@ class PageBase;
 class PageJoin;
 class PageTrend;
 class PanelRounds;
+class PlayDesk;
 class QtClipboard;
 class QtMessageSink;
 class ResultArea;
@@ -59,6 +59,7 @@ public:
     ResultExport& resultExport() const { return *export_; }
     KeptHistory& history() const { return *history_; }
     OmissionMarks& omissionMarks() const { return *omissionMarks_; }
+    PlayDesk& play() const { return *play_; }  // 生成复式, 记录本期, 投注记录
     QAction* saveSchemeAction() const { return saveSchemeAction_; }
     QAction* showOmissionAction() const { return showOmissionAction_; }  // "显示遗漏", off at start
     DesktopTextEditor* exportEditor() const { return editor_.get(); }
@@ -95,7 +96,6 @@ private:
     std::unique_ptr<BLCommDialog> setDialog_, fileDialog_;
     std::unique_ptr<DesktopTextEditor> editor_;
     NumberSetStore store_;
-
     QScrollArea* clientScroll_ = nullptr;
     QWidget* client_ = nullptr;
     TabStrip* tabStrip_ = nullptr;
@@ -112,8 +112,8 @@ private:
     KeptHistory* history_ = nullptr;
     PageTrend* trend_ = nullptr;
     OmissionMarks* omissionMarks_ = nullptr;
-    QAction* saveSchemeAction_ = nullptr;  // also Ctrl+S while the menu is closed
-    QAction* showOmissionAction_ = nullptr;
+    PlayDesk* play_ = nullptr;
+    QAction *saveSchemeAction_ = nullptr, *showOmissionAction_ = nullptr;  // the first also Ctrl+S
     QString pendingMessage_;  // what the start found, told once the window shows
 };
 
