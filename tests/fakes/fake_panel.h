@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/rule_kills.h"
 #include "ui/kit/panel.h"
 
 namespace numsift {
@@ -19,7 +20,8 @@ public:
     std::unique_ptr<RunResult> run;
     bool entriesAccepted = true;  // what commitEntries answers
     int commits = 0;
-    std::vector<std::string> applied;               // the action of each applyScheme
+    RuleKillsByControl ruleKills;                   // what the scheme's rules kill at the next draw
+    std::vector<std::string> applied;               // the action of each applyScheme and setRules
     std::vector<std::vector<std::uint32_t>> shown;  // each showResult
 
     bool commitEntries() override {
@@ -29,6 +31,16 @@ public:
     Scheme scheme() const override { return panelScheme; }
     void applyScheme(const Scheme& scheme, const char* action) override {
         panelScheme = scheme;
+        applied.emplace_back(action);
+    }
+    Scheme runScheme() const override {
+        Scheme s = panelScheme;
+        s.input = withRuleKills(s.input, ruleKills);
+        s.rules.clear();
+        return s;
+    }
+    void setRules(std::vector<KillRule> rules, const char* action) override {
+        panelScheme.rules = std::move(rules);
         applied.emplace_back(action);
     }
     const NumberSet& base() const override { return baseSet; }

@@ -4,6 +4,7 @@
 //   numsift-screenshots --analysis DIR  the backtest page and the number diagnosis
 //   numsift-screenshots --trend DRAWS DIR  the trend chart and 显示遗漏 over a draws file
 //   numsift-screenshots --groups DIR    the group editor, stacking, result statistics, what-if
+//   numsift-screenshots --rules DRAWS DIR  the 规则杀号 page, the rules' kills on page 1, 滚动验证
 
 #include <QApplication>
 #include <QStringList>
@@ -11,6 +12,7 @@
 
 #include "tools/screenshots/analysis_screenshots.h"
 #include "tools/screenshots/groups_screenshots.h"
+#include "tools/screenshots/rules_screenshots.h"
 #include "tools/screenshots/screenshots.h"
 #include "tools/screenshots/trend_screenshots.h"
 #include "ui/shell/app_setup.h"
@@ -23,12 +25,14 @@ int main(int argc, char* argv[]) {
     const bool analysis = args.removeAll(QStringLiteral("--analysis")) > 0;
     const bool trend = args.removeAll(QStringLiteral("--trend")) > 0;
     const bool groups = args.removeAll(QStringLiteral("--groups")) > 0;
-    if (args.size() != (trend ? 2 : 1) || int(analysis) + int(trend) + int(groups) > 1) {
+    const bool rules = args.removeAll(QStringLiteral("--rules")) > 0;
+    if (args.size() != (trend || rules ? 2 : 1) || int(analysis) + int(trend) + int(groups) + int(rules) > 1) {
         QTextStream(stderr) << "usage: numsift-screenshots [--analysis | --groups] DIR\n"
-                               "       numsift-screenshots --trend DRAWS DIR\n";
+                               "       numsift-screenshots --trend | --rules DRAWS DIR\n";
         return 2;
     }
     if (trend) return numsift::takeTrendScreenshots(args[0], args[1]);
+    if (rules) return numsift::takeRulesScreenshots(args[0], args[1]);
     if (groups) return numsift::takeGroupsScreenshots(args[0]);
     return analysis ? numsift::takeAnalysisScreenshots(args[0]) : numsift::takeScreenshots(args[0]);
 }

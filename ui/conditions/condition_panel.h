@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "analysis/condition_items.h"
+#include "analysis/rule_kills.h"
 #include "conditions/filter_input.h"
 #include "conditions/scheme.h"
 #include "engine/tolerance.h"
@@ -81,18 +82,36 @@ public:
     // nullptr for the items no control names (sums, two-digit codes).
     QAbstractButton* itemControl(ItemId item) const;
 
-    // Unticks and empties every condition, as the controls' own "清" do.
+    // Unticks and empties every condition, as the controls' own "清" do,
+    // and drops the kill rules.
     void clear();
 
+    // The kill rules ("规则杀号", "用于本期"): a scheme holds them; their
+    // kills for the next draw join their controls at a run, beside the hand
+    // ticks, which stay as the player set them.
+    const std::vector<KillRule>& rules() const { return rules_; }
+    void setRules(std::vector<KillRule> rules);
+    // What the rules kill at the next draw, by control: set from the kept
+    // history whenever the rules or the history change (rules_on_panel.h).
+    const RuleKillsByControl& ruleKills() const { return ruleKills_; }
+    void setRuleKills(const RuleKillsByControl& kills);
+    // The conditions as a run reads them: the hand ticks with the rules'
+    // kills added.
+    FilterInput runInput() const;
+
 signals:
-    // A control a run reads, a tolerance box or the groups changed.
+    // A control a run reads, a tolerance box, the groups or the rules changed.
     void changed();
+    // The rules changed (before changed()); their kills are set anew.
+    void rulesChanged();
 
 private:
     ConditionPages pages_;
     ResultArea* results_;
     MessageSink& messages_;
     std::vector<ToleranceGroup> groups_;
+    std::vector<KillRule> rules_;
+    RuleKillsByControl ruleKills_;
 };
 
 }  // namespace numsift

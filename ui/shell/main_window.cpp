@@ -16,6 +16,7 @@
 #include "ui/analysis/page_backtest.h"
 #include "ui/analysis/page_trend.h"
 #include "ui/analysis/trend_chart.h"
+#include "ui/analysis/walk_panel.h"
 #include "ui/conditions/condition_panel.h"
 #include "ui/conditions/frame_special_shapes.h"
 #include "ui/conditions/kill_list_binding.h"
@@ -23,12 +24,15 @@
 #include "ui/conditions/page_compound.h"
 #include "ui/conditions/page_conditions.h"
 #include "ui/conditions/page_road.h"
+#include "io/own_rules_file.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/kit/window_layout.h"
 #include "ui/results/result_area.h"
 #include "ui/results/result_export.h"
 #include "ui/results/set_stats_dialog.h"
 #include "ui/results/stack_dialog.h"
+#include "ui/rules/page_rules.h"
+#include "ui/rules/rules_on_panel.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
 #include "ui/sets/set_services.h"
@@ -159,6 +163,15 @@ void MainWindow::buildAnalysisPages() {
     backtest_->keepDrawsIn(history_);
     trend_ = new PageTrend(history_, client_);
     pages_->placeAnalysis(backtest_, trend_);
+    // The rules: the page that judges them, their kills on page 1, and the
+    // walk, which follows every change of the panel while it shows.
+    rulesOnPanel_ = new RulesOnPanel(conditions_, history_, this);
+    rules_ = new PageRules(*panel_, history_, PageServices{services_.messages, services_.clipboard, dialogs},
+                           client_);
+    pages_->placeRules(rules_);
+    connect(conditions_, &ConditionPanel::rulesChanged, rules_, &PageRules::showPanelRules);
+    connect(history_, &KeptHistory::historyChanged, rules_, &PageRules::showPanelRules);
+    connect(conditions_, &ConditionPanel::changed, backtest_->walk(), &WalkPanel::panelChanged);
     // The chart's digit cells are the kills of 定位杀, 通杀码, 杀和尾 and 杀跨度:
     // a click on a header or summary cell ticks or unticks the box, and the
     // header shows what is ticked however it was ticked.
@@ -239,7 +252,10 @@ void MainWindow::keepHistoryIn(const QString& path, const QString& folderError) 
     showStartMessage(message);
 }
 
-void MainWindow::keepPanelIn(const DataFolder& folder) { showStartMessage(rounds_->keepPanelIn(folder)); }
+void MainWindow::keepPanelIn(const DataFolder& folder) {
+    showStartMessage(rounds_->keepPanelIn(folder));
+    if (folder.ok) showStartMessage(rules_->keepOwnRulesIn(ownRulesPath(folder)));
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

@@ -53,6 +53,19 @@ void WindowPanel::applyScheme(const Scheme& scheme, const char* action) {
     conditions_.applyScheme(scheme);
 }
 
+Scheme WindowPanel::runScheme() const {
+    Scheme s = conditions_.scheme();
+    s.input = conditions_.runInput();
+    s.rules.clear();
+    return s;
+}
+
+void WindowPanel::setRules(std::vector<KillRule> rules, const char* action) {
+    if (rules == conditions_.rules()) return;
+    rounds_.rememberForUndo(action, PanelParts::Conditions);
+    conditions_.setRules(std::move(rules));
+}
+
 const NumberSet& WindowPanel::base() const { return store_.base(); }
 
 const std::vector<std::uint32_t>& WindowPanel::results() const { return results_.state().values(); }
@@ -85,7 +98,7 @@ void WindowPanel::startRun() {
     if (status->isVisible()) status->repaint();
 
     auto run =
-        std::make_unique<RunResult>(runFilter(conditions_.filterInput(), store_.base(),
+        std::make_unique<RunResult>(runFilter(conditions_.runInput(), store_.base(),
                                               GroupedTolerance(t.tolerance, conditions_.toleranceGroups())));
     std::vector<std::uint32_t> survivors = run->result;
     lastRun_ = std::move(run);

@@ -34,6 +34,8 @@ public:
     bool commitEntries() override;
     Scheme scheme() const override;
     void applyScheme(const Scheme& scheme, const char* action) override;
+    Scheme runScheme() const override;
+    void setRules(std::vector<KillRule> rules, const char* action) override;
     const NumberSet& base() const override;
     const std::vector<std::uint32_t>& results() const override;
     const RunResult* lastRun() const override { return lastRun_.get(); }
