@@ -62,7 +62,7 @@ int takeRulesScreenshots(const QString& drawsFile, const QString& folder) {
     // own, two rules in use and the chart of a best-formula rule.
     w.history().setRange(DrawRange::newest(100));
     w.pages().showRulesPage();
-    PageRules* page = w.rulesPage();
+    PageRules* page = w.pages().rulesPage();
     page->ownFamily()->setCurrentIndex(0);
     page->ownFormula()->setText(QStringLiteral("3*d1 + d5 + 7"));
     page->addOwnFormula();

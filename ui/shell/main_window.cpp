@@ -165,12 +165,12 @@ void MainWindow::buildAnalysisPages() {
     pages_->placeAnalysis(backtest_, trend_);
     // The rules: the page that judges them, their kills on page 1, and the
     // walk, which follows every change of the panel while it shows.
-    rulesOnPanel_ = new RulesOnPanel(conditions_, history_, this);
-    rules_ = new PageRules(*panel_, history_, PageServices{services_.messages, services_.clipboard, dialogs},
-                           client_);
-    pages_->placeRules(rules_);
-    connect(conditions_, &ConditionPanel::rulesChanged, rules_, &PageRules::showPanelRules);
-    connect(history_, &KeptHistory::historyChanged, rules_, &PageRules::showPanelRules);
+    new RulesOnPanel(conditions_, history_, this);
+    auto* rules = new PageRules(*panel_, history_, PageServices{services_.messages, services_.clipboard, dialogs},
+                                client_);
+    pages_->placeRules(rules);
+    connect(conditions_, &ConditionPanel::rulesChanged, rules, &PageRules::showPanelRules);
+    connect(history_, &KeptHistory::historyChanged, rules, &PageRules::showPanelRules);
     connect(conditions_, &ConditionPanel::changed, backtest_->walk(), &WalkPanel::panelChanged);
     // The chart's digit cells are the kills of 定位杀, 通杀码, 杀和尾 and 杀跨度:
     // a click on a header or summary cell ticks or unticks the box, and the
@@ -254,7 +254,7 @@ void MainWindow::keepHistoryIn(const QString& path, const QString& folderError) 
 
 void MainWindow::keepPanelIn(const DataFolder& folder) {
     showStartMessage(rounds_->keepPanelIn(folder));
-    if (folder.ok) showStartMessage(rules_->keepOwnRulesIn(ownRulesPath(folder)));
+    if (folder.ok) showStartMessage(pages_->rulesPage()->keepOwnRulesIn(ownRulesPath(folder)));
 }
 
 void MainWindow::showEvent(QShowEvent* event) {

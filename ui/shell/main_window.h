@@ -1,9 +1,8 @@
 #pragma once
 // frmFilter: the one working window. It makes its parts, puts them in their
 // design places and connects them: the tab strip, the five pages with the
-// condition panel over three of them, the result area, 历史验证, 走势图 and
-// 规则杀号, the panel rounds, and the menu "文件" whose actions go to the parts
-// that own them.
+// condition panel over three of them, the result area, the analysis pages, the
+// panel rounds, and the menu "文件" whose actions go to the parts that own them.
 
 #include <QMainWindow>
 
@@ -26,14 +25,12 @@ class OmissionMarks;
 class PageBacktest;
 class PageBase;
 class PageJoin;
-class PageRules;
 class PageTrend;
 class PanelRounds;
 class QtClipboard;
 class QtMessageSink;
 class ResultArea;
 class ResultExport;
-class RulesOnPanel;
 class SchemeFiles;
 class TabStrip;
 class WindowPages;
@@ -54,8 +51,6 @@ public:
     TabStrip* tabStrip() const { return tabStrip_; }
     PageBacktest* backtestPage() const { return backtest_; }
     PageTrend* trendPage() const { return trend_; }
-    PageRules* rulesPage() const { return rules_; }
-    RulesOnPanel& rulesOnPanel() const { return *rulesOnPanel_; }  // the rules' kills on page 1
     NumberSetStore& numberSets() { return store_; }
     // The panel as pages and dialogs see it, with the run and 清空所有条件.
     WindowPanel& panel() const { return *panel_; }
@@ -71,9 +66,9 @@ public:
     QScrollArea* clientScroll() const { return clientScroll_; }
 
     // ---- at start ----
-    // Keeps the draw history in the file at path from now on (an empty path:
-    // until the window closes, and folderError says why), and the panel and
-    // the player's own rules in folder. What the player must be told is shown once the window shows.
+    // Keeps the draw history in the file at path (an empty path: until the
+    // window closes; folderError says why), and the panel and the player's
+    // own rules in folder; what he must be told shows once the window does.
     void keepHistoryIn(const QString& path, const QString& folderError = {});
     void keepPanelIn(const DataFolder& folder);
     // Sizes the window for a screen area and centres it there: the design
@@ -116,8 +111,6 @@ private:
     PageBacktest* backtest_ = nullptr;
     KeptHistory* history_ = nullptr;
     PageTrend* trend_ = nullptr;
-    PageRules* rules_ = nullptr;
-    RulesOnPanel* rulesOnPanel_ = nullptr;
     OmissionMarks* omissionMarks_ = nullptr;
     QAction* saveSchemeAction_ = nullptr;  // also Ctrl+S while the menu is closed
     QAction* showOmissionAction_ = nullptr;

@@ -6,6 +6,7 @@
 #include "ui/conditions/page_compound.h"
 #include "ui/kit/window_layout.h"
 #include "ui/results/result_area.h"
+#include "ui/rules/page_rules.h"
 #include "ui/shell/tab_strip.h"
 
 namespace numsift {
@@ -36,7 +37,7 @@ void WindowPages::placeAnalysis(QWidget* backtest, QWidget* trend) {
     trend_->hide();
 }
 
-void WindowPages::placeRules(QWidget* rules) {
+void WindowPages::placeRules(PageRules* rules) {
     rules_ = rules;
     rules_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kJoinPageSize));
     rules_->setAutoFillBackground(true);

@@ -14,6 +14,7 @@ class QWidget;
 namespace numsift {
 
 class PageCompound;
+class PageRules;
 class ResultArea;
 class TabStrip;
 
@@ -30,7 +31,8 @@ public:
     // The pages that come to the front in the pages' place, and in page 3's.
     void placeAnalysis(QWidget* backtest, QWidget* trend);
     // The rules page, in page 3's place.
-    void placeRules(QWidget* rules);
+    void placeRules(PageRules* rules);
+    PageRules* rulesPage() const { return rules_; }
     QWidget* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
 
     void selectTab(int index);  // cmdTab_Click; tabs 4 to 11 are page 4's compose modes
@@ -48,7 +50,7 @@ private:
     std::array<QWidget*, kPageCount> pages_{};
     QWidget* backtest_ = nullptr;
     QWidget* trend_ = nullptr;
-    QWidget* rules_ = nullptr;
+    PageRules* rules_ = nullptr;
     int composeMode_ = 0;
     int currentTab_ = 1;
 };
