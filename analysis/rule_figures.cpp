@@ -58,8 +58,8 @@ void judgeTogether(std::span<RuleFigures> figures) {
 }
 
 std::optional<std::vector<RuleFigures>> ruleFigures(std::span<const KillRule> rules,
-                                                    std::span<const std::uint32_t> draws,
-                                                    DrawSpan range, const ProgressFn& progress) {
+                                                    std::span<const std::uint32_t> draws, DrawSpan range,
+                                                    const ProgressFn& progress) {
     range.end = std::min(range.end, draws.size());
     range.begin = std::min(range.begin, range.end);
     // The kills over the range and, one step on, for the next draw: the

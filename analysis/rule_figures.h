@@ -55,8 +55,8 @@ void judgeTogether(std::span<RuleFigures> figures);
 // The figures of every rule over the range, judged together. Nothing when
 // progress stops it.
 std::optional<std::vector<RuleFigures>> ruleFigures(std::span<const KillRule> rules,
-                                                    std::span<const std::uint32_t> draws,
-                                                    DrawSpan range, const ProgressFn& progress = {});
+                                                    std::span<const std::uint32_t> draws, DrawSpan range,
+                                                    const ProgressFn& progress = {});
 
 // "优于随机" or "与随机无差别".
 std::string_view verdictText(const RuleFigures& figures);

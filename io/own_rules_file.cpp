@@ -115,9 +115,10 @@ OwnRulesUpdate OwnRulesFile::update(const std::function<void(std::vector<KillRul
     if (!takeLock(lock, kLockWaitMs)) {
         out.rules = load(&out.message);
         out.save.ok = false;
-        const QString reason = lock.error() == QLockFile::LockFailedError
-                                   ? QStringLiteral("另一个 Numsift 正在保存自编规则")
-                                   : QStringLiteral("无法创建锁文件 ") + QDir::toNativeSeparators(lock.fileName());
+        const QString reason =
+            lock.error() == QLockFile::LockFailedError
+                ? QStringLiteral("另一个 Numsift 正在保存自编规则")
+                : QStringLiteral("无法创建锁文件 ") + QDir::toNativeSeparators(lock.fileName());
         out.save.error = QStringLiteral("无法保存") + QString::fromUtf8(kWords.noun) + QLatin1Char(' ') +
                          QDir::toNativeSeparators(path_) + QStringLiteral("：") + reason +
                          QStringLiteral("。请稍后再试。");

@@ -62,11 +62,11 @@ TEST(OwnRulesText, AnythingButAWholeFileIsForeignNewerOrDamaged) {
     EXPECT_EQ(readOwnRules("[]\nend 0\n").problem, KeptProblem::Foreign);
     EXPECT_EQ(readOwnRules("# Numsift own rules, format 2\n[]\nend 0\n").problem, KeptProblem::Newer);
     for (const std::string& bad : {
-             whole.substr(0, whole.size() - 1),                // the last line break cut off
-             whole.substr(0, whole.rfind("end")),              // no end line
-             whole.substr(0, whole.find("},") + 1) + "\n",     // cut inside the rules
-             std::string(whole).replace(whole.rfind('2'), 1, "3"),  // the count is wrong
-             whole + "end 2\n",                                // a line after the end
+             whole.substr(0, whole.size() - 1),                          // the last line break cut off
+             whole.substr(0, whole.rfind("end")),                        // no end line
+             whole.substr(0, whole.find("},") + 1) + "\n",               // cut inside the rules
+             std::string(whole).replace(whole.rfind('2'), 1, "3"),       // the count is wrong
+             whole + "end 2\n",                                          // a line after the end
              std::string(whole).replace(whole.find("pos1"), 4, "pos9"),  // a rule that does not read
              std::string("# Numsift own rules, format x\n[]\nend 0\n"),
          }) {

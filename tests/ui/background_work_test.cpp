@@ -71,7 +71,8 @@ private slots:
         work.start(older.job());
         older.reached.acquire();
         bool newer = false;
-        work.start([&newer](const ProgressFn&) -> BackgroundWork::Delivery { return [&newer] { newer = true; }; });
+        work.start(
+            [&newer](const ProgressFn&) -> BackgroundWork::Delivery { return [&newer] { newer = true; }; });
         older.gate.release();
         settle(work);
         QVERIFY(newer);

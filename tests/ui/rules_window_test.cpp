@@ -110,7 +110,9 @@ void settle(const BackgroundWork* work) {
 // named button, from inside the box's own event loop.
 class BoxAnswerer : public QObject {
 public:
-    explicit BoxAnswerer(const char* button) : button_(QString::fromUtf8(button)) { qApp->installEventFilter(this); }
+    explicit BoxAnswerer(const char* button) : button_(QString::fromUtf8(button)) {
+        qApp->installEventFilter(this);
+    }
     ~BoxAnswerer() override { qApp->removeEventFilter(this); }
     QStringList texts;
 
@@ -144,7 +146,9 @@ class RulesWindowTest : public WindowFixture {
     std::unique_ptr<QTemporaryDir> dir;
 
     PageRules* page() { return w->pages().rulesPage(); }
-    QCheckBox* positionBox(int position, int digit) { return member<QCheckBox>("chkDW", 10 * position + digit); }
+    QCheckBox* positionBox(int position, int digit) {
+        return member<QCheckBox>("chkDW", 10 * position + digit);
+    }
     RuleMark* markOf(QWidget* control) { return control->findChild<RuleMark*>(); }
 
     void keepDraws(const std::vector<std::uint32_t>& values, int firstIssue = 2026001) {
@@ -173,7 +177,8 @@ class RulesWindowTest : public WindowFixture {
     static bool looksMarked(QCheckBox* box) {
         QStyleOptionButton option;
         option.initFrom(box);
-        const QPoint centre = box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+        const QPoint centre =
+            box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
         const QColor c = box->grab().toImage().pixelColor(centre + QPoint(2, 2));
         return c.blue() > c.red() + 40;
     }
@@ -223,9 +228,10 @@ private slots:
         QCOMPARE(w->conditions().rules(), std::vector<KillRule>{kRepeatPos1});
         QCOMPARE(page()->panelRulesTable()->rowCount(), 1);
         QCOMPARE(page()->panelRulesTable()->item(0, 1)->text(), QStringLiteral("1"));
-        QCOMPARE(page()->model()->data(page()->model()->index(libraryRow(kRepeatPos1), RuleTableModel::InPanel),
-                                       Qt::DisplayRole),
-                 QVariant(QString::fromUtf8("已用")));
+        QCOMPARE(
+            page()->model()->data(page()->model()->index(libraryRow(kRepeatPos1), RuleTableModel::InPanel),
+                                  Qt::DisplayRole),
+            QVariant(QString::fromUtf8("已用")));
 
         // Page 1: the box of 万位 1 is marked, not ticked.
         click(member("cmdTab", 1));
@@ -308,7 +314,8 @@ private slots:
         QCOMPARE(messages->shown.back().text, std::string("这条规则已用于本期。"));
         QCOMPARE(w->conditions().rules().size(), std::size_t(1));
         QTableWidget* list = page()->panelRulesTable();
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(0, 0)).center());
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          list->visualItemRect(list->item(0, 0)).center());
         click(find("removePanelRuleButton"));
         QVERIFY(w->conditions().rules().empty());
         QVERIFY(markOf(positionBox(0, 1))->isHidden());
@@ -339,14 +346,17 @@ private slots:
         QCOMPARE(series[0].values.size(), std::size_t(50 - 9));  // from the first full stretch of 10
         for (double chance : series[1].values) QCOMPARE(chance, 90.0);
         const auto kills = ruleKills(builtInRules()[0], draws, 30, 80);
-        const auto points = rollingHitRate(ruleOutcomes(RuleFamily::Pos1, kills, draws, DrawSpan{30, 80}), 10);
+        const auto points =
+            rollingHitRate(ruleOutcomes(RuleFamily::Pos1, kills, draws, DrawSpan{30, 80}), 10);
         QCOMPARE(series[0].values.back(), 100.0 * points.back().hitRate);
 
         // Sorting by 校正p值 orders the rows by the figure, not its text.
-        page()->table()->horizontalHeader()->setSortIndicator(RuleTableModel::AdjustedPValue, Qt::AscendingOrder);
+        page()->table()->horizontalHeader()->setSortIndicator(RuleTableModel::AdjustedPValue,
+                                                              Qt::AscendingOrder);
         double last = 0;
         for (int r = 0; r < page()->proxy()->rowCount(); ++r) {
-            const double p = page()->proxy()->index(r, RuleTableModel::AdjustedPValue).data(kSortRole).toDouble();
+            const double p =
+                page()->proxy()->index(r, RuleTableModel::AdjustedPValue).data(kSortRole).toDouble();
             QVERIFY(p >= last);
             last = p;
         }
@@ -449,7 +459,8 @@ private slots:
         w->panel().startRun();
         const std::vector<std::uint32_t>& result = w->panel().results();
         std::size_t kept = 0;
-        for (std::size_t t = 60; t < 120; ++t) kept += std::binary_search(result.begin(), result.end(), draws[t]);
+        for (std::size_t t = 60; t < 120; ++t)
+            kept += std::binary_search(result.begin(), result.end(), draws[t]);
         QCOMPARE(walk->todayFigures()->kept, kept);
         QCOMPARE(walk->todayFigures()->cost, result.size() * 60 * kPriceYuan);
         QCOMPARE(walk->table()->item(1, 2)->text(), QStringLiteral("%1/60").arg(report->summary.kept));

@@ -26,7 +26,8 @@ int main(int argc, char* argv[]) {
     const bool trend = args.removeAll(QStringLiteral("--trend")) > 0;
     const bool groups = args.removeAll(QStringLiteral("--groups")) > 0;
     const bool rules = args.removeAll(QStringLiteral("--rules")) > 0;
-    if (args.size() != (trend || rules ? 2 : 1) || int(analysis) + int(trend) + int(groups) + int(rules) > 1) {
+    if (args.size() != (trend || rules ? 2 : 1) ||
+        int(analysis) + int(trend) + int(groups) + int(rules) > 1) {
         QTextStream(stderr) << "usage: numsift-screenshots [--analysis | --groups] DIR\n"
                                "       numsift-screenshots --trend | --rules DRAWS DIR\n";
         return 2;

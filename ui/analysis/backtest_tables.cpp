@@ -103,7 +103,8 @@ BacktestTables::BacktestTables(PageServices services, QWidget* parent)
     connect(whatIfButton_, &QPushButton::toggled, this, &BacktestTables::showWhatIf);
     walkButton_ = ui::placeButton(this, ui::qs("滚动验证"), kWalkButton, QStringLiteral("walkToggleButton"));
     walkButton_->setCheckable(true);
-    walkButton_->setToolTip(ui::qs("逐期只用此前的开奖算出规则杀号，看过去各期能否保留、投入和奖金，与今日条件并列"));
+    walkButton_->setToolTip(
+        ui::qs("逐期只用此前的开奖算出规则杀号，看过去各期能否保留、投入和奖金，与今日条件并列"));
     walkButton_->hide();  // until there is a walk panel
     connect(walkButton_, &QPushButton::toggled, this, &BacktestTables::showWalk);
 

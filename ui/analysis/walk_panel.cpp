@@ -32,7 +32,7 @@ constexpr QRect kNote(0, 257, 268, 41);
 constexpr QRect kChart(274, 28, 259, 270);
 
 // Each rate beside its chance figure: 保留率 beside 理论, 回报率 beside 随机回报率.
-constexpr const char* kRows[] = {"期数", "保留期数", "保留率",   "理论保留率", "平均注数",
+constexpr const char* kRows[] = {"期数", "保留期数", "保留率", "理论保留率", "平均注数",
                                  "投入", "奖金",     "回报率", "随机回报率", "最长连续未中"};
 constexpr const char* kNoHistory = "还没有保存的开奖历史：请先导入或粘贴开奖号码。";
 
@@ -103,7 +103,8 @@ WalkPanel::WalkPanel(numsift::Panel& panel, KeptHistory* history, QWidget* paren
     table_->setColumnWidth(0, 84);
     table_->setColumnWidth(1, 90);
     table_->horizontalHeader()->setStretchLastSection(true);
-    for (int r = 0; r < table_->rowCount(); ++r) table_->setItem(r, 0, new QTableWidgetItem(ui::qs(kRows[r])));
+    for (int r = 0; r < table_->rowCount(); ++r)
+        table_->setItem(r, 0, new QTableWidgetItem(ui::qs(kRows[r])));
     QFont small = font();
     small.setPixelSize(11);
     table_->setFont(small);
@@ -179,42 +180,45 @@ void WalkPanel::walk(bool again) {
     issues.reserve(span.size());
     for (std::size_t i = span.begin; i < span.end; ++i) issues.push_back(history_->store().draws()[i].issue);
     const QString window = history_->windowText();
-    work_->start([this, scheme, today, span, window, issues = std::move(issues), base = panel_.base(),
-                  draws = history_->store().values()](const ProgressFn& progress) -> BackgroundWork::Delivery {
-        const std::optional<WalkReport> report = walkForward(scheme, base, draws, span, progress);
-        if (!report) return {};
-        // Today's check: the panel as it stands now, every draw against its result.
-        const RunResult run = runFilter(today.input, base, today.grouping());
-        auto kept = std::make_unique<std::bitset<kNumberSpace>>();
-        for (std::uint32_t v : run.result) kept->set(v);
-        std::vector<WalkDraw> todayRows;
-        std::vector<SeriesChart::Series> series = {{ui::qs("累计投入"), QColor(220, 40, 40), false, {}},
-                                                   {ui::qs("累计奖金"), QColor(0, 140, 60), false, {}}};
-        QStringList labels;
-        std::uint64_t cost = 0, prize = 0;
-        for (const WalkDraw& d : report->draws) {
-            todayRows.push_back({d.draw, d.value, run.result.size(), kept->test(d.value)});
-            cost += d.resultSize * kPriceYuan;
-            prize += d.kept ? kPrizeYuan : 0;
-            series[0].values.push_back(static_cast<double>(cost));
-            series[1].values.push_back(static_cast<double>(prize));
-            labels << QString::fromStdString(issues[d.draw - span.begin]);
-        }
-        const WalkSummary walked = report->summary, checked = walkSummary(todayRows);
-        const bool rules = !scheme.rules.empty();
-        return [this, walked, checked, rules, window, series = std::move(series), labels = std::move(labels)]() mutable {
-            showFigures(walked, checked, rules);
-            status_->setText(window + ui::qs("：保留 %1/%2 期，回报率 %3（随机 50%）")
-                                          .arg(walked.kept)
-                                          .arg(walked.drawCount)
-                                          .arg(walked.cost > 0 ? ui::qs(percentText(100.0 * walked.returnRate))
-                                                               : QStringLiteral("—")));
-            if (labels.isEmpty())
-                chart_->showMessage(ui::qs("范围内没有开奖"));
-            else
-                chart_->setSeries(std::move(series), std::move(labels));
-        };
-    });
+    work_->start(
+        [this, scheme, today, span, window, issues = std::move(issues), base = panel_.base(),
+         draws = history_->store().values()](const ProgressFn& progress) -> BackgroundWork::Delivery {
+            const std::optional<WalkReport> report = walkForward(scheme, base, draws, span, progress);
+            if (!report) return {};
+            // Today's check: the panel as it stands now, every draw against its result.
+            const RunResult run = runFilter(today.input, base, today.grouping());
+            auto kept = std::make_unique<std::bitset<kNumberSpace>>();
+            for (std::uint32_t v : run.result) kept->set(v);
+            std::vector<WalkDraw> todayRows;
+            std::vector<SeriesChart::Series> series = {{ui::qs("累计投入"), QColor(220, 40, 40), false, {}},
+                                                       {ui::qs("累计奖金"), QColor(0, 140, 60), false, {}}};
+            QStringList labels;
+            std::uint64_t cost = 0, prize = 0;
+            for (const WalkDraw& d : report->draws) {
+                todayRows.push_back({d.draw, d.value, run.result.size(), kept->test(d.value)});
+                cost += d.resultSize * kPriceYuan;
+                prize += d.kept ? kPrizeYuan : 0;
+                series[0].values.push_back(static_cast<double>(cost));
+                series[1].values.push_back(static_cast<double>(prize));
+                labels << QString::fromStdString(issues[d.draw - span.begin]);
+            }
+            const WalkSummary walked = report->summary, checked = walkSummary(todayRows);
+            const bool rules = !scheme.rules.empty();
+            return [this, walked, checked, rules, window, series = std::move(series),
+                    labels = std::move(labels)]() mutable {
+                showFigures(walked, checked, rules);
+                status_->setText(window + ui::qs("：保留 %1/%2 期，回报率 %3（随机 50%）")
+                                              .arg(walked.kept)
+                                              .arg(walked.drawCount)
+                                              .arg(walked.cost > 0
+                                                       ? ui::qs(percentText(100.0 * walked.returnRate))
+                                                       : QStringLiteral("—")));
+                if (labels.isEmpty())
+                    chart_->showMessage(ui::qs("范围内没有开奖"));
+                else
+                    chart_->setSeries(std::move(series), std::move(labels));
+            };
+        });
     status_->setText(history_->windowText() + ui::qs("：滚动验证中…"));
     progress_->setValue(0);
     progress_->show();
@@ -226,7 +230,8 @@ void WalkPanel::showFigures(const WalkSummary& walked, const WalkSummary& today,
     today_ = today;
     const QStringList columns[2] = {columnOf(today), columnOf(walked)};
     for (int c = 0; c < 2; ++c)
-        for (int r = 0; r < table_->rowCount(); ++r) table_->setItem(r, c + 1, new QTableWidgetItem(columns[c][r]));
+        for (int r = 0; r < table_->rowCount(); ++r)
+            table_->setItem(r, c + 1, new QTableWidgetItem(columns[c][r]));
     // The exact figures behind the short ones.
     for (int c = 0; c < 2; ++c) {
         const WalkSummary& s = c ? walked : today;

@@ -10,7 +10,7 @@ namespace numsift {
 
 namespace {
 
-constexpr int kAxisWidth = 48;    // the value figures left of the plot
+constexpr int kAxisWidth = 48;  // the value figures left of the plot
 constexpr int kLegendHeight = 18;
 constexpr int kLabelHeight = 16;  // the draws' labels below it
 constexpr int kGridLines = 4;
@@ -99,7 +99,8 @@ void SeriesChart::paintEvent(QPaintEvent*) {
 
     // The lines, at most one point per pixel column.
     p.setClipRect(plot.adjusted(-1, -1, 1, 1));
-    const std::size_t step = std::max<std::size_t>(1, n / static_cast<std::size_t>(std::max(plot.width(), 1)));
+    const std::size_t step =
+        std::max<std::size_t>(1, n / static_cast<std::size_t>(std::max(plot.width(), 1)));
     for (const Series& s : series_) {
         if (s.values.empty()) continue;
         QPainterPath path;

@@ -61,7 +61,8 @@ constexpr const char* kLegendText =
     "每期只用它之前的开奖算杀号，再看该期是否杀对；理论命中率：同样的杀号随机开奖时杀对的机会。"
     "p值：单侧二项检验，校正p值按表中全部规则 Holm 校正，≤ 5% 才算优于随机，否则“与随机无差别”。";
 constexpr const char* kChooseRule = "在上表中选择一条规则，这里画出它逐期的滚动命中率和理论命中率";
-constexpr const char* kNoHistory = "还没有保存的开奖历史：请在【历史验证】页导入或粘贴开奖号码（每行一期，期号在前）。";
+constexpr const char* kNoHistory =
+    "还没有保存的开奖历史：请在【历史验证】页导入或粘贴开奖号码（每行一期，期号在前）。";
 
 QString percent(double v) { return QString::number(v, 'f', 1) + QLatin1Char('%'); }
 
@@ -120,7 +121,8 @@ void PageRules::buildControls() {
             [this] { computeSeries(); });
 
     auto* use = ui::placeButton(this, ui::qs("用于本期"), kUseButton, QStringLiteral("useRuleButton"));
-    use->setToolTip(ui::qs("把选中的规则加入本期条件：它对下一期的杀号显示在【杀直选号码】页（蓝框），缩水时生效"));
+    use->setToolTip(
+        ui::qs("把选中的规则加入本期条件：它对下一期的杀号显示在【杀直选号码】页（蓝框），缩水时生效"));
     auto* copy = ui::placeButton(this, ui::qs("复制规则表"), kCopyButton, QStringLiteral("copyRulesButton"));
     ui::placeLabel(this, ui::qs("自编公式"), kOwnTitle, QStringLiteral("ownRuleTitle"));
     family_ = new QComboBox(this);
@@ -157,8 +159,8 @@ void PageRules::buildControls() {
     panelRules_->setColumnWidth(0, 240);
     panelRules_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     panelRules_->horizontalHeader()->setStretchLastSection(true);
-    auto* removePanel =
-        ui::placeButton(this, ui::qs("移出本期"), kRemovePanelButton, QStringLiteral("removePanelRuleButton"));
+    auto* removePanel = ui::placeButton(this, ui::qs("移出本期"), kRemovePanelButton,
+                                        QStringLiteral("removePanelRuleButton"));
     auto* note = ui::placeLabel(this, ui::qs("页1上蓝框的格子由规则所杀"), kPanelNote,
                                 QStringLiteral("panelRulesNote"));
     note->setFont(small);
@@ -264,31 +266,35 @@ void PageRules::computeSeries() {
     std::vector<std::string> issues;
     issues.reserve(span.size());
     for (std::size_t i = span.begin; i < span.end; ++i) issues.push_back(history_->store().draws()[i].issue);
-    chartTitle_->setText(ui::qs(killRuleCaption(rule)) + ui::qs("：滚动命中率（每点为此前 %1 期）").arg(width));
+    chartTitle_->setText(ui::qs(killRuleCaption(rule)) +
+                         ui::qs("：滚动命中率（每点为此前 %1 期）").arg(width));
     chart_->showMessage(ui::qs("计算中…"));
-    seriesWork_->start([this, rule, width, span, issues = std::move(issues), draws = history_->store().values()](
-                           const ProgressFn& progress) -> BackgroundWork::Delivery {
-        const auto kills = ruleKills(std::span<const KillRule>(&rule, 1), draws, span.begin, span.end, progress);
-        if (!kills) return {};
-        const std::vector<RuleOutcome> outcomes = ruleOutcomes(rule.family, kills->front(), draws, span);
-        std::vector<RollingPoint> points = rollingHitRate(outcomes, width);
-        // Drawn from the first full stretch, where there are enough draws.
-        if (points.size() > 2 * width) points.erase(points.begin(), points.begin() + static_cast<long>(width) - 1);
-        std::vector<SeriesChart::Series> series = {{ui::qs("滚动命中率"), QColor(30, 90, 220), false, {}},
-                                                   {ui::qs("理论命中率"), QColor(220, 40, 40), true, {}}};
-        QStringList labels;
-        for (const RollingPoint& p : points) {
-            series[0].values.push_back(100.0 * p.hitRate);
-            series[1].values.push_back(100.0 * p.chance);
-            labels << QString::fromStdString(issues[p.draw - span.begin]);
-        }
-        return [this, series = std::move(series), labels = std::move(labels)]() mutable {
-            if (labels.isEmpty())
-                chart_->showMessage(ui::qs("范围内没有可评估的期：每期之前至少要有一期开奖"));
-            else
-                chart_->setSeries(std::move(series), std::move(labels));
-        };
-    });
+    seriesWork_->start(
+        [this, rule, width, span, issues = std::move(issues),
+         draws = history_->store().values()](const ProgressFn& progress) -> BackgroundWork::Delivery {
+            const auto kills =
+                ruleKills(std::span<const KillRule>(&rule, 1), draws, span.begin, span.end, progress);
+            if (!kills) return {};
+            const std::vector<RuleOutcome> outcomes = ruleOutcomes(rule.family, kills->front(), draws, span);
+            std::vector<RollingPoint> points = rollingHitRate(outcomes, width);
+            // Drawn from the first full stretch, where there are enough draws.
+            if (points.size() > 2 * width)
+                points.erase(points.begin(), points.begin() + static_cast<long>(width) - 1);
+            std::vector<SeriesChart::Series> series = {{ui::qs("滚动命中率"), QColor(30, 90, 220), false, {}},
+                                                       {ui::qs("理论命中率"), QColor(220, 40, 40), true, {}}};
+            QStringList labels;
+            for (const RollingPoint& p : points) {
+                series[0].values.push_back(100.0 * p.hitRate);
+                series[1].values.push_back(100.0 * p.chance);
+                labels << QString::fromStdString(issues[p.draw - span.begin]);
+            }
+            return [this, series = std::move(series), labels = std::move(labels)]() mutable {
+                if (labels.isEmpty())
+                    chart_->showMessage(ui::qs("范围内没有可评估的期：每期之前至少要有一期开奖"));
+                else
+                    chart_->setSeries(std::move(series), std::move(labels));
+            };
+        });
     progress_->show();
     compute_->setText(ui::qs("取消"));
 }
@@ -332,8 +338,8 @@ void PageRules::chooseRule(int row) {
     const QModelIndex source = model_->index(row, 0);
     if (!source.isValid()) return;
     const QModelIndex shown = proxy_->mapFromSource(source);
-    table_->selectionModel()->setCurrentIndex(shown, QItemSelectionModel::ClearAndSelect |
-                                                         QItemSelectionModel::Rows);
+    table_->selectionModel()->setCurrentIndex(
+        shown, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
     table_->scrollTo(shown);
 }
 
@@ -363,7 +369,8 @@ bool PageRules::useChosenRule() {
         return false;
     }
     if (rules.size() >= kMaxKillRules) {
-        services_.tell("本期最多使用 " + std::to_string(kMaxKillRules) + " 条规则。", MessageIcon::Exclamation);
+        services_.tell("本期最多使用 " + std::to_string(kMaxKillRules) + " 条规则。",
+                       MessageIcon::Exclamation);
         return false;
     }
     if (!panel_.commitEntries()) return false;
@@ -401,7 +408,8 @@ bool PageRules::addOwnFormula() {
                        MessageIcon::Exclamation);
         return false;
     }
-    const KillRule rule{static_cast<RuleFamily>(family_->currentIndex()), RuleKind::Formula, 1, 0, *read.formula};
+    const KillRule rule{static_cast<RuleFamily>(family_->currentIndex()), RuleKind::Formula, 1, 0,
+                        *read.formula};
     const std::vector<KillRule> listed = model_->rules();
     if (const auto at = std::find(listed.begin(), listed.end(), rule); at != listed.end()) {
         chooseRule(static_cast<int>(at - listed.begin()));
@@ -442,8 +450,9 @@ bool PageRules::removeChosenOwnRule() {
         return false;
     }
     const KillRule rule = model_->rows()[static_cast<std::size_t>(row)].rule;
-    const MessageAnswer answer = services_.messages->show(Message{
-        kProductName, "删除自编公式“" + killRuleCaption(rule) + "”？", MessageIcon::Question, MessageButtons::YesNo});
+    const MessageAnswer answer =
+        services_.messages->show(Message{kProductName, "删除自编公式“" + killRuleCaption(rule) + "”？",
+                                         MessageIcon::Question, MessageButtons::YesNo});
     if (answer != MessageAnswer::Yes) return false;
     const auto remove = [&rule](std::vector<KillRule>& rules) { std::erase(rules, rule); };
     if (ownFile_) {
@@ -459,7 +468,8 @@ bool PageRules::removeChosenOwnRule() {
 
 bool PageRules::copyTable() {
     std::vector<int> order;
-    for (int r = 0; r < proxy_->rowCount(); ++r) order.push_back(proxy_->mapToSource(proxy_->index(r, 0)).row());
+    for (int r = 0; r < proxy_->rowCount(); ++r)
+        order.push_back(proxy_->mapToSource(proxy_->index(r, 0)).row());
     return services_.copy(ruleTableText(*model_, order, "\r\n"));
 }
 

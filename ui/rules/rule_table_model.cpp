@@ -14,8 +14,8 @@ namespace numsift {
 namespace {
 
 constexpr const char* kHeaders[RuleTableModel::ColumnCount] = {
-    "规则", "来源", "期数", "命中", "命中率", "理论命中率", "当前连对", "最长连错", "下期杀",
-    "p值",  "校正p值", "结论", "本期"};
+    "规则",     "来源",   "期数", "命中",    "命中率", "理论命中率", "当前连对",
+    "最长连错", "下期杀", "p值",  "校正p值", "结论",   "本期"};
 
 constexpr const char* kHeaderTips[RuleTableModel::ColumnCount] = {
     "",
@@ -71,7 +71,9 @@ int RuleTableModel::rowCount(const QModelIndex& parent) const {
     return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int RuleTableModel::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : ColumnCount; }
+int RuleTableModel::columnCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : ColumnCount;
+}
 
 QVariant RuleTableModel::data(const QModelIndex& index, int role) const {
     if (!index.isValid() || index.row() >= rowCount()) return {};
@@ -110,8 +112,7 @@ QVariant RuleTableModel::data(const QModelIndex& index, int role) const {
         return int(Qt::AlignRight | Qt::AlignVCenter);
     if (known && column == Verdict) {
         const bool beats = figures_[row].beatsChance;
-        if (role == Qt::ForegroundRole)
-            return QBrush(beats ? QColor(0, 120, 0) : QColor(110, 110, 110));
+        if (role == Qt::ForegroundRole) return QBrush(beats ? QColor(0, 120, 0) : QColor(110, 110, 110));
         if (role == Qt::FontRole && beats) {
             QFont bold;
             bold.setBold(true);
@@ -129,7 +130,8 @@ QVariant RuleTableModel::headerData(int section, Qt::Orientation orientation, in
     return {};
 }
 
-std::string ruleTableText(const RuleTableModel& model, const std::vector<int>& rowOrder, std::string_view eol) {
+std::string ruleTableText(const RuleTableModel& model, const std::vector<int>& rowOrder,
+                          std::string_view eol) {
     std::string s;
     for (int c = 0; c < RuleTableModel::ColumnCount; ++c) s += std::string(c ? "\t" : "") + kHeaders[c];
     s += eol;

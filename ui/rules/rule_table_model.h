@@ -65,6 +65,7 @@ private:
 
 // "规则\t来源\t期数\t…" and one line per row, in the order given: what
 // "复制规则表" puts on the clipboard.
-std::string ruleTableText(const RuleTableModel& model, const std::vector<int>& rowOrder, std::string_view eol);
+std::string ruleTableText(const RuleTableModel& model, const std::vector<int>& rowOrder,
+                          std::string_view eol);
 
 }  // namespace numsift

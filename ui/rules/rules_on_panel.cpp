@@ -54,7 +54,8 @@ void RulesOnPanel::learn() {
         for (int v = 0; v < 10; ++v)
             if (kills_[r] >> v & 1) {
                 QString& line = named[static_cast<std::size_t>(rules[r].family)][static_cast<std::size_t>(v)];
-                line += (line.isEmpty() ? QString() : QStringLiteral("、")) + ui::qs(killRuleCaption(rules[r]));
+                line +=
+                    (line.isEmpty() ? QString() : QStringLiteral("、")) + ui::qs(killRuleCaption(rules[r]));
             }
     for (std::size_t f = 0; f < marks_.size(); ++f)
         for (std::size_t v = 0; v < 10; ++v) marks_[f][v]->setRules(named[f][v]);

@@ -166,8 +166,8 @@ void MainWindow::buildAnalysisPages() {
     // The rules: the page that judges them, their kills on page 1, and the
     // walk, which follows every change of the panel while it shows.
     new RulesOnPanel(conditions_, history_, this);
-    auto* rules = new PageRules(*panel_, history_, PageServices{services_.messages, services_.clipboard, dialogs},
-                                client_);
+    auto* rules = new PageRules(*panel_, history_,
+                                PageServices{services_.messages, services_.clipboard, dialogs}, client_);
     pages_->placeRules(rules);
     connect(conditions_, &ConditionPanel::rulesChanged, rules, &PageRules::showPanelRules);
     connect(history_, &KeptHistory::historyChanged, rules, &PageRules::showPanelRules);

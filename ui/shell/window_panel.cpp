@@ -97,9 +97,8 @@ void WindowPanel::startRun() {
     status->setText(ui::qs(ui::texts::kStatusRunning));
     if (status->isVisible()) status->repaint();
 
-    auto run =
-        std::make_unique<RunResult>(runFilter(conditions_.runInput(), store_.base(),
-                                              GroupedTolerance(t.tolerance, conditions_.toleranceGroups())));
+    auto run = std::make_unique<RunResult>(runFilter(
+        conditions_.runInput(), store_.base(), GroupedTolerance(t.tolerance, conditions_.toleranceGroups())));
     std::vector<std::uint32_t> survivors = run->result;
     lastRun_ = std::move(run);
     results_.state().showRunResult(std::move(survivors));
