@@ -15,9 +15,10 @@
 namespace numsift {
 
 // The draws of a range: indexes [begin, end) into a history, oldest first.
+// A figure over a span still takes the draws before begin as history.
 struct DrawSpan {
     std::size_t begin = 0, end = 0;
-    std::size_t size() const { return end - begin; }
+    std::size_t size() const { return end > begin ? end - begin : 0; }
     bool operator==(const DrawSpan&) const = default;
 };
 

@@ -7,27 +7,8 @@
 
 namespace numsift {
 
-DrawIndexRange wholeRange(std::size_t n) { return {0, n}; }
-
-DrawIndexRange lastDrawsRange(std::size_t n, std::size_t count) {
-    if (count == 0 || count > n) return {0, n};
-    return {n - count, n};
-}
-
-DrawIndexRange issueRange(std::span<const KeptDraw> draws, std::string_view first, std::string_view last) {
-    if (compareIssues(first, last) > 0) std::swap(first, last);
-    auto before = [](const KeptDraw& d, std::string_view issue) { return compareIssues(d.issue, issue) < 0; };
-    auto notAfter = [](std::string_view issue, const KeptDraw& d) {
-        return compareIssues(issue, d.issue) < 0;
-    };
-    const auto begin = std::lower_bound(draws.begin(), draws.end(), first, before);
-    const auto end = std::upper_bound(draws.begin(), draws.end(), last, notAfter);
-    if (begin >= end) return {};
-    return {static_cast<std::size_t>(begin - draws.begin()), static_cast<std::size_t>(end - draws.begin())};
-}
-
 std::vector<RuleOutcome> ruleOutcomes(RuleFamily family, std::span<const ValueMask> kills,
-                                      std::span<const std::uint32_t> draws, DrawIndexRange range) {
+                                      std::span<const std::uint32_t> draws, DrawSpan range) {
     std::vector<RuleOutcome> out;
     const std::size_t end = std::min(range.end, draws.size());
     for (std::size_t t = std::max<std::size_t>(range.begin, 1); t < end; ++t) {
@@ -77,8 +58,8 @@ void judgeTogether(std::span<RuleFigures> figures) {
 }
 
 std::optional<std::vector<RuleFigures>> ruleFigures(std::span<const KillRule> rules,
-                                                    std::span<const std::uint32_t> draws,
-                                                    DrawIndexRange range, const ProgressFn& progress) {
+                                                    std::span<const std::uint32_t> draws, DrawSpan range,
+                                                    const ProgressFn& progress) {
     range.end = std::min(range.end, draws.size());
     range.begin = std::min(range.begin, range.end);
     // The kills over the range and, one step on, for the next draw: the

@@ -11,27 +11,10 @@
 #include <string_view>
 #include <vector>
 
-#include "analysis/draw_store.h"
+#include "analysis/draw_range.h"
 #include "analysis/rule_kills.h"
 
 namespace numsift {
-
-// The draws [begin, end) of a history (oldest first) that a figure judges;
-// the draws before begin still count as history.
-struct DrawIndexRange {
-    std::size_t begin = 0;
-    std::size_t end = 0;
-
-    std::size_t size() const { return end > begin ? end - begin : 0; }
-    bool operator==(const DrawIndexRange&) const = default;
-};
-
-// All n draws; the last count of them (all when count is 0 or above n).
-DrawIndexRange wholeRange(std::size_t n);
-DrawIndexRange lastDrawsRange(std::size_t n, std::size_t count);
-// The kept draws whose issues lie from first to last (as numbers, either
-// order); an empty range when none does.
-DrawIndexRange issueRange(std::span<const KeptDraw> draws, std::string_view first, std::string_view last);
 
 // One judged draw of a rule.
 struct RuleOutcome {
@@ -43,7 +26,7 @@ struct RuleOutcome {
 
 // A rule's judged draws over a range: those with at least one draw before them.
 std::vector<RuleOutcome> ruleOutcomes(RuleFamily family, std::span<const ValueMask> kills,
-                                      std::span<const std::uint32_t> draws, DrawIndexRange range);
+                                      std::span<const std::uint32_t> draws, DrawSpan range);
 
 struct RuleFigures {
     std::size_t judged = 0;           // 期数
@@ -72,8 +55,8 @@ void judgeTogether(std::span<RuleFigures> figures);
 // The figures of every rule over the range, judged together. Nothing when
 // progress stops it.
 std::optional<std::vector<RuleFigures>> ruleFigures(std::span<const KillRule> rules,
-                                                    std::span<const std::uint32_t> draws,
-                                                    DrawIndexRange range, const ProgressFn& progress = {});
+                                                    std::span<const std::uint32_t> draws, DrawSpan range,
+                                                    const ProgressFn& progress = {});
 
 // "优于随机" or "与随机无差别".
 std::string_view verdictText(const RuleFigures& figures);

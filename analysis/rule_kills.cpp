@@ -438,9 +438,26 @@ std::vector<BestFormulaPick> bestFormulaPicks(RuleFamily family, int window,
 
 std::vector<ValueMask> nextDrawKills(std::span<const KillRule> rules,
                                      std::span<const std::uint32_t> history) {
-    const auto kills = ruleKills(rules, history, history.size(), history.size() + 1);
-    std::vector<ValueMask> next;
-    for (const auto& k : *kills) next.push_back(k.front());
+    // A best-formula rule reads only the last window draws and the draw
+    // before the first of them: it runs over that tail, which is the whole
+    // history seen from its window (the tail's first draw is never judged,
+    // as the history's first is not). Cold and hot read omissions over all
+    // of the history and run over it.
+    std::vector<ValueMask> next(rules.size());
+    std::vector<KillRule> whole;
+    std::vector<std::size_t> wholeAt;
+    for (std::size_t r = 0; r < rules.size(); ++r) {
+        if (rules[r].kind != RuleKind::BestFormula) {
+            whole.push_back(rules[r]);
+            wholeAt.push_back(r);
+            continue;
+        }
+        const std::size_t reach = static_cast<std::size_t>(std::max(rules[r].window, 1)) + 1;
+        const auto tail = history.last(std::min(reach, history.size()));
+        next[r] = ruleKills(rules[r], tail, tail.size(), tail.size() + 1).front();
+    }
+    const auto kills = ruleKills(whole, history, history.size(), history.size() + 1);
+    for (std::size_t i = 0; i < whole.size(); ++i) next[wholeAt[i]] = (*kills)[i].front();
     return next;
 }
 

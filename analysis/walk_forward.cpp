@@ -326,7 +326,7 @@ private:
 }  // namespace
 
 std::optional<WalkReport> walkForward(const Scheme& scheme, const NumberSet& base,
-                                      std::span<const std::uint32_t> draws, DrawIndexRange range,
+                                      std::span<const std::uint32_t> draws, DrawSpan range,
                                       const ProgressFn& progress) {
     range.end = std::min(range.end, draws.size());
     range.begin = std::min(range.begin, range.end);

@@ -59,7 +59,7 @@ struct WalkReport {
 // Walks the scheme over the draws of range (draws oldest first). Nothing when
 // progress stops it.
 std::optional<WalkReport> walkForward(const Scheme& scheme, const NumberSet& base,
-                                      std::span<const std::uint32_t> draws, DrawIndexRange range,
+                                      std::span<const std::uint32_t> draws, DrawSpan range,
                                       const ProgressFn& progress = {});
 
 // The summary of rows (for a chart's running totals, or rows of a part).

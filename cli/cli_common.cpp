@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <vector>
 
+#include "cli/command_line.h"
 #include "engine/number.h"
 #include "io/atomic_save.h"
 #include "io/text_file.h"
@@ -93,6 +94,17 @@ void writeNumbers(std::span<const std::uint32_t> numbers, long width) {
         p += 6;
     }
     writeOut(out);
+}
+
+std::optional<DrawRange> rangeOption(const CommandLine& line, const char* command) {
+    const std::optional<std::string> value = line.value("last");
+    if (!value) return DrawRange::all();
+    const std::optional<long> n = parseInteger(*value, 1, 999999999);
+    if (!n) {
+        fail(command, "--last 应为正整数，而不是 \"" + *value + "\"");
+        return std::nullopt;
+    }
+    return DrawRange::newest(static_cast<std::size_t>(*n));
 }
 
 }  // namespace numsift::cli

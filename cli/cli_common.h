@@ -8,7 +8,11 @@
 #include <string>
 #include <string_view>
 
+#include "analysis/draw_range.h"
+
 namespace numsift::cli {
+
+class CommandLine;
 
 // Prints "numsift-cli: WHAT: problem" to stderr and returns the exit code 2.
 int fail(std::string_view what, std::string_view problem);
@@ -20,6 +24,10 @@ std::optional<std::string> readInput(const std::string& path);
 
 // Parses a whole decimal number in [min, max]; nothing on any other text.
 std::optional<long> parseInteger(std::string_view text, long min, long max);
+
+// --last N: the newest N draws (not given: all of them); reports a bad
+// value for command and returns nothing.
+std::optional<DrawRange> rangeOption(const CommandLine& line, const char* command);
 
 // Writes text to stdout as it stands (binary, no newline translation); a
 // write that fails is remembered for finishOutput.

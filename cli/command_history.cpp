@@ -73,14 +73,15 @@ int importDraws(const std::string& path) {
     return 0;
 }
 
-int listDraws(std::size_t last) {
+int listDraws(const DrawRange& range) {
     std::optional<DrawHistoryFile> file = historyFile();
     if (!file) return 2;
     const LoadedHistory h = file->load();
     tell(h.message);
     const std::vector<KeptDraw>& draws = h.store.draws();
     std::string out;
-    for (std::size_t i = last > 0 && last < draws.size() ? draws.size() - last : 0; i < draws.size(); ++i) {
+    const DrawSpan span = range.in(h.store);
+    for (std::size_t i = span.begin; i < span.end; ++i) {
         const KeptDraw& d = draws[i];
         out += d.issue + (d.date.empty() ? "" : " " + d.date) + " " + numberText(d.value) + "\n";
     }
@@ -98,13 +99,9 @@ int history(const CommandLine& line) {
     }
     if (action == "list") {
         if (line.arguments().size() != 1) return fail("history", "list 不带文件；" + usage);
-        std::size_t last = 0;
-        if (const std::optional<std::string> value = line.value("last")) {
-            const std::optional<long> n = parseInteger(*value, 1, 999999999);
-            if (!n) return fail("history", "--last 应为正整数，而不是 \"" + *value + "\"");
-            last = static_cast<std::size_t>(*n);
-        }
-        return listDraws(last);
+        const std::optional<DrawRange> range = rangeOption(line, "history");
+        if (!range) return 2;
+        return listDraws(*range);
     }
     return fail("history", "未知的操作 " + action + "；" + usage);
 }

@@ -21,15 +21,14 @@ constexpr ArgumentSpec kArguments[] = {
 };
 
 int rules(const CommandLine& line) {
-    const std::optional<std::size_t> last = lastOption(line, "rules");
-    if (!last) return 2;
+    const std::optional<DrawRange> range = rangeOption(line, "rules");
+    if (!range) return 2;
     const std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], "");
     if (!in) return 2;
     if (in->scheme.rules.empty()) return fail(in->schemePath, "方案中没有规则（rules）");
     const std::optional<HistoryInput> history = readHistoryInput(line.arguments()[1]);
     if (!history) return 2;
-    const auto figures =
-        ruleFigures(in->scheme.rules, history->values, lastDrawsRange(history->values.size(), *last));
+    const auto figures = ruleFigures(in->scheme.rules, history->values, range->in(history->values.size()));
     writeOut(ruleFiguresTable(in->scheme.rules, *figures, "\n"));
     return 0;
 }

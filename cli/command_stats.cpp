@@ -44,12 +44,8 @@ int stats(const CommandLine& line) {
         return setStats(*set);
     }
     if (line.arguments().empty()) return fail("stats", usage);
-    std::size_t last = 0;
-    if (const std::optional<std::string> value = line.value("last")) {
-        const std::optional<long> n = parseInteger(*value, 1, 999999999);
-        if (!n) return fail("stats", "--last 应为正整数，而不是 \"" + *value + "\"");
-        last = static_cast<std::size_t>(*n);
-    }
+    const std::optional<DrawRange> range = rangeOption(line, "stats");
+    if (!range) return 2;
     const std::string& path = line.arguments()[0];
     std::optional<std::string> text = readInput(path);
     if (!text) return 2;
@@ -64,7 +60,7 @@ int stats(const CommandLine& line) {
         std::fprintf(stderr, "numsift-cli: %s: %s\n", path.c_str(), draws.note().c_str());
     // A range narrows every figure but 当前遗漏, counted over every draw.
     const std::vector<std::uint32_t> values = draws.values();
-    writeOut(omissionTable(omissionStats(values, DrawRange::newest(last).in(values.size())), "\n"));
+    writeOut(omissionTable(omissionStats(values, range->in(values.size())), "\n"));
     return 0;
 }
 

@@ -22,14 +22,13 @@ constexpr ArgumentSpec kArguments[] = {
 };
 
 int walk(const CommandLine& line) {
-    const std::optional<std::size_t> last = lastOption(line, "walk");
-    if (!last) return 2;
+    const std::optional<DrawRange> range = rangeOption(line, "walk");
+    if (!range) return 2;
     const std::optional<RunInputs> in = loadRunInputs(line.arguments()[0], line.value("base").value_or(""));
     if (!in) return 2;
     const std::optional<HistoryInput> history = readHistoryInput(line.arguments()[1]);
     if (!history) return 2;
-    const auto report =
-        walkForward(in->scheme, in->base, history->values, lastDrawsRange(history->values.size(), *last));
+    const auto report = walkForward(in->scheme, in->base, history->values, range->in(history->values.size()));
     std::string out = walkDrawTable(*report, history->issues, "\n");
     out += '\n';
     out += walkSummaryText(report->summary, "\n");

@@ -70,15 +70,4 @@ bool addRuleKills(Scheme& scheme, const std::string& schemePath,
     return true;
 }
 
-std::optional<std::size_t> lastOption(const CommandLine& line, const char* command) {
-    const std::optional<std::string> value = line.value("last");
-    if (!value) return std::size_t{0};
-    const std::optional<long> n = parseInteger(*value, 1, 999999999);
-    if (!n) {
-        fail(command, "--last 应为正整数，而不是 \"" + *value + "\"");
-        return std::nullopt;
-    }
-    return static_cast<std::size_t>(*n);
-}
-
 }  // namespace numsift::cli

@@ -38,7 +38,4 @@ bool addRuleKills(Scheme& scheme, const std::string& schemePath, const std::opti
 void addRuleKills(Scheme& scheme, const std::string& schemePath, const HistoryInput& history,
                   const std::string& historyPath);
 
-// --last N (nothing given: 0, all draws); reports a bad value and returns nothing.
-std::optional<std::size_t> lastOption(const CommandLine& line, const char* command);
-
 }  // namespace numsift::cli

@@ -25,7 +25,7 @@ set(CPACK_DEBIAN_PACKAGE_MAINTAINER "${CPACK_PACKAGE_CONTACT}")
 # Qt's platform plugins, the Chinese button texts of Qt's dialogs and a CJK
 # font are loaded at run time, so the library scan cannot find them.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS
-    "libqt6widgets6, libqt6gui6, libqt6core6, fonts-wqy-microhei, qt6-translations-l10n, qt6-qpa-plugins")
+    "libqt6widgets6, libqt6gui6, libqt6core6, libqt6concurrent6, fonts-wqy-microhei, qt6-translations-l10n, qt6-qpa-plugins")
 find_program(NUMSIFT_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(NUMSIFT_DPKG_SHLIBDEPS)
   # Adds the C and C++ runtime libraries the binaries link.

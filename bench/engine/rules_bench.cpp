@@ -46,7 +46,7 @@ void BM_WalkForwardRealDraws(benchmark::State& state) {
     const Scheme s = everythingWithRules();
     std::size_t kept = 0;
     for (auto _ : state) {
-        const auto report = walkForward(s, {}, draws, wholeRange(draws.size()));
+        const auto report = walkForward(s, {}, draws, DrawSpan{0, draws.size()});
         kept = report->summary.kept;
         benchmark::DoNotOptimize(report->draws.data());
     }
@@ -59,7 +59,7 @@ void BM_RuleLibraryRealDraws(benchmark::State& state) {
     const std::vector<std::uint32_t> draws = realDrawValues(state);
     const std::vector<KillRule> rules = builtInRules();
     for (auto _ : state) {
-        const auto figures = ruleFigures(rules, draws, wholeRange(draws.size()));
+        const auto figures = ruleFigures(rules, draws, DrawSpan{0, draws.size()});
         benchmark::DoNotOptimize(figures->data());
     }
     state.counters["rules"] = static_cast<double>(rules.size());

@@ -31,7 +31,7 @@ TEST(RuleFigures, CountEachJudgedDrawOfTheRangeAsItsTwinDoes) {
                                          {RuleFamily::SumTail, RuleKind::Repeat, 1, 0, {}},
                                          {RuleFamily::Span, RuleKind::Repeat, 1, 0, {}},
                                          {RuleFamily::Span, RuleKind::BestFormula, 1, 8, {}}};
-    for (const DrawIndexRange range : {wholeRange(draws.size()), lastDrawsRange(draws.size(), 40)}) {
+    for (const DrawSpan range : {DrawRange::all().in(draws.size()), DrawRange::newest(40).in(draws.size())}) {
         const auto figures = ruleFigures(rules, draws, range);
         ASSERT_TRUE(figures);
         std::vector<double> p;
@@ -76,7 +76,7 @@ TEST(RuleFigures, OnlyARuleThatBeatsChanceAfterHolmSaysSo) {
     const std::vector<KillRule> rules = {{RuleFamily::Pos1, RuleKind::Cold, 1, 0, {}},
                                          {RuleFamily::Pos5, RuleKind::Cold, 1, 0, {}},
                                          {RuleFamily::Any, RuleKind::Repeat, 1, 0, {}}};
-    const auto figures = ruleFigures(rules, draws, wholeRange(draws.size()));
+    const auto figures = ruleFigures(rules, draws, DrawSpan{0, draws.size()});
     ASSERT_TRUE(figures);
     EXPECT_EQ((*figures)[0].right, 299u);
     EXPECT_NEAR((*figures)[0].chance, 0.9, 1e-12);
@@ -85,7 +85,7 @@ TEST(RuleFigures, OnlyARuleThatBeatsChanceAfterHolmSaysSo) {
     EXPECT_EQ(verdictText((*figures)[1]), "与随机无差别");
     EXPECT_EQ(verdictText((*figures)[2]), "与随机无差别");
     // A range of one draw judges nothing and says nothing for the rule.
-    const auto none = ruleFigures(rules, draws, DrawIndexRange{0, 1});
+    const auto none = ruleFigures(rules, draws, DrawSpan{0, 1});
     EXPECT_EQ((*none)[0].judged, 0u);
     EXPECT_EQ(verdictText((*none)[0]), "与随机无差别");
 }
@@ -101,18 +101,6 @@ TEST(RuleFigures, RollingHitRateIsTheShareOfTheLastDrawsBesideTheirChance) {
     EXPECT_NEAR(points[2].chance, 0.85, 1e-12);
     EXPECT_DOUBLE_EQ(points[3].hitRate, 1.0);
     EXPECT_EQ(points[3].draw, 4u);
-}
-
-TEST(DrawRanges, NameTheDrawsOfTheLastNOrOfAnIssueSpan) {
-    EXPECT_EQ(lastDrawsRange(10, 3), (DrawIndexRange{7, 10}));
-    EXPECT_EQ(lastDrawsRange(10, 0), (DrawIndexRange{0, 10}));
-    EXPECT_EQ(lastDrawsRange(10, 30), (DrawIndexRange{0, 10}));
-    const std::vector<KeptDraw> kept = {
-        {"2025998", "", 1}, {"2025999", "", 2}, {"2026001", "", 3}, {"2026002", "", 4}};
-    EXPECT_EQ(issueRange(kept, "2025999", "2026001"), (DrawIndexRange{1, 3}));
-    EXPECT_EQ(issueRange(kept, "2026002", "2025999"), (DrawIndexRange{1, 4}));
-    EXPECT_EQ(issueRange(kept, "2026000", "2026000"), (DrawIndexRange{}));
-    EXPECT_EQ(issueRange(kept, "1", "99999999"), (DrawIndexRange{0, 4}));
 }
 
 TEST(RuleLibrary, HoldsEachKindOfEveryFamilyOnce) {

@@ -82,6 +82,24 @@ TEST(RuleKills, BestFormulaOverMoreThan255DrawsCountsPastAByte) {
     }
 }
 
+TEST(RuleKills, TheNextDrawsBestFormulaReadsOnlyItsWindow) {
+    // nextDrawKills runs a best-formula rule over its window's draws alone;
+    // the kills are those of the whole history's walk, ties included.
+    std::mt19937 rng(13);
+    for (int digits : {10, 3}) {
+        const std::vector<std::uint32_t> draws = twin::randomDraws(rng, 60, digits);
+        std::vector<KillRule> rules;
+        for (int window : {1, 2, 9, 58, 59, 60, 200})
+            for (RuleFamily family : {RuleFamily::Pos1, RuleFamily::Any, RuleFamily::SumTail})
+                rules.push_back({family, RuleKind::BestFormula, 1, window, {}});
+        rules.push_back({RuleFamily::Pos4, RuleKind::Cold, 2, 0, {}});
+        const auto whole = ruleKills(rules, draws, draws.size(), draws.size() + 1);
+        const std::vector<ValueMask> next = nextDrawKills(rules, draws);
+        for (std::size_t r = 0; r < rules.size(); ++r)
+            EXPECT_EQ(next[r], (*whole)[r].front()) << killRuleCaption(rules[r]) << ", digits " << digits;
+    }
+}
+
 TEST(RuleKills, AnEmptyHistoryKillsNothing) {
     const std::vector<std::uint32_t> none;
     const std::vector<KillRule> rules = {{RuleFamily::Pos1, RuleKind::Cold, 3, 0, {}},

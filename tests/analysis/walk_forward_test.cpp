@@ -17,7 +17,7 @@ namespace {
 // What walk-forward means: at every draw, run the whole panel again with the
 // rules' kills of that draw.
 std::vector<WalkDraw> twinWalk(const Scheme& s, const NumberSet& base, std::span<const std::uint32_t> draws,
-                               DrawIndexRange range) {
+                               DrawSpan range) {
     std::vector<WalkDraw> rows;
     for (std::size_t t = range.begin; t < range.end; ++t) {
         std::vector<ValueMask> kills;
@@ -83,9 +83,9 @@ TEST(WalkForward, EachDrawIsAFullRunOfThePanelWithThatDrawsKills) {
     const Scheme s = panelWithRules();
     const NumberSet base = randomBase(rng, 3000, draws);
     for (const NumberSet& b : {base, NumberSet{}}) {
-        const auto report = walkForward(s, b, draws, wholeRange(draws.size()));
+        const auto report = walkForward(s, b, draws, DrawSpan{0, draws.size()});
         ASSERT_TRUE(report);
-        expectSameRows(report->draws, twinWalk(s, b, draws, wholeRange(draws.size())),
+        expectSameRows(report->draws, twinWalk(s, b, draws, DrawSpan{0, draws.size()}),
                        b.empty() ? "all" : "base");
     }
 }
@@ -99,16 +99,16 @@ TEST(WalkForward, GroupedToleranceAndALowerBoundHoldForTheChangingColumns) {
         {"码", {0, 1}, {{ConditionId::DigitKill}, {ConditionId::SpanKill}, {ConditionId::OddEvenRatio}}}};
     s.tolerance = {1, 2};
     const NumberSet base = randomBase(rng, 4000, draws);
-    const auto report = walkForward(s, base, draws, DrawIndexRange{3, 12});
+    const auto report = walkForward(s, base, draws, DrawSpan{3, 12});
     ASSERT_TRUE(report);
-    expectSameRows(report->draws, twinWalk(s, base, draws, DrawIndexRange{3, 12}), "groups");
+    expectSameRows(report->draws, twinWalk(s, base, draws, DrawSpan{3, 12}), "groups");
     // Rules alone, on a panel with nothing else: every number fails at most
     // the rules' own columns.
     Scheme bare = emptyScheme();
     bare.rules = s.rules;
     bare.tolerance = {1, 3};
-    const auto alone = walkForward(bare, base, draws, wholeRange(draws.size()));
-    expectSameRows(alone->draws, twinWalk(bare, base, draws, wholeRange(draws.size())), "rules alone");
+    const auto alone = walkForward(bare, base, draws, DrawSpan{0, draws.size()});
+    expectSameRows(alone->draws, twinWalk(bare, base, draws, DrawSpan{0, draws.size()}), "rules alone");
 }
 
 TEST(WalkForward, ARowIsTheSameWhetherOrNotLaterDrawsAreThere) {
@@ -116,11 +116,11 @@ TEST(WalkForward, ARowIsTheSameWhetherOrNotLaterDrawsAreThere) {
     const std::vector<std::uint32_t> draws = twin::randomDraws(rng, 260);
     Scheme s = panelWithRules();
     s.rules.push_back({RuleFamily::Any, RuleKind::BestFormula, 1, 100, {}});
-    const auto whole = walkForward(s, {}, draws, wholeRange(draws.size()));
+    const auto whole = walkForward(s, {}, draws, DrawSpan{0, draws.size()});
     ASSERT_TRUE(whole);
     for (std::size_t cut : {1u, 2u, 120u, 259u}) {
         const std::span<const std::uint32_t> first(draws.data(), cut);
-        const auto part = walkForward(s, {}, first, lastDrawsRange(cut, 50));
+        const auto part = walkForward(s, {}, first, DrawRange::newest(50).in(cut));
         const std::size_t from = cut > 50 ? cut - 50 : 0;
         expectSameRows(part->draws,
                        std::vector<WalkDraw>(whole->draws.begin() + static_cast<long>(from),
@@ -155,7 +155,7 @@ TEST(WalkForward, ProgressCanStopIt) {
     const std::vector<std::uint32_t> draws = twin::randomDraws(rng, 400);
     std::size_t calls = 0;
     EXPECT_FALSE(
-        walkForward(panelWithRules(), {}, draws, wholeRange(400), [&](std::size_t, std::size_t total) {
+        walkForward(panelWithRules(), {}, draws, DrawSpan{0, 400}, [&](std::size_t, std::size_t total) {
             EXPECT_EQ(total, 800u);
             return ++calls < 9;
         }));

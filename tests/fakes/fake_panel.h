@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/rule_kills.h"
 #include "ui/kit/panel.h"
 
 namespace numsift {
@@ -20,7 +21,8 @@ public:
     std::unique_ptr<RunResult> run;
     bool entriesAccepted = true;  // what commitEntries answers
     int commits = 0;
-    std::vector<std::string> applied;  // the action of each applyScheme
+    RuleKillsByControl ruleKills;      // what the scheme's rules kill at the next draw
+    std::vector<std::string> applied;  // the action of each applyScheme and setRules
     std::vector<std::string> steps;    // the action of each outermost beginStep
     int openSteps = 0;
     std::vector<std::vector<std::uint32_t>> shown;  // each showResult
@@ -38,6 +40,16 @@ public:
         if (openSteps++ == 0) steps.emplace_back(action);
     }
     void endStep() override { --openSteps; }
+    Scheme runScheme() const override {
+        Scheme s = panelScheme;
+        s.input = withRuleKills(s.input, ruleKills);
+        s.rules.clear();
+        return s;
+    }
+    void setRules(std::vector<KillRule> rules, const char* action) override {
+        panelScheme.rules = std::move(rules);
+        applied.emplace_back(action);
+    }
     const NumberSet& base() const override { return baseSet; }
     const std::vector<std::uint32_t>& results() const override { return result; }
     const RunResult* lastRun() const override { return run.get(); }

@@ -29,6 +29,7 @@ constexpr QRect kDrawTable(0, 40, 533, 298);
 constexpr QRect kCopyDrawTableButton(0, 342, 100, 25);
 constexpr QRect kCopyColumnTableButton(104, 342, 100, 25);
 constexpr QRect kWhatIfButton(208, 342, 100, 25);  // "假如表": in the condition table's place
+constexpr QRect kWalkButton(312, 342, 100, 25);    // "滚动验证": in the draw table's place
 constexpr QRect kColumnTable(0, 371, 533, 206);
 constexpr QRect kLegend(0, 580, 533, 34);
 
@@ -100,6 +101,12 @@ BacktestTables::BacktestTables(PageServices services, QWidget* parent)
     whatIfTable_->horizontalHeader()->setStretchLastSection(true);
     whatIfTable_->hide();
     connect(whatIfButton_, &QPushButton::toggled, this, &BacktestTables::showWhatIf);
+    walkButton_ = ui::placeButton(this, ui::qs("滚动验证"), kWalkButton, QStringLiteral("walkToggleButton"));
+    walkButton_->setCheckable(true);
+    walkButton_->setToolTip(
+        ui::qs("逐期只用此前的开奖算出规则杀号，看过去各期能否保留、投入和奖金，与今日条件并列"));
+    walkButton_->hide();  // until there is a walk panel
+    connect(walkButton_, &QPushButton::toggled, this, &BacktestTables::showWalk);
 
     auto* legend = ui::placeLabel(this, ui::qs(kLegendText), kLegend, QStringLiteral("legend"));
     legend->setWordWrap(true);
@@ -139,6 +146,20 @@ void BacktestTables::showWhatIf(bool shown) {
     if (whatIfButton_->isChecked() != shown) whatIfButton_->setChecked(shown);  // comes back here
     whatIfTable_->setVisible(shown);
     columnTable_->setVisible(!shown);
+}
+
+void BacktestTables::setWalkPanel(QWidget* panel) {
+    walkPanel_ = panel;
+    walkPanel_->setGeometry(kDrawTable);
+    walkPanel_->hide();
+    walkButton_->show();
+}
+
+void BacktestTables::showWalk(bool shown) {
+    if (walkButton_->isChecked() != shown) walkButton_->setChecked(shown);  // comes back here
+    if (!walkPanel_) return;
+    walkPanel_->setVisible(shown);
+    drawTable_->setVisible(!shown);
 }
 
 void BacktestTables::fillWhatIf(const RunResult& run) {

@@ -40,6 +40,11 @@ public:
     bool copyColumnTable();
     // Shows the what-if table in the place of the condition table, or back.
     void showWhatIf(bool shown);
+    // "滚动验证": panel (walk_panel.h) in the draw table's place while its
+    // button is down.
+    void setWalkPanel(QWidget* panel);
+    void showWalk(bool shown);
+    QPushButton* walkButton() const { return walkButton_; }
 
     const BacktestReport* report() const { return report_.get(); }
     const WhatIf* whatIf() const { return whatIf_.get(); }
@@ -68,6 +73,8 @@ private:
     CopyTableView* whatIfTable_ = nullptr;
     QStandardItemModel* whatIfModel_ = nullptr;
     QPushButton* whatIfButton_ = nullptr;
+    QPushButton* walkButton_ = nullptr;
+    QWidget* walkPanel_ = nullptr;
 };
 
 }  // namespace numsift

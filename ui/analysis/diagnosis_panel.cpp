@@ -120,7 +120,7 @@ bool DiagnosisPanel::explainNumber() {
 }
 
 void DiagnosisPanel::explainNumber(std::uint32_t value) {
-    const Scheme scheme = panel_.scheme();
+    const Scheme scheme = panel_.runScheme();
     explanation_ =
         std::make_unique<Explanation>(explain(scheme.input, panel_.base(), scheme.grouping(), value));
     const Explanation& e = *explanation_;

@@ -9,6 +9,7 @@
 #include "ui/analysis/backtest_tables.h"
 #include "ui/analysis/diagnosis_panel.h"
 #include "ui/analysis/draws_panel.h"
+#include "ui/analysis/walk_panel.h"
 #include "ui/kit/panel.h"
 
 namespace numsift {
@@ -43,14 +44,20 @@ bool PageBacktest::runBacktest() {
     if (!panel_.commitEntries()) return false;
     const std::optional<std::vector<Draw>> draws = draws_->drawsToCheck();
     if (!draws) return false;
-    const Scheme scheme = panel_.scheme();
+    const Scheme scheme = panel_.runScheme();
     // One run serves the backtest and every row of the what-if table.
     const RunResult run = runFilter(scheme.input, panel_.base(), scheme.grouping());
     tables_->showBacktest(
         run, std::make_shared<const BacktestReport>(backtestRun(run, runOrder(), scheme.input, *draws)));
+    if (walk_) walk_->panelChanged();
     return true;
 }
 
-void PageBacktest::keepDrawsIn(KeptHistory* history) { draws_->keepDrawsIn(history); }
+void PageBacktest::keepDrawsIn(KeptHistory* history) {
+    draws_->keepDrawsIn(history);
+    if (walk_) return;
+    walk_ = new WalkPanel(panel_, history, tables_);
+    tables_->setWalkPanel(walk_);
+}
 
 }  // namespace numsift

@@ -15,6 +15,7 @@ class DiagnosisPanel;
 class DrawsPanel;
 class KeptHistory;
 class Panel;
+class WalkPanel;
 
 class PageBacktest : public QFrame {
     Q_OBJECT
@@ -25,11 +26,13 @@ public:
     DrawsPanel* draws() const { return draws_; }
     DiagnosisPanel* diagnosis() const { return diagnosis_; }
     BacktestTables* tables() const { return tables_; }
+    WalkPanel* walk() const { return walk_; }  // null until draws are kept
 
     // "开始验证": the panel's run over its base set checked against the
     // draws of the range (or the box's own list of draws without issues).
     bool runBacktest();
-    // Draws with issues join history from now on.
+    // Draws with issues join history from now on, and "滚动验证" walks the
+    // panel over its range.
     void keepDrawsIn(KeptHistory* history);
 
 private:
@@ -37,6 +40,7 @@ private:
     DrawsPanel* draws_ = nullptr;
     DiagnosisPanel* diagnosis_ = nullptr;
     BacktestTables* tables_ = nullptr;
+    WalkPanel* walk_ = nullptr;
 };
 
 }  // namespace numsift

@@ -18,11 +18,11 @@ namespace {
 constexpr const char* kCaptions[] = {"全部", "近30期", "近50期", "近100期", "近N期", "期号"};
 constexpr std::size_t kFixedDraws[] = {0, 30, 50, 100};
 
-constexpr QRect kChoice(0, 0, 84, 22);
-constexpr QRect kCount(88, 0, 76, 22);
-constexpr QRect kFrom(88, 0, 70, 22);
-constexpr QRect kDash(158, 0, 12, 22);
-constexpr QRect kTo(170, 0, 70, 22);
+constexpr QRect kChoice(0, 0, 84, RangeSelector::kHeight);
+constexpr QRect kCount(88, 0, 76, RangeSelector::kHeight);
+constexpr QRect kFrom(88, 0, 70, RangeSelector::kHeight);
+constexpr QRect kDash(158, 0, 12, RangeSelector::kHeight);
+constexpr QRect kTo(170, 0, 70, RangeSelector::kHeight);
 
 }  // namespace
 

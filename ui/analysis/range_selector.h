@@ -25,7 +25,7 @@ public:
     // The choices of windowChoice, by index.
     enum Choice { All, Last30, Last50, Last100, LastN, Issues };
     static constexpr int kWidth = 240;
-    static constexpr int kHeight = 22;
+    static constexpr int kHeight = 20;
 
     explicit RangeSelector(KeptHistory* history, QWidget* parent = nullptr);
 

@@ -89,6 +89,7 @@ Scheme ConditionPanel::scheme() const {
     s.tolerance =
         normaliseTolerance(toleranceText(0).toStdString(), toleranceText(1).toStdString()).tolerance;
     s.groups = groups_;
+    s.rules = rules_;
     return s;
 }
 
@@ -96,6 +97,7 @@ void ConditionPanel::applyScheme(const Scheme& scheme) {
     setFilterInput(scheme.input);
     setToleranceTexts(QString::number(scheme.tolerance.lower), QString::number(scheme.tolerance.upper));
     setToleranceGroups(scheme.groups);
+    setRules(scheme.rules);
 }
 
 std::vector<ColumnId> ConditionPanel::columns() const {
@@ -174,6 +176,19 @@ void ConditionPanel::clear() {
     pages_.road->clearButton()->click();
     for (int i = 0; i < kShapeCount; ++i) pages_.shapes->box(i)->setChecked(false);
     for (int i = 0; i < 8; ++i) pages_.compound->box(i)->clearEntry();
+    setRules({});
 }
+
+void ConditionPanel::setRules(std::vector<KillRule> rules) {
+    if (rules == rules_) return;
+    rules_ = std::move(rules);
+    ruleKills_ = {};  // until they are learned for the new rules
+    emit rulesChanged();
+    emit changed();
+}
+
+void ConditionPanel::setRuleKills(const RuleKillsByControl& kills) { ruleKills_ = kills; }
+
+FilterInput ConditionPanel::runInput() const { return withRuleKills(filterInput(), ruleKills_); }
 
 }  // namespace numsift

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "analysis/condition_items.h"
+#include "analysis/rule_kills.h"
 #include "conditions/filter_input.h"
 #include "conditions/scheme.h"
 #include "engine/tolerance.h"
@@ -88,14 +89,30 @@ public:
     // banker group ("胆组2"); "条件" for any other.
     QString controlName(const QWidget* control) const;
 
-    // Unticks and empties every condition, as the controls' own "清" do.
+    // Unticks and empties every condition, as the controls' own "清" do,
+    // and drops the kill rules.
     void clear();
 
+    // The kill rules ("规则杀号", "用于本期"): a scheme holds them; their
+    // kills for the next draw join their controls at a run, beside the hand
+    // ticks, which stay as the player set them.
+    const std::vector<KillRule>& rules() const { return rules_; }
+    void setRules(std::vector<KillRule> rules);
+    // What the rules kill at the next draw, by control: set from the kept
+    // history whenever the rules or the history change (rules_on_panel.h).
+    const RuleKillsByControl& ruleKills() const { return ruleKills_; }
+    void setRuleKills(const RuleKillsByControl& kills);
+    // The conditions as a run reads them: the hand ticks with the rules'
+    // kills added.
+    FilterInput runInput() const;
+
 signals:
-    // A control a run reads, a tolerance box or the groups changed.
+    // A control a run reads, a tolerance box, the groups or the rules changed.
     void changed();
     // The groups changed (changed() follows).
     void groupsChanged();
+    // The rules changed (before changed()); their kills are set anew.
+    void rulesChanged();
 
 private:
     ConditionPages pages_;
@@ -103,6 +120,8 @@ private:
     MessageSink& messages_;
     std::vector<ToleranceGroup> groups_;
     mutable QHash<const QWidget*, ItemId> itemOfControl_;  // built when first asked
+    std::vector<KillRule> rules_;
+    RuleKillsByControl ruleKills_;
 };
 
 }  // namespace numsift

@@ -4,11 +4,11 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include <algorithm>
 #include <array>
 #include <numeric>
 
-#include <algorithm>
-
+#include "controls/entry_box.h"
 #include "controls/omission_badge.h"
 #include "ui/analysis/kept_history.h"
 #include "ui/analysis/range_selector.h"
@@ -48,7 +48,8 @@ void OmissionMarks::addSumBox(QWidget* box) {
     sumFigures_->setObjectName(QStringLiteral("sumOmissionFigures"));
     sumFigures_->setAttribute(Qt::WA_TransparentForMouseEvents);
     sumFigures_->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    sumFigures_->setStyleSheet(QStringLiteral("color: #c80000; background: transparent;"));
+    // Over the grey hint's end, on the box's own ground.
+    sumFigures_->setStyleSheet(QStringLiteral("color: #c80000; background: palette(base);"));
     QFont small = sumFigures_->font();
     small.setPixelSize(9);
     small.setBold(true);
@@ -60,10 +61,11 @@ void OmissionMarks::addSumBox(QWidget* box) {
 
 void OmissionMarks::placeSumFigures() {
     if (!sumFigures_) return;
-    const auto* edit = qobject_cast<const QPlainTextEdit*>(sumBox_);
+    // The grey hint is not typing: the figures stand over its end.
+    const auto* edit = qobject_cast<const EntryBox*>(sumBox_);
     const int width = sumFigures_->sizeHint().width();
-    sumFigures_->setGeometry(sumBox_->width() - width - 4, 0, width, sumBox_->height());
-    const int typed = edit ? edit->fontMetrics().horizontalAdvance(edit->toPlainText()) + 10 : 0;
+    sumFigures_->setGeometry(sumBox_->width() - width - 4, 2, width, sumBox_->height() - 4);
+    const int typed = edit ? edit->fontMetrics().horizontalAdvance(edit->entryText()) + 10 : 0;
     sumFigures_->setVisible(shown_ && !sumFigures_->text().isEmpty() && typed < sumBox_->width() - width - 8);
 }
 

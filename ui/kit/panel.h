@@ -37,6 +37,14 @@ public:
     // may nest: the outermost names the step). PanelStep pairs them.
     virtual void beginStep(const char* action) = 0;
     virtual void endStep() = 0;
+    // The scheme as a run reads it: the kills its rules make for the next
+    // draw (learned from the kept draw history) added to the controls they
+    // name, beside the hand ticks; no rules left in it, their kills being in
+    // its input. What 历史验证 and 号码诊断 check.
+    virtual Scheme runScheme() const = 0;
+    // Replaces the panel's kill rules ("用于本期", "移出本期") as one step
+    // undo gives back; action names it. The rest of the panel stays.
+    virtual void setRules(std::vector<KillRule> rules, const char* action) = 0;
 
     // The base set; empty: all 100,000 numbers.
     virtual const NumberSet& base() const = 0;

@@ -128,7 +128,7 @@ bool StackDialog::addCurrentPanel() {
         return false;
     }
     if (!panel_.commitEntries()) return false;
-    add(panel_.scheme(), ui::qs("当前条件"));
+    add(panel_.runScheme(), ui::qs("当前条件"));
     return true;
 }
 

@@ -17,6 +17,7 @@
 #include "ui/analysis/draws_panel.h"
 #include "ui/analysis/page_backtest.h"
 #include "ui/analysis/page_trend.h"
+#include "ui/analysis/walk_panel.h"
 #include "ui/conditions/condition_panel.h"
 #include "ui/conditions/frame_special_shapes.h"
 #include "ui/conditions/kill_list_binding.h"
@@ -25,6 +26,7 @@
 #include "ui/conditions/page_conditions.h"
 #include "ui/conditions/page_road.h"
 #include "controls/result_list.h"
+#include "io/own_rules_file.h"
 #include "ui/kit/widget_kit.h"
 #include "ui/kit/window_layout.h"
 #include "ui/play/play_desk.h"
@@ -33,6 +35,8 @@
 #include "ui/results/result_export.h"
 #include "ui/results/set_stats_dialog.h"
 #include "ui/results/stack_dialog.h"
+#include "ui/rules/page_rules.h"
+#include "ui/rules/rules_on_panel.h"
 #include "ui/sets/page_base.h"
 #include "ui/sets/page_join.h"
 #include "ui/sets/set_services.h"
@@ -164,6 +168,15 @@ void MainWindow::buildAnalysisPages() {
     trend_ = new PageTrend(history_, *panel_, PageServices{services_.messages, services_.clipboard, dialogs},
                            client_);
     pages_->placeAnalysis(backtest_, trend_);
+    // The rules: the page that judges them, their kills on page 1, and the
+    // walk, which follows every change of the panel while it shows.
+    new RulesOnPanel(conditions_, history_, this);
+    auto* rules = new PageRules(*panel_, history_,
+                                PageServices{services_.messages, services_.clipboard, dialogs}, client_);
+    pages_->placeRules(rules);
+    connect(conditions_, &ConditionPanel::rulesChanged, rules, &PageRules::showPanelRules);
+    connect(history_, &KeptHistory::historyChanged, rules, &PageRules::showPanelRules);
+    connect(conditions_, &ConditionPanel::changed, backtest_->walk(), &WalkPanel::panelChanged);
     trend_->followViewport(clientScroll_->viewport());
     // The chart's cells are kills of the panel: its header shows what is
     // ticked however it was ticked, and its 开始缩水 is the result area's.
@@ -265,7 +278,10 @@ void MainWindow::keepHistoryIn(const QString& path, const QString& folderError) 
     showStartMessage(message);
 }
 
-void MainWindow::keepPanelIn(const DataFolder& folder) { showStartMessage(rounds_->keepPanelIn(folder)); }
+void MainWindow::keepPanelIn(const DataFolder& folder) {
+    showStartMessage(rounds_->keepPanelIn(folder));
+    if (folder.ok) showStartMessage(pages_->rulesPage()->keepOwnRulesIn(ownRulesPath(folder)));
+}
 
 void MainWindow::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);

@@ -1,7 +1,8 @@
 #pragma once
-// frmFilter: the one working window. It makes its parts (the tab strip, five
-// pages, the result area, 历史验证, 走势图, the panel rounds, the play desk), puts
-// them in their design places and connects the menu "文件" to the parts that own them.
+// frmFilter: the one working window. It makes its parts (the tab strip, the
+// pages and the condition panel over them, the result area, the analysis and
+// rules pages, the panel rounds, the play desk), puts them in their design
+// places and connects the menu "文件" to the parts that own them.
 
 #include <QMainWindow>
 
@@ -41,7 +42,6 @@ class MainWindow : public QMainWindow {
 public:
     explicit MainWindow(WindowServices services, QWidget* parent = nullptr);
     ~MainWindow() override;
-
     // ---- the parts ----
     WindowPages& pages() const { return *pages_; }  // which page shows
     ConditionPanel& conditions() const { return *conditions_; }
@@ -67,9 +67,9 @@ public:
     QScrollArea* clientScroll() const { return clientScroll_; }
 
     // ---- at start ----
-    // Keeps the draw history in the file at path from now on (an empty path:
-    // until the window closes, and folderError says why) and the panel in
-    // folder. What the player must be told is shown once the window shows.
+    // Keeps the draw history in the file at path (an empty path: until the
+    // window closes; folderError says why), and the panel and the player's
+    // own rules in folder; what he must be told shows once the window does.
     void keepHistoryIn(const QString& path, const QString& folderError = {});
     void keepPanelIn(const DataFolder& folder);
     // Sizes the window for a screen area and centres it there: the design

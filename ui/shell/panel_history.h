@@ -29,6 +29,7 @@
 #include <variant>
 #include <vector>
 
+#include "conditions/kill_rules.h"
 #include "engine/tolerance_groups.h"
 
 class QAction;
@@ -45,8 +46,9 @@ class PanelHistory : public QObject {
     Q_OBJECT
 public:
     // What a part holds: a tick, a selection (0 none, 1 green, 2 yellow), a
-    // box's text (Qt shares the text, so holding it copies nothing), groups.
-    using Value = std::variant<bool, int, QString, std::vector<ToleranceGroup>>;
+    // box's text (Qt shares the text, so holding it copies nothing), groups,
+    // the kill rules.
+    using Value = std::variant<bool, int, QString, std::vector<ToleranceGroup>, std::vector<KillRule>>;
     // Names a control for the menu ("万位3", "杀两码").
     using Namer = std::function<QString(const QWidget*)>;
 

@@ -53,6 +53,12 @@ void PanelRounds::watchPanel() {
             conditions->setToleranceGroups(std::get<std::vector<ToleranceGroup>>(v));
         });
     connect(conditions, &ConditionPanel::groupsChanged, this, groupsChanged);
+    const auto rulesChanged = history_->watchValue(
+        ui::qs("规则杀号"), [conditions] { return PanelHistory::Value(conditions->rules()); },
+        [conditions](const PanelHistory::Value& v) {
+            conditions->setRules(std::get<std::vector<KillRule>>(v));
+        });
+    connect(conditions, &ConditionPanel::rulesChanged, this, rulesChanged);
     // The number sets follow their boxes: a text put back is parsed again.
     history_->watchNumberBox(parts_.base->txtBase(), ui::qs("大底号码"),
                              [this](const QString& text) { parts_.base->setBaseText(ui::engineText(text)); });

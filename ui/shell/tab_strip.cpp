@@ -23,6 +23,9 @@ constexpr TabDesign kTabs[TabStrip::kTabCount] = {
 constexpr TabDesign kBacktestTab = {"历史验证", 13200, 945};
 // Placed by the window (window_layout.h), after "历史验证".
 constexpr TabDesign kTrendTab = {"走势图", 14130, 810};
+// In the strip's free place from 8865 to 10500, against "杀012路", so that
+// "杀直选号码" and the compound tabs stay one block.
+constexpr TabDesign kRulesTab = {"规则杀号", 9570, 945};
 constexpr int kTabHeight = 375;
 
 SelectButton* makeTab(QWidget* strip, const TabDesign& design, const QString& name) {
@@ -42,6 +45,8 @@ TabStrip::TabStrip(QWidget* parent) : QFrame(parent) {
     }
     backtestTab_ = makeTab(this, kBacktestTab, QStringLiteral("backtestTab"));
     connect(backtestTab_, &QPushButton::clicked, this, &TabStrip::backtestTabClicked);
+    rulesTab_ = makeTab(this, kRulesTab, QStringLiteral("rulesTab"));
+    connect(rulesTab_, &QPushButton::clicked, this, &TabStrip::rulesTabClicked);
     trendTab_ = makeTab(parentWidget() ? parentWidget() : this, kTrendTab, QStringLiteral("trendTab"));
     connect(trendTab_, &QPushButton::clicked, this, &TabStrip::trendTabClicked);
 }
@@ -50,6 +55,7 @@ void TabStrip::resetAll() {
     for (SelectButton* b : tabs_) b->resetSelection();
     backtestTab_->resetSelection();
     trendTab_->resetSelection();
+    rulesTab_->resetSelection();
 }
 
 void TabStrip::select(int index) {
@@ -65,6 +71,11 @@ void TabStrip::selectBacktest() {
 void TabStrip::selectTrend() {
     resetAll();
     trendTab_->toggleSelection(false);
+}
+
+void TabStrip::selectRules() {
+    resetAll();
+    rulesTab_->toggleSelection(false);
 }
 
 int TabStrip::selected() const {

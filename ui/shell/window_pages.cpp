@@ -6,6 +6,7 @@
 #include "ui/conditions/page_compound.h"
 #include "ui/kit/window_layout.h"
 #include "ui/results/result_area.h"
+#include "ui/rules/page_rules.h"
 #include "ui/shell/tab_strip.h"
 
 namespace numsift {
@@ -15,6 +16,7 @@ WindowPages::WindowPages(TabStrip* strip, ResultArea* results, QObject* parent)
     connect(strip_, &TabStrip::tabClicked, this, &WindowPages::selectTab);
     connect(strip_, &TabStrip::backtestTabClicked, this, &WindowPages::showBacktestPage);
     connect(strip_, &TabStrip::trendTabClicked, this, &WindowPages::showTrendPage);
+    connect(strip_, &TabStrip::rulesTabClicked, this, &WindowPages::showRulesPage);
 }
 
 void WindowPages::place(QWidget* page, int index) {
@@ -35,9 +37,17 @@ void WindowPages::placeAnalysis(QWidget* backtest, QWidget* trend) {
     trend_->hide();
 }
 
+void WindowPages::placeRules(PageRules* rules) {
+    rules_ = rules;
+    rules_->setGeometry(QRect(ui::layout::kPageOrigin, ui::layout::kJoinPageSize));
+    rules_->setAutoFillBackground(true);
+    rules_->hide();
+}
+
 void WindowPages::bringToFront(int pageIndex) {
     backtest_->hide();
     trend_->hide();
+    if (rules_) rules_->hide();
     for (int i = 0; i < kPageCount; ++i)
         if (i != pageIndex && i != 3) page(i)->hide();
     page(pageIndex)->show();
@@ -71,6 +81,7 @@ void WindowPages::showBacktestPage() {
     strip_->selectBacktest();
     for (QWidget* p : pages_) p->hide();
     trend_->hide();
+    if (rules_) rules_->hide();
     results_->show();
     backtest_->show();
     backtest_->raise();
@@ -82,9 +93,22 @@ void WindowPages::showTrendPage() {
     strip_->selectTrend();
     for (QWidget* p : pages_) p->hide();
     backtest_->hide();
+    if (rules_) rules_->hide();
     results_->hide();
     trend_->show();
     trend_->raise();
+    strip_->raise();
+    strip_->trendTab()->raise();
+}
+
+void WindowPages::showRulesPage() {
+    strip_->selectRules();
+    for (QWidget* p : pages_) p->hide();
+    backtest_->hide();
+    trend_->hide();
+    results_->hide();
+    rules_->show();
+    rules_->raise();
     strip_->raise();
     strip_->trendTab()->raise();
 }

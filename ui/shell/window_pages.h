@@ -1,8 +1,9 @@
 #pragma once
 // Which page shows. The five pages fraTab(0..4) share one place under the
 // tab strip (page 3 is larger and covers the result area); "历史验证" comes
-// to the front where they stand, "走势图" where page 3 stands. The tab strip
-// shows which, and the result area hides while page 3 or the trend covers it.
+// to the front where they stand, "走势图" and "规则杀号" where page 3 stands.
+// The tab strip shows which, and the result area hides while page 3, the
+// trend or the rules cover it.
 
 #include <QObject>
 
@@ -13,6 +14,7 @@ class QWidget;
 namespace numsift {
 
 class PageCompound;
+class PageRules;
 class ResultArea;
 class TabStrip;
 
@@ -28,11 +30,15 @@ public:
     void place(QWidget* page, int index);
     // The pages that come to the front in the pages' place, and in page 3's.
     void placeAnalysis(QWidget* backtest, QWidget* trend);
+    // The rules page, in page 3's place.
+    void placeRules(PageRules* rules);
+    PageRules* rulesPage() const { return rules_; }
     QWidget* page(int index) const { return pages_[static_cast<std::size_t>(index)]; }
 
     void selectTab(int index);  // cmdTab_Click; tabs 4 to 11 are page 4's compose modes
     void showBacktestPage();
     void showTrendPage();
+    void showRulesPage();
     int composeMode() const { return composeMode_; }
     int currentTab() const { return currentTab_; }
 
@@ -44,6 +50,7 @@ private:
     std::array<QWidget*, kPageCount> pages_{};
     QWidget* backtest_ = nullptr;
     QWidget* trend_ = nullptr;
+    PageRules* rules_ = nullptr;
     int composeMode_ = 0;
     int currentTab_ = 1;
 };

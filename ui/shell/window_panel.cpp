@@ -58,6 +58,19 @@ void WindowPanel::beginStep(const char* action) { rounds_.history().beginStep(ui
 
 void WindowPanel::endStep() { rounds_.history().endStep(); }
 
+Scheme WindowPanel::runScheme() const {
+    Scheme s = conditions_.scheme();
+    s.input = conditions_.runInput();
+    s.rules.clear();
+    return s;
+}
+
+void WindowPanel::setRules(std::vector<KillRule> rules, const char* action) {
+    if (rules == conditions_.rules()) return;
+    PanelStep step(*this, action);
+    conditions_.setRules(std::move(rules));
+}
+
 const NumberSet& WindowPanel::base() const { return store_.base(); }
 
 const std::vector<std::uint32_t>& WindowPanel::results() const { return results_.state().values(); }
@@ -97,9 +110,8 @@ void WindowPanel::startRun() {
     status->setText(ui::qs(ui::texts::kStatusRunning));
     if (status->isVisible()) status->repaint();
 
-    auto run =
-        std::make_unique<RunResult>(runFilter(conditions_.filterInput(), store_.base(),
-                                              GroupedTolerance(t.tolerance, conditions_.toleranceGroups())));
+    auto run = std::make_unique<RunResult>(runFilter(
+        conditions_.runInput(), store_.base(), GroupedTolerance(t.tolerance, conditions_.toleranceGroups())));
     std::vector<std::uint32_t> survivors = run->result;
     lastRun_ = std::move(run);
     results_.state().showRunResult(std::move(survivors));

@@ -36,6 +36,8 @@ public:
     void applyScheme(const Scheme& scheme, const char* action) override;
     void beginStep(const char* action) override;
     void endStep() override;
+    Scheme runScheme() const override;
+    void setRules(std::vector<KillRule> rules, const char* action) override;
     const NumberSet& base() const override;
     const std::vector<std::uint32_t>& results() const override;
     const RunResult* lastRun() const override { return lastRun_.get(); }
