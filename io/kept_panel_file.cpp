@@ -102,11 +102,13 @@ bool KeptPanel::empty() const {
     return base.empty() && setA.empty() && setB.empty() && saveScheme(scheme) == saveScheme(emptyScheme());
 }
 
-std::string keptPanelText(const KeptPanel& panel) {
+std::string keptPanelText(const KeptPanel& panel) { return keptPanelText(panel, saveScheme(panel.scheme)); }
+
+std::string keptPanelText(const KeptPanel& panel, std::string_view schemeText) {
     std::string text(kSignature);
     text += std::to_string(kFormatVersion);
     text += '\n';
-    appendSection(text, "scheme", saveScheme(panel.scheme));
+    appendSection(text, "scheme", schemeText);
     appendSection(text, "base", listText(panel.base));
     appendSection(text, "set-a", listText(panel.setA));
     appendSection(text, "set-b", listText(panel.setB));
@@ -189,6 +191,10 @@ LoadedPanel KeptPanelFile::load() {
 
 SaveResult KeptPanelFile::save(const KeptPanel& panel, const SaveStepCheck& allow) const {
     return saveKeptFile(path_, keptPanelText(panel), kWords, refusal_, allow);
+}
+
+SaveResult KeptPanelFile::save(const KeptPanel& panel, std::string_view schemeText) const {
+    return saveKeptFile(path_, keptPanelText(panel, schemeText), kWords, refusal_, {});
 }
 
 KeptPanelLock::KeptPanelLock(const QString& keptPanelPath)

@@ -57,8 +57,10 @@ struct KeptPanel {
     bool empty() const;
 };
 
-// The file's text.
+// The file's text; schemeText, when given, is saveScheme(panel.scheme)
+// made already.
 std::string keptPanelText(const KeptPanel& panel);
+std::string keptPanelText(const KeptPanel& panel, std::string_view schemeText);
 
 struct KeptPanelRead : KeptTextCheck {
     KeptPanel panel;  // empty unless Problem::None
@@ -93,6 +95,8 @@ public:
     // Writes the panel atomically. Refused when load() left a file in place
     // that it could not read. allow (tests only) is asked before each step.
     SaveResult save(const KeptPanel& panel, const SaveStepCheck& allow = {}) const;
+    // The same with the panel's scheme text made already.
+    SaveResult save(const KeptPanel& panel, std::string_view schemeText) const;
 
 private:
     QString path_;

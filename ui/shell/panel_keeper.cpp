@@ -49,10 +49,16 @@ PanelKeeper::Outcome PanelKeeper::save(Input in) const {
     o.written = !(panel == in.written);
     // A box still being typed in may hold text it would refuse on leaving;
     // keep the panel as it last stood in a form that loads again. Checked
-    // boxes hold their text in the form a scheme loads.
+    // boxes hold their text in the form a scheme loads. The scheme's text
+    // made for that check is the one written.
+    std::string schemeText;
     if (o.written && in.editing) {
-        o.schemeLoads = loadScheme(saveScheme(panel.scheme)).ok;
-        if (!o.schemeLoads) panel.scheme = in.lastLoadable;
+        schemeText = saveScheme(panel.scheme);
+        o.schemeLoads = loadScheme(schemeText).ok;
+        if (!o.schemeLoads) {
+            panel.scheme = in.lastLoadable;
+            schemeText.clear();
+        }
         o.written = !(panel == in.written);
     }
     // The kept panel goes to the earlier file before anything replaces it;
@@ -61,7 +67,8 @@ PanelKeeper::Outcome PanelKeeper::save(Input in) const {
         o.saved = earlierFile_.save(*in.keepFirst);
         o.previousKept = o.saved.ok;
     }
-    if (o.written && (!in.keepFirst || o.previousKept)) o.saved = file_.save(panel);
+    if (o.written && (!in.keepFirst || o.previousKept))
+        o.saved = schemeText.empty() ? file_.save(panel) : file_.save(panel, schemeText);
     o.panel = std::move(panel);
     return o;
 }
