@@ -99,6 +99,17 @@ OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan ran
     return stats;
 }
 
+OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan range,
+                            const OmissionStats& whole) {
+    range.end = std::min(range.end, history.size());
+    range.begin = std::min(range.begin, range.end);
+    if (range.begin == 0 && range.end == history.size()) return whole;
+    OmissionStats stats = omissionStats(history.subspan(range.begin, range.size()));
+    for (std::size_t f = 0; f < stats.figures_.size(); ++f)
+        stats.figures_[f].currentOmission = whole.figures_[f].currentOmission;
+    return stats;
+}
+
 std::vector<std::uint32_t> runningOmission(std::span<const std::uint32_t> draws, ItemId item) {
     std::vector<std::uint32_t> out;
     out.reserve(draws.size());

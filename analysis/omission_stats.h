@@ -52,6 +52,8 @@ public:
 private:
     friend OmissionStats omissionStats(std::span<const std::uint32_t> draws);
     friend OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan range);
+    friend OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan range,
+                                       const OmissionStats& whole);
     std::vector<ItemFigures> figures_;
     std::size_t drawCount_ = 0;
 };
@@ -66,6 +68,11 @@ OmissionStats omissionStats(std::span<const std::uint32_t> draws);
 // never makes the coldest items look fresh. 出现次数, 平均遗漏, 最大遗漏 and
 // 最大连出 are those of the range.
 OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan range);
+// The same with the whole history's figures at hand (omissionStats(history)):
+// 当前遗漏 is read from them, not counted again, so a change of range costs
+// only the range's draws.
+OmissionStats omissionStats(std::span<const std::uint32_t> history, DrawSpan range,
+                            const OmissionStats& whole);
 
 // The last n values of draws (all of them when n is 0 or above their count).
 std::span<const std::uint32_t> lastDraws(std::span<const std::uint32_t> draws, std::size_t n);

@@ -65,6 +65,10 @@ TEST(DrawRange, CurrentOmissionIsAlwaysOverTheWholeHistory) {
             expected.currentOmission = whole.all()[f].currentOmission;
             ASSERT_EQ(seen.all()[f], expected) << range.begin << "-" << range.end << " item " << f;
         }
+        // The same read off the whole history's figures.
+        const OmissionStats fromWhole = omissionStats(draws, range, whole);
+        EXPECT_EQ(fromWhole.drawCount(), range.size());
+        EXPECT_TRUE(std::ranges::equal(fromWhole.all(), seen.all())) << range.begin << "-" << range.end;
     }
     EXPECT_EQ(omissionStats(draws, DrawSpan{570, 600})[unitZero].currentOmission, 529u);
     EXPECT_EQ(omissionStats(draws, DrawSpan{570, 600})[unitZero].longestOmission, 30u);

@@ -197,13 +197,14 @@ QString KeptHistory::windowText() const {
 
 void KeptHistory::storeChanged() {
     values_ = store_.values();
+    whole_ = omissionStats(values_);
     emit historyChanged();
     recount();
 }
 
 void KeptHistory::recount() {
     span_ = range_.in(store_);
-    stats_ = omissionStats(values_, span_);
+    stats_ = omissionStats(values_, span_, whole_);
     emit windowChanged();
 }
 

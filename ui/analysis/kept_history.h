@@ -127,6 +127,7 @@ private:
     DrawRange range_;
     DrawSpan span_;
     OmissionStats stats_;
+    OmissionStats whole_;  // over every kept draw: 当前遗漏 for any range
 };
 
 }  // namespace numsift

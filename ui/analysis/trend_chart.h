@@ -39,6 +39,7 @@
 #include "analysis/omission_stats.h"
 #include "analysis/trend_table.h"
 #include "ui/analysis/trend_columns.h"
+#include "ui/kit/fitted_text.h"
 
 class QMenu;
 
@@ -158,6 +159,7 @@ private:
     int markedRow_ = -1;   // the row 转到期号 found, in the rows shown
     bool shownOnce_ = false;
     int rowsPainted_ = 0;
+    FittedText fitted_;  // the cells' texts, laid out once
 };
 
 }  // namespace numsift

@@ -37,31 +37,6 @@ const QColor kHeaderColour(232, 236, 242);
 const QColor kTickedColour(215, 40, 40);
 const QColor kSummaryColour(250, 246, 232);
 
-// Draws text centred in box, never wider than the box less a pixel each
-// side: the largest of the pixel sizes from `pixel` down to 8 that fits,
-// else 8 squeezed across.
-void drawFitted(QPainter& p, const QRect& box, const QString& text, int pixel, bool bold = false) {
-    QFont f = p.font();
-    f.setBold(bold);
-    const int room = box.width() - 2;
-    int width = 0;
-    for (int size = pixel; size >= 8; --size) {
-        f.setPixelSize(size);
-        width = QFontMetrics(f).horizontalAdvance(text);
-        if (width <= room || size == 8) break;
-    }
-    p.setFont(f);
-    if (width <= room) {
-        p.drawText(box, Qt::AlignCenter, text);
-        return;
-    }
-    p.save();
-    p.translate(box.left() + 1, box.top());
-    p.scale(static_cast<double>(room) / width, 1.0);
-    p.drawText(QRect(0, 0, width, box.height()), Qt::AlignCenter, text);
-    p.restore();
-}
-
 // 平均遗漏 in a cell: one decimal below ten, whole above (the tooltip gives both decimals).
 QString shortAverage(std::uint32_t hundredths) {
     if (hundredths < 1000) return QString::number((hundredths + 5) / 10 / 10.0, 'f', 1);
@@ -91,6 +66,7 @@ void TrendChart::paintEvent(QPaintEvent* event) {
     const QRect dirty = event->rect();
     p.fillRect(dirty, Qt::white);
     p.setFont(font());
+    fitted_.setFont(font());
     paintRows(p, dirty);
     paintHeader(p, dirty);
     paintSummary(p, dirty);
@@ -141,19 +117,19 @@ void TrendChart::paintRows(QPainter& p, const QRect& dirty) {
                     p.drawEllipse(QRectF(box).adjusted(2, 1, -2, -2));
                 p.setRenderHint(QPainter::Antialiasing, false);
                 p.setPen(Qt::white);
-                drawFitted(p, box.adjusted(0, 0, 0, -1), captions_[static_cast<std::size_t>(c)], 12, true);
+                fitted_.draw(p, box.adjusted(0, 0, 0, -1), captions_[static_cast<std::size_t>(c)], 12, true);
             } else {
                 const double heat = omissionHeat(gap, averages_[static_cast<std::size_t>(c)]);
                 if (heat > 0) p.fillRect(box.adjusted(0, 0, 0, -1), OmissionBadge::tint(heat));
                 p.setPen(kOmissionColour);
-                drawFitted(p, box, QString::number(gap), 10);
+                fitted_.draw(p, box, QString::number(gap), 10);
             }
         }
         // The patterns and the road as text.
         p.setPen(Qt::black);
         for (int col = 0; col < kTrendTextCount; ++col) {
             const QRect box(viewX(columns_.textLeft(col)), y, TrendColumns::textWidth(col), kRowHeight);
-            if (box.intersects(dirty)) drawFitted(p, box, rowText(t, col), 12);
+            if (box.intersects(dirty)) fitted_.draw(p, box, rowText(t, col), 12);
         }
         // Block edges.
         p.setPen(kBlockEdgeColour);
@@ -169,11 +145,11 @@ void TrendChart::paintRows(QPainter& p, const QRect& dirty) {
             p.fillRect(frozen, band);
             p.setPen(Qt::black);
             if (row < issues_.size())
-                drawFitted(p, QRect(2, y, TrendColumns::kIssueWidth - 2, kRowHeight),
-                           QString::fromStdString(issues_[row]), 12);
+                fitted_.draw(p, QRect(2, y, TrendColumns::kIssueWidth - 2, kRowHeight),
+                             QString::fromStdString(issues_[row]), 12);
             writeNumber(t.value, digits);
-            drawFitted(p, QRect(TrendColumns::kIssueWidth, y, TrendColumns::kNumberWidth, kRowHeight),
-                       QString::fromLatin1(digits, 5), 12, true);
+            fitted_.draw(p, QRect(TrendColumns::kIssueWidth, y, TrendColumns::kNumberWidth, kRowHeight),
+                         QString::fromLatin1(digits, 5), 12, true);
             p.setPen(kBlockEdgeColour);
             p.drawLine(kFrozenWidth - 1, y, kFrozenWidth - 1, y + kRowHeight - 1);
         }
@@ -191,7 +167,7 @@ void TrendChart::paintHeader(QPainter& p, const QRect& dirty) {
         const QRect box(viewX(columns_.blockLeft(b)), 0, columns_.blockWidth(b), kRowHeight);
         if (!box.intersects(dirty)) continue;
         p.setPen(kBlockColours[b]);
-        drawFitted(p, box, QString::fromUtf8(trendBlockTitle(b)), 12, true);
+        fitted_.draw(p, box, QString::fromUtf8(trendBlockTitle(b)), 12, true);
     }
     const auto [firstCell, lastCell] =
         columns_.cellsIn(contentX(std::max(dirty.left(), kFrozenWidth)), contentX(dirty.right()));
@@ -200,12 +176,12 @@ void TrendChart::paintHeader(QPainter& p, const QRect& dirty) {
         const bool ticked = ticked_ && ticked_(trendCellItem(c));
         if (ticked) p.fillRect(box.adjusted(1, 1, -1, -1), kTickedColour);
         p.setPen(ticked ? QColor(Qt::white) : QColor(Qt::black));
-        drawFitted(p, box, captions_[static_cast<std::size_t>(c)], 12);
+        fitted_.draw(p, box, captions_[static_cast<std::size_t>(c)], 12);
     }
     p.setPen(Qt::black);
     for (int col = 0; col < kTrendTextCount; ++col)
-        drawFitted(p, QRect(viewX(columns_.textLeft(col)), 0, TrendColumns::textWidth(col), bodyTop()),
-                   QString::fromUtf8(trendTextTitle(col)), 12, true);
+        fitted_.draw(p, QRect(viewX(columns_.textLeft(col)), 0, TrendColumns::textWidth(col), bodyTop()),
+                     QString::fromUtf8(trendTextTitle(col)), 12, true);
     p.setPen(kGridColour);
     p.drawLine(viewX(0), kRowHeight, viewX(columns_.textLeft(0)), kRowHeight);
     p.setPen(kBlockEdgeColour);
@@ -241,7 +217,7 @@ void TrendChart::paintSummary(QPainter& p, const QRect& dirty) {
                 if (heat > 0) p.fillRect(box.adjusted(0, 0, 0, -1), OmissionBadge::tint(heat));
             }
             p.setPen(Qt::black);
-            drawFitted(p, box, summaryFigure(f, s), 11);
+            fitted_.draw(p, box, summaryFigure(f, s), 11);
             // A faint edge between cells keeps neighbouring figures apart.
             p.setPen(kCellEdgeColour);
             p.drawLine(box.right(), y, box.right(), y + kRowHeight - 2);
@@ -282,7 +258,7 @@ void TrendChart::paintColdest(QPainter& p, int top) {
             p.setPen(ticked ? QColor(Qt::white) : QColor(Qt::black));
             const std::string caption =
                 item.family == ItemFamily::Road ? roadCaption(item.index) : itemCaption(item);
-            drawFitted(
+            fitted_.draw(
                 p, box,
                 QString::fromStdString(caption) + QLatin1Char(' ') + QString::number(f.currentOmission), 11);
         }
