@@ -9,23 +9,15 @@
 
 #include "tests/io/draw_history_samples.h"
 #include "tests/io/kill_saver.h"
+#include "tests/io/file_bytes.h"
 
 using namespace numsift;
+using numsift::testdata::bytesOf;
 using numsift::testdata::historyA;
 using numsift::testdata::historyB;
+using numsift::testdata::writeBytes;
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 class DrawHistoryFileTest : public ::testing::Test {
 protected:

@@ -17,15 +17,12 @@
 #include "io/kept_panel_file.h"
 #include "tests/io/draw_history_samples.h"
 #include "tests/io/kept_panel_samples.h"
+#include "tests/io/file_bytes.h"
 
 using namespace numsift;
+using numsift::testdata::bytesOf;
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
 
 // Both kept files behind one face: load (true when something was read) and
 // save.

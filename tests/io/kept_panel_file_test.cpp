@@ -9,23 +9,15 @@
 
 #include "tests/io/kept_panel_samples.h"
 #include "tests/io/kill_saver.h"
+#include "tests/io/file_bytes.h"
 
 using namespace numsift;
+using numsift::testdata::bytesOf;
 using numsift::testdata::panelA;
 using numsift::testdata::panelB;
+using numsift::testdata::writeBytes;
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 // A small panel whose file has every section filled.
 KeptPanel smallPanel() {

@@ -8,24 +8,16 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "tests/io/file_bytes.h"
 
 using namespace numsift;
+using numsift::testdata::bytesOf;
+using numsift::testdata::writeBytes;
 
 namespace {
 
 const KillRule kFormula{RuleFamily::Pos1, RuleKind::Formula, 1, 0, {{3, 0, 0, 0, 1, 0, 0, 0}, 7}};
 const KillRule kHot{RuleFamily::Span, RuleKind::Hot, 2, 50, {}};
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 class OwnRulesFileTest : public ::testing::Test {
 protected:

@@ -13,23 +13,15 @@
 
 #include "tests/io/kill_saver.h"
 #include "tests/io/play_record_samples.h"
+#include "tests/io/file_bytes.h"
 
 using namespace numsift;
+using numsift::testdata::bytesOf;
 using numsift::testdata::recordA;
 using numsift::testdata::recordB;
+using numsift::testdata::writeBytes;
 
 namespace {
-
-QByteArray bytesOf(const QString& path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-void writeBytes(const QString& path, const QByteArray& bytes) {
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
 
 DrawStore historyUpTo(const char* issue, std::uint32_t value) {
     return *DrawStore::fromOrdered({{issue, "", value}});

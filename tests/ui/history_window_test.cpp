@@ -28,6 +28,7 @@
 #include <unistd.h>
 
 #include "analysis/draw_history.h"
+#include "tests/ui/modal_answers.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/analysis/draws_list_dialog.h"
 #include "ui/analysis/draws_panel.h"
@@ -57,35 +58,6 @@ QByteArray fileBytes(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Answers the next message box from inside its own event loop with a real
-// click on the named button, and records its text.
-class BoxAnswerer : public QObject {
-public:
-    explicit BoxAnswerer(const char* button) : button_(QString::fromUtf8(button)) {
-        qApp->installEventFilter(this);
-    }
-    ~BoxAnswerer() override { qApp->removeEventFilter(this); }
-    QStringList texts;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (!box || event->type() != QEvent::Show) return false;
-        texts << box->text();
-        QPointer<QMessageBox> target(box);
-        QTimer::singleShot(0, box, [this, target] {
-            if (!target) return;
-            for (QAbstractButton* b : target->buttons())
-                if (b->text() == button_) return probe::clickCentre(b);
-            target->done(QDialog::Rejected);
-        });
-        return false;
-    }
-
-private:
-    QString button_;
-};
 
 }  // namespace
 
@@ -163,7 +135,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(w.get()));
         w->history().merge(parseDraws("2025190 49972\n2025191 12345\n"));
         {
-            BoxAnswerer yes("是");
+            ModalAnswers yes("是");
             QApplication::clipboard()->setText(u("2025190 49973\n"));
             draws()->drawsBox()->setFocus();
             draws()->drawsBox()->paste();
@@ -180,7 +152,7 @@ private slots:
         QVERIFY(draws()->drawsBox()->toPlainText().startsWith(u("2025190 49972")));
         // 否 keeps the kept draw.
         {
-            BoxAnswerer no("否");
+            ModalAnswers no("否");
             QApplication::clipboard()->setText(u("2025191 54321\n"));
             draws()->drawsBox()->paste();
             QCOMPARE(no.texts.size(), 1);

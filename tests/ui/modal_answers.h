@@ -22,6 +22,8 @@ namespace numsift {
 class ModalAnswers : public QObject {
 public:
     ModalAnswers() { qApp->installEventFilter(this); }
+    // Answers the boxes with more than one button with button.
+    explicit ModalAnswers(const char* button) : ModalAnswers() { answer(button); }
     ~ModalAnswers() override { qApp->removeEventFilter(this); }
 
     QStringList titles, texts;

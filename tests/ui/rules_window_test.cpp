@@ -27,6 +27,7 @@
 #include "controls/rule_mark.h"
 #include "controls/select_button.h"
 #include "io/own_rules_file.h"
+#include "tests/ui/modal_answers.h"
 #include "tests/ui/window_fixture.h"
 #include "ui/analysis/backtest_models.h"
 #include "ui/analysis/backtest_tables.h"
@@ -105,38 +106,6 @@ void settle(const BackgroundWork* work) {
     while (work->running()) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
     QCoreApplication::processEvents();
 }
-
-// Answers the next real message box with a real press and release on the
-// named button, from inside the box's own event loop.
-class BoxAnswerer : public QObject {
-public:
-    explicit BoxAnswerer(const char* button) : button_(QString::fromUtf8(button)) {
-        qApp->installEventFilter(this);
-    }
-    ~BoxAnswerer() override { qApp->removeEventFilter(this); }
-    QStringList texts;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        auto* box = qobject_cast<QMessageBox*>(watched);
-        if (!box || event->type() != QEvent::Show) return false;
-        texts << box->text();
-        QPointer<QMessageBox> target(box);
-        QTimer::singleShot(0, box, [this, target] {
-            if (!target) return;
-            for (QAbstractButton* b : target->buttons())
-                if (b->text() == button_) {
-                    probe::clickCentre(b);
-                    return;
-                }
-            target->done(QDialog::Rejected);
-        });
-        return false;
-    }
-
-private:
-    QString button_;
-};
 
 }  // namespace
 
@@ -413,7 +382,7 @@ private slots:
         auto* formula = find<QLineEdit>("ownRuleFormula");
         page()->ownFamily()->setCurrentIndex(static_cast<int>(RuleFamily::Span));
         {
-            BoxAnswerer ok("确定");
+            ModalAnswers ok("确定");
             formula->setText(QStringLiteral("3*d9 + 1"));
             click(find("addOwnRuleButton"));
             QCOMPARE(ok.texts.size(), 1);
@@ -437,7 +406,7 @@ private slots:
             QCOMPARE(again->pages().rulesPage()->ownRules(), std::vector<KillRule>{own});
         }
 
-        BoxAnswerer yes("是");
+        ModalAnswers yes("是");
         click(find("removeOwnRuleButton"));
         QCOMPARE(yes.texts.size(), 1);
         QCOMPARE(yes.texts[0], QString::fromUtf8("删除自编公式“跨度 公式 3*d1 + d5 + 7”？"));

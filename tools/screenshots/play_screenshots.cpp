@@ -14,7 +14,7 @@
 #include "engine/number.h"
 #include "io/draw_history_file.h"
 #include "io/play_record_file.h"
-#include "io/text_file.h"
+#include "tools/screenshots/draws_file.h"
 #include "tools/screenshots/quiet_desktop.h"
 #include "ui/analysis/kept_history.h"
 #include "ui/conditions/condition_panel.h"
@@ -62,12 +62,12 @@ FilterInput killsAfter(const DrawStore& history) {
 }  // namespace
 
 int takePlayScreenshots(const QString& drawsFile, const QString& folder) {
-    const TextFileResult file = readTextFile(drawsFile);
+    const std::optional<std::string> text = drawsFileText(drawsFile);
+    if (!text) return 2;
     DrawStore all;
-    if (file.ok) all.importText(file.text.toStdString());
-    if (!file.ok || all.size() <= kPlayedDraws) {
-        QTextStream(stderr) << "numsift-screenshots: " << drawsFile << ": "
-                            << (file.ok ? QStringLiteral("too few draws") : file.error) << "\n";
+    all.importText(*text);
+    if (all.size() <= kPlayedDraws) {
+        QTextStream(stderr) << "numsift-screenshots: " << drawsFile << ": too few draws\n";
         return 2;
     }
     QDir().mkpath(folder);

@@ -6,11 +6,10 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTextStream>
 
 #include "analysis/draw_history.h"
 #include "analysis/rule_library.h"
-#include "io/text_file.h"
+#include "tools/screenshots/draws_file.h"
 #include "tools/screenshots/quiet_desktop.h"
 #include "ui/analysis/backtest_tables.h"
 #include "ui/analysis/kept_history.h"
@@ -40,16 +39,13 @@ int libraryRow(const KillRule& rule) {
 }  // namespace
 
 int takeRulesScreenshots(const QString& drawsFile, const QString& folder) {
-    const TextFileResult file = readTextFile(drawsFile);
-    if (!file.ok) {
-        QTextStream(stderr) << "numsift-screenshots: " << drawsFile << ": " << file.error << "\n";
-        return 2;
-    }
+    const std::optional<std::string> draws = drawsFileText(drawsFile);
+    if (!draws) return 2;
     QDir().mkpath(folder);
     PrintedMessages messages;
     HeldClipboard clipboard;
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
-    w.history().merge(parseDraws(file.text.toStdString()));
+    w.history().merge(parseDraws(*draws));
     w.show();
 
     bool ok = true;

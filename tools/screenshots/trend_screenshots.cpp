@@ -6,10 +6,9 @@
 #include <QDir>
 #include <QPixmap>
 #include <QScrollBar>
-#include <QTextStream>
 
 #include "analysis/draw_history.h"
-#include "io/text_file.h"
+#include "tools/screenshots/draws_file.h"
 #include "tools/screenshots/quiet_desktop.h"
 #include "ui/analysis/kept_history.h"
 #include "ui/analysis/page_trend.h"
@@ -25,16 +24,13 @@
 namespace numsift {
 
 int takeTrendScreenshots(const QString& drawsFile, const QString& folder) {
-    const TextFileResult file = readTextFile(drawsFile);
-    if (!file.ok) {
-        QTextStream(stderr) << "numsift-screenshots: " << drawsFile << ": " << file.error << "\n";
-        return 2;
-    }
+    const std::optional<std::string> draws = drawsFileText(drawsFile);
+    if (!draws) return 2;
     QDir().mkpath(folder);
     PrintedMessages messages;
     HeldClipboard clipboard;
     MainWindow w(WindowServices{&messages, &clipboard, nullptr, {}});
-    w.history().merge(parseDraws(file.text.toStdString()));
+    w.history().merge(parseDraws(*draws));
     w.show();
 
     // A few kills a player took from the chart: 万位 4, 个位 0, 通杀码 7.

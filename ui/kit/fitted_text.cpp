@@ -12,17 +12,17 @@ void FittedText::setFont(const QFont& font) {
     if (font == base_) return;
     base_ = font;
     kept_.clear();
-    std::fill(&fontMade_[0][0], &fontMade_[0][0] + 2 * (kLargestPixel + 1), false);
+    for (auto& weight : fonts_)
+        for (QFont& f : weight) f = QFont();
 }
 
 const QFont& FittedText::fontAt(int pixel, bool bold) {
     pixel = std::clamp(pixel, kSmallestPixel, kLargestPixel);
     QFont& f = fonts_[bold][pixel];
-    if (!fontMade_[bold][pixel]) {
+    if (f.pixelSize() != pixel) {
         f = base_;
         f.setBold(bold);
         f.setPixelSize(pixel);
-        fontMade_[bold][pixel] = true;
     }
     return f;
 }
@@ -47,31 +47,35 @@ const FittedText::Laid& FittedText::laid(const QString& text, int pixel, bool bo
     return *kept_.insert(key, std::move(l));
 }
 
-FittedText::Fit FittedText::fit(const QString& text, int room, int pixel, bool bold) {
+std::pair<int, const FittedText::Laid*> FittedText::fitted(const QString& text, int room, int pixel,
+                                                           bool bold) {
     pixel = std::clamp(pixel, kSmallestPixel, kLargestPixel);
     for (int size = pixel;; --size) {
-        const int width = laid(text, size, bold).width;
-        if (width <= room || size == kSmallestPixel) return {size, width};
+        const Laid& l = laid(text, size, bold);
+        if (l.width <= room || size == kSmallestPixel) return {size, &l};
     }
+}
+
+FittedText::Fit FittedText::fit(const QString& text, int room, int pixel, bool bold) {
+    const auto [size, l] = fitted(text, room, pixel, bold);
+    return {size, l->width};
 }
 
 void FittedText::draw(QPainter& p, const QRect& box, const QString& text, int pixel, bool bold) {
     const int room = box.width() - 2;
-    const Fit f = fit(text, room, pixel, bold);
-    const QFont& font = fontAt(f.pixel, bold);
-    p.setFont(font);
-    if (f.width <= room) {
-        const Laid& l = laid(text, f.pixel, bold);
-        const QSizeF size = l.text.size();
-        const QPointF at(box.left() + (box.width() - size.width()) / 2.0,
-                         box.top() + (box.height() - size.height()) / 2.0);
-        p.drawStaticText(at, l.text);
+    const auto [size, l] = fitted(text, room, pixel, bold);
+    p.setFont(fontAt(size, bold));
+    if (l->width <= room) {
+        const QSizeF extent = l->text.size();
+        const QPointF at(box.left() + (box.width() - extent.width()) / 2.0,
+                         box.top() + (box.height() - extent.height()) / 2.0);
+        p.drawStaticText(at, l->text);
         return;
     }
     p.save();
     p.translate(box.left() + 1, box.top());
-    p.scale(static_cast<double>(room) / f.width, 1.0);
-    p.drawText(QRect(0, 0, f.width, box.height()), Qt::AlignCenter, text);
+    p.scale(static_cast<double>(room) / l->width, 1.0);
+    p.drawText(QRect(0, 0, l->width, box.height()), Qt::AlignCenter, text);
     p.restore();
 }
 

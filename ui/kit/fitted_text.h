@@ -10,6 +10,8 @@
 #include <QStaticText>
 #include <QString>
 
+#include <utility>
+
 class QPainter;
 class QRect;
 
@@ -44,14 +46,15 @@ private:
         int width = 0;
     };
     const Laid& laid(const QString& text, int pixel, bool bold);
+    // The size fit chooses and the text laid out at it.
+    std::pair<int, const Laid*> fitted(const QString& text, int room, int pixel, bool bold);
     const QFont& fontAt(int pixel, bool bold);
 
     static constexpr int kMostKept = 50000;  // past that the kept texts start again
     static constexpr int kLargestPixel = 32;
     QFont base_;
     QHash<QString, Laid> kept_;
-    QFont fonts_[2][kLargestPixel + 1];
-    bool fontMade_[2][kLargestPixel + 1] = {};
+    QFont fonts_[2][kLargestPixel + 1];  // by weight and size; made when first used
 };
 
 }  // namespace numsift

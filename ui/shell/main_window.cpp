@@ -160,29 +160,23 @@ void MainWindow::buildAnalysisPages() {
     }
     schemeFiles_ = std::make_unique<SchemeFiles>(*panel_, *services_.messages, *dialogs);
     export_ = std::make_unique<ResultExport>(*panel_, *services_.messages, *dialogs);
+    const PageServices pageServices{services_.messages, services_.clipboard, dialogs};
 
-    backtest_ =
-        new PageBacktest(*panel_, PageServices{services_.messages, services_.clipboard, dialogs}, client_);
+    backtest_ = new PageBacktest(*panel_, pageServices, client_);
     history_ = new KeptHistory(this);
     backtest_->keepDrawsIn(history_);
-    trend_ = new PageTrend(history_, *panel_, PageServices{services_.messages, services_.clipboard, dialogs},
-                           client_);
+    trend_ = new PageTrend(history_, *panel_, pageServices, client_);
     pages_->placeAnalysis(backtest_, trend_);
     // The rules: the page that judges them, their kills on page 1, and the
     // walk, which follows every change of the panel while it shows.
     new RulesOnPanel(conditions_, history_, this);
-    auto* rules = new PageRules(*panel_, history_,
-                                PageServices{services_.messages, services_.clipboard, dialogs}, client_);
+    auto* rules = new PageRules(*panel_, history_, pageServices, client_);
     pages_->placeRules(rules);
     connect(conditions_, &ConditionPanel::rulesChanged, rules, &PageRules::showPanelRules);
     connect(history_, &KeptHistory::historyChanged, rules, &PageRules::showPanelRules);
     connect(conditions_, &ConditionPanel::changed, backtest_->walk(), &WalkPanel::panelChanged);
     trend_->followViewport(clientScroll_->viewport());
-    // The chart's cells are kills of the panel: its header shows what is
-    // ticked however it was ticked, and its 开始缩水 is the result area's.
-    for (int flat = 0; flat < kItemCount; ++flat)
-        if (QAbstractButton* control = conditions_->itemControl(itemAt(flat)))
-            connect(control, &QAbstractButton::toggled, trend_, &PageTrend::panelChanged);
+    // The chart's 开始缩水 is the result area's.
     connect(trend_, &PageTrend::runRequested, panel_, [this] {
         panel_->filterClicked(0);
         trend_->showResultCount();
@@ -190,14 +184,18 @@ void MainWindow::buildAnalysisPages() {
 
     // 生成复式, 记录本期 and the ledger, scored against the kept history; what
     // a read of the play record finds is told as the start's findings are.
-    play_ = new PlayDesk(*panel_, *history_, PageServices{services_.messages, services_.clipboard, dialogs},
-                         this);
+    play_ = new PlayDesk(*panel_, *history_, pageServices, this);
     connect(&play_->records(), &PlayRecords::told, this, &MainWindow::showStartMessage);
 
+    // Each item's control carries its omission figures, and the chart's
+    // header shows it ticked however it was ticked.
     omissionMarks_ = new OmissionMarks(history_, this);
     for (int flat = 0; flat < kItemCount; ++flat) {
         const ItemId item = itemAt(flat);
-        if (QAbstractButton* control = conditions_->itemControl(item)) omissionMarks_->add(control, item);
+        QAbstractButton* control = conditions_->itemControl(item);
+        if (!control) continue;
+        omissionMarks_->add(control, item);
+        connect(control, &QAbstractButton::toggled, trend_, &PageTrend::panelChanged);
     }
     QPlainTextEdit* sums = client_->findChild<QPlainTextEdit*>(QStringLiteral("txtHKD"));
     omissionMarks_->addSumBox(sums);
