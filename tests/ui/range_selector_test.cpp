@@ -3,6 +3,7 @@
 // count over the range while 当前遗漏 stays the whole history's.
 #include <QComboBox>
 #include <QLineEdit>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTest>
 
@@ -38,6 +39,16 @@ private slots:
         trend.count()->setValue(4);
         QCOMPARE(history.range(), DrawRange::newest(4));
         QCOMPARE(history.windowDraws().size(), std::size_t{4});
+        // A count typed is one change, when it is entered.
+        QSignalSpy changes(&history, &KeptHistory::windowChanged);
+        trend.count()->setFocus();
+        trend.count()->selectAll();
+        QTest::keyClicks(trend.count(), QStringLiteral("35"));
+        QCOMPARE(changes.count(), 0);
+        QTest::keyClick(trend.count(), Qt::Key_Return);
+        QCOMPARE(changes.count(), 1);
+        QCOMPARE(history.range(), DrawRange::newest(35));
+        trend.count()->setValue(4);
         // The other selector follows, and its count box is the one in use.
         QCOMPARE(rules.choice()->currentIndex(), int(RangeSelector::LastN));
         QCOMPARE(rules.count()->value(), 4);

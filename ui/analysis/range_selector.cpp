@@ -38,6 +38,9 @@ RangeSelector::RangeSelector(KeptHistory* history, QWidget* parent) : QWidget(pa
     count_->setRange(1, 100000);
     count_->setValue(200);
     count_->setSuffix(ui::qs(" 期"));
+    // A count typed is one change when it is entered, not one per digit: each
+    // change recounts every page and saves the range.
+    count_->setKeyboardTracking(false);
     auto* issues = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{1,12}")), this);
     from_ = new QLineEdit(this);
     from_->setObjectName(QStringLiteral("rangeFromIssue"));
