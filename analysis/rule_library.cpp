@@ -1,5 +1,7 @@
 #include "analysis/rule_library.h"
 
+#include <algorithm>
+
 namespace numsift {
 
 std::vector<KillRule> builtInRules() {
@@ -15,6 +17,12 @@ std::vector<KillRule> builtInRules() {
         for (int window : {50, 100, 200}) rules.push_back({family, RuleKind::BestFormula, 1, window, {}});
     }
     return rules;
+}
+
+int builtInRuleIndex(const KillRule& rule) {
+    const std::vector<KillRule> rules = builtInRules();
+    const auto at = std::find(rules.begin(), rules.end(), rule);
+    return at == rules.end() ? -1 : static_cast<int>(at - rules.begin());
 }
 
 }  // namespace numsift

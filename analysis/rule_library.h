@@ -16,5 +16,7 @@ inline constexpr int kBuiltInRulesPerFamily = 16;
 // Family by family in family order; within a family cold 1–3, hot 1–3 over
 // 10, then 30, then 100 draws, repeat, best-formula over 50, 100, 200.
 std::vector<KillRule> builtInRules();
+// Where rule stands in builtInRules(); -1 when it is not one of them.
+int builtInRuleIndex(const KillRule& rule);
 
 }  // namespace numsift

@@ -112,6 +112,8 @@ TEST(RuleLibrary, HoldsEachKindOfEveryFamilyOnce) {
     EXPECT_TRUE(captions.count("跨度 热号 3 个（近 100 期）"));
     EXPECT_TRUE(captions.count("通杀码 最优公式（近 200 期）"));
     EXPECT_TRUE(captions.count("十位 重复上期"));
+    EXPECT_EQ(builtInRuleIndex(rules[77]), 77);
+    EXPECT_EQ(builtInRuleIndex(KillRule{RuleFamily::Pos1, RuleKind::Hot, 1, 20, {}}), -1);
 }
 
 }  // namespace

@@ -71,11 +71,6 @@ std::vector<std::uint32_t> randomDraws(std::size_t n, unsigned seed) {
     return draws;
 }
 
-int libraryRow(const KillRule& rule) {
-    const std::vector<KillRule> rules = builtInRules();
-    return static_cast<int>(std::find(rules.begin(), rules.end(), rule) - rules.begin());
-}
-
 const KillRule kRepeatPos1{RuleFamily::Pos1, RuleKind::Repeat, 1, 0, {}};
 
 // Holds the one thread of a BackgroundWork's pool until released, so that
@@ -138,7 +133,7 @@ class RulesWindowTest : public WindowFixture {
     }
     void useRule(const KillRule& rule) {
         showRulesPage();
-        clickRule(libraryRow(rule));
+        clickRule(builtInRuleIndex(rule));
         click(find("useRuleButton"));
     }
 
@@ -197,10 +192,10 @@ private slots:
         QCOMPARE(w->conditions().rules(), std::vector<KillRule>{kRepeatPos1});
         QCOMPARE(page()->panelRulesTable()->rowCount(), 1);
         QCOMPARE(page()->panelRulesTable()->item(0, 1)->text(), QStringLiteral("1"));
-        QCOMPARE(
-            page()->model()->data(page()->model()->index(libraryRow(kRepeatPos1), RuleTableModel::InPanel),
-                                  Qt::DisplayRole),
-            QVariant(QString::fromUtf8("已用")));
+        QCOMPARE(page()->model()->data(
+                     page()->model()->index(builtInRuleIndex(kRepeatPos1), RuleTableModel::InPanel),
+                     Qt::DisplayRole),
+                 QVariant(QString::fromUtf8("已用")));
 
         // Page 1: the box of 万位 1 is marked, not ticked.
         click(member("cmdTab", 1));

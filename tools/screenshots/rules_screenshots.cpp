@@ -31,11 +31,6 @@ void waitFor(const BackgroundWork* work) {
     QCoreApplication::processEvents();
 }
 
-int libraryRow(const KillRule& rule) {
-    const std::vector<KillRule> rules = builtInRules();
-    return static_cast<int>(std::find(rules.begin(), rules.end(), rule) - rules.begin());
-}
-
 }  // namespace
 
 int takeRulesScreenshots(const QString& drawsFile, const QString& folder) {
@@ -64,10 +59,10 @@ int takeRulesScreenshots(const QString& drawsFile, const QString& folder) {
     page->addOwnFormula();
     for (const KillRule& rule : {KillRule{RuleFamily::Pos1, RuleKind::Cold, 1, 0, {}},
                                  KillRule{RuleFamily::Any, RuleKind::Hot, 1, 30, {}}}) {
-        page->chooseRule(libraryRow(rule));
+        page->chooseRule(builtInRuleIndex(rule));
         page->useChosenRule();
     }
-    page->chooseRule(libraryRow({RuleFamily::Pos1, RuleKind::BestFormula, 1, 100, {}}));
+    page->chooseRule(builtInRuleIndex({RuleFamily::Pos1, RuleKind::BestFormula, 1, 100, {}}));
     waitFor(page->figuresWork());
     waitFor(page->seriesWork());
     save("window-rules.png");
